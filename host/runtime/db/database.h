@@ -1,0 +1,77 @@
+#pragma once
+// Named databases of the host runtime. The company database is "RurIzov"; names compare without case.
+// The module writes SQL Server statements; a SQLite database translates them (sqlserver_dialect.h).
+#include <QSqlDatabase>
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace db {
+
+enum class Engine { SQLite, SqlServer };
+
+// How the engine writes dates in SQL: mode 0 month-day-year, 1 day-month-year, 2 year-month-day.
+struct DateFormat {
+    int mode = 2;
+    QChar separator = u'-';
+};
+
+struct ConnectionSettings {
+    Engine engine = Engine::SQLite;
+    QString sqliteFile;     // SQLite: the database file
+    QString odbcConnection; // SQL Server: an ODBC connection string (FreeTDS), sent as given
+    DateFormat dateFormat;  // SQL Server: the DATEFORMAT the connection sets; SQLite: always 2 and '-'
+};
+
+// Raised for every database failure; the message carries the engine's own text.
+class DatabaseError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class MDatabase {
+public:
+    MDatabase(const QString& name, const ConnectionSettings& settings);
+    ~MDatabase();
+    const QString& name() const { return name_; }
+    Engine engine() const { return settings_.engine; }
+    DateFormat dateFormat() const { return settings_.dateFormat; }
+    const ConnectionSettings& settings() const { return settings_; }
+
+    bool connected() const;
+    void setConnected(bool on);   // closes or (re)opens the shared connection
+    // The shared connection of this database (opened on first use).
+    QSqlDatabase connection();
+    // A new connection of its own, for a query whose temporary tables must not be shared.
+    QSqlDatabase openPrivateConnection(const QString& owner);
+    // The statement as this engine must run it (SQL Server text is translated for SQLite).
+    QString translate(const QString& statement) const;
+
+private:
+    QString name_;
+    ConnectionSettings settings_;
+    QString connectionName_;
+};
+
+// The registry of named databases.
+class Session {
+public:
+    // The runtime's default session; null until a host creates it with CreateDefault.
+    static Session* Default();
+    static Session* CreateDefault();
+    static void DestroyDefault();
+
+    MDatabase* findDatabase(const QString& name) const;          // without regard to case; null if absent
+    MDatabase& database(const QString& name) const;             // raises DatabaseError if absent
+    MDatabase& addDatabase(const QString& name, const ConnectionSettings& settings);
+    void removeDatabase(const QString& name);
+
+private:
+    std::vector<std::unique_ptr<MDatabase>> databases_;
+};
+
+// Name of the company database, and of the system database that holds the table Comp.
+inline const QString CompanyDatabaseName = QStringLiteral("RurIzov");
+inline const QString SystemDatabaseName = QStringLiteral("SYSTEM");
+
+} // namespace db
