@@ -4,7 +4,10 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <memory>
+#include <stdexcept>
 #include <vector>
+
+class QSqlError;
 
 namespace db {
 
@@ -44,10 +47,14 @@ public:
     QSqlDatabase connection();
     // A new connection of its own, for a query whose temporary tables must not be shared.
     QSqlDatabase openPrivateConnection(const QString& owner);
+    // Closes and forgets a connection that openPrivateConnection gave (its temporary tables go with it).
+    static void ClosePrivateConnection(QSqlDatabase& connection);
     // The statement as this engine must run it (SQL Server text is translated for SQLite).
     QString translate(const QString& statement) const;
 
 private:
+    QSqlDatabase createConnection(const QString& connectionName) const;
+    void openConnection(QSqlDatabase& conn) const;
     QString name_;
     ConnectionSettings settings_;
     QString connectionName_;
@@ -63,12 +70,17 @@ public:
 
     MDatabase* findDatabase(const QString& name) const;          // without regard to case; null if absent
     MDatabase& database(const QString& name) const;             // raises DatabaseError if absent
-    MDatabase& addDatabase(const QString& name, const ConnectionSettings& settings);
+    MDatabase& addDatabase(const QString& name, const ConnectionSettings& settings);   // replaces one of that name
     void removeDatabase(const QString& name);
 
 private:
     std::vector<std::unique_ptr<MDatabase>> databases_;
 };
+
+// The error for a statement the engine refused: what failed, the engine's text, and the statement.
+DatabaseError QueryFailure(const QString& what, const QSqlError& error, const QString& statement = QString());
+// The default session; raises DatabaseError when no host has created it.
+Session* RequireDefaultSession();
 
 // Name of the company database, and of the system database that holds the table Comp.
 inline const QString CompanyDatabaseName = QStringLiteral("RurIzov");

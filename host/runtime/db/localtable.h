@@ -3,6 +3,17 @@
 // Several components reach the same table through its database name and table name.
 // Rows are kept in memory; filters are small boolean expressions over the fields:
 //   YG_NAME<>''      ((BACC_NO<>'')And(BACC_NO1<>''))Or((BACC_NO='')And(BACC_NO1=''))
+// (row_filter.h gives the rules). A table lives while any component holds it.
+//
+// Signals: rowsChanged after each post, emptyTable and sortBy; structureChanged after the fields
+// change. They are emitted only when something is connected, so an unwatched table appends fast.
+// A fill of many rows into a watched table (a grid shows it) should run between beginUpdate() and
+// endUpdate() (or under a LocalTableUpdate): each signal is then emitted at most once, at the end.
+//
+// Navigation works as on a data set: first() stands on the first row (bof), next() past the last
+// row sets eof and stays on the last row, last() stands on the last row with eof set.
+// Reading works on a closed table too; append, edit and setField need it open.
+// Text values are cut to the field's size; number fields take numbers (an empty text is NULL).
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
@@ -33,13 +44,39 @@ public:
     std::vector<std::vector<QVariant>> rows;
     bool created = false;
 
+    quint64 version = 0;   // grows with every change of rows or fields
+
     int fieldIndex(const QString& name) const;   // -1 when absent (without regard to case)
     // The registry: the table of this database and name, created empty on first use.
     static std::shared_ptr<LocalTableData> Get(const QString& databaseName, const QString& tableName);
 
+    // Holds the signals back until the outermost endUpdate, which emits each pending one once.
+    void beginUpdate();
+    void endUpdate();
+    // Record a change (version) and tell the listeners, if any.
+    void notifyRowsChanged();
+    void notifyStructureChanged();
+
 signals:
     void structureChanged();
     void rowsChanged();
+
+private:
+    int updateDepth_ = 0;
+    bool rowsPending_ = false;
+    bool structurePending_ = false;
+};
+
+// beginUpdate/endUpdate for a scope.
+class LocalTableUpdate {
+public:
+    explicit LocalTableUpdate(std::shared_ptr<LocalTableData> table) : table_(std::move(table)) { table_->beginUpdate(); }
+    ~LocalTableUpdate() { table_->endUpdate(); }
+    LocalTableUpdate(const LocalTableUpdate&) = delete;
+    LocalTableUpdate& operator=(const LocalTableUpdate&) = delete;
+
+private:
+    std::shared_ptr<LocalTableData> table_;
 };
 
 class LocalTable {
@@ -80,7 +117,7 @@ public:
     bool bof() const;
     bool isEmpty() const;
     int recordCount() const;
-    int recNo() const;                   // 0-based position among the visible rows
+    int recNo() const;                   // 0-based position among the visible rows; -1 when empty
 
     // Editing.
     void append();                       // appends an empty row at the end and makes it current
@@ -111,6 +148,16 @@ private:
     bool editing_ = false;
     std::vector<QVariant> editRow_;
     bool appending_ = false;
+
+    LocalTableData& table() const;       // the shared content, found by name on first use
+    bool filtering() const;
+    size_t visibleCount() const;
+    size_t currentRow() const;           // index in data()->rows of the current row; needs a row
+    void requireActive() const;
+    mutable quint64 visibleVersion_ = 0;
+    bool eof_ = true;
+    bool bof_ = true;
+    size_t editIndex_ = 0;
 };
 
 } // namespace db

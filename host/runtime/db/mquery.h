@@ -1,10 +1,12 @@
 #pragma once
 // A query on one private connection of a named database: one statement at a time, and temporary
 // tables (#TF_FS1) persist between its statements. An opened result is read into memory once and
-// then walked with first/next/eof.
+// then walked with first/next/eof. Reading a field after the last row gives NULL.
 #include "runtime/db/database.h"
 #include <QStringList>
 #include <QVariant>
+
+class QSqlQuery;
 
 namespace db {
 
@@ -12,6 +14,8 @@ class MQuery {
 public:
     explicit MQuery(const QString& databaseName);
     ~MQuery();
+    MQuery(const MQuery&) = delete;              // the connection, and its temporary tables, are its own
+    MQuery& operator=(const MQuery&) = delete;
 
     QStringList& SQL() { return sql_; }          // the statement, as lines joined by line ends
     void setSql(const QString& statement);
@@ -34,6 +38,7 @@ public:
 
 private:
     int column(const QString& name) const;
+    QSqlQuery run();   // sends the statement on this query's own connection (opened on first use)
     QString databaseName_;
     QStringList sql_;
     QSqlDatabase conn_;

@@ -1,10 +1,18 @@
 #pragma once
 // A table of a named database, read in the order of its index fields, with key lookup and
-// edit/append/post of one row at a time.
+// edit/append/post of one row at a time. Field names compare without regard to case.
+// The index fields identify a row: post() updates the row that had the original index values, and
+// they are always read, even when the select fields leave them out.
+// With key rows only, open() reads nothing and each findKey reads just the rows with those values.
+// A lookup or refresh while a row is being edited posts it first; close() abandons it.
+// history() records "open", "close", "refresh", "history on" and "history off" in order.
 #include "runtime/db/database.h"
 #include <QStringList>
 #include <QVariant>
 #include <map>
+#include <set>
+
+class QSqlQuery;
 
 namespace db {
 
@@ -54,6 +62,20 @@ private:
     std::map<QString, QVariant> originalKey_;
     QVariantList lastKey_;
     QStringList history_;
+
+    QSqlDatabase connection() const;
+    void loadColumns() const;
+    QString keyCondition(const QStringList& fields, const QVariantList& values, QVariantList& binds) const;
+    QSqlQuery runBound(const QString& statement, const QVariantList& binds, const QString& what) const;
+    void readRows(const QVariantList& key);
+    void writeUpdate();
+    void writeInsert();
+    void placeEditedRow();
+    QVariantList keyOf(const std::map<QString, QVariant>& row) const;
+    static int compareKeys(const QVariantList& a, const QVariantList& b);
+    bool leadingKeyEquals(const std::map<QString, QVariant>& row, const QVariantList& values) const;
+    mutable QStringList columns_;       // the columns this component reads, upper-case
+    std::set<QString> changed_;         // the columns set since edit() or append()
 };
 
 } // namespace db

@@ -1,0 +1,87 @@
+#include "banks/wagbk10/wagbk10.h"
+
+#include "module/form_registry.h"
+
+namespace {
+
+const QString RowKey = QStringLiteral("10");
+const QString DefaultFile = QStringLiteral("SALARY.TXT");
+constexpr int BankNameText = 11009;
+
+using namespace source;
+constexpr auto L = FieldForm::Left;
+constexpr auto Z = FieldForm::Zeros;
+constexpr auto W = FieldForm::Whole;
+
+// Header record, 60 bytes (62 from ROC year 100 on, when each date takes seven).
+MediaRecord header()
+{
+    return {
+        {1, 6, W, TodayRoc(), QStringLiteral("資料登錄日")},
+        {7, 6, W, TransferDateRoc(), QStringLiteral("轉帳日期")},
+        {13, 3, L, Parameter("ID1"), QStringLiteral("分行代號")},
+        {16, 8, L, CompanyUniformNumber(), QStringLiteral("統一編號")},
+        {24, 3, L, Parameter("ID2"), QStringLiteral("客戶代號")},
+        {27, 14, L, Constant("00000000000000"), QStringLiteral("保留")},
+        {41, 12, Z, TotalAmount(Unit::Whole, IntegerWidth::Bits64), QStringLiteral("轉帳總金額")},
+        {53, 4, Z, TransferCount(), QStringLiteral("轉帳總筆數")},
+        {57, 3, L, Blank(), QStringLiteral("空白")},
+        {60, 1, L, Constant("9"), QStringLiteral("結束碼")},
+    };
+}
+
+// Detail record, 60 bytes, one per employee row.
+MediaRecord detail()
+{
+    return {
+        {1, 3, L, Blank(), QStringLiteral("空白")},
+        {4, 14, L, Column("BACC_NO"), QStringLiteral("帳號")},
+        {18, 12, Z, RowAmount(Unit::Whole, IntegerWidth::Bits32), QStringLiteral("金額")},
+        {30, 30, L, Blank(), QStringLiteral("空白")},
+        {60, 1, L, Constant("9"), QStringLiteral("結束碼")},
+    };
+}
+
+BankFormRegistration registration(10, {QStringLiteral("TWagbk10Form"), [](QWidget* owner) -> MForm* {
+                                           return Create<TWagbk10Form>(owner);
+                                       }});
+
+} // namespace
+
+MForm* TWagbk10Form::CreateParameterDialog()
+{
+    return Create<TWagbk10aForm>(this);
+}
+
+ExportDialog* TWagbk10Form::CreateExportDialog()
+{
+    return Create<TWagbk10bForm>(this);
+}
+
+TransferListReport* TWagbk10Form::CreateTransferList()
+{
+    return Create<TWagbk10cForm>(this);
+}
+
+MForm* TWagbk10Form::CreateFormatDescription()
+{
+    return Create<TWagbk10dForm>(this);
+}
+
+TWagbk10aForm::TWagbk10aForm(QWidget* owner)
+    : BankParameterDialog(owner, {RowKey, BankNameText, DefaultFile,
+                                  {{QStringLiteral("ID1_10"), QStringLiteral("ID1"), QStringLiteral("分行代號"), 3},
+                                   {QStringLiteral("ID2_10"), QStringLiteral("ID2"), QStringLiteral("客戶代號"), 3}}})
+{
+}
+
+TWagbk10bForm::TWagbk10bForm(QWidget* owner)
+    : ExportDialog(owner, {RowKey, DefaultFile, QStringLiteral("*.TXT"), QStringLiteral(".TXT")})
+{
+}
+
+const MediaLayout& TWagbk10bForm::Layout() const
+{
+    static const MediaLayout layout{{header()}, {detail()}, {}};
+    return layout;
+}

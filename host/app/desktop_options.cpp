@@ -1,0 +1,45 @@
+#include "desktop_options.h"
+
+#include "runtime/language.h"
+#include "runtime/module_library.h"
+
+#include <QDir>
+#include <stdexcept>
+
+namespace {
+
+QString HostText(int id)
+{
+    return LoadFormResourceStr(QStringLiteral("RAR1HOST"), id);
+}
+
+QString DefaultModulePath()
+{
+    const QString libDir = qEnvironmentVariable("RAR1_LIB_DIR");
+    return libDir.isEmpty() ? ModuleLibrary::DefaultPath() : QDir(libDir).filePath(QStringLiteral("libRAR1.so"));
+}
+
+} // namespace
+
+DesktopOptions DesktopOptions::Parse(const QStringList& arguments)
+{
+    DesktopOptions options;
+    options.modulePath = DefaultModulePath();
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& option = arguments[i];
+        if (option != QLatin1String("--smoke") && option != QLatin1String("--module"))
+            throw std::invalid_argument(HostText(222).arg(option).toStdString());
+        if (i + 1 >= arguments.size())
+            throw std::invalid_argument(HostText(224).arg(option).toStdString());
+        const QString value = arguments[++i];
+        if (option == QLatin1String("--module")) {
+            options.modulePath = value;
+            continue;
+        }
+        bool ok = false;
+        options.smokeBank = value.toInt(&ok);
+        if (!ok || options.smokeBank < 1 || options.smokeBank > 28)
+            throw std::invalid_argument(HostText(203).arg(value).toStdString());
+    }
+    return options;
+}

@@ -1,0 +1,151 @@
+#include "main_window.h"
+
+#include "bank_menu.h"
+#include "mdi_child_host.h"
+
+#include "runtime/language.h"
+#include "runtime/mdichild.h"
+#include "runtime/ui/guarded.h"
+#include "runtime/ui/messages.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QInputDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+namespace {
+
+QString HostText(int id)
+{
+    return LoadFormResourceStr(QStringLiteral("RAR1HOST"), id);
+}
+
+} // namespace
+
+MainWindow::MainWindow(const RuntimeConfig& config, const QString& modulePath)
+    : config_(config), area_(new QMdiArea(this))
+{
+    setCentralWidget(area_);
+    resize(1024, 720);
+    Language::LanguageID = config_.language;
+    InitLanguage();
+    module_ = std::make_unique<ModuleLibrary>(modulePath);
+    SetRunMDIChildHandler([this](const FormClass& formClass, MForm** windowVar, const QString&) {
+        OpenMdiChild(*area_, formClass, windowVar);
+    });
+    SetHostErrorHandler([](const QString& message) { ShowError(message); });
+    try {
+        handOverCompany();
+    } catch (...) {
+        SetRunMDIChildHandler(nullptr);
+        SetHostErrorHandler(nullptr);
+        throw;
+    }
+    buildMenus();
+}
+
+MainWindow::~MainWindow()
+{
+    // The module's windows go before the module is told to exit.
+    for (QMdiSubWindow* frame : area_->subWindowList())
+        delete frame;
+    module_.reset();
+    SetRunMDIChildHandler(nullptr);
+    SetHostErrorHandler(nullptr);
+}
+
+void MainWindow::handOverCompany()
+{
+    auto record = CompanyRecordFor(config_, QStringLiteral("ALLDATA"));
+    module_->SetCompanyData(record->data());
+    // The module now reads the new record; the previous one may go.
+    record_ = std::move(record);
+    setWindowTitle(HostText(120) + QStringLiteral(" - ") + Compdata::CompanyName());
+}
+
+void MainWindow::buildMenus()
+{
+    menuBar()->clear();
+    QMenu* system = menuBar()->addMenu(HostText(103));
+    system->addAction(HostText(104), this, &QWidget::close);
+
+    QMenu* banks = menuBar()->addMenu(HostText(100));
+    for (int bank = 1; bank <= MenuBankCount; ++bank)
+        banks->addAction(QStringLiteral("%1. %2").arg(bank).arg(MenuBankName(bank)), this, [this, bank] { OpenBank(bank); });
+
+    QMenu* company = menuBar()->addMenu(HostText(101));
+    company->addAction(HostText(107), this, &MainWindow::askForCompany);
+
+    QMenu* language = menuBar()->addMenu(HostText(102));
+    for (int id = 0; id <= 2; ++id) {
+        QAction* action = language->addAction(HostText(110 + id), this, [this, id] { SwitchLanguage(id); });
+        action->setCheckable(true);
+        action->setChecked(id == config_.language);
+    }
+}
+
+void MainWindow::OpenBank(int bank)
+{
+    RunGuarded([this, bank] { module_->DoWagBK(bank); });
+}
+
+void MainWindow::askForCompany()
+{
+    bool ok = false;
+    const QString company = QInputDialog::getText(this, HostText(107), HostText(101), QLineEdit::Normal, config_.company, &ok);
+    if (ok && !company.trimmed().isEmpty())
+        SwitchCompany(company.trimmed());
+}
+
+void MainWindow::SwitchCompany(const QString& company)
+{
+    RunGuarded([this, company] {
+        RuntimeConfig next = config_;
+        next.company = company;
+        const RuntimeConfig previous = std::exchange(config_, next);
+        try {
+            handOverCompany();
+        } catch (...) {
+            config_ = previous;
+            throw;
+        }
+    });
+}
+
+void MainWindow::SwitchLanguage(int language)
+{
+    RunGuarded([this, language] {
+        config_.language = language;
+        SetCurrentConfig(config_);
+        Language::LanguageID = language;
+        InitLanguage();
+        handOverCompany();
+        buildMenus();
+    });
+}
+
+QStringList MainWindow::OpenWindowTitles() const
+{
+    QStringList titles;
+    for (const QMdiSubWindow* frame : area_->subWindowList())
+        titles << frame->windowTitle();
+    return titles;
+}
+
+void MainWindow::CloseAllWindows()
+{
+    area_->closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    area_->closeAllSubWindows();
+    if (!area_->subWindowList().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}

@@ -1,0 +1,58 @@
+#include "smoke_run.h"
+
+#include "main_window.h"
+
+#include "runtime/ui/automation.h"
+#include "runtime/ui/mform.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace {
+
+QString Prefix(MsgType type)
+{
+    return type == MsgType::Error ? QStringLiteral("error: ") : QStringLiteral("message: ");
+}
+
+int ReportWindows(MainWindow& window, QTextStream& out)
+{
+    QCoreApplication::processEvents();
+    const QStringList titles = window.OpenWindowTitles();
+    out << "windows: " << titles.size() << Qt::endl;
+    for (const QString& title : titles)
+        out << "opened: " << title << Qt::endl;
+    return int(titles.size());
+}
+
+void CloseAll(MainWindow& window, QTextStream& out)
+{
+    window.CloseAllWindows();
+    out << "closed" << Qt::endl;
+}
+
+} // namespace
+
+int RunSmoke(MainWindow& window, int bank)
+{
+    QTextStream out(stdout);
+    AutomationGuard automation;
+    automation
+        .onMessage([&out](const MessageRequest& request) {
+            out << Prefix(request.type) << request.text << Qt::endl;
+            return int(request.buttons & mbOK ? mrOk : request.buttons & mbCancel ? mrCancel : mrNo);
+        })
+        .onModal([&out](MForm& form) {
+            out << "dialog: " << form.metaObject()->className() << Qt::endl;
+            return int(mrCancel);
+        });
+
+    window.OpenBank(bank);
+    window.OpenBank(bank);
+    const int first = ReportWindows(window, out);
+    CloseAll(window, out);
+    window.OpenBank(bank);
+    const int again = ReportWindows(window, out);
+    CloseAll(window, out);
+    return first == 1 && again == 1 ? 0 : 1;
+}

@@ -1,0 +1,232 @@
+#include "commands.h"
+
+#include "demo_database.h"
+#include "headless_host.h"
+#include "runtime/config.h"
+#include "runtime/language.h"
+#include "runtime/report/pdfoutput.h"
+#include "runtime/report/printers.h"
+#include "runtime/ui/function_buttons.h"
+#include "window_conditions.h"
+
+#include <QAbstractButton>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextStream>
+#include <QVariant>
+
+namespace {
+
+QTextStream& out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+void reportErrors(const HeadlessHost& host)
+{
+    for (const QString& error : host.errors())
+        QTextStream(stderr) << "rar1: " << error.simplified() << Qt::endl;
+}
+
+// Reports should go to a PDF file at `path`, whatever printer is configured.
+RuntimeConfig printingToPdf(RuntimeConfig config, const QString& path)
+{
+    config.printer = report::PdfPrinterName;
+    config.pdfPrinter = true;
+    report::SetPdfOutputPath(path);
+    return config;
+}
+
+QString parameterLabel(QLineEdit* edit)
+{
+    auto* form = edit->parentWidget()->findChild<QFormLayout*>();
+    auto* label = form ? qobject_cast<QLabel*>(form->labelForField(edit)) : nullptr;
+    return label ? label->text() : QString();
+}
+
+} // namespace
+
+int InitDemo(const RuntimeConfig& config, Arguments& arguments)
+{
+    const int employees = arguments.take(QStringLiteral("--employees")).value_or(QStringLiteral("120")).toInt();
+    const quint32 seed = arguments.take(QStringLiteral("--seed")).value_or(QStringLiteral("1")).toUInt();
+    arguments.finish();
+    if (employees <= 0)
+        throw UsageError("--employees takes a positive number");
+    QTextStream log(stderr);
+    CreateDemoDatabase(config.companyDb, employees, seed, log);
+    out() << DemoDatabaseSummary(config.companyDb) << Qt::endl;
+    return ExitOk;
+}
+
+int ListBanks(const RuntimeConfig& config, Arguments& arguments)
+{
+    arguments.finish();
+    HeadlessHost host(config);
+    for (int bank = 1; bank <= 28; ++bank) {
+        QString defaultFile;
+        QString name;
+        try {
+            MForm& window = host.OpenBank(bank);
+            name = window.windowTitle();
+            host.onModal([&defaultFile](MForm& dialog) {
+                defaultFile = dialog.property("DefaultFileName").toString();
+                return int(mrCancel);
+            });
+            host.RunCommand(window, cmdBankParameters);
+        } catch (const std::exception& e) {
+            name = QStringLiteral("(%1)").arg(QString::fromUtf8(e.what()));
+        }
+        out() << QStringLiteral("%1\t%2\t%3").arg(bank, 2).arg(name, defaultFile) << Qt::endl;
+    }
+    return ExitOk;
+}
+
+int BankParameters(const RuntimeConfig& config, Arguments& arguments)
+{
+    const int bank = arguments.takeBank();
+    QMap<QString, QString> assignments;
+    while (!arguments.rest().isEmpty()) {
+        const QString word = arguments.takePositional(QStringLiteral("ID=VALUE"));
+        const int equals = word.indexOf(u'=');
+        if (equals <= 0)
+            throw UsageError(QStringLiteral("'%1' is not COLUMN=VALUE").arg(word).toStdString());
+        assignments.insert(word.left(equals).toUpper(), word.mid(equals + 1));
+    }
+    HeadlessHost host(config);
+    MForm& window = host.OpenBank(bank);
+    QStringList unknown = assignments.keys();
+    host.onModal([&](MForm& dialog) {
+        for (QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
+            const QString column = edit->objectName().section(u'_', 0, 0).toUpper();
+            if (assignments.contains(column)) {
+                edit->setText(assignments.value(column));
+                unknown.removeAll(column);
+            }
+            out() << QStringLiteral("%1\t%2\t%3").arg(column, parameterLabel(edit), edit->text()) << Qt::endl;
+        }
+        if (!assignments.isEmpty() && unknown.isEmpty())
+            dialog.component<QPushButton>(QStringLiteral("Btn_F8"))->click();
+        return int(mrCancel);
+    });
+    host.RunCommand(window, cmdBankParameters);
+    reportErrors(host);
+    if (!unknown.isEmpty()) {
+        QTextStream(stderr) << "rar1: bank " << bank << " has no parameter " << unknown.join(QStringLiteral(", ")) << Qt::endl;
+        return ExitError;
+    }
+    return host.errors().isEmpty() ? ExitOk : ExitError;
+}
+
+int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
+{
+    const int bank = arguments.takeBank();
+    const std::optional<QString> file = arguments.take(QStringLiteral("--out"));
+    if (!file)
+        throw UsageError("transfer needs --out FILE");
+    const bool force = arguments.takeFlag(QStringLiteral("--force"));
+    const std::optional<QString> list = arguments.take(QStringLiteral("--list"));
+    const WindowConditions conditions = WindowConditions::Take(arguments);
+    arguments.finish();
+
+    const RuntimeConfig config = list ? printingToPdf(baseConfig, *list) : baseConfig;
+    HeadlessHost host(config);
+    MForm& window = host.OpenBank(bank);
+    conditions.ApplyTo(window, host);
+
+    host.setConfirmAnswer(force ? mrOk : mrCancel);
+    const QString path = QFileInfo(*file).absoluteFilePath();
+    host.onModal([&path](MForm& dialog) {
+        dialog.component<QLineEdit>(QStringLiteral("PathFile"))->setText(path);
+        dialog.component<QPushButton>(QStringLiteral("Btn_F8"))->click();
+        return int(mrCancel);
+    });
+    const int messagesBefore = int(host.messages().size());
+    host.RunCommand(window, cmdExport);
+    if (!host.refusedConfirmations().isEmpty()) {
+        QTextStream(stderr) << "rar1: " << path << " exists; nothing was written (use --force to replace it)" << Qt::endl;
+        return ExitRefused;
+    }
+    if (!host.errors().isEmpty()) {
+        reportErrors(host);
+        const QString refusal = LoadFormResourceStr(QStringLiteral("WAGBK"), 10087);
+        for (const QString& error : host.errors()) {
+            if (error.startsWith(refusal))
+                return ExitRefused;
+        }
+        return ExitError;
+    }
+    out() << QStringLiteral("employees: %1\ntotal: %2\nfile: %3")
+                 .arg(window.property("TransferCount").toInt())
+                 .arg(window.property("TransferTotal").toDouble(), 0, 'f', 0)
+                 .arg(path)
+          << Qt::endl;
+    for (int i = messagesBefore; i < host.messages().size(); ++i) {
+        const QStringList lines = host.messages().at(i).split(u'\n');
+        for (int k = 1; k < lines.size(); ++k)
+            out() << "warning: " << lines.at(k) << Qt::endl;
+    }
+    if (list) {
+        host.RunCommand(window, cmdPrint);
+        if (!host.errors().isEmpty()) {
+            reportErrors(host);
+            return ExitError;
+        }
+        out() << "list: " << QFileInfo(*list).absoluteFilePath() << Qt::endl;
+    }
+    return ExitOk;
+}
+
+int TransferList(const RuntimeConfig& baseConfig, Arguments& arguments)
+{
+    const int bank = arguments.takeBank();
+    const std::optional<QString> pdf = arguments.take(QStringLiteral("--pdf"));
+    if (!pdf)
+        throw UsageError("list needs --pdf FILE");
+    const WindowConditions conditions = WindowConditions::Take(arguments);
+    arguments.finish();
+
+    HeadlessHost host(printingToPdf(baseConfig, QFileInfo(*pdf).absoluteFilePath()));
+    MForm& window = host.OpenBank(bank);
+    conditions.ApplyTo(window, host);
+    const int messagesBefore = int(host.messages().size());
+    host.RunCommand(window, cmdPrint);
+    reportErrors(host);
+    if (!host.errors().isEmpty())
+        return ExitError;
+    if (host.messages().size() > messagesBefore) {
+        QTextStream(stderr) << "rar1: " << host.messages().last().simplified() << Qt::endl;
+        return ExitError;
+    }
+    out() << "list: " << QFileInfo(*pdf).absoluteFilePath() << Qt::endl;
+    return ExitOk;
+}
+
+int Describe(const RuntimeConfig& baseConfig, Arguments& arguments)
+{
+    const int bank = arguments.takeBank();
+    const std::optional<QString> pdf = arguments.take(QStringLiteral("--pdf"));
+    arguments.finish();
+
+    HeadlessHost host(pdf ? printingToPdf(baseConfig, QFileInfo(*pdf).absoluteFilePath()) : baseConfig);
+    MForm& window = host.OpenBank(bank);
+    host.onModal([&pdf](MForm& description) {
+        if (pdf)
+            description.component<QPushButton>(QStringLiteral("Btn_F8"))->click();
+        else
+            out() << description.component<QPlainTextEdit>(QStringLiteral("MMemo1"))->toPlainText() << Qt::endl;
+        return int(mrCancel);
+    });
+    window.component<QAbstractButton>(QStringLiteral("Rem"))->click();
+    reportErrors(host);
+    if (!host.errors().isEmpty())
+        return ExitError;
+    if (pdf)
+        out() << "description: " << QFileInfo(*pdf).absoluteFilePath() << Qt::endl;
+    return ExitOk;
+}

@@ -1,0 +1,74 @@
+// rar1: the payroll module's salary transfers from the command line. See the README for the commands.
+#include "arguments.h"
+#include "commands.h"
+#include "runtime/clock.h"
+#include "runtime/config.h"
+
+#include <QApplication>
+#include <QTextStream>
+#include <cstdio>
+#include <map>
+
+namespace {
+
+const char* const Usage =
+    "usage: rar1 [--db FILE] [--system-db FILE] [--company COMPNO] [--lang 0|1|2] [--media-dir DIR]\n"
+    "            [--today YYYY-MM-DD] COMMAND\n"
+    "  init-demo [--employees N] [--seed S]      create the demo company database in --db\n"
+    "  banks                                     number, name and default file of every bank\n"
+    "  params N [ID1=VALUE ...]                  show, or set as the parameter dialog does, bank N's parameters\n"
+    "  transfer N --out FILE [--force] [CONDITIONS] [--list FILE.pdf]\n"
+    "  list N --pdf FILE [CONDITIONS]            the transfer list as PDF\n"
+    "  describe N [--pdf FILE]                   the format description\n"
+    "CONDITIONS: --pay-from ROC --pay-to ROC --date ROC --emp-from NO --emp-to NO --depts LIST --dept-mode 0|1\n"
+    "            --kinds LIST --sort 0|1 --account 0|1|2 --prefix P --title\n";
+
+void failure(const QString& message)
+{
+    QTextStream(stderr) << "rar1: " << message.simplified() << Qt::endl;
+}
+
+int run(QStringList words)
+{
+    RuntimeConfig config = RuntimeConfig::Load(words);
+    Arguments arguments(words);
+    if (const auto today = arguments.take(QStringLiteral("--today"))) {
+        const QDate date = QDate::fromString(*today, Qt::ISODate);
+        if (!date.isValid())
+            throw UsageError(QStringLiteral("--today takes a date YYYY-MM-DD, not '%1'").arg(*today).toStdString());
+        SetToday(date);
+    }
+    const QString command = arguments.rest().isEmpty() ? QString() : arguments.takePositional(QStringLiteral("command"));
+    using Command = int (*)(const RuntimeConfig&, Arguments&);
+    const std::map<QString, Command> commands = {
+        {QStringLiteral("init-demo"), InitDemo}, {QStringLiteral("banks"), ListBanks},
+        {QStringLiteral("params"), BankParameters}, {QStringLiteral("transfer"), Transfer},
+        {QStringLiteral("list"), TransferList}, {QStringLiteral("describe"), Describe},
+    };
+    const auto found = commands.find(command);
+    if (found == commands.end()) {
+        std::fputs(Usage, stderr);
+        return ExitError;
+    }
+    return found->second(config, arguments);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStringList words = app.arguments().mid(1);
+    try {
+        return run(words);
+    } catch (const UsageError& e) {
+        failure(QString::fromUtf8(e.what()));
+        std::fputs(Usage, stderr);
+        return ExitError;
+    } catch (const std::exception& e) {
+        failure(QString::fromUtf8(e.what()));
+        return ExitError;
+    }
+}

@@ -1,0 +1,83 @@
+#include "window_conditions.h"
+
+#include "headless_host.h"
+#include "runtime/ui/function_buttons.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+std::optional<int> takeChoice(Arguments& arguments, const QString& option, int highest)
+{
+    const std::optional<QString> text = arguments.take(option);
+    if (!text)
+        return std::nullopt;
+    bool ok = false;
+    const int value = text->toInt(&ok);
+    if (!ok || value < 0 || value > highest)
+        throw UsageError(QStringLiteral("%1 takes 0 to %2, not '%3'").arg(option).arg(highest).arg(*text).toStdString());
+    return value;
+}
+
+void setText(MForm& form, const char* name, const std::optional<QString>& value)
+{
+    if (value)
+        form.component<QLineEdit>(QLatin1String(name))->setText(*value);
+}
+
+void setChoice(MForm& form, const char* name, const std::optional<int>& value)
+{
+    if (value)
+        form.component<QComboBox>(QLatin1String(name))->setCurrentIndex(*value);
+}
+}
+
+WindowConditions WindowConditions::Take(Arguments& a)
+{
+    WindowConditions c;
+    c.payFrom = a.take(QStringLiteral("--pay-from"));
+    c.payTo = a.take(QStringLiteral("--pay-to"));
+    c.transferDate = a.take(QStringLiteral("--date"));
+    c.employeeFrom = a.take(QStringLiteral("--emp-from"));
+    c.employeeTo = a.take(QStringLiteral("--emp-to"));
+    c.prefix = a.take(QStringLiteral("--prefix"));
+    c.departments = a.take(QStringLiteral("--depts"));
+    c.kinds = a.take(QStringLiteral("--kinds"));
+    c.departmentMode = takeChoice(a, QStringLiteral("--dept-mode"), 1);
+    c.sort = takeChoice(a, QStringLiteral("--sort"), 1);
+    c.account = takeChoice(a, QStringLiteral("--account"), 2);
+    c.title = a.takeFlag(QStringLiteral("--title"));
+    return c;
+}
+
+bool WindowConditions::hasPanelConditions() const
+{
+    return departments || kinds || departmentMode || sort || account || title;
+}
+
+void WindowConditions::ApplyTo(MForm& window, HeadlessHost& host) const
+{
+    if (hasPanelConditions()) {
+        host.onModal([this](MForm& panel) {
+            // The mode first: choosing one department with its subordinates trims the department list.
+            setChoice(panel, "COM_DEP", departmentMode);
+            setText(panel, "ED_DEP", departments);
+            setText(panel, "ED_SZ", kinds);
+            setChoice(panel, "COM_SORT", sort);
+            setChoice(panel, "COM_BACC", account);
+            if (title)
+                panel.component<QCheckBox>(QStringLiteral("CHK_TIT"))->setChecked(true);
+            panel.component<QPushButton>(QStringLiteral("Btn_F8"))->click();
+            return int(mrOk);
+        });
+        host.RunCommand(window, cmdConditions);
+    }
+    setText(window, "B_DD", payFrom);
+    setText(window, "E_DD", payTo);
+    setText(window, "BYg_No", employeeFrom);
+    setText(window, "EYg_No", employeeTo);
+    setText(window, "SelBnk_No", prefix);
+    setText(window, "ZZ_DD", transferDate);
+}

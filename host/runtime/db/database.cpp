@@ -1,0 +1,202 @@
+#include "runtime/db/database.h"
+#include "runtime/db/sqlserver_dialect.h"
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace db {
+namespace {
+
+// Every Qt connection needs a name of its own.
+QString NewConnectionName(const QString& database, const QString& owner)
+{
+    static quint64 counter = 0;
+    return QStringLiteral("%1/%2/%3").arg(database, owner).arg(++counter);
+}
+
+QString EngineText(const QSqlError& error)
+{
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    return text.trimmed();
+}
+
+const char* DateFormatCommand(int mode)
+{
+    switch (mode) {
+    case 0: return "SET DATEFORMAT mdy";
+    case 1: return "SET DATEFORMAT dmy";
+    default: return "SET DATEFORMAT ymd";
+    }
+}
+
+} // namespace
+
+MDatabase::MDatabase(const QString& name, const ConnectionSettings& settings)
+    : name_(name), settings_(settings), connectionName_(NewConnectionName(name, QStringLiteral("shared")))
+{
+    if (settings_.engine == Engine::SQLite)
+        settings_.dateFormat = DateFormat{};
+}
+
+MDatabase::~MDatabase()
+{
+    if (QSqlDatabase::contains(connectionName_)) {
+        QSqlDatabase::database(connectionName_, false).close();
+        QSqlDatabase::removeDatabase(connectionName_);
+    }
+}
+
+bool MDatabase::connected() const
+{
+    return QSqlDatabase::contains(connectionName_) && QSqlDatabase::database(connectionName_, false).isOpen();
+}
+
+void MDatabase::setConnected(bool on)
+{
+    if (on)
+        connection();
+    else if (QSqlDatabase::contains(connectionName_))
+        QSqlDatabase::database(connectionName_, false).close();
+}
+
+QSqlDatabase MDatabase::connection()
+{
+    QSqlDatabase conn = QSqlDatabase::contains(connectionName_) ? QSqlDatabase::database(connectionName_, false)
+                                                                : createConnection(connectionName_);
+    if (!conn.isOpen())
+        openConnection(conn);
+    return conn;
+}
+
+QSqlDatabase MDatabase::openPrivateConnection(const QString& owner)
+{
+    QSqlDatabase conn = createConnection(NewConnectionName(name_, owner));
+    try {
+        openConnection(conn);
+    } catch (...) {
+        ClosePrivateConnection(conn);
+        throw;
+    }
+    return conn;
+}
+
+void MDatabase::ClosePrivateConnection(QSqlDatabase& connection)
+{
+    const QString name = connection.connectionName();
+    connection.close();
+    connection = QSqlDatabase();
+    if (!name.isEmpty())
+        QSqlDatabase::removeDatabase(name);
+}
+
+QString MDatabase::translate(const QString& statement) const
+{
+    return settings_.engine == Engine::SQLite ? SqlServerToSqlite(statement) : statement;
+}
+
+QSqlDatabase MDatabase::createConnection(const QString& connectionName) const
+{
+    if (settings_.engine == Engine::SQLite) {
+        QSqlDatabase conn = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+        conn.setDatabaseName(settings_.sqliteFile);
+        // Another connection may be writing (the bank parameters, a second window): wait for it.
+        conn.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+        return conn;
+    }
+    QSqlDatabase conn = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), connectionName);
+    conn.setDatabaseName(settings_.odbcConnection);
+    return conn;
+}
+
+void MDatabase::openConnection(QSqlDatabase& conn) const
+{
+    // SQLite would quietly create an empty database for a mistyped path; the clerk would then only
+    // see "no such table". Say what is really wrong.
+    if (settings_.engine == Engine::SQLite && settings_.sqliteFile != QLatin1String(":memory:")
+        && !QFileInfo::exists(settings_.sqliteFile))
+        throw DatabaseError(QStringLiteral("The database \"%1\" cannot be opened: the file %2 does not exist.")
+                                .arg(name_, settings_.sqliteFile)
+                                .toStdString());
+    if (!conn.open())
+        throw DatabaseError(QStringLiteral("The database \"%1\" cannot be opened: %2")
+                                .arg(name_, EngineText(conn.lastError()))
+                                .toStdString());
+    if (settings_.engine == Engine::SqlServer) {
+        QSqlQuery set(conn);
+        if (!set.exec(QLatin1String(DateFormatCommand(settings_.dateFormat.mode))))
+            throw DatabaseError(QStringLiteral("The database \"%1\" refused its date format: %2")
+                                    .arg(name_, EngineText(set.lastError()))
+                                    .toStdString());
+    }
+}
+
+// ---- Session ---------------------------------------------------------------------------------
+
+namespace {
+std::unique_ptr<Session>& DefaultSession()
+{
+    static std::unique_ptr<Session> session;
+    return session;
+}
+} // namespace
+
+Session* Session::Default()
+{
+    return DefaultSession().get();
+}
+
+Session* Session::CreateDefault()
+{
+    if (!DefaultSession())
+        DefaultSession() = std::make_unique<Session>();
+    return DefaultSession().get();
+}
+
+void Session::DestroyDefault()
+{
+    DefaultSession().reset();
+}
+
+MDatabase* Session::findDatabase(const QString& name) const
+{
+    for (const auto& db : databases_)
+        if (db->name().compare(name, Qt::CaseInsensitive) == 0)
+            return db.get();
+    return nullptr;
+}
+
+MDatabase& Session::database(const QString& name) const
+{
+    if (MDatabase* db = findDatabase(name))
+        return *db;
+    throw DatabaseError(QStringLiteral("The database \"%1\" is not set up.").arg(name).toStdString());
+}
+
+MDatabase& Session::addDatabase(const QString& name, const ConnectionSettings& settings)
+{
+    removeDatabase(name);
+    databases_.push_back(std::make_unique<MDatabase>(name, settings));
+    return *databases_.back();
+}
+
+void Session::removeDatabase(const QString& name)
+{
+    std::erase_if(databases_, [&](const auto& db) { return db->name().compare(name, Qt::CaseInsensitive) == 0; });
+}
+
+DatabaseError QueryFailure(const QString& what, const QSqlError& error, const QString& statement)
+{
+    QString message = QStringLiteral("%1: %2").arg(what, EngineText(error));
+    if (!statement.isEmpty())
+        message += QStringLiteral("\nStatement: ") + statement;
+    return DatabaseError(message.toStdString());
+}
+
+Session* RequireDefaultSession()
+{
+    if (Session* session = Session::Default())
+        return session;
+    throw DatabaseError("No database session has been set up.");
+}
+
+} // namespace db

@@ -1,0 +1,525 @@
+#include "runtime/db/localtable.h"
+#include "runtime/db/database.h"
+#include "runtime/db/row_filter.h"
+#include <QMetaMethod>
+#include <algorithm>
+#include <utility>
+#include <cmath>
+#include <map>
+#include <stdexcept>
+
+namespace db {
+
+// ---- LocalTableData ---------------------------------------------------------------------------
+
+int LocalTableData::fieldIndex(const QString& name) const
+{
+    for (size_t i = 0; i < fields.size(); ++i)   // the name as defined is the usual case, and cheap
+        if (fields[i].name == name)
+            return int(i);
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+std::shared_ptr<LocalTableData> LocalTableData::Get(const QString& databaseName, const QString& tableName)
+{
+    static std::map<QString, std::weak_ptr<LocalTableData>> registry;
+    std::erase_if(registry, [](const auto& entry) { return entry.second.expired(); });
+    const QString key = databaseName.toUpper() + u'\n' + tableName.toUpper();
+    if (auto existing = registry[key].lock())
+        return existing;
+    auto table = std::make_shared<LocalTableData>();
+    table->databaseName = databaseName;
+    table->tableName = tableName;
+    registry[key] = table;
+    return table;
+}
+
+void LocalTableData::beginUpdate()
+{
+    ++updateDepth_;
+}
+
+void LocalTableData::endUpdate()
+{
+    if (updateDepth_ == 0 || --updateDepth_ > 0)
+        return;
+    if (std::exchange(structurePending_, false))
+        notifyStructureChanged();
+    if (std::exchange(rowsPending_, false))
+        notifyRowsChanged();
+}
+
+void LocalTableData::notifyRowsChanged()
+{
+    static const QMetaMethod signal = QMetaMethod::fromSignal(&LocalTableData::rowsChanged);
+    ++version;
+    if (updateDepth_ > 0)
+        rowsPending_ = true;
+    else if (isSignalConnected(signal))
+        emit rowsChanged();
+}
+
+void LocalTableData::notifyStructureChanged()
+{
+    static const QMetaMethod signal = QMetaMethod::fromSignal(&LocalTableData::structureChanged);
+    ++version;
+    if (updateDepth_ > 0)
+        structurePending_ = true;
+    else if (isSignalConnected(signal))
+        emit structureChanged();
+}
+
+// ---- LocalTable: structure --------------------------------------------------------------------
+
+namespace {
+
+[[noreturn]] void NoSuchField(const LocalTableData& d, const QString& name)
+{
+    throw std::invalid_argument(
+        QStringLiteral("The table %1 has no field %2.").arg(d.tableName, name).toStdString());
+}
+
+bool IsNumeric(FieldDef::Type type)
+{
+    return type != FieldDef::Type::Text;
+}
+
+// A value as the field keeps it: texts cut to the field's size, numbers as numbers.
+QVariant FieldValue(const FieldDef& def, const QVariant& value)
+{
+    if (value.isNull())
+        return QVariant();
+    if (def.type == FieldDef::Type::Text) {
+        if (value.typeId() == QMetaType::QString && (def.size <= 0 || value.toString().size() <= def.size))
+            return value;
+        const QString text = value.toString();
+        return def.size > 0 ? text.left(def.size) : text;
+    }
+    if (def.type == FieldDef::Type::Float && value.typeId() == QMetaType::Double)
+        return value;
+    if (value.typeId() == QMetaType::QString && value.toString().trimmed().isEmpty())
+        return QVariant();
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    if (!ok)
+        throw std::invalid_argument(QStringLiteral("The field %1 takes a number, not \"%2\".")
+                                        .arg(def.name, value.toString())
+                                        .toStdString());
+    if (def.type == FieldDef::Type::Integer)
+        return QVariant(qint64(std::llround(number)));
+    return QVariant(number);
+}
+
+int CompareForSort(const FieldDef& def, const QVariant& a, const QVariant& b)
+{
+    if (a.isNull() || b.isNull())
+        return int(!a.isNull()) - int(!b.isNull());
+    if (IsNumeric(def.type)) {
+        const double x = a.toDouble(), y = b.toDouble();
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    return a.toString().compare(b.toString());
+}
+
+} // namespace
+
+LocalTable::LocalTable(const QString& databaseName, const QString& tableName)
+    : databaseName_(databaseName), tableName_(tableName)
+{
+}
+
+void LocalTable::setDatabaseName(const QString& name)
+{
+    if (name == databaseName_)
+        return;
+    close();
+    databaseName_ = name;
+    data_.reset();
+}
+
+void LocalTable::setTableName(const QString& name)
+{
+    if (name == tableName_)
+        return;
+    close();
+    tableName_ = name;
+    data_.reset();
+}
+
+std::shared_ptr<LocalTableData> LocalTable::data() const
+{
+    table();
+    return data_;
+}
+
+LocalTableData& LocalTable::table() const
+{
+    if (!data_)
+        data_ = LocalTableData::Get(databaseName_, tableName_);
+    return *data_;
+}
+
+void LocalTable::clearFields()
+{
+    LocalTableData* d = &table();
+    d->fields.clear();
+    d->rows.clear();
+    d->created = false;
+    d->notifyStructureChanged();
+}
+
+void LocalTable::addField(const FieldDef& def)
+{
+    LocalTableData* d = &table();
+    if (d->fieldIndex(def.name) >= 0)
+        throw std::invalid_argument(
+            QStringLiteral("The table %1 already has a field %2.").arg(tableName_, def.name).toStdString());
+    d->fields.push_back(def);
+    for (auto& row : d->rows)
+        row.emplace_back();
+    d->notifyStructureChanged();
+}
+
+void LocalTable::createTable()
+{
+    LocalTableData* d = &table();
+    if (d->fields.empty())
+        throw std::invalid_argument(
+            QStringLiteral("The table %1 cannot be created without fields.").arg(tableName_).toStdString());
+    d->rows.clear();
+    d->created = true;
+    d->notifyStructureChanged();
+}
+
+FieldDef& LocalTable::fieldDef(const QString& name)
+{
+    LocalTableData* d = &table();
+    const int i = d->fieldIndex(name);
+    if (i < 0)
+        NoSuchField(*d, name);
+    return d->fields[size_t(i)];
+}
+
+const std::vector<FieldDef>& LocalTable::fields() const
+{
+    return table().fields;
+}
+
+bool LocalTable::hasField(const QString& name) const
+{
+    return table().fieldIndex(name) >= 0;
+}
+
+// ---- LocalTable: state and filter -------------------------------------------------------------
+
+void LocalTable::open()
+{
+    if (!table().created)
+        throw DatabaseError(QStringLiteral("The table %1 does not exist.").arg(tableName_).toStdString());
+    active_ = true;
+    first();
+}
+
+void LocalTable::close()
+{
+    cancel();
+    active_ = false;
+}
+
+void LocalTable::emptyTable()
+{
+    cancel();
+    LocalTableData* d = &table();
+    d->rows.clear();
+    d->notifyRowsChanged();
+    first();
+}
+
+void LocalTable::setFilter(const QString& expression)
+{
+    if (expression.trimmed().isEmpty()) {
+        predicate_ = nullptr;
+    } else {
+        const RowFilter filter(expression);
+        LocalTableData* d = &table();
+        if (!d->fields.empty())
+            for (const QString& f : filter.fieldNames())
+                if (d->fieldIndex(f) < 0)
+                    throw std::invalid_argument(QStringLiteral("The filter \"%1\" names the field %2, which the table %3 does not have.")
+                                                    .arg(expression, f, tableName_)
+                                                    .toStdString());
+        predicate_ = [filter](const LocalTableData& table, const std::vector<QVariant>& row) {
+            return filter.matches(table.fields, row);
+        };
+    }
+    filter_ = expression;
+    visibleStale_ = true;
+    first();
+}
+
+void LocalTable::setFiltered(bool on)
+{
+    filtered_ = on;
+    visibleStale_ = true;
+    first();
+}
+
+bool LocalTable::filtering() const
+{
+    return filtered_ && predicate_;
+}
+
+std::vector<size_t>& LocalTable::visible() const
+{
+    if (visibleStale_ || visibleVersion_ != table().version)
+        rebuildVisible();
+    return visible_;
+}
+
+void LocalTable::rebuildVisible() const
+{
+    const LocalTableData* d = &table();
+    visible_.clear();
+    for (size_t i = 0; i < d->rows.size(); ++i)
+        if (predicate_(*d, d->rows[i]))
+            visible_.push_back(i);
+    visibleStale_ = false;
+    visibleVersion_ = d->version;
+}
+
+size_t LocalTable::visibleCount() const
+{
+    return filtering() ? visible().size() : table().rows.size();
+}
+
+size_t LocalTable::currentRow() const
+{
+    const size_t p = std::min(pos_, visibleCount() - 1);
+    return filtering() ? visible()[p] : p;
+}
+
+// ---- LocalTable: navigation -------------------------------------------------------------------
+
+void LocalTable::first()
+{
+    pos_ = 0;
+    bof_ = true;
+    eof_ = visibleCount() == 0;
+}
+
+void LocalTable::next()
+{
+    if (pos_ + 1 < visibleCount()) {
+        ++pos_;
+        eof_ = false;
+    } else {
+        eof_ = true;
+    }
+    bof_ = false;
+}
+
+void LocalTable::prior()
+{
+    if (pos_ > 0 && visibleCount() > 0) {
+        pos_ = std::min(pos_, visibleCount()) - 1;
+        bof_ = false;
+    } else {
+        bof_ = true;
+    }
+    eof_ = false;
+}
+
+void LocalTable::last()
+{
+    const size_t n = visibleCount();
+    pos_ = n > 0 ? n - 1 : 0;
+    eof_ = true;
+    bof_ = n == 0;
+}
+
+bool LocalTable::eof() const
+{
+    return eof_ || pos_ >= visibleCount();
+}
+
+bool LocalTable::bof() const
+{
+    return bof_ || visibleCount() == 0;
+}
+
+bool LocalTable::isEmpty() const
+{
+    return visibleCount() == 0;
+}
+
+int LocalTable::recordCount() const
+{
+    return int(visibleCount());
+}
+
+int LocalTable::recNo() const
+{
+    return visibleCount() == 0 ? -1 : int(std::min(pos_, visibleCount() - 1));
+}
+
+// ---- LocalTable: editing ----------------------------------------------------------------------
+
+void LocalTable::requireActive() const
+{
+    if (!active_)
+        throw DatabaseError(QStringLiteral("The table %1 is not open.").arg(tableName_).toStdString());
+}
+
+void LocalTable::append()
+{
+    requireActive();
+    post();
+    editRow_.assign(table().fields.size(), QVariant());
+    appending_ = true;
+    editing_ = true;
+}
+
+void LocalTable::edit()
+{
+    requireActive();
+    if (editing_)
+        return;
+    if (visibleCount() == 0)
+        throw DatabaseError(QStringLiteral("The table %1 has no row to change.").arg(tableName_).toStdString());
+    editIndex_ = currentRow();
+    editRow_ = table().rows[editIndex_];
+    appending_ = false;
+    editing_ = true;
+}
+
+void LocalTable::setField(const QString& name, const QVariant& value)
+{
+    if (!editing_)
+        throw DatabaseError(QStringLiteral("The table %1 is not being edited; %2 cannot be set.")
+                                .arg(tableName_, name)
+                                .toStdString());
+    const LocalTableData& d = table();
+    const int i = d.fieldIndex(name);
+    if (i < 0)
+        NoSuchField(d, name);
+    editRow_[size_t(i)] = FieldValue(d.fields[size_t(i)], value);
+}
+
+void LocalTable::post()
+{
+    if (!editing_)
+        return;
+    LocalTableData* d = &table();
+    if (editRow_.size() != d->fields.size()) {
+        cancel();
+        throw DatabaseError(QStringLiteral("The fields of the table %1 changed while a row was edited.")
+                                .arg(tableName_)
+                                .toStdString());
+    }
+    const bool visibleWasCurrent = filtering() && !visibleStale_ && visibleVersion_ == d->version;
+    size_t row;
+    if (appending_) {
+        row = d->rows.size();
+        d->rows.push_back(std::move(editRow_));
+    } else {
+        if (editIndex_ >= d->rows.size()) {
+            cancel();
+            throw DatabaseError(QStringLiteral("The row of the table %1 being changed no longer exists.")
+                                    .arg(tableName_)
+                                    .toStdString());
+        }
+        row = editIndex_;
+        d->rows[row] = std::move(editRow_);
+    }
+    editing_ = false;
+    d->notifyRowsChanged();
+    // Keep the filtered view without a full rescan when only this post changed the rows.
+    if (visibleWasCurrent && appending_) {
+        if (predicate_(*d, d->rows[row]))
+            visible_.push_back(row);
+        visibleVersion_ = d->version;
+    }
+    appending_ = false;
+    if (!filtering()) {
+        pos_ = row;
+    } else {
+        const auto& v = visible();
+        const auto at = std::find(v.begin(), v.end(), row);
+        pos_ = at == v.end() ? pos_ : size_t(at - v.begin());
+    }
+    eof_ = bof_ = false;
+}
+
+void LocalTable::cancel()
+{
+    editing_ = false;
+    appending_ = false;
+    editRow_.clear();
+}
+
+QVariant LocalTable::field(const QString& name) const
+{
+    const LocalTableData* d = &table();
+    const int i = d->fieldIndex(name);
+    if (i < 0)
+        NoSuchField(*d, name);
+    if (editing_)
+        return editRow_[size_t(i)];
+    if (visibleCount() == 0)
+        return QVariant();
+    return d->rows[currentRow()][size_t(i)];
+}
+
+QString LocalTable::fieldText(const QString& name) const
+{
+    const QVariant v = field(name);
+    return v.isNull() ? QString() : v.toString();
+}
+
+double LocalTable::fieldFloat(const QString& name) const
+{
+    const QVariant v = field(name);
+    return v.isNull() ? 0.0 : v.toDouble();
+}
+
+void LocalTable::sortBy(const QStringList& fieldNames)
+{
+    cancel();
+    LocalTableData* d = &table();
+    std::vector<size_t> keys;
+    for (const QString& name : fieldNames) {
+        const int i = d->fieldIndex(name.trimmed());
+        if (i < 0)
+            NoSuchField(*d, name);
+        keys.push_back(size_t(i));
+    }
+    std::stable_sort(d->rows.begin(), d->rows.end(), [&](const auto& a, const auto& b) {
+        for (size_t k : keys)
+            if (const int c = CompareForSort(d->fields[k], a[k], b[k]))
+                return c < 0;
+        return false;
+    });
+    d->notifyRowsChanged();
+    first();
+}
+
+double LocalTable::sum(const QString& fieldName) const
+{
+    const LocalTableData* d = &table();
+    const int f = d->fieldIndex(fieldName);
+    if (f < 0)
+        NoSuchField(*d, fieldName);
+    double total = 0;
+    const size_t n = visibleCount();
+    for (size_t p = 0; p < n; ++p) {
+        const QVariant& v = d->rows[filtering() ? visible()[p] : p][size_t(f)];
+        if (!v.isNull())
+            total += v.toDouble();
+    }
+    return total;
+}
+
+} // namespace db

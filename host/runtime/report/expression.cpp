@@ -1,0 +1,61 @@
+#include "runtime/report/expression.h"
+#include "runtime/db/localtable.h"
+#include "runtime/report/fieldtext.h"
+#include "runtime/report/items.h"
+#include "runtime/report/reporterror.h"
+#include <QRegularExpression>
+
+namespace report {
+
+ReportExpression::ReportExpression(const TQRExpr& item, const QString& reportTitle, const db::LocalTable* dataSet)
+    : mask_(item.mask())
+{
+    const QString text = item.expression().simplified().remove(u' ').toUpper();
+    static const QRegularExpression sumPattern(QStringLiteral("^SUM\\((\\w+)\\)$"));
+    static const QRegularExpression fieldPattern(QStringLiteral("^\\w+$"));
+    const QRegularExpressionMatch sum = sumPattern.match(text);
+    if (text == u"PAGENUMBER") {
+        kind_ = Kind::PageNumber;
+    } else if (text == u"COUNT") {
+        kind_ = Kind::Count;
+    } else if (sum.hasMatch()) {
+        kind_ = Kind::Sum;
+        field_ = sum.captured(1);
+    } else if (fieldPattern.match(text).hasMatch()) {
+        kind_ = Kind::Field;
+        field_ = text;
+    } else {
+        throw ReportError(QStringLiteral("The report \"%1\" cannot be printed: its item \"%2\" asks for \"%3\", "
+                                         "which the report cannot work out.")
+                              .arg(reportTitle, item.name(), item.expression()));
+    }
+    if (!field_.isEmpty() && !(dataSet && dataSet->hasField(field_)))
+        throw ReportError(QStringLiteral("The report \"%1\" cannot be printed: its item \"%2\" needs the field "
+                                         "\"%3\", which its data does not have.")
+                              .arg(reportTitle, item.name(), field_));
+}
+
+void ReportExpression::accumulate(const db::LocalTable* printedRow)
+{
+    ++count_;
+    if (kind_ == Kind::Sum) sum_ += printedRow->fieldFloat(field_);
+}
+
+void ReportExpression::reset()
+{
+    count_ = 0;
+    sum_ = 0;
+}
+
+QString ReportExpression::text(int pageNumber, const db::LocalTable* dataSet) const
+{
+    switch (kind_) {
+    case Kind::PageNumber: return ValueText(pageNumber, mask_);
+    case Kind::Count: return ValueText(count_, mask_);
+    case Kind::Sum: return ValueText(sum_, mask_);
+    case Kind::Field: return ValueText(dataSet->field(field_), mask_);
+    }
+    return QString();
+}
+
+} // namespace report

@@ -1,0 +1,88 @@
+#include "runtime/report/pageoutput.h"
+#include "runtime/report/pagepainter.h"
+#include "runtime/report/pdfoutput.h"
+#include "runtime/report/printers.h"
+#include "runtime/report/reporterror.h"
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace report {
+namespace {
+
+constexpr double MmPerInch = 25.4;
+
+void PaintAllPages(QPagedPaintDevice& device, QPainter& painter, const LaidOutReport& report, double dotsPerInch)
+{
+    for (size_t i = 0; i < report.pages.size(); ++i) {
+        if (i > 0) device.newPage();
+        PaintPage(painter, report.pages[i], dotsPerInch / MmPerInch);
+    }
+}
+
+void PrintOnPrinter(const LaidOutReport& report, const QString& printerName)
+{
+    const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
+    if (info.isNull())
+        throw ReportError(QStringLiteral("The printer \"%1\" is not available. "
+                                         "Check that it is switched on and installed.").arg(printerName));
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setPageLayout(report.page.pageLayout());
+    printer.setDocName(report.title);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw ReportError(QStringLiteral("The report \"%1\" could not be sent to the printer \"%2\".")
+                              .arg(report.title, printerName));
+    PaintAllPages(printer, painter, report, printer.resolution());
+    if (!painter.end())
+        throw ReportError(QStringLiteral("The report \"%1\" could not be sent to the printer \"%2\".")
+                              .arg(report.title, printerName));
+}
+
+} // namespace
+
+void WritePdf(const LaidOutReport& report, const QString& path)
+{
+    QPdfWriter writer(path);
+    writer.setResolution(PdfResolution);
+    writer.setPageLayout(report.page.pageLayout());
+    writer.setTitle(report.title);
+    writer.setCreator(QStringLiteral("RAR1"));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        throw ReportError(QStringLiteral("The PDF file \"%1\" cannot be written. Check that its folder exists "
+                                         "and that the file is not open in another program.").arg(path));
+    PaintAllPages(writer, painter, report, PdfResolution);
+    if (!painter.end())
+        throw ReportError(QStringLiteral("The PDF file \"%1\" could not be finished.").arg(path));
+}
+
+QString PrintPages(const LaidOutReport& report, const QString& printerName)
+{
+    if (!IsPdfPrinter(printerName)) {
+        PrintOnPrinter(report, printerName);
+        return QString();
+    }
+    const QString path = PdfOutputPath(report.title);
+    WritePdf(report, path);
+    return path;
+}
+
+QImage PageImage(const LaidOutReport& report, int index, double dotsPerInch)
+{
+    const QSizeF sizeMm = report.page.paperSizeMm();
+    const double pixelsPerMm = dotsPerInch / MmPerInch;
+    QImage image(qMax(1, qRound(sizeMm.width() * pixelsPerMm)), qMax(1, qRound(sizeMm.height() * pixelsPerMm)),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const int dotsPerMeter = qRound(dotsPerInch / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    QPainter painter(&image);
+    PaintPage(painter, report.pages.at(size_t(index)), pixelsPerMm);
+    return image;
+}
+
+} // namespace report

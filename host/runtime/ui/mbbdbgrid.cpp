@@ -1,0 +1,69 @@
+#include "runtime/ui/mbbdbgrid.h"
+
+#include "runtime/ui/local_table_model.h"
+
+#include <QHeaderView>
+
+MBBDBGrid::MBBDBGrid(QWidget* parent) : QTableView(parent), model_(new LocalTableModel(this))
+{
+    setModel(model_);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setWordWrap(false);
+    // Uniform row heights keep a grid of 100,000 rows as quick as one of ten.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    connect(model_, &LocalTableModel::reloaded, this, &MBBDBGrid::applyColumnWidths);
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) { moveTableTo(index.row()); });
+}
+
+void MBBDBGrid::SetTable(db::LocalTable* table)
+{
+    table_ = table;
+    model_->bind(table ? table->data() : nullptr);
+}
+
+void MBBDBGrid::CenterTitles()
+{
+    horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+}
+
+void MBBDBGrid::Refresh()
+{
+    model_->bind(table_ ? table_->data() : nullptr);
+}
+
+void MBBDBGrid::ShowCurrentRecord()
+{
+    if (!table_ || table_->isEmpty()) {
+        clearSelection();
+        return;
+    }
+    model_->reload();
+    const QModelIndex index = model_->index(table_->recNo(), qMax(0, currentIndex().column()));
+    setCurrentIndex(index);
+    scrollTo(index);
+}
+
+void MBBDBGrid::applyColumnWidths()
+{
+    const int charWidth = fontMetrics().averageCharWidth();
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        const db::FieldDef* field = model_->fieldAt(column);
+        if (field && field->displayWidth > 0)
+            setColumnWidth(column, field->displayWidth * charWidth + 8);
+    }
+}
+
+// Keeps the table's current row with the row the clerk clicked, so the toolbar's
+// prior and next go on from there.
+void MBBDBGrid::moveTableTo(int row)
+{
+    if (!table_ || !table_->active())
+        return;
+    table_->first();
+    for (int i = 0; i < row && !table_->eof(); ++i)
+        table_->next();
+}

@@ -1,0 +1,69 @@
+#include "runtime/ui/messages.h"
+
+#include "runtime/language.h"
+#include "runtime/ui/automation.h"
+#include "runtime/ui/mform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon iconOf(MsgType type)
+{
+    switch (type) {
+    case MsgType::Information: return QMessageBox::Information;
+    case MsgType::Confirmation: return QMessageBox::Question;
+    case MsgType::Warning: return QMessageBox::Warning;
+    case MsgType::Error: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonMapping {
+    MsgButton flag;
+    QMessageBox::StandardButton button;
+    ModalResult result;
+};
+
+constexpr ButtonMapping buttonMappings[] = {
+    {mbYes, QMessageBox::Yes, mrYes},
+    {mbNo, QMessageBox::No, mrNo},
+    {mbOK, QMessageBox::Ok, mrOk},
+    {mbCancel, QMessageBox::Cancel, mrCancel},
+};
+
+int runMessageBox(const QString& text, MsgType type, int buttons)
+{
+    QMessageBox box(iconOf(type), QApplication::applicationDisplayName(), text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    for (const ButtonMapping& m : buttonMappings)
+        if (buttons & m.flag)
+            box.addButton(m.button);
+    if (box.buttons().isEmpty())
+        box.addButton(QMessageBox::Ok);
+    const int clicked = box.exec();
+    for (const ButtonMapping& m : buttonMappings)
+        if (clicked == m.button)
+            return m.result;
+    return (buttons & mbCancel) || !(buttons & mbNo) ? mrCancel : mrNo;
+}
+
+} // namespace
+
+int MessageDlg(const QString& text, MsgType type, int buttons)
+{
+    if (const MessageHandler& handler = CurrentMessageHandler())
+        return handler(MessageRequest{text, type, buttons});
+    return runMessageBox(text, type, buttons);
+}
+
+int MessageById(const QString& group, int id, MsgType type, int buttons)
+{
+    return MessageDlg(LoadFormResourceStr(group, id), type, buttons);
+}
+
+void ShowError(const QString& text)
+{
+    MessageDlg(text, MsgType::Error, mbOK);
+}

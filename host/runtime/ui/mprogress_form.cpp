@@ -1,0 +1,97 @@
+#include "runtime/ui/mprogress_form.h"
+
+#include "runtime/ui/ui_texts.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int RepaintIntervalMs = 50;
+constexpr int EventIntervalMs = 30;
+}
+
+MProgressForm::MProgressForm(QWidget* owner)
+    : MForm(owner), textLabel_(new QLabel(this)), bar_(new QProgressBar(this)),
+      cancelButton_(new QPushButton(UiText::ProgressCancel(), this))
+{
+    setObjectName(QStringLiteral("ProgressForm"));
+    cancelButton_->setObjectName(QStringLiteral("Btn_Cancel"));
+    textLabel_->setMinimumWidth(320);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(textLabel_);
+    layout->addWidget(bar_);
+    layout->addWidget(cancelButton_, 0, Qt::AlignHCenter);
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { cancelled_ = true; });
+    bar_->setRange(0, maximum_);
+}
+
+void MProgressForm::SetCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+}
+
+void MProgressForm::SetText(const QString& text)
+{
+    text_ = text;
+    repaintIfDue();
+}
+
+void MProgressForm::SetMaxValue(int maximum)
+{
+    maximum_ = qMax(0, maximum);
+    repaintIfDue();
+}
+
+void MProgressForm::SetValue(int value)
+{
+    value_ = value;
+    repaintIfDue();
+}
+
+void MProgressForm::Show()
+{
+    cancelled_ = false;
+    setWindowModality(Qt::ApplicationModal);
+    repaintNow();
+    show();
+    raise();
+}
+
+void MProgressForm::Hide()
+{
+    hide();
+    setWindowModality(Qt::NonModal);
+}
+
+void MProgressForm::ProcessMessages()
+{
+    if (sinceEvents_.isValid() && sinceEvents_.elapsed() < EventIntervalMs)
+        return;
+    repaintNow();
+    QCoreApplication::processEvents();
+    sinceEvents_.start();
+}
+
+void MProgressForm::closeEvent(QCloseEvent* event)
+{
+    cancelled_ = true;
+    MForm::closeEvent(event);
+}
+
+void MProgressForm::repaintIfDue()
+{
+    if (isVisible() && (!sincePaint_.isValid() || sincePaint_.elapsed() >= RepaintIntervalMs))
+        repaintNow();
+}
+
+void MProgressForm::repaintNow()
+{
+    sincePaint_.start();
+    textLabel_->setText(text_);
+    bar_->setMaximum(maximum_);
+    bar_->setValue(qBound(0, value_, maximum_));
+}

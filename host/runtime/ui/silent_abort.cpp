@@ -1,0 +1,6 @@
+#include "runtime/ui/silent_abort.h"
+
+void Abort()
+{
+    throw SilentAbort{};
+}

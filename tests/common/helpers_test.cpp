@@ -1,0 +1,95 @@
+// Statement, date, padding and rounding helpers.
+#include "common/date_range.h"
+#include "common/sql_text.h"
+#include "common/temp_names.h"
+#include "common/text_helpers.h"
+#include "runtime/clock.h"
+#include "runtime/db/mquery.h"
+#include "support/test_company.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SqlHelpers, RunSqlOpensSelectsAndExecutesTheRest)
+{
+    TestCompany company;
+    company.addDepartment("A01", "總公司");
+    db::MQuery query("RurIzov");
+    EXPECT_TRUE(RunSql(query, "  \n sElEcT DEP FROM DEPT"));
+    EXPECT_FALSE(RunSql(query, "Select DEP FROM DEPT WHERE DEP='none'"));
+    EXPECT_FALSE(RunSql(query, "Select A.DEP,A.NAME Into #T From DEPT A"));
+    EXPECT_TRUE(RunSql(query, "Select * From #T"));
+    EXPECT_FALSE(RunSql(query, "Drop Table #T"));
+    EXPECT_THROW(RunSql(query, "Drop Table #T"), db::DatabaseError);
+}
+
+TEST(SqlHelpers, DatesInTheEnginesOrder)
+{
+    EXPECT_EQ(SqlDateText(QString("2026/03/05"), {0, u'/'}), "03/05/2026");
+    EXPECT_EQ(SqlDateText(QString("2026/03/05"), {1, u'.'}), "05.03.2026");
+    EXPECT_EQ(SqlDateText(QString("2026/3/5"), {2, u'-'}), "2026-03-05");
+    EXPECT_EQ(SqlDateText(QString(""), {2, u'-'}), "");
+    EXPECT_EQ(SqlDateText(QString("  -  -  "), {2, u'-'}), "  -  -  ");
+    EXPECT_EQ(SqlDateText(QString("2026/02/30"), {2, u'-'}), "ERROR");
+    EXPECT_EQ(SqlLiteral("O'Neil"), "'O''Neil'");
+}
+
+TEST(DateHelpers, EmptyRangeBecomesTheCurrentMonth)
+{
+    SetToday(QDate(2024, 2, 15));
+    QLineEdit begin, end;
+    DefaultMonthRange(begin, end);
+    EXPECT_EQ(begin.text(), "113/02/01");
+    EXPECT_EQ(end.text(), "113/02/29");
+
+    begin.setText("115/03/31");
+    end.setText("115/03/01");
+    DefaultMonthRange(begin, end);
+    EXPECT_EQ(begin.text(), "115/03/31") << "both filled: nothing happens";
+
+    begin.clear();
+    end.setText("99/01/01");
+    DefaultMonthRange(begin, end);
+    EXPECT_EQ(begin.text(), "99/01/01") << "an end before the begin swaps them";
+    EXPECT_EQ(end.text(), "113/02/01");
+    SetToday(QDate());
+
+    int day = 7;
+    DaysInMonth(2023, 2, day);
+    EXPECT_EQ(day, 28);
+    DaysInMonth(2023, 13, day);
+    EXPECT_EQ(day, 28);
+}
+
+TEST(TextHelpers, PaddingAndRounding)
+{
+    EXPECT_EQ(Spaces(300).size(), 255);
+    EXPECT_EQ(Spaces(-2), "");
+    EXPECT_EQ(FillChars(3, QChar()), "   ");
+    EXPECT_EQ(FillChars(400, u'0').size(), 256);
+    double v = 2.5;
+    EXPECT_EQ(RoundTo(v, 0), 3);
+    v = -2.5;
+    EXPECT_EQ(RoundTo(v, 0), -3);
+    v = 1234.5678;
+    EXPECT_DOUBLE_EQ(RoundTo(v, 2), 1234.57);
+    v = 1250;
+    EXPECT_EQ(RoundTo(v, -2), 1300);
+    EXPECT_EQ(RoundHalfEven(1000.5), 1000);
+    EXPECT_EQ(RoundHalfEven(1001.5), 1002);
+    EXPECT_EQ(RoundHalfEven(-2.5), -2);
+}
+
+TEST(TempNames, UniqueNameWithTheTableExtension)
+{
+    QString folder, name, other;
+    MakeTempTableName("Dn4", folder, name);
+    MakeTempTableName("Dn4", folder, other);
+    EXPECT_TRUE(folder.endsWith('/'));
+    EXPECT_TRUE(name.startsWith("Dn4") && name.endsWith(".DB"));
+    EXPECT_NE(name, other);
+}
+
+} // namespace

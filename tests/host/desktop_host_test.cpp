@@ -1,0 +1,94 @@
+// The desktop host run as the clerk would start it, without a screen: it loads the module, hands
+// it the company, opens a bank's window through DoWagBK<N> and shuts down cleanly.
+#include "host/cli/demo_database.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The programs are built side by side: RAR1_BIN_DIR, else this test's own folder.
+QString BinDir()
+{
+    const QString configured = qEnvironmentVariable("RAR1_BIN_DIR");
+    return configured.isEmpty() ? QCoreApplication::applicationDirPath() : configured;
+}
+
+struct DesktopRun {
+    int exitCode = -1;   // -1: did not finish, -2: crashed
+    QString out, err;
+};
+
+class DesktopHostTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        dir = new QTemporaryDir;
+        QString log;
+        QTextStream stream(&log);
+        CreateDemoDatabase(dir->filePath(QStringLiteral("company.db")), 12, 5, stream);
+    }
+    static void TearDownTestSuite()
+    {
+        delete dir;
+        dir = nullptr;
+    }
+
+    static DesktopRun Run(const QStringList& arguments)
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.remove(QStringLiteral("RAR1_CONFIG"));
+        process.setProcessEnvironment(environment);
+        process.start(QDir(BinDir()).filePath(QStringLiteral("rar1-desktop")),
+                      QStringList{QStringLiteral("--db"), dir->filePath(QStringLiteral("company.db"))} + arguments);
+        DesktopRun run;
+        if (!process.waitForFinished(60000)) {
+            run.err = process.errorString();
+            process.kill();
+            process.waitForFinished();
+            return run;
+        }
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+    static QTemporaryDir* dir;
+};
+
+QTemporaryDir* DesktopHostTest::dir = nullptr;
+
+} // namespace
+
+TEST_F(DesktopHostTest, SmokeOpensTheBankWindowOnceAndAgainAfterClosing)
+{
+    const DesktopRun run = Run({QStringLiteral("--company"), QStringLiteral("01"), QStringLiteral("--smoke"), QStringLiteral("10")});
+    ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.count(QStringLiteral("windows: 1")), 2) << run.out.toStdString();
+    EXPECT_EQ(lines.filter(QStringLiteral("opened: ")).size(), 2);
+    EXPECT_TRUE(lines.filter(QStringLiteral("opened: ")).first().contains(QStringLiteral("臺灣銀行")));
+    EXPECT_EQ(lines.count(QStringLiteral("closed")), 2);
+    EXPECT_TRUE(lines.filter(QStringLiteral("error: ")).isEmpty()) << run.out.toStdString();
+}
+
+TEST_F(DesktopHostTest, AnUnknownCompanyOrBankIsRefusedWithAClearMessage)
+{
+    const DesktopRun company = Run({QStringLiteral("--company"), QStringLiteral("99"), QStringLiteral("--smoke"), QStringLiteral("10")});
+    EXPECT_EQ(company.exitCode, 2);
+    EXPECT_TRUE(company.err.contains(QStringLiteral("99"))) << company.err.toStdString();
+
+    const DesktopRun bank = Run({QStringLiteral("--smoke"), QStringLiteral("29")});
+    EXPECT_EQ(bank.exitCode, 2);
+    EXPECT_TRUE(bank.err.contains(QStringLiteral("29"))) << bank.err.toStdString();
+
+    const DesktopRun option = Run({QStringLiteral("--smoke")});
+    EXPECT_EQ(option.exitCode, 2);
+    EXPECT_TRUE(option.err.contains(QStringLiteral("--smoke"))) << option.err.toStdString();
+}

@@ -1,0 +1,205 @@
+// Local tables: shared content, navigation, editing, filters, sorting, sums and signals.
+#include "runtime/db/database.h"
+#include "runtime/db/localtable.h"
+#include "cpu_time.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+using db::FieldDef;
+using db::LocalTable;
+
+class LocalTableTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        table.addField({"BACC_NO", FieldDef::Type::Text, 20});
+        table.addField({"BACC_NO1", FieldDef::Type::Text, 8});
+        table.addField({"YG_NAME", FieldDef::Type::Text, 30});
+        table.addField({"A_MTN", FieldDef::Type::Float});
+        table.createTable();
+        table.open();
+    }
+
+    void add(const QVariant& account, const QVariant& account1, const QVariant& name, const QVariant& amount)
+    {
+        table.append();
+        table.setField("BACC_NO", account);
+        table.setField("bacc_no1", account1);
+        table.setField("YG_NAME", name);
+        table.setField("A_MTN", amount);
+        table.post();
+    }
+
+    QStringList names()
+    {
+        QStringList out;
+        for (table.first(); !table.eof(); table.next())
+            out << table.fieldText("YG_NAME");
+        return out;
+    }
+
+    LocalTable table{"RurIzov", "Transfer"};
+};
+
+TEST_F(LocalTableTest, TwoComponentsShareOneTableByName)
+{
+    add("0041", "", "王小明", 100.5);
+    LocalTable report("RURIZOV", "transfer");
+    report.open();
+    EXPECT_EQ(report.recordCount(), 1);
+    EXPECT_EQ(report.fieldText("yg_name"), "王小明");
+    EXPECT_EQ(report.fieldFloat("A_MTN"), 100.5);
+    EXPECT_EQ(report.data(), table.data());
+}
+
+TEST_F(LocalTableTest, NavigationEditAndPostLikeADataSet)
+{
+    EXPECT_TRUE(table.eof() && table.bof() && table.isEmpty());
+    EXPECT_THROW(table.edit(), db::DatabaseError);
+    add("A", "", "甲", 1);
+    add("B", "", "乙", 2);
+    EXPECT_EQ(table.fieldText("BACC_NO"), "B");   // the posted row is current
+    table.last();
+    EXPECT_TRUE(table.eof());
+    table.edit();
+    table.setField("A_MTN", table.fieldFloat("A_MTN") + 5);
+    table.post();
+    table.first();
+    EXPECT_TRUE(table.bof());
+    table.next();
+    EXPECT_EQ(table.fieldFloat("A_MTN"), 7.0);
+    table.next();
+    EXPECT_TRUE(table.eof());
+    EXPECT_EQ(table.fieldText("BACC_NO"), "B");   // still on the last row
+    table.prior();
+    EXPECT_EQ(table.recNo(), 0);
+    EXPECT_THROW(table.setField("YG_NAME", "x"), db::DatabaseError);   // not editing
+    EXPECT_THROW(table.field("NOPE"), std::invalid_argument);
+}
+
+TEST_F(LocalTableTest, ValuesFollowTheFieldDefinition)
+{
+    add("12345678901234567890123", "", QVariant(), "");
+    EXPECT_EQ(table.fieldText("BACC_NO"), "12345678901234567890");   // text 20
+    EXPECT_TRUE(table.field("A_MTN").isNull());
+    EXPECT_EQ(table.fieldFloat("A_MTN"), 0.0);
+    table.edit();
+    EXPECT_THROW(table.setField("A_MTN", "12a"), std::invalid_argument);
+    table.setField("A_MTN", "1234.5");
+    table.post();
+    EXPECT_EQ(table.field("A_MTN").toDouble(), 1234.5);
+
+    LocalTable closed("RurIzov", "Transfer");
+    EXPECT_THROW(closed.append(), db::DatabaseError);
+    LocalTable missing("RurIzov", "NeverCreated");
+    EXPECT_THROW(missing.open(), db::DatabaseError);
+}
+
+TEST_F(LocalTableTest, FiltersOfTheReports)
+{
+    add("0041", "001", "甲", 10);
+    add("", "", QVariant(), 20);      // a subtotal row: no name
+    add("0043", "", "丙", 30);        // half an account
+    add("", "", "丁", -5);
+    add(QVariant(), QVariant(), "戊", QVariant());
+    table.setFilter("YG_NAME<>''");
+    table.setFiltered(true);
+    EXPECT_EQ(names(), (QStringList{"甲", "丙", "丁", "戊"}));
+    EXPECT_EQ(table.sum("A_MTN"), 35.0);
+    table.setFilter("((BACC_NO<>'')And(BACC_NO1<>''))Or((BACC_NO='')And(BACC_NO1=''))");
+    EXPECT_EQ(names(), (QStringList{"甲", "", "丁", "戊"}));
+    table.setFilter("not (a_mtn > 0) or yg_name = '丙'");
+    EXPECT_EQ(names(), (QStringList{"丙", "丁", "戊"}));
+    table.setFilter("A_MTN>=10 AND A_MTN<'30'");
+    EXPECT_EQ(names(), (QStringList{"甲", ""}));
+    table.setFiltered(false);
+    EXPECT_EQ(table.recordCount(), 5);
+    EXPECT_EQ(table.sum("A_MTN"), 55.0);
+}
+
+TEST_F(LocalTableTest, FilteredViewFollowsAppends)
+{
+    table.setFilter("YG_NAME<>''");
+    table.setFiltered(true);
+    add("1", "", "", 1);
+    add("2", "", "乙", 2);
+    EXPECT_EQ(table.recordCount(), 1);
+    EXPECT_EQ(table.fieldText("BACC_NO"), "2");
+}
+
+TEST_F(LocalTableTest, InvalidFiltersAreRefusedWithTheReason)
+{
+    for (const char* filter : {"YG_NAME<>", "(YG_NAME='x'", "YG_NAME=='x'", "YG_NAME<>'abc", "YG_NAME 'x'",
+                               "YG_NAME='a' And", "NOPE=''", "YG_NAME='a' Xor A_MTN=1"}) {
+        try {
+            table.setFilter(filter);
+            ADD_FAILURE() << "accepted: " << filter;
+        } catch (const std::invalid_argument& e) {
+            EXPECT_NE(QString(e.what()).indexOf(filter), -1) << e.what();
+        }
+    }
+}
+
+TEST_F(LocalTableTest, SortByFieldsThenSum)
+{
+    add("B", "", "x", 10);
+    add("A", "", "y", 9);
+    add("B", "", "z", 9.5);
+    add("A", "", "w", 100);
+    table.sortBy({"BACC_NO", "A_MTN"});
+    EXPECT_EQ(names(), (QStringList{"y", "w", "z", "x"}));   // amounts by value, not as text
+    EXPECT_EQ(table.sum("a_mtn"), 128.5);
+    EXPECT_THROW(table.sortBy({"NOPE"}), std::invalid_argument);
+}
+
+TEST_F(LocalTableTest, SignalsOnlyWhenWatchedAndOnceInAnUpdate)
+{
+    int rows = 0, structure = 0;
+    auto data = table.data();
+    QObject::connect(data.get(), &db::LocalTableData::rowsChanged, [&] { ++rows; });
+    QObject::connect(data.get(), &db::LocalTableData::structureChanged, [&] { ++structure; });
+    add("1", "", "a", 1);
+    EXPECT_EQ(rows, 1);
+    {
+        db::LocalTableUpdate update(data);
+        for (int i = 0; i < 1000; ++i)
+            add("1", "", "a", i);
+        table.emptyTable();
+        EXPECT_EQ(rows, 1);
+    }
+    EXPECT_EQ(rows, 2);
+    table.addField({"REM", FieldDef::Type::Text, 30});
+    EXPECT_EQ(structure, 1);
+}
+
+TEST_F(LocalTableTest, AppendsAHundredThousandRowsFast)
+{
+    const QString account = QStringLiteral("BACC_NO"), name = QStringLiteral("YG_NAME"), amount = QStringLiteral("A_MTN");
+    const QVariant accountValue("00412345678901"), nameValue("王小明");
+    const double start = ThreadCpuMs();
+    for (int i = 0; i < 100000; ++i) {
+        table.append();
+        table.setField(account, accountValue);
+        table.setField(name, nameValue);
+        table.setField(amount, i + 0.5);
+        table.post();
+    }
+    const double ms = ThreadCpuMs() - start;
+    EXPECT_EQ(table.recordCount(), 100000);
+    EXPECT_LT(ms, 100);
+    RecordProperty("append_ms", int(ms));
+}
+
+TEST(LocalTableRegistry, ATableLivesWhileAComponentHoldsIt)
+{
+    {
+        LocalTable t("Temp", "ErrorTab");
+        t.addField({"BACC_NO", FieldDef::Type::Text, 20});
+        t.createTable();
+        EXPECT_TRUE(LocalTable("TEMP", "errortab").data()->created);
+    }
+    EXPECT_FALSE(LocalTable("Temp", "ErrorTab").data()->created);
+}
+
+} // namespace

@@ -1,0 +1,89 @@
+// Queries: private connections, temporary tables, errors and reading speed.
+#include "company_db_fixture.h"
+#include "runtime/db/mquery.h"
+#include "cpu_time.h"
+
+namespace {
+
+class MQueryTest : public CompanyDbTest {
+protected:
+    void SetUp() override
+    {
+        CompanyDbTest::SetUp();
+        insert("MF_YG", {"E01", "王小明", QVariant(), "A1", "D1", "2", "004", "t", QVariant(), QVariant(), QVariant()});
+        insert("MF_YG", {"E02", QVariant(), "Lin", "A2", "D1", "1", "008", "t", QVariant(), QVariant(), QVariant()});
+    }
+
+    static int Count(db::MQuery& q, const QString& statement)
+    {
+        q.setSql(statement);
+        q.open();
+        return q.recordCount();
+    }
+};
+
+TEST_F(MQueryTest, TemporaryTablesLastAcrossStatementsAndBelongToTheirQuery)
+{
+    db::MQuery first("RURIZOV"), second("rurizov");
+    first.setSql("Select YG_NO Into #T From MF_YG");
+    first.execSQL();
+    EXPECT_EQ(Count(first, "Select * From #T"), 2);
+
+    EXPECT_THROW(Count(second, "Select * From #T"), db::DatabaseError);
+    second.setSql("Select YG_NO Into #T From MF_YG Where YG_NO='E02'");
+    second.execSQL();
+    EXPECT_EQ(Count(second, "Select * From #T"), 1);
+    EXPECT_EQ(Count(first, "Select * From #T"), 2);
+
+    first.setSql("Drop Table #T");
+    first.execSQL();
+    EXPECT_THROW(first.execSQL(), db::DatabaseError);   // already gone
+}
+
+TEST_F(MQueryTest, FieldsByNameWithNullsAsEmpty)
+{
+    db::MQuery q("RurIzov");
+    q.SQL() << "Select YG_NO, NAME, PAY_MTH * 1.5 As X" << "From MF_YG" << "Order By YG_NO";
+    EXPECT_EQ(q.statementText(), "Select YG_NO, NAME, PAY_MTH * 1.5 As X\nFrom MF_YG\nOrder By YG_NO");
+    q.open();
+    EXPECT_EQ(q.asString("yg_no"), "E01");
+    EXPECT_EQ(q.asFloat("x"), 3.0);
+    q.next();
+    EXPECT_TRUE(q.fieldByName("NAME").isNull());
+    EXPECT_EQ(q.asString("NAME"), "");
+    q.next();
+    EXPECT_TRUE(q.eof());
+    EXPECT_TRUE(q.fieldByName("YG_NO").isNull());
+    EXPECT_THROW(q.fieldByName("NOPE"), db::DatabaseError);
+}
+
+TEST_F(MQueryTest, RefusedStatementReportsEngineTextAndStatement)
+{
+    db::MQuery q("RurIzov");
+    q.setSql("Select NOPE From MF_YG");
+    try {
+        q.open();
+        FAIL() << "no error raised";
+    } catch (const db::DatabaseError& e) {
+        EXPECT_NE(std::string(e.what()).find("no such column: NOPE"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("Select NOPE From MF_YG"), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(q.active());
+}
+
+TEST_F(MQueryTest, ReadsAQuarterMillionLinesWellUnderASecond)
+{
+    exec("INSERT INTO TF_FS1 WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 250000) "
+         "SELECT 'F' || (i % 6), printf('%06d', i), 'D' || (i % 9), i * 1.25, CASE WHEN i % 3 = 0 THEN 'J1' END FROM n");
+    db::MQuery q("RurIzov");
+    q.setSql("Select A.BIL_NO,A.YG_NO,A.DEP AS DEP_NO,A.AMTN_NET AS A_MTN,A.FS_NO,A.YG_NO AS BACC_NO,"
+             "A.DEP AS YG_NAME,A.FS_NO AS ID_NO From TF_FS1 A");
+    const double start = ThreadCpuMs();
+    q.open();
+    const double ms = ThreadCpuMs() - start;
+    EXPECT_EQ(q.recordCount(), 250000);
+    EXPECT_LT(ms, 1000);
+    RecordProperty("read_ms", int(ms));
+}
+
+} // namespace

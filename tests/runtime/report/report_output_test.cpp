@@ -1,0 +1,176 @@
+// Laid-out reports on devices: PDF files with Chinese text, preview images, the printers offered.
+#include "config_guard.h"
+#include "pdf_text.h"
+#include "transfer_list_fixture.h"
+#include "runtime/report/fontmap.h"
+#include "runtime/report/pdfoutput.h"
+#include "runtime/report/printers.h"
+#include "runtime/report/qrprinter.h"
+#include "runtime/report/reporterror.h"
+#include <QFile>
+#include <QFontDatabase>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <algorithm>
+
+using namespace report;
+using namespace reporttest;
+
+namespace {
+
+RuntimeConfig PdfOnlyConfig(const QString& mediaDir)
+{
+    RuntimeConfig config;
+    config.mediaDir = mediaDir;
+    config.printer.clear();
+    config.pdfPrinter = true;
+    return config;
+}
+
+int PdfPageCount(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
+    return int(QString::fromLatin1(file.readAll()).count(page));
+}
+
+} // namespace
+
+TEST(ReportOutput, APdfOfTheTransferListHoldsItsPagesAndItsChineseText)
+{
+    QTemporaryDir dir;
+    auto table = MakeTransferTable(QStringLiteral("PDF_OUT"), Employees(50));
+    TransferListReport list(*table);
+    list.rep().band(BandType::Summary)->addLabel(QStringLiteral("Simplified"), {0, 14, 60, 5},
+                                                 QStringLiteral("总计转帐金额"));
+    static_cast<TQRLabel*>(list.rep().findItem(QStringLiteral("Simplified")))->setFontFamily(QStringLiteral("宋体"));
+    const QString path = dir.filePath(QStringLiteral("清冊.pdf"));
+
+    list.rep().printToPdf(path);
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5) == "%PDF-");
+    EXPECT_EQ(PdfPageCount(path), 2);
+    const QString text = PdfText(path);
+    if (text.isNull()) GTEST_SKIP() << "pdftotext is not installed; the text of the PDF cannot be checked";
+    EXPECT_TRUE(text.contains(QStringLiteral("月薪資轉存清冊")));
+    EXPECT_TRUE(text.contains(QStringLiteral("本頁合計")));
+    EXPECT_TRUE(text.contains(QStringLiteral("陳員工1")));      // a name in the Arial data font
+    EXPECT_TRUE(text.contains(QStringLiteral("总计转帐金额")));  // simplified characters in the Song face
+    EXPECT_TRUE(text.contains(QStringLiteral("1,000.25")));
+}
+
+TEST(ReportOutput, TheReportFacesMapToInstalledChineseFaces)
+{
+    const QStringList installed = QFontDatabase::families();
+    if (!installed.contains(QStringLiteral("AR PL UMing TW")) || !installed.contains(QStringLiteral("AR PL UMing CN")))
+        GTEST_SKIP() << "the AR PL UMing faces are not installed";
+    QFont ming(QStringLiteral("細明體"));
+    ming.setPixelSize(13);
+    const QFont mingResolved = ResolveFont(ming);
+    EXPECT_EQ(mingResolved.families().front(), QStringLiteral("AR PL UMing TW"));
+    EXPECT_DOUBLE_EQ(mingResolved.pointSizeF(), 9.75);
+    EXPECT_EQ(ResolveFont(QFont(QStringLiteral("MingLiU"))).families().front(), QStringLiteral("AR PL UMing TW"));
+    EXPECT_EQ(ResolveFont(QFont(QStringLiteral("宋体"))).families().front(), QStringLiteral("AR PL UMing CN"));
+    // A Latin face prints in itself or an installed stand-in, with the Chinese face behind it.
+    const QFont arial = ResolveFont(QFont(QStringLiteral("Arial"), 10));
+    ASSERT_EQ(arial.families().size(), 2);
+    EXPECT_TRUE(installed.contains(arial.families()[0]));
+    EXPECT_NE(arial.families()[0], QStringLiteral("AR PL UMing TW"));
+    EXPECT_EQ(arial.families()[1], QStringLiteral("AR PL UMing TW"));
+    EXPECT_DOUBLE_EQ(arial.pointSizeF(), 10.0);
+}
+
+TEST(ReportOutput, APreviewImageIsTheWholeSheetWithInkOnIt)
+{
+    auto table = MakeTransferTable(QStringLiteral("IMAGE_OUT"), Employees(3));
+    TransferListReport list(*table);
+    const TQRPrinter printer(list.rep().layout(), TPrinterSettings());
+
+    const QImage image = printer.pageImage(0, 72);
+
+    EXPECT_EQ(image.width(), qRound(210 / 25.4 * 72));
+    EXPECT_EQ(image.height(), qRound(297 / 25.4 * 72));
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) ++dark;
+    EXPECT_GT(dark, 500);
+    // The margins stay blank.
+    for (int x = 0; x < image.width(); ++x) EXPECT_EQ(image.pixel(x, 5), qRgb(255, 255, 255));
+}
+
+TEST(ReportOutput, ThePdfFilePrinterIsOfferedUnlessSwitchedOffAndTheConfiguredPrinterMustExist)
+{
+    QTemporaryDir dir;
+    RuntimeConfig config = PdfOnlyConfig(dir.path());
+    {
+        ConfigGuard guard(config);
+        ASSERT_FALSE(Printers().empty());
+        EXPECT_EQ(Printers().front().name, PdfPrinterName);
+        EXPECT_TRUE(Printers().front().isPdf);
+        EXPECT_TRUE(HasPrinter());
+        if (QPrinterInfo::defaultPrinterName().isEmpty()) EXPECT_EQ(CurrentPrinter(), PdfPrinterName);
+        const TPrinterSettings settings = TPrinterSettings::FromCurrentPrinter();
+        EXPECT_FALSE(settings.printerName.isEmpty());
+    }
+    config.printer = QStringLiteral("No Such Printer");
+    {
+        ConfigGuard guard(config);
+        EXPECT_THROW(CurrentPrinter(), ReportError);
+        EXPECT_THROW(TPrinterSettings::FromPrinter(QStringLiteral("No Such Printer")), ReportError);
+    }
+    config.printer.clear();
+    config.pdfPrinter = false;
+    {
+        ConfigGuard guard(config);
+        EXPECT_TRUE(std::none_of(Printers().begin(), Printers().end(), [](const PrinterInfo& p) { return p.isPdf; }));
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            EXPECT_FALSE(HasPrinter());
+            EXPECT_THROW(CurrentPrinter(), ReportError);
+        }
+    }
+}
+
+TEST(ReportOutput, PrintingOnThePdfFilePrinterWritesANewFileInTheMediaFolderOrTheFixedPath)
+{
+    QTemporaryDir dir;
+    ConfigGuard guard(PdfOnlyConfig(dir.path()));
+    auto table = MakeTransferTable(QStringLiteral("PDF_PRINTER"), Employees(3));
+    TransferListReport list(*table);
+    list.rep().setPrinterSettings(TPrinterSettings::FromPrinter(PdfPrinterName));
+
+    const QString first = list.rep().print();
+    const QString second = list.rep().print();
+
+    EXPECT_TRUE(first.startsWith(dir.path()));
+    EXPECT_TRUE(first.endsWith(QStringLiteral(".pdf")));
+    EXPECT_NE(first, second);
+    EXPECT_TRUE(QFile::exists(first));
+    EXPECT_TRUE(QFile::exists(second));
+    EXPECT_EQ(list.rep().QRPrinter()->pageCount(), 1);
+
+    const QString fixed = dir.filePath(QStringLiteral("fixed.pdf"));
+    SetPdfOutputPath(fixed);
+    const QString third = list.rep().print();
+    SetPdfOutputPath(QString());
+    EXPECT_EQ(third, fixed);
+    EXPECT_TRUE(QFile::exists(fixed));
+}
+
+TEST(ReportOutput, APdfThatCannotBeWrittenIsReportedWithItsPath)
+{
+    auto table = MakeTransferTable(QStringLiteral("PDF_FAIL"), Employees(1));
+    TransferListReport list(*table);
+    const QString path = QStringLiteral("/no/such/folder/list.pdf");
+    try {
+        list.rep().printToPdf(path);
+        FAIL() << "writing into a missing folder succeeded";
+    } catch (const ReportError& error) {
+        EXPECT_TRUE(error.message().contains(path));
+    }
+}

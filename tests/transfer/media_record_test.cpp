@@ -1,0 +1,68 @@
+// The field rules of media records: alignment, fill, cuts, and what is refused.
+#include "runtime/cvcode.h"
+#include "transfer/media_record.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(MediaFields, TextAndNumberRules)
+{
+    EXPECT_EQ(LeftAligned("023004707411", 14), "023004707411  ");
+    EXPECT_EQ(LeftAligned("12345678901234567", 14), "12345678901234");
+    EXPECT_EQ(ZeroFilled(8361, 12).value(), "000000008361");
+    EXPECT_EQ(ZeroFilled(-500, 12).value(), "00000000-500") << "zeros stand before the sign";
+    EXPECT_FALSE(ZeroFilled(12345, 4).has_value());
+    EXPECT_EQ(RocDateText(QDate(2002, 3, 15)), "910315");
+    EXPECT_EQ(RocDateText(QDate(2026, 3, 5)), "1150305");
+    EXPECT_EQ(RocDateText(QDate(2010, 12, 31)), "991231");
+    EXPECT_EQ(TruncatedAmount(1234.56, source::Unit::Whole), 1234);
+    EXPECT_EQ(TruncatedAmount(1234.56, source::Unit::Hundredths), 123456);
+    EXPECT_EQ(TruncatedAmount(-1234.56, source::Unit::Tenths), -12345);
+}
+
+TEST(MediaFields, ADoubleByteCharacterIsNeverSplit)
+{
+    const QByteArray name = ToBig5(QStringLiteral("王小明")).bytes;   // six bytes
+    EXPECT_EQ(LeftAligned(name, 5), name.left(4) + ' ');
+    EXPECT_EQ(LeftAligned(name, 8), name + "  ");
+}
+
+TEST(MediaRecords, PositionsMustFollowOneAnother)
+{
+    using namespace source;
+    EXPECT_THROW((MediaRecord{{1, 3, FieldForm::Left, Blank(), "a"}, {5, 1, FieldForm::Left, Blank(), "b"}}), std::logic_error);
+}
+
+TEST(MediaRecords, ValuesThatDoNotFitAreListedNotWritten)
+{
+    using namespace source;
+    const MediaRecord record{
+        {1, 4, FieldForm::Zeros, TransferCount(), "筆數"},
+        {5, 10, FieldForm::Zeros, TotalAmount(Unit::Hundredths, IntegerWidth::Bits32), "金額"},
+    };
+    RecordContext context;
+    context.values.transferCount = 12345;
+    context.values.transferTotal = 21474837;   // in cents beyond a 32-bit integer
+    ExportFindings findings;
+    record.Render(context, "表頭", findings);
+    EXPECT_EQ(findings.refusals, (QStringList{"表頭: 筆數 = 12345", "表頭: 金額 = 21474837"}));
+
+    context.values.transferCount = 2345;
+    context.values.transferTotal = 21474836;
+    ExportFindings fine;
+    EXPECT_EQ(record.Render(context, "表頭", fine), "23452147483600");
+    EXPECT_TRUE(fine.refusals.isEmpty());
+}
+
+TEST(MediaRecords, NamesOutsideBig5AreSubstitutedAndReported)
+{
+    using namespace source;
+    const MediaRecord record{{1, 6, FieldForm::Left, Constant(QStringLiteral("陳𡒄")), "姓名"}};
+    ExportFindings findings;
+    const QByteArray bytes = record.Render({}, "E9 陳𡒄", findings);
+    EXPECT_EQ(bytes.size(), 6);
+    EXPECT_EQ(findings.substitutedNames, QStringList{"E9 陳𡒄"});
+}
+
+} // namespace

@@ -1,0 +1,162 @@
+// The selection run on real data and merged into the transfer table.
+#include "runtime/db/mquery.h"
+#include "runtime/language.h"
+#include "support/test_company.h"
+#include "transfer/saved_conditions.h"
+#include "transfer/selection_statements.h"
+#include "transfer/transfer_table_builder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct RecordingProgress : SelectionProgress {
+    int cancelAfter = -1;
+    int steps = 0;
+    void Start(int, const QString&) override {}
+    bool Step(int, const QString&) override { return cancelAfter < 0 || ++steps <= cancelAfter; }
+    void Finish() override {}
+};
+
+class TransferTableTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        company.addPayRun("R1", QDate(2026, 3, 5));
+        company.addPayRun("R0", QDate(2026, 2, 5));
+        company.addAdditionalRun("FJ1", "年終獎金");
+        company.addAdditionalRun("FJ2", QString());
+        company.addEmployee({"E001", "王小明", "004123", "王小明帳戶", "", ""});
+        company.addEmployee({"E002", "李大華", "", "", "008999", "李大華戶"});
+        TestCompany::Employee cash{"E003", "陳現金", "004555", "", "", ""};
+        cash.payMethod = "1";
+        company.addEmployee(cash);
+        TestCompany::Employee b{"E004", "林工廠", "004777", "", "", ""};
+        b.department = "B01";
+        company.addEmployee(b);
+
+        company.addPayLine("R1", "E001", 1000.5);
+        company.addPayLine("R1", "E001", 200, "A01", "FJ1");
+        company.addPayLine("R1", "E002", 1001.5);
+        company.addPayLine("R1", "E003", 900);
+        company.addPayLine("R1", "E004", 500, "B01");
+        company.addPayLine("R1", "E004", 300, "A01");
+        company.addPayLine("R1", "E002", 50, "A01", "FJ2");
+        company.addPayLine("R0", "E001", 99999);
+    }
+
+    TransferTableResult select(SelectionConditions c, QString kinds = QString())
+    {
+        c.salaryKinds = kinds.isEmpty() ? RegularSalaryLabel() : kinds;
+        c.payDateFrom = "2026-03-01";
+        c.payDateTo = "2026-03-31";
+        const SelectionStatements s = BuildSelectionStatements(c, RegularSalaryLabel(), DefaultOrderClause(c.sortMode));
+        try {
+            query.SQL() = QStringList{DropTempTableStatement};
+            query.execSQL();
+        } catch (const db::DatabaseError&) {
+        }
+        query.SQL() = s.fill;
+        query.execSQL();
+        query.SQL() = s.read;
+        query.open();
+        layout = TransferTableLayout::Standard();
+        DefineTransferTable(table, layout);
+        return TransferTableBuilder(layout, c.sortMode).Fill(query, table, progress);
+    }
+
+    std::vector<QStringList> rows()
+    {
+        std::vector<QStringList> all;
+        for (table.first(); !table.eof(); table.next())
+            all.push_back({table.fieldText("BACC_NO"), table.fieldText("YG_NAME"), QString::number(table.fieldFloat("A_MTN"))});
+        return all;
+    }
+
+    TestCompany company;
+    db::MQuery query{"RurIzov"};
+    db::LocalTable table{"TEST", "TRANSFER"};
+    TransferTableLayout layout;
+    RecordingProgress progress;
+};
+
+TEST_F(TransferTableTest, ByEmployeeSumsRoundedLinesAndAddsTheTotal)
+{
+    const TransferTableResult result = select({}, RegularSalaryLabel() + ";年終獎金");
+    EXPECT_EQ(rows(), (std::vector<QStringList>{{"004123", "王小明", "1200"},
+                                                 {"008999", "李大華", "1002"},
+                                                 {"004777", "林工廠", "800"},
+                                                 {LoadFormResourceStr("WAGBK", 10101), "", "3002"}}));
+    EXPECT_EQ(result.transferCount, 3);
+    EXPECT_EQ(result.transferTotal, 3002);
+    EXPECT_EQ(result.sourceLines, 5);
+}
+
+TEST_F(TransferTableTest, ByDepartmentGivesARowPerDepartmentAndSubtotals)
+{
+    SelectionConditions c;
+    c.sortMode = 1;
+    select(c);
+    const QString subtotal = LoadFormResourceStr("WAGBK", 10102);
+    EXPECT_EQ(rows(), (std::vector<QStringList>{{"004123", "王小明", "1000"},
+                                                 {"008999", "李大華", "1002"},
+                                                 {"004777", "林工廠", "300"},
+                                                 {subtotal + "(A01)", "", "2302"},
+                                                 {"004777", "林工廠", "500"},
+                                                 {subtotal + "(B01)", "", "500"},
+                                                 {LoadFormResourceStr("WAGBK", 10101), "", "2802"}}));
+}
+
+TEST_F(TransferTableTest, AccountChoicePrefixAndTitle)
+{
+    SelectionConditions c;
+    c.accountPrefix = "004";
+    c.useAccountTitle = true;
+    select(c);
+    EXPECT_EQ(rows().front(), (QStringList{"004123", "王小明帳戶", "1000"}));
+    EXPECT_EQ(rows().size(), 3u) << "E002 has no account beginning with 004";
+
+    c = {};
+    c.accountChoice = 2;
+    select(c);
+    EXPECT_EQ(rows(), (std::vector<QStringList>{{"008999", "李大華", "1002"}, {LoadFormResourceStr("WAGBK", 10101), "", "1002"}}));
+}
+
+TEST_F(TransferTableTest, CategoriesOfNoValueSelectOnlyRunsWithoutCategory)
+{
+    select({}, "IsNull");
+    EXPECT_EQ(rows(), (std::vector<QStringList>{{"008999", "李大華", "50"}, {LoadFormResourceStr("WAGBK", 10101), "", "50"}}));
+}
+
+TEST_F(TransferTableTest, NothingSelectedAndNonPositiveTotals)
+{
+    SelectionConditions c;
+    c.employeeFrom = "X";
+    TransferTableResult result = select(c);
+    EXPECT_TRUE(rows().empty());
+    EXPECT_EQ(result.transferCount, 0);
+
+    company.exec("UPDATE TF_FS1 SET AMTN_NET=-10 WHERE FS_NO='R1'");
+    result = select({});
+    EXPECT_EQ(result.transferTotal, -40);
+    EXPECT_EQ(rows().size(), 3u) << "a total of zero or less gives no total row";
+}
+
+TEST_F(TransferTableTest, CancellingKeepsTheRowsSoFarWithoutTotal)
+{
+    progress.cancelAfter = 1;
+    const TransferTableResult result = select({});
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_EQ(rows(), (std::vector<QStringList>{{"004123", "王小明", "1000"}}));
+    EXPECT_EQ(result.transferCount, 1);
+}
+
+TEST_F(TransferTableTest, AQuoteInTheEmployeeRangeIsData)
+{
+    SelectionConditions c;
+    c.employeeFrom = "E' Or '1'='1";
+    EXPECT_NO_THROW(select(c));
+    EXPECT_EQ(rows().size(), 4u) << "E001 ... E004 sort after the quoted text";
+}
+
+} // namespace

@@ -1,0 +1,177 @@
+// The clerk's whole path in a transfer window: conditions, F2 panel, build, bank parameters,
+// export, preview, print to PDF and the format description.
+#include "banks/wagbk10/wagbk10.h"
+#include "runtime/report/pdfoutput.h"
+#include "runtime/ui/automation.h"
+#include "runtime/ui/function_buttons.h"
+#include "runtime/language.h"
+#include "support/test_company.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class TransferWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        company.addPayRun("R1", QDate(2026, 3, 5));
+        company.addAdditionalRun("FJ1", "年終獎金");
+        company.addDepartment("A01", "總公司");
+        company.addEmployee({"E001", "王小明", "004123", "", "", ""});
+        company.addEmployee({"E002", "李大華", "", "", "008999", ""});
+        company.addPayLine("R1", "E001", 30000.5);
+        company.addPayLine("R1", "E001", 5000, "A01", "FJ1");
+        company.addPayLine("R1", "E002", 41000);
+        automation.onMessage([this](const MessageRequest& m) {
+            messages << m.text;
+            if (m.type == MsgType::Error)
+                errors << m.text;
+            return (m.buttons & mbOK) ? int(mrOk) : int(mrYes);
+        });
+        window = Create<TWagbk10Form>(nullptr);
+        window->setAttribute(Qt::WA_DontShowOnScreen);
+        window->show();
+        QApplication::processEvents();
+    }
+    void TearDown() override { window->Release(); }
+
+    void run(int code) { window->component<TFunctionButtons>("FunctionButtons1")->RunCommand(code); }
+    db::LocalTable& table() { return window->component<TFunctionButtons>("FunctionButtons1")->Table(); }
+
+    TestCompany company;
+    AutomationGuard automation;
+    TWagbk10Form* window = nullptr;
+    QStringList messages, errors;
+};
+
+TEST_F(TransferWindowTest, OpensWithTheCurrentMonthAndToday)
+{
+    EXPECT_EQ(window->component<QLineEdit>("B_DD")->text(), "115/03/01");
+    EXPECT_EQ(window->component<QLineEdit>("E_DD")->text(), "115/03/31");
+    EXPECT_EQ(window->component<QLineEdit>("ZZ_DD")->text(), "115/03/01");
+    EXPECT_TRUE(window->component<TFunctionButtons>("FunctionButtons1")->NeedRebuild);
+}
+
+TEST_F(TransferWindowTest, TheClerksPathFromConditionsToPrintedList)
+{
+    // F2: both categories, order by department; the conditions are saved in row "0".
+    automation.onModal([](MForm& panel) {
+        panel.component<QLineEdit>("ED_SZ")->setText("正常薪資;年終獎金");
+        panel.component<QComboBox>("COM_SORT")->setCurrentIndex(1);
+        panel.component<QPushButton>("Btn_F8")->click();
+        return int(mrOk);
+    });
+    run(cmdConditions);
+    EXPECT_EQ(company.scalar("SELECT ID2 || ',' || NAME FROM BANK1 WHERE BNK_NO='0'").toString(), "1,正常薪資;年終獎金");
+
+    run(cmdBuildTable);
+    EXPECT_EQ(window->transferCount(), 2);
+    EXPECT_EQ(window->transferTotal(), 76000);
+    EXPECT_EQ(table().recordCount(), 4) << "two employees, the A01 subtotal, the total";
+
+    // Bank parameters.
+    automation.onModal([](MForm& dialog) {
+        dialog.component<QLineEdit>("ID1_10")->setText("012");
+        dialog.component<QLineEdit>("ID2_10")->setText("7");
+        dialog.component<QPushButton>("Btn_F8")->click();
+        return int(mrOk);
+    });
+    run(cmdBankParameters);
+    EXPECT_EQ(company.scalar("SELECT ID1 || '/' || ID2 || '/' || FILENAME FROM BANK1 WHERE BNK_NO='10'").toString(), "012/7/SALARY.TXT");
+
+    // Export.
+    const QString file = company.path("SALARY.TXT");
+    automation.onModal([&file](MForm& dialog) {
+        dialog.component<QLineEdit>("PathFile")->setText(file);
+        dialog.component<QPushButton>("Btn_F8")->click();
+        return int(mrCancel);
+    });
+    run(cmdExport);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    const QByteArray media = ReadFileBytes(file);
+    EXPECT_EQ(media.count("\r\n"), 3);
+    EXPECT_EQ(media.mid(42, 12), "000000076000") << "dates of seven characters from the year 100 on";
+
+    // Print to PDF, then preview.
+    report::SetPdfOutputPath(company.path("list.pdf"));
+    run(cmdPrint);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_GT(QFileInfo(company.path("list.pdf")).size(), 1000);
+    run(cmdPreview);
+    QWidget* preview = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "TF6MainForm" || w->findChild<QWidget*>("TF6MainForm"))
+            preview = w;
+    for (QWidget* w : window->findChildren<QWidget*>("TF6MainForm"))
+        preview = w;
+    EXPECT_NE(preview, nullptr) << "the preview stays open after the report form is freed";
+
+    // Format description.
+    QString description;
+    automation.onModal([&description](MForm& form) {
+        description = form.component<QPlainTextEdit>("MMemo1")->toPlainText();
+        return int(mrCancel);
+    });
+    window->component<QToolButton>("Rem")->click();
+    EXPECT_TRUE(description.contains("SALARY.TXT"));
+    report::SetPdfOutputPath(QString());
+}
+
+TEST_F(TransferWindowTest, ChangingTheTransferDateAloneKeepsTheTable)
+{
+    auto* toolbar = window->component<TFunctionButtons>("FunctionButtons1");
+    run(cmdBuildTable);
+    toolbar->NeedRebuild = false;
+    window->component<QLineEdit>("ZZ_DD")->setText("115/04/01");
+    EXPECT_FALSE(toolbar->NeedRebuild);
+    window->component<QLineEdit>("B_DD")->setText("115/02/01");
+    EXPECT_TRUE(toolbar->NeedRebuild);
+}
+
+TEST_F(TransferWindowTest, ExportWithAnEmptyDateFillsInToday)
+{
+    window->component<QLineEdit>("ZZ_DD")->clear();
+    automation.onModal([](MForm&) { return int(mrCancel); });
+    run(cmdExport);
+    EXPECT_EQ(window->component<QLineEdit>("ZZ_DD")->text(), "115/03/01");
+}
+
+TEST_F(TransferWindowTest, RightsComeBackEvenWhenTheDialogFails)
+{
+    auto* toolbar = window->component<TFunctionButtons>("FunctionButtons1");
+    toolbar->SetRights("YYYYY");
+    automation.onModal([toolbar](MForm&) -> int {
+        toolbar->SetRights("NNNNN");
+        throw std::runtime_error("dialog failed");
+    });
+    run(cmdBankParameters);
+    QApplication::processEvents();
+    EXPECT_EQ(toolbar->RightsText(), "YYYYY");
+    EXPECT_EQ(errors, QStringList{"dialog failed"});
+}
+
+TEST_F(TransferWindowTest, AnImpossiblePayDateNamesTheField)
+{
+    window->component<QLineEdit>("B_DD")->setText("115/02/30");
+    run(cmdBuildTable);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.first().contains(LoadFormResourceStr("WAGBK", 10001))) << errors.first().toStdString();
+}
+
+TEST_F(TransferWindowTest, NothingToPrintSaysSo)
+{
+    window->component<QLineEdit>("BYg_No")->setText("X");
+    run(cmdPreview);
+    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10083));
+}
+
+} // namespace

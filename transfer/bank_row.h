@@ -1,0 +1,32 @@
+#pragma once
+// A bank's row of BANK1: its parameters ID1 ... ID5 (and ID10), its display name and the media
+// file name last written. A missing row is never an error: reads give nothing, the parameter
+// dialog creates it, the export leaves it absent.
+#include <QMap>
+#include <QString>
+#include <optional>
+#include <utility>
+#include <vector>
+
+class BankRow {
+public:
+    explicit BankRow(QString key) : key_(std::move(key)) {}
+    const QString& key() const { return key_; }
+
+    // Every column of the row, or nothing when the row does not exist.
+    std::optional<QMap<QString, QString>> Read() const;
+
+    // Writes the parameters (column, text) in order: an existing row is updated, a new one gets
+    // `defaultFileName` as its FILENAME first. NAME is set to `bankName`.
+    void Save(const QString& bankName, const std::vector<std::pair<QString, QString>>& parameters,
+              const QString& defaultFileName) const;
+
+    // Stores the file name part of `path` (after the last "/" or "\") in FILENAME when the row exists.
+    void RememberFileName(const QString& path) const;
+
+private:
+    QString key_;
+};
+
+// The part of a path after its last "/" or "\" (at most 255 characters).
+QString FileNamePart(const QString& path);

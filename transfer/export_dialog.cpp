@@ -1,0 +1,171 @@
+#include "transfer/export_dialog.h"
+
+#include "runtime/clock.h"
+#include "runtime/config.h"
+#include "runtime/language.h"
+#include "runtime/ui/guarded.h"
+#include "transfer/dialog_keys.h"
+#include "runtime/ui/messages.h"
+#include "runtime/ui/msave_dialog.h"
+#include "transfer/media_file_writer.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+QString MediaFolder()
+{
+    QString folder = CurrentConfig().mediaDir;
+    if (folder.isEmpty())
+        folder = QDir::currentPath();
+    folder = QDir::cleanPath(QDir(folder).absolutePath());
+    return folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
+ExportDialog::ExportDialog(QWidget* owner, const ExportSettings& settings)
+    : MForm(owner)
+    , settings_(settings)
+    , row_(settings.rowKey)
+{
+    MFormProperty1.FormRcID = QStringLiteral("WAGBK");
+    setWindowTitle(QStringLiteral("薪資檔案轉出"));
+
+    PathFile = new QLineEdit(this);
+    PathFile->setObjectName(QStringLiteral("PathFile"));
+    PathFile->setReadOnly(true);
+    PathFile->setMinimumWidth(360);
+    MSpeedButton1 = new QToolButton(this);
+    MSpeedButton1->setObjectName(QStringLiteral("MSpeedButton1"));
+    MSpeedButton1->setText(QStringLiteral("..."));
+    Btn_F8 = new QPushButton(QStringLiteral("F8 轉出"), this);
+    Btn_F8->setObjectName(QStringLiteral("Btn_F8"));
+    Btn_Esc = new QPushButton(QStringLiteral("Esc 關閉"), this);
+    Btn_Esc->setObjectName(QStringLiteral("Btn_Esc"));
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("轉出文件"), this), 0, 0);
+    layout->addWidget(PathFile, 0, 1);
+    layout->addWidget(MSpeedButton1, 0, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Btn_F8);
+    buttons->addWidget(Btn_Esc);
+    layout->addLayout(buttons, 1, 0, 1, 3);
+
+    connect(MSpeedButton1, &QToolButton::clicked, this, [this] { RunGuarded([this] { MSpeedButton1Click(); }); });
+    connect(Btn_F8, &QPushButton::clicked, this, [this] { RunGuarded([this] { Btn_F8Click(); }); });
+    connect(Btn_Esc, &QPushButton::clicked, this, [this] { RunGuarded([this] { Btn_EscClick(); }); });
+}
+
+void ExportDialog::Bind(const db::LocalTable& transferTable, const ExportValues& values)
+{
+    Report.setDatabaseName(transferTable.databaseName());
+    Report.setTableName(transferTable.tableName());
+    Values = values;
+}
+
+void ExportDialog::FormShow()
+{
+    QString fileName = settings_.defaultFileName;
+    if (const auto row = row_.Read())
+        fileName = row->value(QStringLiteral("FILENAME"));
+    PathFile->setText(MediaFolder() + fileName);
+}
+
+bool ExportDialog::FormKeyDown(QKeyEvent* event)
+{
+    return HandleDialogKeys(event, [this] { Btn_F8Click(); }, [this] { Btn_EscClick(); });
+}
+
+void ExportDialog::MSpeedButton1Click()
+{
+    MSaveDialog dialog;
+    dialog.FileName = PathFile->text();
+    dialog.Filter = settings_.filter;
+    dialog.Execute();
+    QString path = dialog.FileName;
+    if (!settings_.forcedExtension.isEmpty()) {
+        const QString suffix = QFileInfo(path).suffix();
+        if (!suffix.isEmpty())
+            path.chop(suffix.size() + 1);
+        path += settings_.forcedExtension;
+    }
+    PathFile->setText(path);
+}
+
+void ExportDialog::Btn_EscClick()
+{
+    setModalResult(mrCancel);
+}
+
+void ExportDialog::Btn_F8Click()
+{
+    if (!Report.active())
+        Report.open();
+    Report.first();
+    if (Report.isEmpty()) {
+        MessageById(QStringLiteral("WAGBK"), 10081, MsgType::Information, mbOK);
+        return;
+    }
+    if (QFileInfo::exists(PathFile->text())
+        && MessageDlg(LoadFormResourceStr(QStringLiteral("F5MAIN"), 11012), MsgType::Confirmation, mbOK | mbCancel) != mrOk)
+        return;
+    WriteMediaFile();
+    if (settings_.remembersFileName)
+        RememberFileName();
+}
+
+void ExportDialog::WriteMediaFile()
+{
+    const std::optional<QMap<QString, QString>> parameters = row_.Read();
+    const QMap<QString, QString> noParameters;
+    RecordContext context;
+    context.parameters = parameters ? &*parameters : &noParameters;
+    context.values = Values;
+    context.today = Today();
+
+    MediaFileWriter writer(PathFile->text());
+    WriteRecords(writer, context);
+    writer.Commit();
+
+    QString finished = LoadFormStr(10082);
+    if (!writer.findings().substitutedNames.isEmpty())
+        finished += u'\n' + LoadFormStr(10088) + u'\n' + writer.findings().substitutedNames.join(u'\n');
+    MessageDlg(finished, MsgType::Information, mbOK);
+}
+
+QString ExportDialog::EmployeeOf(const db::LocalTable& row) const
+{
+    const QString number = row.hasField(QStringLiteral("YG_NO")) ? row.fieldText(QStringLiteral("YG_NO")) : QString();
+    const QString name = row.fieldText(QStringLiteral("YG_NAME"));
+    return number.isEmpty() ? name : number + u' ' + name;
+}
+
+void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
+{
+    const MediaLayout& layout = Layout();
+    const QString header = QStringLiteral("表頭"), trailer = QStringLiteral("表尾");
+    for (const MediaRecord& record : layout.header)
+        writer.Write(record, context, header);
+    context.row = &Report;
+    for (Report.first(); !Report.eof(); Report.next()) {
+        if (Report.fieldText(layout.keyColumn).isEmpty())
+            continue;
+        ++context.sequence;
+        for (const MediaRecord& record : layout.detail)
+            writer.Write(record, context, EmployeeOf(Report));
+    }
+    context.row = nullptr;
+    for (const MediaRecord& record : layout.trailer)
+        writer.Write(record, context, trailer);
+}
+
+void ExportDialog::RememberFileName()
+{
+    row_.RememberFileName(PathFile->text());
+}

@@ -1,0 +1,62 @@
+#pragma once
+// The salary file export dialog every bank opens from its transfer window: the media file's path,
+// browsing for another, and the export that writes the bank's records.
+#include "runtime/db/localtable.h"
+#include "runtime/ui/mform.h"
+#include "transfer/bank_row.h"
+#include "transfer/media_field.h"
+#include "transfer/media_layout.h"
+
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class MediaFileWriter;
+
+// How a bank's export dialog differs: its BANK1 row, default file, save-dialog filter and the
+// extension forced on a browsed name (empty: none), and whether it remembers the file name.
+struct ExportSettings {
+    QString rowKey;
+    QString defaultFileName;
+    QString filter = QStringLiteral("*.TXT");
+    QString forcedExtension;
+    bool remembersFileName = true;
+};
+
+class ExportDialog : public MForm {
+    Q_OBJECT
+public:
+    ExportDialog(QWidget* owner, const ExportSettings& settings);
+
+    // The transfer window hands over its table (bound by database and table name) and its values.
+    void Bind(const db::LocalTable& transferTable, const ExportValues& values);
+
+    void FormShow() override;
+    bool FormKeyDown(QKeyEvent* event) override;
+    void MSpeedButton1Click();
+    void Btn_F8Click();
+    void Btn_EscClick();
+
+protected:
+    // The bank's records. The default writes the layout: header, a detail per employee row, trailer.
+    virtual const MediaLayout& Layout() const = 0;
+    virtual void WriteRecords(MediaFileWriter& writer, RecordContext& context);
+    // Who a detail record belongs to, for the clerk's messages.
+    virtual QString EmployeeOf(const db::LocalTable& row) const;
+
+    db::LocalTable Report;
+    ExportValues Values;
+
+private:
+    void WriteMediaFile();
+    void RememberFileName();
+    ExportSettings settings_;
+    BankRow row_;
+    QLineEdit* PathFile = nullptr;
+    QToolButton* MSpeedButton1 = nullptr;
+    QPushButton* Btn_F8 = nullptr;
+    QPushButton* Btn_Esc = nullptr;
+};
+
+// The folder the export dialog proposes, standing for the diskette drive: the configured media
+// folder with a trailing "/".
+QString MediaFolder();

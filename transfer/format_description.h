@@ -1,0 +1,24 @@
+#pragma once
+// The format description window: the bank's own description of its media file, shown read-only
+// and printed with F8.
+#include "runtime/ui/mform.h"
+
+class QPlainTextEdit;
+class QPushButton;
+
+class FormatDescriptionForm : public MForm {
+    Q_OBJECT
+public:
+    // `resource` is the bank's description text (UTF-8), e.g. ":/banks/wagbk10/description.txt".
+    FormatDescriptionForm(QWidget* owner, const QString& resource);
+
+    bool FormKeyDown(QKeyEvent* event) override;
+    void Btn_F8Click();
+    void Btn_EscClick();
+    QStringList Lines() const;
+
+private:
+    QPlainTextEdit* MMemo1 = nullptr;
+    QPushButton* Btn_F8 = nullptr;
+    QPushButton* Btn_Esc = nullptr;
+};

@@ -1,0 +1,97 @@
+#include "transfer/media_field.h"
+
+#include "runtime/compdata.h"
+
+#include <cmath>
+#include <limits>
+
+QString RocDateText(const QDate& date)
+{
+    return QStringLiteral("%1%2%3")
+        .arg(date.year() - 1911)
+        .arg(date.month(), 2, 10, QLatin1Char('0'))
+        .arg(date.day(), 2, 10, QLatin1Char('0'));
+}
+
+qint64 TruncatedAmount(double amount, source::Unit unit)
+{
+    const double scale = unit == source::Unit::Whole ? 1 : unit == source::Unit::Tenths ? 10 : 100;
+    // A tiny nudge away from zero keeps 1234.56 * 100 from truncating to 123455.
+    const double scaled = amount * scale;
+    return qint64(std::trunc(scaled + (scaled >= 0 ? 1e-6 : -1e-6)));
+}
+
+namespace source {
+
+namespace {
+FieldValue amountValue(double amount, Unit unit, IntegerWidth bits)
+{
+    const double scale = unit == Unit::Whole ? 1 : unit == Unit::Tenths ? 10 : 100;
+    const double limit = bits == IntegerWidth::Bits32 ? double(std::numeric_limits<qint32>::max())
+                                                      : 9.0e18;
+    if (std::fabs(std::trunc(amount) * scale) > limit)
+        return FieldValue::Number(qint64(std::trunc(amount)), false);
+    return FieldValue::Number(TruncatedAmount(amount, unit));
+}
+}
+
+FieldSource Constant(const QString& text)
+{
+    return [text](const RecordContext&) { return FieldValue::Text(text); };
+}
+
+FieldSource Blank()
+{
+    return Constant(QString());
+}
+
+FieldSource Column(const QString& column)
+{
+    return [column](const RecordContext& c) { return FieldValue::Text(c.row ? c.row->fieldText(column) : QString()); };
+}
+
+FieldSource Parameter(const QString& column)
+{
+    return [column](const RecordContext& c) {
+        return FieldValue::Text(c.parameters ? c.parameters->value(column) : QString());
+    };
+}
+
+FieldSource CompanyUniformNumber()
+{
+    return [](const RecordContext&) { return FieldValue::Text(Compdata::CompanyUniformNumber()); };
+}
+
+FieldSource TransferDateRoc()
+{
+    return [](const RecordContext& c) { return FieldValue::Text(RocDateText(c.values.transferDate)); };
+}
+
+FieldSource TodayRoc()
+{
+    return [](const RecordContext& c) { return FieldValue::Text(RocDateText(c.today)); };
+}
+
+FieldSource Sequence()
+{
+    return [](const RecordContext& c) { return FieldValue::Number(c.sequence); };
+}
+
+FieldSource TransferCount()
+{
+    return [](const RecordContext& c) { return FieldValue::Number(c.values.transferCount); };
+}
+
+FieldSource RowAmount(Unit unit, IntegerWidth bits)
+{
+    return [unit, bits](const RecordContext& c) {
+        return amountValue(c.row ? c.row->fieldFloat(QStringLiteral("A_MTN")) : 0, unit, bits);
+    };
+}
+
+FieldSource TotalAmount(Unit unit, IntegerWidth bits)
+{
+    return [unit, bits](const RecordContext& c) { return amountValue(c.values.transferTotal, unit, bits); };
+}
+
+} // namespace source

@@ -1,0 +1,33 @@
+#pragma once
+// A record kind of a media file (header, detail or trailer): its fields in order. Rendering gives the
+// record's Big5 bytes without the line end; what cannot be written as it stands is reported.
+#include "transfer/media_field.h"
+
+#include <QByteArray>
+#include <vector>
+
+// What an export found that the clerk must know: values that do not fit (the export is refused) and
+// names that Big5 cannot hold (written with a substitute and listed afterwards).
+struct ExportFindings {
+    QStringList refusals;
+    QStringList substitutedNames;
+    void refuse(const QString& who, const QString& content, const QString& value);
+};
+
+class MediaRecord {
+public:
+    // Checks that the positions follow one another without gap or overlap.
+    MediaRecord(std::initializer_list<MediaField> fields);
+
+    // `who` names the employee (or "表頭"/"表尾") in findings.
+    QByteArray Render(const RecordContext& context, const QString& who, ExportFindings& findings) const;
+    int length() const;   // nominal length in bytes
+
+private:
+    std::vector<MediaField> fields_;
+};
+
+// The field rules, usable on their own.
+QByteArray LeftAligned(const QByteArray& big5, int width);
+// Decimal text right-aligned with "0" in front; null when the digits exceed the width.
+std::optional<QByteArray> ZeroFilled(qint64 value, int width);

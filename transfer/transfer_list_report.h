@@ -1,0 +1,69 @@
+#pragma once
+// The transfer list: the selected transfers (one line per employee row) with page totals and grand
+// totals, printed or previewed. A bank changes its columns and what its header labels show.
+#include "runtime/db/localtable.h"
+#include "runtime/report/quickrep.h"
+#include "runtime/ui/mform.h"
+
+#include <QDate>
+#include <vector>
+
+// What the transfer window hands to a run of the list.
+struct TransferListRun {
+    QDate transferDate;
+    bool printDirect = false;
+    QString salaryKinds;     // the chosen categories joined by ","
+};
+
+// A column of the list: its heading, and either a field of the transfer table or a label whose
+// caption the bank sets (the same on every line).
+struct ListColumn {
+    QString heading;
+    QString itemName;
+    QString dataField;       // empty: a label
+    double widthMm = 40;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    QString mask;
+};
+
+class TransferListReport : public MForm {
+    Q_OBJECT
+public:
+    explicit TransferListReport(QWidget* owner);
+
+    void FormCreate() override;
+    // Binds the transfer table, fills the header labels and prints or previews.
+    void Run(const db::LocalTable& transferTable, const TransferListRun& run);
+
+    report::TQuickRep QuickRep1;
+    report::TQRLabel& label(const QString& name);
+
+protected:
+    // The reference bank's columns: account, name, amount.
+    virtual std::vector<ListColumn> Columns() const;
+    // Fills the labels that depend on the run (the title's year and month, the categories).
+    virtual void PrepareRun(const TransferListRun& run);
+    // Runs before each detail line prints (a bank's line counter).
+    virtual void DetailBeforePrint() {}
+    // Whether the second header line shows the salary categories.
+    virtual bool ShowsSalaryKinds() const { return true; }
+
+    db::LocalTable Report;
+
+private:
+    void buildBands();
+    void LocalizeReport();
+    void QuickRep1StartPage();
+    void DetailBand1AfterPrint();
+    void PageFooterBand1BeforePrint(bool& printBand);
+    void SummaryBand1BeforePrint();
+    void QuickRep1Preview();
+
+    int pageCount_ = 0;
+    double pageAmount_ = 0;
+};
+
+// "115/03/05": the ROC year unpadded, month and day with two digits.
+QString RocSlashedDate(const QDate& date);
+// The amount with thousands separators and two decimals: 1,234.56.
+QString AmountText(double amount);

@@ -1,0 +1,54 @@
+#include "transfer/transfer_table.h"
+
+#include "common/text_helpers.h"
+#include "runtime/language.h"
+
+db::FieldDef TextColumn(const QString& name, int size, int labelId, int displayWidth, bool visible)
+{
+    db::FieldDef def;
+    def.name = name;
+    def.type = db::FieldDef::Type::Text;
+    def.size = size;
+    def.displayLabel = LoadFormResourceStr(QStringLiteral("WAGBK"), labelId);
+    def.displayWidth = displayWidth;
+    def.visible = visible;
+    return def;
+}
+
+db::FieldDef AmountColumn(int labelId, int displayWidth)
+{
+    db::FieldDef def;
+    def.name = AmountColumnName;
+    def.type = db::FieldDef::Type::Float;
+    def.displayLabel = LoadFormResourceStr(QStringLiteral("WAGBK"), labelId);
+    def.displayWidth = displayWidth;
+    def.displayFormat = QStringLiteral("#,##0.00");
+    def.alignment = Qt::AlignRight;
+    return def;
+}
+
+TransferTableLayout TransferTableLayout::Standard()
+{
+    TransferTableLayout layout;
+    layout.columns = {
+        {TextColumn(QStringLiteral("BACC_NO"), 20, 12040, 14), QStringLiteral("BACC_NO")},
+        {TextColumn(NameColumnName, 30, 12041, 20), QStringLiteral("YG_NAME")},
+        {AmountColumn(12042, 14), QString()},
+    };
+    return layout;
+}
+
+void DefineTransferTable(db::LocalTable& table, const TransferTableLayout& layout)
+{
+    table.close();
+    table.clearFields();
+    for (const TransferColumn& column : layout.columns)
+        table.addField(column.field);
+    table.createTable();
+    table.open();
+}
+
+double TransferAmount(double netPay)
+{
+    return RoundHalfEven(netPay);
+}

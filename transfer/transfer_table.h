@@ -1,0 +1,38 @@
+#pragma once
+// The transfer table: the window's local table of employee rows, department subtotal rows and
+// a total row. Its columns are the bank's; most banks use account, name and amount.
+#include "runtime/db/localtable.h"
+
+#include <QString>
+#include <vector>
+
+namespace db { class MQuery; }
+
+// One column of the transfer table and the column of the selection that fills it on employee rows
+// (empty when the bank computes it). The amount column A_MTN is always accumulated, never copied.
+struct TransferColumn {
+    db::FieldDef field;
+    QString source;
+};
+
+struct TransferTableLayout {
+    std::vector<TransferColumn> columns;
+    QString labelColumn = QStringLiteral("BACC_NO");   // where subtotal and total rows carry their label
+
+    // Account (text 12040), name (12041) and amount (12042), the layout of most banks.
+    static TransferTableLayout Standard();
+};
+
+// Column definitions in the bank's words: a text column, and the amount column.
+db::FieldDef TextColumn(const QString& name, int size, int labelId, int displayWidth, bool visible = true);
+db::FieldDef AmountColumn(int labelId, int displayWidth);
+
+// Redefines `table` with the layout's columns and leaves it open and empty.
+void DefineTransferTable(db::LocalTable& table, const TransferTableLayout& layout);
+
+// The amount of one pay line as it enters the transfer table: a whole number, a half going to the
+// even neighbour.
+double TransferAmount(double netPay);
+
+inline const QString AmountColumnName = QStringLiteral("A_MTN");
+inline const QString NameColumnName = QStringLiteral("YG_NAME");

@@ -1,0 +1,87 @@
+#include "transfer/transfer_table_builder.h"
+
+#include "runtime/db/mquery.h"
+#include "runtime/language.h"
+
+namespace {
+QString wagbkText(int id)
+{
+    return LoadFormResourceStr(QStringLiteral("WAGBK"), id);
+}
+}
+
+TransferTableBuilder::TransferTableBuilder(const TransferTableLayout& layout, int sortMode)
+    : layout_(layout)
+    , sortMode_(sortMode)
+{
+}
+
+void TransferTableBuilder::appendLabelRow(db::LocalTable& table, const QString& label, double amount) const
+{
+    table.append();
+    table.setField(layout_.labelColumn, label);
+    table.setField(AmountColumnName, amount);
+    table.post();
+}
+
+TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable& table, SelectionProgress& progress) const
+{
+    const QString yg = QStringLiteral("YG_NO"), dep = QStringLiteral("DEP_NO");
+    const int lineCount = rows.recordCount();
+    const QString progressText = wagbkText(10096);
+    progress.Start(lineCount, progressText);
+
+    table.close();
+    table.emptyTable();
+    table.open();
+    TransferTableResult result;
+    int counter = 0;
+    rows.first();
+    while (!rows.eof()) {
+        ++counter;
+        if (!progress.Step(counter % lineCount, progressText + u':' + rows.asString(NameColumnName).trimmed())) {
+            result.cancelled = true;
+            break;
+        }
+        QString employee = rows.asString(yg);
+        const QString department = rows.asString(dep);
+        double departmentSum = 0;
+        bool newRow = true;
+        while (!rows.eof()
+               && (sortMode_ == 0 ? rows.asString(yg) == employee : rows.asString(dep) == department)) {
+            ++result.sourceLines;
+            double sofar = 0;
+            if (newRow) {
+                table.append();
+                ++result.transferCount;
+            } else {
+                table.edit();
+                sofar = table.fieldFloat(AmountColumnName);
+            }
+            for (const TransferColumn& column : layout_.columns) {
+                if (!column.source.isEmpty())
+                    table.setField(column.field.name, rows.asString(column.source));
+            }
+            const double amount = TransferAmount(rows.asFloat(AmountColumnName));
+            table.setField(AmountColumnName, sofar + amount);
+            if (completion_)
+                completion_(table);
+            table.post();
+            result.transferTotal += amount;
+            departmentSum += amount;
+
+            rows.next();
+            newRow = false;
+            if (sortMode_ == 1 && !rows.eof() && rows.asString(yg) != employee) {
+                employee = rows.asString(yg);
+                newRow = true;
+            }
+        }
+        if (sortMode_ == 1 && departmentSum > 0)
+            appendLabelRow(table, wagbkText(10102) + u'(' + department + u')', departmentSum);
+    }
+    if (!result.cancelled && result.transferTotal > 0)
+        appendLabelRow(table, wagbkText(10101), result.transferTotal);
+    progress.Finish();
+    return result;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Merges the selected pay lines into the transfer table: one row per employee (per employee and
+// department when ordered by department), department subtotal rows, and a total row.
+#include "transfer/transfer_table.h"
+
+#include <functional>
+
+namespace db { class MQuery; }
+
+// What the builder reports while it walks the lines; the window shows it in its progress window.
+class SelectionProgress {
+public:
+    virtual ~SelectionProgress() = default;
+    virtual void Start(int maximum, const QString& text) = 0;
+    // Returns false when the clerk has cancelled.
+    virtual bool Step(int value, const QString& text) = 0;
+    virtual void Finish() = 0;
+};
+
+struct TransferTableResult {
+    int transferCount = 0;     // employee rows appended
+    double transferTotal = 0;  // sum of all amounts
+    int sourceLines = 0;       // selection rows read
+    bool cancelled = false;
+};
+
+class TransferTableBuilder {
+public:
+    // Called on every employee row after its amount has grown, before it is posted (check codes).
+    using RowCompletion = std::function<void(db::LocalTable& row)>;
+
+    TransferTableBuilder(const TransferTableLayout& layout, int sortMode);
+    void setRowCompletion(RowCompletion completion) { completion_ = std::move(completion); }
+
+    // `rows` is the opened read-back of #TF_FS1; `table` is emptied and refilled.
+    TransferTableResult Fill(db::MQuery& rows, db::LocalTable& table, SelectionProgress& progress) const;
+
+private:
+    void appendLabelRow(db::LocalTable& table, const QString& label, double amount) const;
+    const TransferTableLayout& layout_;
+    int sortMode_;
+    RowCompletion completion_;
+};

@@ -1,0 +1,509 @@
+#include "transfer/transfer_window.h"
+
+#include "common/code_lists.h"
+#include "common/date_range.h"
+#include "common/grid_titles.h"
+#include "common/picker_dialog.h"
+#include "common/sql_text.h"
+#include "module/bank_names.h"
+#include "runtime/clock.h"
+#include "runtime/db/database.h"
+#include "runtime/getdate.h"
+#include "runtime/language.h"
+#include "runtime/report/printers.h"
+#include "runtime/ui/mdate_edit.h"
+#include "runtime/ui/function_buttons.h"
+#include "runtime/ui/mbbdbgrid.h"
+#include "runtime/ui/guarded.h"
+#include "runtime/ui/messages.h"
+#include "runtime/ui/mprogress_form.h"
+#include "runtime/ui/mquery_window.h"
+#include "runtime/ui/silent_abort.h"
+#include "transfer/export_dialog.h"
+#include "transfer/progress_adapter.h"
+#include "transfer/transfer_list_report.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int MessageCustomButton = 1025;
+constexpr int MessageRestoreRights = 1312;
+
+// The conditions of the F2 panel: label, control class, picker button, control name.
+const QStringList F2Conditions = {
+    QStringLiteral("1.部門選擇,TEdit,Btn_Dep,ED_DEP"),
+    QStringLiteral("2.部門所屬方式,TCombobox,COM_DEP"),
+    QStringLiteral("3.薪資類別,TEdit,Btn_Sz,ED_SZ"),
+    QStringLiteral("4.報表排序,TCombobox,COM_SORT"),
+    QStringLiteral("5.帳號選擇,TCombobox,COM_BACC"),
+    QStringLiteral("6.帳戶名稱使用戶名,TCheckBox,CHK_TIT"),
+};
+
+// Shows the hourglass while a selection runs.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+void fillCombo(QComboBox* combo, const MForm& form, std::initializer_list<int> ids, int selected)
+{
+    combo->clear();
+    for (int id : ids)
+        combo->addItem(form.LoadFormStr(id));
+    combo->setCurrentIndex(selected);
+}
+
+} // namespace
+
+TransferWindow::TransferWindow(QWidget* owner, int bank)
+    : MForm(owner)
+    , Bank(bank)
+{
+    MFormProperty1.FormCaptionID = 10000;
+    MFormProperty1.FormRcID = QStringLiteral("WAGBK");
+    MFormProperty1.FormName = QStringLiteral("YDF");
+    setObjectName(QStringLiteral("TWagbk%1Form").arg(bank));
+    setWindowTitle(BankName(bank));
+    buildComponents();
+}
+
+void TransferWindow::buildComponents()
+{
+    auto* grid = new QGridLayout;
+    auto addRow = [&](int row, int textId, const QString& caption, QWidget* a, QWidget* b = nullptr) {
+        auto* label = new QLabel(caption, this);
+        label->setToolTip(LoadFormStr(textId));
+        grid->addWidget(label, row, 0);
+        grid->addWidget(a, row, 1);
+        if (b)
+            grid->addWidget(b, row, 2);
+    };
+    auto dateEdit = [&](const char* name) {
+        auto* edit = new MDateEdit(this);
+        edit->setObjectName(QLatin1String(name));
+        return edit;
+    };
+    auto lineEdit = [&](const char* name) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QLatin1String(name));
+        return edit;
+    };
+    B_DD = dateEdit("B_DD");
+    E_DD = dateEdit("E_DD");
+    BYg_No = lineEdit("BYg_No");
+    EYg_No = lineEdit("EYg_No");
+    ZZ_DD = dateEdit("ZZ_DD");
+    SelBnk_No = lineEdit("SelBnk_No");
+    addRow(0, 10001, QStringLiteral("起止發薪日"), B_DD, E_DD);
+    addRow(1, 10002, QStringLiteral("起止員工"), BYg_No, EYg_No);
+    addRow(2, 10003, QStringLiteral("轉帳日期"), ZZ_DD);
+    addRow(3, 10004, QStringLiteral("銀行帳號須符合選擇"), SelBnk_No);
+
+    Rem = new QToolButton(this);
+    Rem->setObjectName(QStringLiteral("Rem"));
+    Rem->setText(QStringLiteral("格式說明"));
+    Rem->setToolTip(BankName(Bank));
+    grid->addWidget(Rem, 2, 2);
+    connect(Rem, &QToolButton::clicked, this, [this] { RunGuarded([this] { RemClick(); }); });
+
+    MyGlyph = new QToolButton(this);
+    MyGlyph->setObjectName(QStringLiteral("MyGlyph"));
+    MyGlyph->setFixedSize(10, 10);
+    MyGlyph->hide();
+
+    Btn_Dep = new QPushButton(this);
+    Btn_Dep->setObjectName(QStringLiteral("Btn_Dep"));
+    Btn_Dep->hide();
+    connect(Btn_Dep, &QPushButton::clicked, this, [this] { RunGuarded([this] { Btn_DepClick(); }); });
+    Btn_Sz = new QPushButton(this);
+    Btn_Sz->setObjectName(QStringLiteral("Btn_Sz"));
+    Btn_Sz->hide();
+    connect(Btn_Sz, &QPushButton::clicked, this, [this] { RunGuarded([this] { Btn_SzClick(); }); });
+
+    for (QLineEdit* edit : {static_cast<QLineEdit*>(B_DD), static_cast<QLineEdit*>(E_DD), BYg_No, EYg_No, SelBnk_No})
+        connect(edit, &QLineEdit::textChanged, this, [this] { B_DDChange(); });
+
+    QMf_Yg = new MQueryWindow(this);
+    QMf_Yg->setObjectName(QStringLiteral("QMf_Yg"));
+    QMf_Yg->DatabaseName = db::CompanyDatabaseName;
+    QMf_Yg->TableName = QStringLiteral("MF_YG");
+    QMf_Yg->ResultFldName = QStringLiteral("YG_NO");
+    QMf_Yg->DetailFldName = QStringLiteral("NAME");
+    QMf_Yg->Caption = LoadFormStr(10094);
+    QMf_Yg->DetailCaption = LoadFormStr(10096);
+    QMf_Yg->SearchField = LoadFormStr(10095);
+    QMf_Yg->MultiSelect = true;
+    QMf_Yg->Attach(BYg_No);
+    QMf_Yg->Attach(EYg_No);
+
+    MBBDBGrid1 = new MBBDBGrid(this);
+    MBBDBGrid1->setObjectName(QStringLiteral("MBBDBGrid1"));
+    MBBDBGrid1->setStyleSheet(QStringLiteral("QTableView { background: #FFFFE1; font-family: 'Times New Roman'; font-size: 12px; }"
+                                             "QHeaderView::section { background: #A6CAF0; }"));
+
+    FunctionButtons1 = new TFunctionButtons(this);
+    FunctionButtons1->setObjectName(QStringLiteral("FunctionButtons1"));
+    FunctionButtons1->Rights = QStringLiteral("YYYYY");
+    FunctionButtons1->GridRights = QStringLiteral("YYYYY");
+    FunctionButtons1->F2LabelsID = 10010;
+    FunctionButtons1->F2LabelToolFunctionID = F2Conditions;
+    FunctionButtons1->CanRunF5Define = FunctionButtons1->CanRunF6Sort = FunctionButtons1->CanRunF7Sum = true;
+    FunctionButtons1->ReportType = {QStringLiteral("1")};
+    FunctionButtons1->LoadUserData = [this] { FunctionButtons1LoadUserData(); };
+    FunctionButtons1->SaveUserData = [this](QString& text) { FunctionButtons1SaveUserData(text); };
+    FunctionButtons1->F2UserInitValue = [this](QWidget* c, const QString& n) { FunctionButtons1F2UserInitValue(c, n); };
+    FunctionButtons1->F2UserCheck = [this](QWidget* c, const QString& n) { FunctionButtons1F2UserCheck(c, n); };
+    FunctionButtons1->F2ReturnUser = [this](QWidget* c, const QString& n) { FunctionButtons1F2ReturnUser(c, n); };
+    FunctionButtons1->OnMakeTable = [this] { FunctionButtons1MakeTable(); };
+    FunctionButtons1->OnClick = [this](int code) { FunctionButtons1Click(code); };
+    FunctionButtons1->OnResize = [this] { FunctionButtons1Resize(); };
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(MBBDBGrid1, 1);
+    layout->addWidget(FunctionButtons1);
+
+    MySql = std::make_unique<db::MQuery>(db::CompanyDatabaseName);
+    Dept = std::make_unique<db::MSQLTable>(db::CompanyDatabaseName, QStringLiteral("DEPT"), QStringLiteral("DEP"));
+    Dept->setSelectFields(QStringLiteral("DEP,NAME"));
+}
+
+db::LocalTable& TransferWindow::transferTable()
+{
+    return FunctionButtons1->Table();
+}
+
+TransferTableLayout TransferWindow::TableLayout() const
+{
+    return TransferTableLayout::Standard();
+}
+
+QString TransferWindow::OrderClause(int sortMode) const
+{
+    return DefaultOrderClause(sortMode);
+}
+
+void TransferWindow::FormCreate()
+{
+    Conditions.SalaryKinds = RegularSalaryLabel();
+    FillKindLists(Conditions.SalaryKinds);
+    Progress = new MProgressForm(this);
+    Progress->SetCaption(LoadFormStr(10100));
+}
+
+void TransferWindow::FormShow()
+{
+    ZZ_DD->setText(R_ChinaToTWData(Today()));
+    DefaultMonthRange(*B_DD, *E_DD);
+    PrepareTransferTable();
+    FunctionButtons1->NeedRebuild = true;
+    PostMessage(MessageCustomButton, [this] { restoreCustomButton(); });
+}
+
+void TransferWindow::FormDestroy()
+{
+    DeptAvailable.clear();
+    DeptChosen.clear();
+    KindAvailable.clear();
+    KindChosen.clear();
+}
+
+void TransferWindow::restoreCustomButton()
+{
+    FunctionButtons1->SetCustomButton(LoadFormStr(10092), LoadFormStr(10093), MyGlyph->icon());
+}
+
+void TransferWindow::FunctionButtons1Resize()
+{
+    PostMessage(MessageCustomButton, [this] { restoreCustomButton(); });
+}
+
+void TransferWindow::FunctionButtons1LoadUserData()
+{
+    LoadSavedConditions(Conditions);
+}
+
+void TransferWindow::FunctionButtons1SaveUserData(QString& text)
+{
+    text = SaveConditions(Conditions);
+    FunctionButtons1->NeedRebuild = true;
+}
+
+void TransferWindow::FunctionButtons1F2UserInitValue(QWidget* control, const QString& name)
+{
+    if (name == QLatin1String("ED_DEP")) {
+        depEdit_ = qobject_cast<QLineEdit*>(control);
+        depEdit_->setText(Conditions.DepList);
+    } else if (name == QLatin1String("COM_DEP")) {
+        depModeCombo_ = qobject_cast<QComboBox*>(control);
+        fillCombo(depModeCombo_, *this, {10020, 10021}, Conditions.DepMode);
+    } else if (name == QLatin1String("COM_SORT")) {
+        fillCombo(qobject_cast<QComboBox*>(control), *this, {10025, 10026}, Conditions.SortMode);
+    } else if (name == QLatin1String("COM_BACC")) {
+        fillCombo(qobject_cast<QComboBox*>(control), *this, {10040, 10041, 10042}, Conditions.AccountChoice);
+    } else if (name == QLatin1String("ED_SZ")) {
+        kindEdit_ = qobject_cast<QLineEdit*>(control);
+        kindEdit_->setText(Conditions.SalaryKinds);
+    } else if (name == QLatin1String("CHK_TIT")) {
+        qobject_cast<QCheckBox*>(control)->setChecked(Conditions.UseAccountTitle);
+    }
+}
+
+void TransferWindow::FunctionButtons1F2UserCheck(QWidget* control, const QString& name)
+{
+    if (name == QLatin1String("COM_DEP") && qobject_cast<QComboBox*>(control)->currentIndex() == 1 && depEdit_)
+        depEdit_->setText(depEdit_->text().section(u';', 0, 0));
+}
+
+void TransferWindow::FunctionButtons1F2ReturnUser(QWidget* control, const QString& name)
+{
+    if (name == QLatin1String("ED_DEP")) {
+        Conditions.DepList = qobject_cast<QLineEdit*>(control)->text().trimmed();
+    } else if (name == QLatin1String("COM_DEP")) {
+        Conditions.DepMode = qobject_cast<QComboBox*>(control)->currentIndex();
+    } else if (name == QLatin1String("COM_BACC")) {
+        Conditions.AccountChoice = qobject_cast<QComboBox*>(control)->currentIndex();
+    } else if (name == QLatin1String("COM_SORT")) {
+        Conditions.SortMode = qobject_cast<QComboBox*>(control)->currentIndex();
+    } else if (name == QLatin1String("ED_SZ")) {
+        const QString kinds = qobject_cast<QLineEdit*>(control)->text().trimmed();
+        Conditions.SalaryKinds = kinds.isEmpty() ? RegularSalaryLabel() : kinds;
+    } else if (name == QLatin1String("CHK_TIT")) {
+        Conditions.UseAccountTitle = qobject_cast<QCheckBox*>(control)->isChecked();
+    }
+}
+
+void TransferWindow::Btn_DepClick()
+{
+    if (!depEdit_)
+        return;
+    Dept->close();
+    Dept->open();
+    FillCodeLists(depEdit_->text(), QStringLiteral("DEP"), DeptAvailable, *Dept, DeptChosen);
+    if (PickFromLists(DeptAvailable, DeptChosen, 1))
+        depEdit_->setText(JoinChosenCodes(depModeCombo_ && depModeCombo_->currentIndex() == 0, DeptChosen));
+}
+
+void TransferWindow::FillKindLists(const QString& selection)
+{
+    RunSql(*MySql, QStringLiteral("Select DISTINCT FJ_KND FROM MF_FJ"));
+    KindAvailable.clear();
+    KindChosen.clear();
+    KindAvailable << RegularSalaryLabel();
+    for (MySql->first(); !MySql->eof(); MySql->next()) {
+        const QString kind = MySql->asString(QStringLiteral("FJ_KND")).trimmed();
+        if (!kind.isEmpty())
+            KindAvailable << kind;
+    }
+    KindAvailable << NoValueCode;
+
+    QString rest = selection.trimmed();
+    if (rest.isEmpty())
+        return;
+    if (!rest.endsWith(u';'))
+        rest += u';';
+    while (!rest.isEmpty()) {
+        const int cut = rest.indexOf(u';');
+        const QString piece = rest.left(cut);
+        rest = rest.mid(cut + 1).trimmed();
+        if (KindAvailable.removeOne(piece))
+            KindChosen << piece;
+    }
+}
+
+void TransferWindow::Btn_SzClick()
+{
+    if (!kindEdit_)
+        return;
+    FillKindLists(kindEdit_->text());
+    ReleasedForm<TPRD_DSCForm> picker(Create<TPRD_DSCForm>(this));
+    picker->setWindowTitle(LoadFormResourceStr(QStringLiteral("COMMON"), 10140));
+    picker->SetItems(KindAvailable, KindChosen);
+    if (picker->ShowModal() == mrOk)
+        kindEdit_->setText(picker->DestinationItems().join(u';'));
+}
+
+void TransferWindow::B_DDChange()
+{
+    FunctionButtons1->NeedRebuild = true;
+}
+
+void TransferWindow::RemClick()
+{
+    ReleasedForm<MForm>(CreateFormatDescription())->ShowModal();
+}
+
+void TransferWindow::PrepareTransferTable()
+{
+    Layout = TableLayout();
+    DefineTransferTable(transferTable(), Layout);
+    FunctionButtons1->TableDefined = true;
+    MBBDBGrid1->SetTable(&transferTable());
+    CenterGridTitles(*MBBDBGrid1);
+    FunctionButtons1->NeedRebuild = true;
+}
+
+void TransferWindow::FunctionButtons1MakeTable()
+{
+    SelectPaidSalary();
+    transferTable().first();
+}
+
+void TransferWindow::SelectPaidSalary()
+{
+    NormaliseRanges();
+    if (!ReadyToFill())
+        return;
+    BuildTempTable();
+    FillTransferTable();
+}
+
+void TransferWindow::NormaliseRanges()
+{
+    if (!BYg_No->text().isEmpty() && !EYg_No->text().isEmpty() && BYg_No->text() > EYg_No->text()) {
+        const QString first = BYg_No->text();
+        BYg_No->setText(EYg_No->text());
+        EYg_No->setText(first);
+    }
+    DefaultMonthRange(*B_DD, *E_DD);
+}
+
+void TransferWindow::BuildTempTable()
+{
+    WaitCursor wait;
+    const db::DateFormat format = db::Session::Default()->database(db::CompanyDatabaseName).dateFormat();
+    const QString payDates = LoadFormStr(10001);
+
+    SelectionConditions selection;
+    selection.depMode = Conditions.DepMode;
+    selection.depList = Conditions.DepList;
+    selection.sortMode = Conditions.SortMode;
+    selection.accountChoice = Conditions.AccountChoice;
+    selection.useAccountTitle = Conditions.UseAccountTitle;
+    selection.salaryKinds = Conditions.SalaryKinds;
+    selection.accountPrefix = SelBnk_No->text();
+    selection.employeeFrom = BYg_No->text();
+    selection.employeeTo = EYg_No->text();
+    if (!B_DD->IsEmpty())
+        selection.payDateFrom = SqlDateText(B_DD->date(payDates), format);
+    if (!E_DD->IsEmpty())
+        selection.payDateTo = SqlDateText(E_DD->date(payDates), format);
+    const SelectionStatements statements =
+        BuildSelectionStatements(selection, RegularSalaryLabel(), OrderClause(Conditions.SortMode));
+
+    try {
+        RunSql(*MySql, DropTempTableStatement);
+    } catch (const db::DatabaseError&) {
+        // The temporary table does not exist before the first selection on this connection.
+    }
+    MySql->close();
+    MySql->SQL() = statements.fill;
+    MySql->execSQL();
+    MySql->close();
+    MySql->SQL() = statements.read;
+    MySql->open();
+}
+
+void TransferWindow::FillTransferTable()
+{
+    TransferTableBuilder builder(Layout, Conditions.SortMode);
+    builder.setRowCompletion([this](db::LocalTable& row) { CompleteEmployeeRow(row); });
+    ProgressWindowAdapter progress(*Progress);
+    const TransferTableResult result = builder.Fill(*MySql, transferTable(), progress);
+    TransferCount = result.transferCount;
+    TransferTotal = result.transferTotal;
+    SourceLines = result.sourceLines;
+}
+
+QDate TransferWindow::transferDate()
+{
+    if (ZZ_DD->IsEmpty())
+        ZZ_DD->setText(R_ChinaToTWData(Today()));
+    return ZZ_DD->date(LoadFormStr(10003));
+}
+
+ExportValues TransferWindow::ValuesForExport() const
+{
+    ExportValues values;
+    values.transferTotal = TransferTotal;
+    values.transferCount = TransferCount;
+    return values;
+}
+
+void TransferWindow::FunctionButtons1Click(int code)
+{
+    SavedRights = FunctionButtons1->RightsText();
+    if (code != cmdBankParameters && code != cmdExport && code != cmdPreview && code != cmdPrint)
+        return;
+    if ((code == cmdPreview || code == cmdPrint) && !report::HasPrinter()) {
+        MessageById(QStringLiteral("F2FORM"), 19000, MsgType::Confirmation, mbOK);
+        return;
+    }
+    // The rights come back after the command, whether its dialog succeeded or raised.
+    struct RightsRestorer {
+        TransferWindow* window;
+        ~RightsRestorer()
+        {
+            window->PostMessage(MessageRestoreRights, [w = window] { w->FunctionButtons1->SetRights(w->SavedRights); });
+        }
+    } restorer{this};
+
+    switch (code) {
+    case cmdBankParameters:
+        ReleasedForm<MForm>(CreateParameterDialog())->ShowModal();
+        break;
+    case cmdExport:
+        runExport();
+        break;
+    default:
+        runTransferList(code == cmdPrint);
+        break;
+    }
+    Abort();
+}
+
+void TransferWindow::runExport()
+{
+    const QDate date = transferDate();
+    if (FunctionButtons1->NeedRebuild) {
+        FunctionButtons1MakeTable();
+        FunctionButtons1->NeedRebuild = false;
+    }
+    ReleasedForm<ExportDialog> dialog(CreateExportDialog());
+    ExportValues values = ValuesForExport();
+    values.transferDate = date;
+    dialog->Bind(transferTable(), values);
+    dialog->ShowModal();
+}
+
+void TransferWindow::runTransferList(bool direct)
+{
+    PrintDirect = direct;
+    if (FunctionButtons1->NeedRebuild) {
+        FunctionButtons1MakeTable();
+        FunctionButtons1->NeedRebuild = false;
+    }
+    if (transferTable().isEmpty()) {
+        MessageById(QStringLiteral("WAGBK"), 10083, MsgType::Information, mbOK);
+        return;
+    }
+    TransferListRun run;
+    run.transferDate = transferDate();
+    run.printDirect = PrintDirect;
+    QStringList kinds;
+    SplitUniqueList(Conditions.SalaryKinds, kinds);
+    kinds.removeAll(NoValueCode);
+    run.salaryKinds = kinds.join(u',');
+
+    ReleasedForm<TransferListReport> report(CreateTransferList());
+    report->Run(transferTable(), run);
+}

@@ -1,0 +1,125 @@
+#pragma once
+// The transfer window every bank opens: the clerk's conditions, the transfer table in a grid, the
+// function-key toolbar, and the companions (bank parameters, export, transfer list, format
+// description). A bank's window class derives from it and changes only what its bank does otherwise.
+#include "runtime/db/mquery.h"
+#include "runtime/db/msqltable.h"
+#include "runtime/ui/mform.h"
+#include "transfer/media_field.h"
+#include "transfer/saved_conditions.h"
+#include "transfer/selection_statements.h"
+#include "transfer/transfer_table.h"
+#include "transfer/transfer_table_builder.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class MBBDBGrid;
+class MDateEdit;
+class MProgressForm;
+class MQueryWindow;
+class TFunctionButtons;
+class ExportDialog;
+class TransferListReport;
+struct TransferListRun;
+
+class TransferWindow : public MForm {
+    Q_OBJECT
+    Q_PROPERTY(int TransferCount READ transferCount)
+    Q_PROPERTY(double TransferTotal READ transferTotal)
+    Q_PROPERTY(int SourceLines READ sourceLines)
+
+public:
+    int transferCount() const { return TransferCount; }
+    double transferTotal() const { return TransferTotal; }
+    int sourceLines() const { return SourceLines; }
+    const TransferConditions& conditions() const { return Conditions; }
+    db::LocalTable& transferTable();
+
+    // Event handlers, as the form wires them.
+    void FormCreate() override;
+    void FormShow() override;
+    void FormDestroy() override;
+    void FunctionButtons1LoadUserData();
+    void FunctionButtons1SaveUserData(QString& text);
+    void FunctionButtons1F2UserInitValue(QWidget* control, const QString& name);
+    void FunctionButtons1F2UserCheck(QWidget* control, const QString& name);
+    void FunctionButtons1F2ReturnUser(QWidget* control, const QString& name);
+    void FunctionButtons1MakeTable();
+    void FunctionButtons1Click(int code);
+    void FunctionButtons1Resize();
+    void Btn_DepClick();
+    void Btn_SzClick();
+    void B_DDChange();
+    void RemClick();
+
+protected:
+    TransferWindow(QWidget* owner, int bank);
+
+    // What a bank changes. The defaults are the reference bank's.
+    virtual TransferTableLayout TableLayout() const;
+    virtual QString OrderClause(int sortMode) const;
+    // False keeps the transfer table as it is instead of selecting (a bank that lacks a parameter).
+    virtual bool ReadyToFill() { return true; }
+    // Computed columns of an employee row, after its amount has grown.
+    virtual void CompleteEmployeeRow(db::LocalTable& row) { Q_UNUSED(row); }
+    // Values handed to the export dialog: transfer date, and total and count unless the bank says not.
+    virtual ExportValues ValuesForExport() const;
+
+    virtual MForm* CreateParameterDialog() = 0;
+    virtual ExportDialog* CreateExportDialog() = 0;
+    virtual TransferListReport* CreateTransferList() = 0;
+    virtual MForm* CreateFormatDescription() = 0;
+
+    int bank() const { return Bank; }
+    QDate transferDate();          // ZZ_DD as a date, today filled in when empty
+
+private:
+    void buildComponents();
+    void SelectPaidSalary();
+    void NormaliseRanges();
+    void BuildTempTable();
+    void FillTransferTable();
+    void PrepareTransferTable();
+    void FillKindLists(const QString& selection);
+    void runExport();
+    void runTransferList(bool direct);
+    void restoreCustomButton();
+
+    int Bank;
+    TransferConditions Conditions;
+    QString SavedRights;
+    bool PrintDirect = false;
+    QStringList DeptAvailable, DeptChosen, KindAvailable, KindChosen;
+    int TransferCount = 0;
+    double TransferTotal = 0;
+    int SourceLines = 0;
+    TransferTableLayout Layout;
+
+    TFunctionButtons* FunctionButtons1 = nullptr;
+    MDateEdit* B_DD = nullptr;
+    MDateEdit* E_DD = nullptr;
+    MDateEdit* ZZ_DD = nullptr;
+    QLineEdit* BYg_No = nullptr;
+    QLineEdit* EYg_No = nullptr;
+    QLineEdit* SelBnk_No = nullptr;
+    QToolButton* Rem = nullptr;
+    QToolButton* MyGlyph = nullptr;
+    MBBDBGrid* MBBDBGrid1 = nullptr;
+    QPushButton* Btn_Dep = nullptr;
+    QPushButton* Btn_Sz = nullptr;
+    MQueryWindow* QMf_Yg = nullptr;
+    MProgressForm* Progress = nullptr;
+    std::unique_ptr<db::MQuery> MySql;
+    std::unique_ptr<db::MSQLTable> Dept;
+
+    // The F2 panel's controls while it is open.
+    QPointer<QLineEdit> depEdit_, kindEdit_;
+    QPointer<QComboBox> depModeCombo_;
+};
