@@ -26,7 +26,8 @@ struct RecordContext {
 };
 
 // A field's value before formatting: a text, or a whole number formed in the integer type the bank
-// uses for it. `fits` is false when the number overflowed that integer type.
+// uses for it. `fits` is false when the number overflowed that integer type, or when the bank
+// cannot take the text.
 struct FieldValue {
     QString text;
     std::optional<qint64> number;
@@ -34,6 +35,8 @@ struct FieldValue {
 
     static FieldValue Text(const QString& text) { return {text, std::nullopt, true}; }
     static FieldValue Number(qint64 value, bool fits = true) { return {QString(), value, fits}; }
+    // A text the bank cannot take (an account that is not all digits); the export lists it and stops.
+    static FieldValue Refused(const QString& text) { return {text, std::nullopt, false}; }
 };
 
 using FieldSource = std::function<FieldValue(const RecordContext&)>;

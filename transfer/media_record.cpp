@@ -58,6 +58,8 @@ QByteArray MediaRecord::Render(const RecordContext& context, const QString& who,
             }
             continue;
         }
+        if (!value.fits)
+            findings.refuse(who, field.content, value.text);
         const Big5Text big5 = ToBig5(value.text);
         if (big5.substituted && !findings.substitutedNames.contains(who))
             findings.substitutedNames << who;

@@ -38,6 +38,20 @@ TransferTableLayout TransferTableLayout::Standard()
     return layout;
 }
 
+TransferTableLayout TransferTableLayout::EmployeeNumbered()
+{
+    TransferTableLayout layout;
+    layout.columns = {
+        {TextColumn(QStringLiteral("YG_NO"), 12, 12045, 16), QStringLiteral("YG_NO")},
+        {TextColumn(NameColumnName, 30, 12046, 12), QStringLiteral("YG_NAME")},
+        {TextColumn(QStringLiteral("ID_NO"), 20, 12047, 10), QStringLiteral("ID_NO")},
+        {TextColumn(QStringLiteral("BACC_NO"), 20, 12048, 12), QStringLiteral("BACC_NO")},
+        {AmountColumn(12049, 14), QString()},
+    };
+    layout.labelColumn = QStringLiteral("YG_NO");
+    return layout;
+}
+
 void DefineTransferTable(db::LocalTable& table, const TransferTableLayout& layout)
 {
     table.close();

@@ -161,6 +161,15 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
         }
         return ExitError;
     }
+    const QString finished = LoadFormResourceStr(QStringLiteral("WAGBK"), 10082);
+    bool written = false;
+    for (int i = messagesBefore; i < host.messages().size(); ++i)
+        written = written || host.messages().at(i).startsWith(finished);
+    if (!written) {
+        const QString why = host.messages().size() > messagesBefore ? host.messages().last() : QStringLiteral("nothing was written");
+        QTextStream(stderr) << "rar1: " << why.simplified() << Qt::endl;
+        return ExitError;
+    }
     out() << QStringLiteral("employees: %1\ntotal: %2\nfile: %3")
                  .arg(window.property("TransferCount").toInt())
                  .arg(window.property("TransferTotal").toDouble(), 0, 'f', 0)

@@ -1,5 +1,6 @@
 #include "headless_host.h"
 
+#include "runtime/db/database.h"
 #include "runtime/mdichild.h"
 #include "runtime/ui/function_buttons.h"
 #include "runtime/ui/mform.h"
@@ -48,6 +49,7 @@ HeadlessHost::~HeadlessHost()
             window->Release();
     }
     module_.reset();
+    db::Session::DestroyDefault();
     SetRunMDIChildHandler(nullptr);
     SetHostErrorHandler(nullptr);
 }

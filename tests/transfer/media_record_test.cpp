@@ -48,6 +48,10 @@ TEST(MediaRecords, ValuesThatDoNotFitAreListedNotWritten)
     record.Render(context, "表頭", findings);
     EXPECT_EQ(findings.refusals, (QStringList{"表頭: 筆數 = 12345", "表頭: 金額 = 21474837"}));
 
+    const MediaRecord account{{1, 11, FieldForm::Left, [](const RecordContext&) { return FieldValue::Refused("12-34"); }, "帳號"}};
+    account.Render(context, "E1 甲", findings);
+    EXPECT_EQ(findings.refusals.last(), "E1 甲: 帳號 = 12-34");
+
     context.values.transferCount = 2345;
     context.values.transferTotal = 21474836;
     ExportFindings fine;
