@@ -17,10 +17,10 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300
 
 demo: build
-	scripts/demo
+	BUILD=$(BUILD) scripts/demo
 
 bench: build
-	bench/run
+	BUILD=$(BUILD) bench/run
 
 clean:
 	rm -rf $(BUILD)

@@ -2,7 +2,7 @@
 // module boundary as an exception but reaches the host's error display.
 #include "module/exports.h"
 
-#include "module/bank_names.h"
+#include "runtime/bank_names.h"
 #include "module/company_context.h"
 #include "module/form_registry.h"
 #include "runtime/mdichild.h"

@@ -29,6 +29,7 @@ public:
 
     // The transfer window hands over its table (bound by database and table name) and its values.
     void Bind(const db::LocalTable& transferTable, const ExportValues& values);
+    const ExportValues& values() const { return Values; }
 
     void FormShow() override;
     bool FormKeyDown(QKeyEvent* event) override;

@@ -24,12 +24,13 @@ qint64 TruncatedAmount(double amount, source::Unit unit)
 namespace source {
 
 namespace {
-FieldValue amountValue(double amount, Unit unit, IntegerWidth bits)
+FieldValue amountValue(double amount, Unit unit, IntegerWidth bits, Sign sign = Sign::Any)
 {
     const double scale = unit == Unit::Whole ? 1 : unit == Unit::Tenths ? 10 : 100;
     const double limit = bits == IntegerWidth::Bits32 ? double(std::numeric_limits<qint32>::max())
                                                       : 9.0e18;
-    if (std::fabs(std::trunc(amount) * scale) > limit)
+    // Refused amounts are shown to the clerk in whole units, as the transfer table has them.
+    if (std::fabs(std::trunc(amount) * scale) > limit || (sign == Sign::NotNegative && amount < 0))
         return FieldValue::Number(qint64(std::trunc(amount)), false);
     return FieldValue::Number(TruncatedAmount(amount, unit));
 }
@@ -82,10 +83,10 @@ FieldSource TransferCount()
     return [](const RecordContext& c) { return FieldValue::Number(c.values.transferCount); };
 }
 
-FieldSource RowAmount(Unit unit, IntegerWidth bits)
+FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign)
 {
-    return [unit, bits](const RecordContext& c) {
-        return amountValue(c.row ? c.row->fieldFloat(QStringLiteral("A_MTN")) : 0, unit, bits);
+    return [unit, bits, sign](const RecordContext& c) {
+        return amountValue(c.row ? c.row->fieldFloat(QStringLiteral("A_MTN")) : 0, unit, bits, sign);
     };
 }
 

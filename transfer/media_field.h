@@ -44,7 +44,8 @@ using FieldSource = std::function<FieldValue(const RecordContext&)>;
 enum class FieldForm {
     Left,     // text: the first `width` bytes (never half a character), spaces after
     Zeros,    // number: decimal text right-aligned with "0" in front (before a minus sign); must fit
-    Whole,    // written whole, as dates in ROC form that grow from the year 100 on
+    Whole,    // written whole: dates in ROC form that grow from the year 100 on; numbers zero-filled
+              // to the width, with all their digits when they have more
 };
 
 struct MediaField {
@@ -67,10 +68,12 @@ FieldSource TodayRoc();
 FieldSource Sequence();
 FieldSource TransferCount();
 // Amounts: A_MTN of the row or the total, fraction cut off, in whole units or hundredths, formed in a
-// signed 32-bit or 64-bit integer as the bank does.
+// signed 32-bit or 64-bit integer as the bank does. A bank whose records take digits only refuses
+// an amount below zero.
 enum class Unit { Whole, Tenths, Hundredths };
 enum class IntegerWidth { Bits32, Bits64 };
-FieldSource RowAmount(Unit unit, IntegerWidth bits);
+enum class Sign { Any, NotNegative };
+FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign = Sign::Any);
 FieldSource TotalAmount(Unit unit, IntegerWidth bits);
 }
 

@@ -7,6 +7,7 @@
 #include "runtime/report/numbermask.h"
 #include "runtime/report/f6form.h"
 #include "runtime/report/printersettings.h"
+#include "transfer/bank_row.h"
 
 namespace {
 using report::BandType;
@@ -35,6 +36,29 @@ QString RocSlashedDate(const QDate& date)
 QString AmountText(double amount)
 {
     return report::FormatMask(amount, QStringLiteral("#,##0.00"));
+}
+
+ListColumn LineLabelColumn(const QString& heading, const QString& itemName, double widthMm,
+                           std::function<QString(const TransferListRun&)> text)
+{
+    ListColumn column{heading, itemName, QString(), widthMm};
+    column.text = std::move(text);
+    return column;
+}
+
+ListColumn TransferDateColumn(const QString& heading, double widthMm)
+{
+    return LineLabelColumn(heading, QStringLiteral("YMD"), widthMm,
+                           [](const TransferListRun& run) { return RocSlashedDate(run.transferDate); });
+}
+
+ListColumn BankParameterColumn(const QString& heading, const QString& itemName, double widthMm, const QString& rowKey,
+                               const QString& column)
+{
+    return LineLabelColumn(heading, itemName, widthMm, [rowKey, column](const TransferListRun&) {
+        const auto row = BankRow(rowKey).Read();
+        return row ? row->value(column) : QString();
+    });
 }
 
 TransferListReport::TransferListReport(QWidget* owner)
@@ -236,6 +260,10 @@ void TransferListReport::Run(const db::LocalTable& transferTable, const Transfer
     Report.open();
     QuickRep1.setDataSet(&Report);
     PrepareRun(run);
+    for (const ListColumn& column : Columns()) {
+        if (column.text)
+            label(column.itemName).setCaption(column.text(run));
+    }
     if (run.printDirect)
         QuickRep1.print();
     else

@@ -6,6 +6,7 @@
 #include "runtime/ui/mform.h"
 
 #include <QDate>
+#include <functional>
 #include <vector>
 
 // What the transfer window hands to a run of the list.
@@ -24,7 +25,18 @@ struct ListColumn {
     double widthMm = 40;
     Qt::Alignment alignment = Qt::AlignLeft;
     QString mask;
+    // A label's text for the whole run, the same on every line; none: the label is the bank's to fill.
+    std::function<QString(const TransferListRun&)> text;
 };
+
+// A label on every line, with the same text for the whole run.
+ListColumn LineLabelColumn(const QString& heading, const QString& itemName, double widthMm,
+                           std::function<QString(const TransferListRun&)> text = {});
+// The transfer date on every line, "115/03/05", in the label YMD.
+ListColumn TransferDateColumn(const QString& heading, double widthMm);
+// A column of the bank's BANK1 row on every line; blank when the row does not exist.
+ListColumn BankParameterColumn(const QString& heading, const QString& itemName, double widthMm, const QString& rowKey,
+                               const QString& column);
 
 class TransferListReport : public MForm {
     Q_OBJECT
@@ -61,6 +73,17 @@ private:
 
     int pageCount_ = 0;
     double pageAmount_ = 0;
+};
+
+// A list that shows the bank's record line by line (the transfer date among its columns); its heading
+// carries no salary categories.
+class RecordListReport : public TransferListReport {
+    Q_OBJECT
+public:
+    using TransferListReport::TransferListReport;
+
+protected:
+    bool ShowsSalaryKinds() const override { return false; }
 };
 
 // "115/03/05": the ROC year unpadded, month and day with two digits.

@@ -26,7 +26,6 @@ void TransferTableBuilder::appendLabelRow(db::LocalTable& table, const QString& 
 
 TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable& table, SelectionProgress& progress) const
 {
-    const QString yg = QStringLiteral("YG_NO"), dep = QStringLiteral("DEP_NO");
     const int lineCount = rows.recordCount();
     const QString progressText = wagbkText(10096);
     progress.Start(lineCount, progressText);
@@ -34,12 +33,25 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
     table.close();
     table.emptyTable();
     table.open();
+    if (rows.isEmpty()) {
+        progress.Finish();
+        return {};
+    }
+    // Columns are looked up once: the walk reads them for every line.
+    const int yg = rows.fieldIndex(QStringLiteral("YG_NO")), dep = rows.fieldIndex(QStringLiteral("DEP_NO"));
+    const int name = rows.fieldIndex(NameColumnName), amount = rows.fieldIndex(AmountColumnName);
+    std::vector<std::pair<QString, int>> copied;
+    for (const TransferColumn& column : layout_.columns) {
+        if (!column.source.isEmpty())
+            copied.emplace_back(column.field.name, rows.fieldIndex(column.source));
+    }
+    db::LocalTableUpdate update(table.data());
     TransferTableResult result;
     int counter = 0;
     rows.first();
     while (!rows.eof()) {
         ++counter;
-        if (!progress.Step(counter % lineCount, progressText + u':' + rows.asString(NameColumnName).trimmed())) {
+        if (!progress.Step(counter % lineCount, progressText + u':' + rows.asString(name).trimmed())) {
             result.cancelled = true;
             break;
         }
@@ -58,17 +70,15 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
                 table.edit();
                 sofar = table.fieldFloat(AmountColumnName);
             }
-            for (const TransferColumn& column : layout_.columns) {
-                if (!column.source.isEmpty())
-                    table.setField(column.field.name, rows.asString(column.source));
-            }
-            const double amount = TransferAmount(rows.asFloat(AmountColumnName));
-            table.setField(AmountColumnName, sofar + amount);
+            for (const auto& [field, column] : copied)
+                table.setField(field, rows.asString(column));
+            const double lineAmount = TransferAmount(rows.asFloat(amount));
+            table.setField(AmountColumnName, sofar + lineAmount);
             if (completion_)
                 completion_(table);
             table.post();
-            result.transferTotal += amount;
-            departmentSum += amount;
+            result.transferTotal += lineAmount;
+            departmentSum += lineAmount;
 
             rows.next();
             newRow = false;

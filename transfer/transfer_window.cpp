@@ -5,7 +5,7 @@
 #include "common/grid_titles.h"
 #include "common/picker_dialog.h"
 #include "common/sql_text.h"
-#include "module/bank_names.h"
+#include "runtime/bank_names.h"
 #include "runtime/clock.h"
 #include "runtime/db/database.h"
 #include "runtime/getdate.h"
@@ -64,9 +64,10 @@ void fillCombo(QComboBox* combo, const MForm& form, std::initializer_list<int> i
 
 } // namespace
 
-TransferWindow::TransferWindow(QWidget* owner, int bank)
+TransferWindow::TransferWindow(QWidget* owner, int bank, ExportHandOver handOver)
     : MForm(owner)
     , Bank(bank)
+    , HandOver(handOver)
 {
     MFormProperty1.FormCaptionID = 10000;
     MFormProperty1.FormRcID = QStringLiteral("WAGBK");
@@ -158,6 +159,7 @@ void TransferWindow::buildComponents()
     FunctionButtons1->F2LabelToolFunctionID = F2Conditions;
     FunctionButtons1->CanRunF5Define = FunctionButtons1->CanRunF6Sort = FunctionButtons1->CanRunF7Sum = true;
     FunctionButtons1->ReportType = {QStringLiteral("1")};
+    FunctionButtons1->SumFilter = NameColumnName + QStringLiteral("<>''");   // employee rows only
     FunctionButtons1->LoadUserData = [this] { FunctionButtons1LoadUserData(); };
     FunctionButtons1->SaveUserData = [this](QString& text) { FunctionButtons1SaveUserData(text); };
     FunctionButtons1->F2UserInitValue = [this](QWidget* c, const QString& n) { FunctionButtons1F2UserInitValue(c, n); };
@@ -434,8 +436,10 @@ QDate TransferWindow::transferDate()
 ExportValues TransferWindow::ValuesForExport() const
 {
     ExportValues values;
-    values.transferTotal = TransferTotal;
-    values.transferCount = TransferCount;
+    if (HandOver == ExportHandOver::TransferDateTotalAndCount) {
+        values.transferTotal = TransferTotal;
+        values.transferCount = TransferCount;
+    }
     return values;
 }
 

@@ -29,6 +29,12 @@ class ExportDialog;
 class TransferListReport;
 struct TransferListRun;
 
+// What the window hands the export dialog besides the transfer date.
+enum class ExportHandOver {
+    TransferDateTotalAndCount,   // the total and the count of the employee rows as well
+    TransferDateOnly,            // banks whose records carry no total and no count
+};
+
 class TransferWindow : public MForm {
     Q_OBJECT
     Q_PROPERTY(int TransferCount READ transferCount)
@@ -60,7 +66,7 @@ public:
     void RemClick();
 
 protected:
-    TransferWindow(QWidget* owner, int bank);
+    TransferWindow(QWidget* owner, int bank, ExportHandOver handOver = ExportHandOver::TransferDateTotalAndCount);
 
     // What a bank changes. The defaults are the reference bank's.
     virtual TransferTableLayout TableLayout() const;
@@ -69,7 +75,8 @@ protected:
     virtual bool ReadyToFill() { return true; }
     // Computed columns of an employee row, after its amount has grown.
     virtual void CompleteEmployeeRow(db::LocalTable& row) { Q_UNUSED(row); }
-    // Values handed to the export dialog: transfer date, and total and count unless the bank says not.
+    // Values handed to the export dialog: transfer date, and total and count unless the bank hands
+    // the transfer date only.
     virtual ExportValues ValuesForExport() const;
 
     virtual MForm* CreateParameterDialog() = 0;
@@ -93,6 +100,7 @@ private:
     void restoreCustomButton();
 
     int Bank;
+    ExportHandOver HandOver;
     TransferConditions Conditions;
     QString SavedRights;
     bool PrintDirect = false;

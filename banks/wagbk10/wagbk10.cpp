@@ -1,7 +1,5 @@
 #include "banks/wagbk10/wagbk10.h"
 
-#include "module/form_registry.h"
-
 namespace {
 
 const QString RowKey = QStringLiteral("10");
@@ -42,31 +40,9 @@ MediaRecord detail()
     };
 }
 
-BankFormRegistration registration(10, {QStringLiteral("TWagbk10Form"), [](QWidget* owner) -> MForm* {
-                                           return Create<TWagbk10Form>(owner);
-                                       }});
+const BankWindowRegistration<TWagbk10Form> registration(10);
 
 } // namespace
-
-MForm* TWagbk10Form::CreateParameterDialog()
-{
-    return Create<TWagbk10aForm>(this);
-}
-
-ExportDialog* TWagbk10Form::CreateExportDialog()
-{
-    return Create<TWagbk10bForm>(this);
-}
-
-TransferListReport* TWagbk10Form::CreateTransferList()
-{
-    return Create<TWagbk10cForm>(this);
-}
-
-MForm* TWagbk10Form::CreateFormatDescription()
-{
-    return Create<TWagbk10dForm>(this);
-}
 
 TWagbk10aForm::TWagbk10aForm(QWidget* owner)
     : BankParameterDialog(owner, {RowKey, BankNameText, DefaultFile,

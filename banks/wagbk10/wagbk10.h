@@ -5,19 +5,7 @@
 #include "transfer/format_description.h"
 #include "transfer/parameter_dialog.h"
 #include "transfer/transfer_list_report.h"
-#include "transfer/transfer_window.h"
-
-class TWagbk10Form : public TransferWindow {
-    Q_OBJECT
-public:
-    explicit TWagbk10Form(QWidget* owner) : TransferWindow(owner, 10) {}
-
-protected:
-    MForm* CreateParameterDialog() override;
-    ExportDialog* CreateExportDialog() override;
-    TransferListReport* CreateTransferList() override;
-    MForm* CreateFormatDescription() override;
-};
+#include "transfer/bank_window.h"
 
 class TWagbk10aForm : public BankParameterDialog {
     Q_OBJECT
@@ -44,4 +32,10 @@ class TWagbk10dForm : public FormatDescriptionForm {
     Q_OBJECT
 public:
     explicit TWagbk10dForm(QWidget* owner) : FormatDescriptionForm(owner, QStringLiteral(":/banks/wagbk10/description.txt")) {}
+};
+
+class TWagbk10Form : public BankTransferWindow<TWagbk10aForm, TWagbk10bForm, TWagbk10cForm, TWagbk10dForm> {
+    Q_OBJECT
+public:
+    explicit TWagbk10Form(QWidget* owner) : BankTransferWindow(owner, 10) {}
 };

@@ -1,6 +1,6 @@
 #include "main_window.h"
 
-#include "bank_menu.h"
+#include "runtime/bank_names.h"
 #include "mdi_child_host.h"
 
 #include "runtime/language.h"
@@ -72,8 +72,8 @@ void MainWindow::buildMenus()
     system->addAction(HostText(104), this, &QWidget::close);
 
     QMenu* banks = menuBar()->addMenu(HostText(100));
-    for (int bank = 1; bank <= MenuBankCount; ++bank)
-        banks->addAction(QStringLiteral("%1. %2").arg(bank).arg(MenuBankName(bank)), this, [this, bank] { OpenBank(bank); });
+    for (int bank = 1; bank <= BankCount; ++bank)
+        banks->addAction(QStringLiteral("%1. %2").arg(bank).arg(BankName(bank)), this, [this, bank] { OpenBank(bank); });
 
     QMenu* company = menuBar()->addMenu(HostText(101));
     company->addAction(HostText(107), this, &MainWindow::askForCompany);

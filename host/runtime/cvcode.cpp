@@ -129,7 +129,13 @@ private:
 Big5Text ToBig5(const QString& text)
 {
     Big5Text result;
-    IconvConverter toBig5("CP950", "UTF-8");
+    // Accounts, codes and amounts are plain ASCII, which Big5 holds byte for byte.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        result.bytes = text.toLatin1();
+        return result;
+    }
+    // One converter for the whole run of the program: opening one costs more than converting a name.
+    thread_local IconvConverter toBig5("CP950", "UTF-8");
     result.bytes = toBig5.convert(text.toUtf8(), Big5Substitute, Utf8SequenceLength, &result.substituted);
     return result;
 }

@@ -7,7 +7,9 @@
 struct TransferRow {
     QString account, name;
     double amount;
+    QString number, idNo;   // YG_NO and ID_NO, for the banks whose table has them
 };
 
-// Defines `table` with `layout` and appends the rows (label rows have no name).
+// Defines `table` with `layout` and appends the rows. A row without name and number is a label row:
+// its `account` goes into the layout's label column.
 void FillTransferRows(db::LocalTable& table, const TransferTableLayout& layout, std::initializer_list<TransferRow> rows);

@@ -59,6 +59,36 @@ TEST(MediaRecords, ValuesThatDoNotFitAreListedNotWritten)
     EXPECT_TRUE(fine.refusals.isEmpty());
 }
 
+TEST(MediaRecords, WholeNumbersGrowAndNegativeAmountsCanBeRefused)
+{
+    using namespace source;
+    const MediaRecord record{
+        {1, 4, FieldForm::Whole, Sequence(), "序號"},
+        {5, 6, FieldForm::Zeros, RowAmount(Unit::Hundredths, IntegerWidth::Bits32, Sign::NotNegative), "金額"},
+    };
+    db::LocalTable row("TEST", "SIGNED");
+    row.addField({"A_MTN", db::FieldDef::Type::Float});
+    row.createTable();
+    row.open();
+    row.append();
+    row.setField("A_MTN", 12.5);
+    row.post();
+    RecordContext context;
+    context.row = &row;
+    context.sequence = 7;
+    ExportFindings findings;
+    EXPECT_EQ(record.Render(context, "E1", findings), "0007001250");
+    context.sequence = 12345;
+    EXPECT_EQ(record.Render(context, "E1", findings), "12345001250") << "more digits are written whole";
+    EXPECT_TRUE(findings.refusals.isEmpty());
+
+    row.edit();
+    row.setField("A_MTN", -500.75);
+    row.post();
+    record.Render(context, "E2 乙", findings);
+    EXPECT_EQ(findings.refusals, QStringList{"E2 乙: 金額 = -500"}) << "shown in whole units, as the clerk knows it";
+}
+
 TEST(MediaRecords, NamesOutsideBig5AreSubstitutedAndReported)
 {
     using namespace source;

@@ -77,6 +77,8 @@ TEST_F(TransferWindowTest, TheClerksPathFromConditionsToPrintedList)
     EXPECT_EQ(window->transferCount(), 2);
     EXPECT_EQ(window->transferTotal(), 76000);
     EXPECT_EQ(table().recordCount(), 4) << "two employees, the A01 subtotal, the total";
+    run(cmdSum);
+    EXPECT_TRUE(messages.last().contains("76,000.00")) << "subtotal and total rows are not summed again";
 
     // Bank parameters.
     automation.onModal([](MForm& dialog) {

@@ -1,6 +1,8 @@
 #include "runtime/db/mquery.h"
 #include <QSqlError>
 #include <QSqlQuery>
+#include "runtime/db/sql_tokenizer.h"
+
 #include <QSqlRecord>
 
 namespace db {
@@ -9,6 +11,7 @@ MQuery::MQuery(const QString& databaseName) : databaseName_(databaseName) {}
 
 MQuery::~MQuery()
 {
+    rows_.reset();
     if (conn_.isValid())
         MDatabase::ClosePrivateConnection(conn_);
 }
@@ -23,58 +26,111 @@ QString MQuery::statementText() const
     return sql_.join(u'\n');
 }
 
+namespace {
+
+// The statement without its closing ORDER BY, so that it can stand as a derived table.
+QString WithoutClosingOrder(const QString& statement)
+{
+    const std::vector<SqlToken> tokens = TokenizeSql(statement);
+    int depth = 0;
+    int cut = -1;
+    int offset = 0;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        const SqlToken& token = tokens[i];
+        if (token.isSymbol("("))
+            ++depth;
+        else if (token.isSymbol(")"))
+            --depth;
+        else if (depth == 0 && token.isWord("ORDER")) {
+            size_t next = i + 1;
+            while (next < tokens.size() && !tokens[next].significant())
+                ++next;
+            if (next < tokens.size() && tokens[next].isWord("BY"))
+                cut = offset;
+        }
+        offset += int(token.text.size());
+    }
+    return cut < 0 ? statement : statement.left(cut);
+}
+
+} // namespace
+
 void MQuery::open()
 {
     close();
-    QSqlQuery query = run();
-    const QSqlRecord record = query.record();
-    const int count = record.count();
-    for (int i = 0; i < count; ++i)
+    MDatabase& database = RequireDefaultSession()->database(databaseName_);
+    // An ODBC connection to SQL Server serves one result at a time: count before reading.
+    if (database.engine() == Engine::SqlServer)
+        count_ = countRows();
+    rows_ = std::make_unique<QSqlQuery>(run(statementText()));
+    const QSqlRecord record = rows_->record();
+    for (int i = 0; i < record.count(); ++i)
         columns_ << record.fieldName(i);
-    while (query.next()) {
-        std::vector<QVariant> row;
-        row.reserve(count);
-        for (int i = 0; i < count; ++i)
-            row.push_back(query.value(i));
-        rows_.push_back(std::move(row));
-    }
-    query.finish();
     active_ = true;
+    fetch();
+    empty_ = !onRow_;
+}
+
+void MQuery::fetch()
+{
+    onRow_ = rows_ && rows_->next();
+}
+
+void MQuery::next()
+{
+    if (!onRow_)
+        return;
+    ++position_;
+    fetch();
+}
+
+void MQuery::first()
+{
+    if (!active_ || position_ == 0)
+        return;
+    const int counted = count_;
+    open();
+    count_ = counted;
+}
+
+int MQuery::recordCount() const
+{
+    if (!active_)
+        return 0;
+    if (count_ < 0)
+        count_ = countRows();
+    return count_;
+}
+
+int MQuery::countRows() const
+{
+    MDatabase& database = RequireDefaultSession()->database(databaseName_);
+    const QString statement = QStringLiteral("Select COUNT(*) From (%1) As Counted").arg(WithoutClosingOrder(statementText()));
+    QSqlQuery query(conn_);
+    query.setForwardOnly(true);
+    if (!query.exec(database.translate(statement)) || !query.next())
+        throw QueryFailure(QStringLiteral("The database refused the statement"), query.lastError(), statement);
+    return query.value(0).toInt();
 }
 
 void MQuery::execSQL()
 {
     close();
-    run().finish();
+    run(statementText()).finish();
 }
 
 void MQuery::close()
 {
+    rows_.reset();
     columns_.clear();
-    rows_.clear();
-    pos_ = 0;
+    position_ = 0;
+    onRow_ = false;
+    empty_ = true;
     active_ = false;
+    count_ = -1;
 }
 
-QVariant MQuery::fieldByName(const QString& name) const
-{
-    const int c = column(name);
-    return eof() ? QVariant() : rows_[pos_][c];
-}
-
-QString MQuery::asString(const QString& name) const
-{
-    const QVariant v = fieldByName(name);
-    return v.isNull() ? QString() : v.toString();
-}
-
-double MQuery::asFloat(const QString& name) const
-{
-    const QVariant v = fieldByName(name);
-    return v.isNull() ? 0.0 : v.toDouble();
-}
-
-int MQuery::column(const QString& name) const
+int MQuery::fieldIndex(const QString& name) const
 {
     for (int i = 0; i < columns_.size(); ++i)
         if (columns_[i].compare(name, Qt::CaseInsensitive) == 0)
@@ -82,7 +138,36 @@ int MQuery::column(const QString& name) const
     throw DatabaseError(QStringLiteral("The query result has no column %1.").arg(name).toStdString());
 }
 
-QSqlQuery MQuery::run()
+QVariant MQuery::value(int index) const
+{
+    if (index < 0 || index >= columns_.size())
+        throw DatabaseError(QStringLiteral("The query result has no column %1.").arg(index).toStdString());
+    return onRow_ ? rows_->value(index) : QVariant();
+}
+
+QString MQuery::asString(int index) const
+{
+    const QVariant v = value(index);
+    return v.isNull() ? QString() : v.toString();
+}
+
+double MQuery::asFloat(int index) const
+{
+    const QVariant v = value(index);
+    return v.isNull() ? 0.0 : v.toDouble();
+}
+
+QString MQuery::asString(const QString& name) const
+{
+    return asString(fieldIndex(name));
+}
+
+double MQuery::asFloat(const QString& name) const
+{
+    return asFloat(fieldIndex(name));
+}
+
+QSqlQuery MQuery::run(const QString& statement)
 {
     MDatabase& database = RequireDefaultSession()->database(databaseName_);
     if (!conn_.isValid() || !conn_.isOpen()) {
@@ -90,7 +175,6 @@ QSqlQuery MQuery::run()
             MDatabase::ClosePrivateConnection(conn_);
         conn_ = database.openPrivateConnection(QStringLiteral("query"));
     }
-    const QString statement = statementText();
     QSqlQuery query(conn_);
     query.setForwardOnly(true);
     if (!query.exec(database.translate(statement)))

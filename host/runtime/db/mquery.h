@@ -1,10 +1,13 @@
 #pragma once
 // A query on one private connection of a named database: one statement at a time, and temporary
-// tables (#TF_FS1) persist between its statements. An opened result is read into memory once and
-// then walked with first/next/eof. Reading a field after the last row gives NULL.
+// tables (#TF_FS1) persist between its statements. An opened result is read from the database row by
+// row with first/next/eof, so a large selection never sits in memory as a whole. Reading a field
+// after the last row gives NULL.
 #include "runtime/db/database.h"
 #include <QStringList>
 #include <QVariant>
+#include <memory>
+#include <vector>
 
 class QSqlQuery;
 
@@ -21,31 +24,41 @@ public:
     void setSql(const QString& statement);
     QString statementText() const;               // the lines joined as they are sent
 
-    void open();      // runs the statement and reads its rows
+    void open();      // runs the statement and stands on its first row
     void execSQL();   // runs a statement that returns no rows
     void close();
     bool active() const { return active_; }
 
-    int recordCount() const { return int(rows_.size()); }
-    bool isEmpty() const { return rows_.empty(); }
-    void first() { pos_ = 0; }
-    void next() { if (pos_ < rows_.size()) ++pos_; }
-    bool eof() const { return pos_ >= rows_.size(); }
-    QVariant fieldByName(const QString& name) const;    // null QVariant when NULL; raises for an unknown column
+    // The rows of the open statement, counted by the database on first use.
+    int recordCount() const;
+    bool isEmpty() const { return empty_; }
+    void first();     // back to the first row (the statement runs again when rows were passed)
+    void next();
+    bool eof() const { return !onRow_; }
+
+    int fieldIndex(const QString& name) const;           // raises for an unknown column
+    QVariant value(int index) const;                     // null QVariant after the last row or for NULL
+    QVariant fieldByName(const QString& name) const { return value(fieldIndex(name)); }
     QString asString(const QString& name) const;         // NULL gives ""
     double asFloat(const QString& name) const;           // NULL gives 0
+    QString asString(int index) const;
+    double asFloat(int index) const;
     const QStringList& fieldNames() const { return columns_; }
 
 private:
-    int column(const QString& name) const;
-    QSqlQuery run();   // sends the statement on this query's own connection (opened on first use)
+    QSqlQuery run(const QString& statement);   // sends on this query's own connection (opened on first use)
+    void fetch();
+    int countRows() const;
     QString databaseName_;
     QStringList sql_;
     QSqlDatabase conn_;
+    std::unique_ptr<QSqlQuery> rows_;
     QStringList columns_;
-    std::vector<std::vector<QVariant>> rows_;
-    size_t pos_ = 0;
+    int position_ = 0;          // rows passed since the statement ran
+    bool onRow_ = false;
+    bool empty_ = true;
     bool active_ = false;
+    mutable int count_ = -1;
 };
 
 } // namespace db

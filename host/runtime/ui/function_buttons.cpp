@@ -251,11 +251,14 @@ void TFunctionButtons::sortTable()
 void TFunctionButtons::showSums()
 {
     QStringList lines;
+    db::LocalTable counted(table_.databaseName(), table_.tableName());
+    counted.setFilter(SumFilter);
+    counted.setFiltered(!SumFilter.isEmpty());
     for (const db::FieldDef& field : table_.fields())
         if (field.type != db::FieldDef::Type::Text && field.visible) {
             const QString label = field.displayLabel.isEmpty() ? field.name : field.displayLabel;
             const QString format = field.displayFormat.isEmpty() ? QStringLiteral("#,##0.00") : field.displayFormat;
-            lines << label + QStringLiteral("：") + FormatNumber(table_.active() ? table_.sum(field.name) : 0.0, format);
+            lines << label + QStringLiteral("：") + FormatNumber(table_.active() ? counted.sum(field.name) : 0.0, format);
         }
     if (lines.isEmpty())
         MessageDlg(UiText::NothingToSum(), MsgType::Information, mbOK);

@@ -56,6 +56,9 @@ public:
     bool NeedRebuild = false;            // the window's conditions changed since the table was built
     bool TableDefined = false;           // the window has defined the table's fields
     QString UserDataText;                // what SaveUserData handed back last
+    // The rows the F7 sums count, as a filter ("YG_NAME<>''" leaves out subtotal and total rows);
+    // empty: every row.
+    QString SumFilter;
 
     // The result table: database "TOOLBAR", a table name of this toolbar's own.
     db::LocalTable& Table() { return table_; }

@@ -1,15 +1,16 @@
-#include "bank_menu.h"
+#include "runtime/bank_names.h"
 
-QString MenuBankName(int bank)
+QString BankName(int bank)
 {
-    static const char* const names[MenuBankCount] = {
+    static const char* const names[BankCount + 1] = {
+        "",
         "彰化商業銀行", "郵局", "合作金庫", "上海商業銀行", "第一銀行", "中小企業臺中區", "玉山銀行",
         "世華銀行", "富邦銀行", "臺灣銀行", "大安商業銀行", "臺北市銀行", "萬通銀行", "中興銀行",
         "臺灣中小企業銀行(臺灣區)", "中華商業銀行", "華南商業銀行", "世華商業銀行", "中國信託商業銀行",
         "第一銀行", "華僑銀行", "台北商銀", "泛亞商業銀行", "土地銀行", "新竹國際商業銀行",
         "聯邦商業銀行", "台新銀行", "中國商業銀行",
     };
-    if (bank < 1 || bank > MenuBankCount)
+    if (bank < 1 || bank > BankCount)
         return {};
-    return QString::fromUtf8(names[bank - 1]);
+    return QString::fromUtf8(names[bank]);
 }

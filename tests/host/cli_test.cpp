@@ -1,0 +1,85 @@
+// The command-line host as a script uses it: exit statuses, one-line errors, the files it writes.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int status;
+    QString out, err;
+};
+
+class CommandLine : public ::testing::Test {
+protected:
+    Outcome rar1(QStringList arguments)
+    {
+        QProcess process;
+        arguments.prepend(db);
+        arguments.prepend("--db");
+        process.start(QDir(qEnvironmentVariable("RAR1_BIN_DIR")).filePath("rar1"), arguments);
+        process.waitForFinished(120000);
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    void SetUp() override { ASSERT_EQ(rar1({"init-demo"}).status, 0); }
+
+    QTemporaryDir dir;
+    QString db = dir.filePath("company.db");
+    const QStringList february{"--today", "2026-03-01", "--pay-from", "115/02/01", "--pay-to", "115/02/28"};
+};
+
+TEST_F(CommandLine, TransferWritesTheFileAndTheListAndRefusesToOverwrite)
+{
+    ASSERT_EQ(rar1({"params", "10", "ID1=012", "ID2=007"}).status, 0);
+    const Outcome run = rar1(QStringList{"transfer", "10", "--out", path("SALARY.TXT"), "--list", path("list.pdf")} + february);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains("employees: ")) << run.out.toStdString();
+    QFile file(path("SALARY.TXT"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    EXPECT_EQ(lines.first().size(), 63) << "a 62-byte header from the year 100 on, then CR";
+    EXPECT_EQ(lines.first().mid(14, 3), "012");
+    for (int i = 1; i + 1 < lines.size(); ++i)
+        EXPECT_EQ(lines[i].size(), 61);
+    EXPECT_TRUE(QFile::exists(path("list.pdf")));
+
+    const Outcome again = rar1(QStringList{"transfer", "10", "--out", path("SALARY.TXT")} + february);
+    EXPECT_EQ(again.status, 2);
+    EXPECT_EQ(again.err.count('\n'), 1) << again.err.toStdString();
+    EXPECT_EQ(rar1(QStringList{"transfer", "10", "--out", path("SALARY.TXT"), "--force"} + february).status, 0);
+}
+
+TEST_F(CommandLine, UsageAndDataErrorsEndWithStatusOne)
+{
+    EXPECT_EQ(rar1({"transfer", "10"}).status, 1) << "no --out";
+    EXPECT_EQ(rar1({"transfer", "29", "--out", path("x")}).status, 1);
+    EXPECT_EQ(rar1({"params", "10", "ID9=1"}).status, 1);
+    const Outcome empty = rar1({"transfer", "10", "--out", path("EMPTY.TXT"), "--pay-from", "114/01/01", "--pay-to", "114/01/31"});
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_FALSE(QFile::exists(path("EMPTY.TXT")));
+    const Outcome badDate = rar1({"transfer", "10", "--out", path("X.TXT"), "--pay-from", "115/02/30"});
+    EXPECT_EQ(badDate.status, 1);
+    EXPECT_FALSE(badDate.err.isEmpty());
+}
+
+TEST_F(CommandLine, ParametersBanksAndDescription)
+{
+    EXPECT_EQ(rar1({"params", "10", "ID1=012"}).status, 0);
+    EXPECT_TRUE(rar1({"params", "10"}).out.contains("ID1\t分行代號\t012"));
+    const Outcome banks = rar1({"banks"});
+    EXPECT_EQ(banks.status, 0);
+    EXPECT_TRUE(banks.out.contains("10\t臺灣銀行\tSALARY.TXT")) << banks.out.toStdString();
+    EXPECT_TRUE(rar1({"describe", "10"}).out.contains("SALARY.TXT"));
+    EXPECT_EQ(rar1({"describe", "10", "--pdf", path("d.pdf")}).status, 0);
+    EXPECT_TRUE(QFile::exists(path("d.pdf")));
+    EXPECT_EQ(rar1(QStringList{"list", "10", "--pdf", path("l.pdf"), "--sort", "1"} + february).status, 0);
+    EXPECT_TRUE(QFile::exists(path("l.pdf")));
+}
+
+} // namespace

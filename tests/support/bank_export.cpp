@@ -1,0 +1,91 @@
+#include "support/bank_export.h"
+
+#include "runtime/report/pdfoutput.h"
+#include "runtime/report/qrprinter.h"
+#include "transfer/media_file_writer.h"
+
+#include "runtime/cvcode.h"
+
+#include <QFile>
+#include <QLineEdit>
+
+void BankExportTest::SetUp()
+{
+    automation.onModal([](MForm&) { return int(mrCancel); });
+    automation.onMessage([this](const MessageRequest& m) {
+        messages << m.text;
+        return int(mrOk);
+    });
+}
+
+QByteArray BankExportTest::exportTable(const QDate& date)
+{
+    ExportValues values;
+    values.transferDate = date;
+    dialog->Bind(table, values);
+    dialog->ShowModal();
+    dialog->component<QLineEdit>("PathFile")->setText(path);
+    dialog->Btn_F8Click();
+    return ReadFileBytes(path);
+}
+
+void BankExportTest::expectFileChoice(const QString& defaultFile, const QString& filter, const QString& chosen,
+                                      const QString& chosenBecomes)
+{
+    dialog->ShowModal();
+    EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), company.mediaFolder() + u'/' + defaultFile);
+    automation.onFileDialog([&](QString& name, const QString& offered) {
+        EXPECT_EQ(offered, filter);
+        name = chosen;
+        return true;
+    });
+    dialog->MSpeedButton1Click();
+    EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), chosenBecomes);
+}
+
+QStringList BankExportTest::refusals(const std::function<void()>& exportCall) const
+{
+    try {
+        exportCall();
+    } catch (const ExportRefused& refused) {
+        return QString::fromUtf8(refused.what()).split(u'\n').mid(1);
+    }
+    ADD_FAILURE() << "the export was not refused";
+    return {};
+}
+
+std::vector<QStringList> PrintedLines(TransferListReport& report, const db::LocalTable& table, const QDate& transferDate,
+                                      const QString& pdf)
+{
+    report::SetPdfOutputPath(pdf);
+    TransferListRun run;
+    run.transferDate = transferDate;
+    run.printDirect = true;
+    report.Run(table, run);
+    report::SetPdfOutputPath(QString());
+
+    std::vector<QStringList> lines;
+    for (const report::LaidOutPage& page : report.QuickRep1.QRPrinter()->pages().pages) {
+        double top = -1;
+        for (const report::LaidOutItem* item : page.bandItems(QStringLiteral("DetailBand1"))) {
+            if (item->rectMm.top() != top) {
+                lines.emplace_back();
+                top = item->rectMm.top();
+            }
+            lines.back() << item->text;
+        }
+    }
+    return lines;
+}
+
+QByteArray DescriptionExample(const QString& resource, const QByteArray& recordStart)
+{
+    QFile description(resource);
+    if (!description.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray example;
+    for (const QByteArray& line : description.readAll().split('\n'))
+        if (line.startsWith(recordStart))
+            example += ToBig5(QString::fromUtf8(line)).bytes + "\r\n";
+    return example;
+}

@@ -1,0 +1,55 @@
+#pragma once
+// A bank's export dialog driven as the clerk drives it: the transfer table filled by hand, the
+// dialog bound to it, the path typed, F8 pressed. Messages are recorded and answered with OK.
+// And a bank's transfer list printed from such a table.
+#include "runtime/ui/automation.h"
+#include "support/test_company.h"
+#include "support/transfer_rows.h"
+#include "transfer/export_dialog.h"
+#include "transfer/transfer_list_report.h"
+
+#include <gtest/gtest.h>
+
+class BankExportTest : public ::testing::Test {
+protected:
+    explicit BankExportTest(const QDate& today) : company(today) {}
+    void SetUp() override;
+
+    // Exports `rows` with the transfer date `date` through a new dialog `Dialog` to `path`; returns
+    // the file's bytes (empty when nothing was written).
+    template <class Dialog>
+    QByteArray exportRows(const TransferTableLayout& layout, std::initializer_list<TransferRow> rows, const QDate& date)
+    {
+        FillTransferRows(table, layout, rows);
+        dialog.reset(Create<Dialog>(nullptr));
+        return exportTable(date);
+    }
+    QByteArray exportTable(const QDate& date);
+    // Shows a new dialog `Dialog`, which must propose `defaultFile` in the media folder; browsing must
+    // offer `filter` and turn the file `chosen` into `chosenBecomes`.
+    template <class Dialog>
+    void expectFileChoice(const QString& defaultFile, const QString& filter, const QString& chosen, const QString& chosenBecomes)
+    {
+        dialog.reset(Create<Dialog>(nullptr));
+        expectFileChoice(defaultFile, filter, chosen, chosenBecomes);
+    }
+    void expectFileChoice(const QString& defaultFile, const QString& filter, const QString& chosen, const QString& chosenBecomes);
+    // The refusal message of the last export, one line per value that does not fit.
+    QStringList refusals(const std::function<void()>& exportCall) const;
+
+    TestCompany company;
+    AutomationGuard automation;
+    db::LocalTable table{"TEST", "BANKEXPORT"};
+    ReleasedForm<ExportDialog> dialog;
+    QStringList messages;
+    QString path = company.path("MEDIA.DAT");
+};
+
+// Prints `report` (a new list form of the bank) for `table` to a PDF file at `pdf`; returns the texts
+// of each detail line, in the order of the list's columns.
+std::vector<QStringList> PrintedLines(TransferListReport& report, const db::LocalTable& table, const QDate& transferDate,
+                                      const QString& pdf);
+
+// The worked example of a bank's format description (`resource`): its lines that begin with
+// `recordStart`, in Big5 and each ended by CR LF, as the export writes them.
+QByteArray DescriptionExample(const QString& resource, const QByteArray& recordStart);
