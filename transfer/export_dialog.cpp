@@ -4,7 +4,7 @@
 #include "runtime/config.h"
 #include "runtime/language.h"
 #include "runtime/ui/guarded.h"
-#include "transfer/dialog_keys.h"
+#include "transfer/dialog_buttons.h"
 #include "runtime/ui/messages.h"
 #include "runtime/ui/msave_dialog.h"
 #include "transfer/media_file_writer.h"
@@ -12,10 +12,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QToolButton>
 
 QString MediaFolder()
@@ -42,24 +40,16 @@ ExportDialog::ExportDialog(QWidget* owner, const ExportSettings& settings)
     MSpeedButton1 = new QToolButton(this);
     MSpeedButton1->setObjectName(QStringLiteral("MSpeedButton1"));
     MSpeedButton1->setText(QStringLiteral("..."));
-    Btn_F8 = new QPushButton(QStringLiteral("F8 轉出"), this);
-    Btn_F8->setObjectName(QStringLiteral("Btn_F8"));
-    Btn_Esc = new QPushButton(QStringLiteral("Esc 關閉"), this);
-    Btn_Esc->setObjectName(QStringLiteral("Btn_Esc"));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("轉出文件"), this), 0, 0);
     layout->addWidget(PathFile, 0, 1);
     layout->addWidget(MSpeedButton1, 0, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Btn_F8);
-    buttons->addWidget(Btn_Esc);
-    layout->addLayout(buttons, 1, 0, 1, 3);
+    layout->addLayout(MakeDialogButtons(*this, QStringLiteral("F8 轉出"), QStringLiteral("Esc 關閉"), [this] { Btn_F8Click(); },
+                                        [this] { Btn_EscClick(); }),
+                      1, 0, 1, 3);
 
     connect(MSpeedButton1, &QToolButton::clicked, this, [this] { RunGuarded([this] { MSpeedButton1Click(); }); });
-    connect(Btn_F8, &QPushButton::clicked, this, [this] { RunGuarded([this] { Btn_F8Click(); }); });
-    connect(Btn_Esc, &QPushButton::clicked, this, [this] { RunGuarded([this] { Btn_EscClick(); }); });
 }
 
 void ExportDialog::Bind(const db::LocalTable& transferTable, const ExportValues& values)

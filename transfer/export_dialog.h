@@ -8,7 +8,6 @@
 #include "transfer/media_layout.h"
 
 class QLineEdit;
-class QPushButton;
 class QToolButton;
 class MediaFileWriter;
 
@@ -54,8 +53,6 @@ private:
     BankRow row_;
     QLineEdit* PathFile = nullptr;
     QToolButton* MSpeedButton1 = nullptr;
-    QPushButton* Btn_F8 = nullptr;
-    QPushButton* Btn_Esc = nullptr;
 };
 
 // The folder the export dialog proposes, standing for the diskette drive: the configured media

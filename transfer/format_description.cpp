@@ -1,13 +1,10 @@
 #include "transfer/format_description.h"
 
 #include "runtime/report/textprint.h"
-#include "runtime/ui/guarded.h"
-#include "transfer/dialog_keys.h"
+#include "transfer/dialog_buttons.h"
 
 #include <QFile>
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <stdexcept>
 
@@ -26,20 +23,10 @@ FormatDescriptionForm::FormatDescriptionForm(QWidget* owner, const QString& reso
     MMemo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     MMemo1->setPlainText(QString::fromUtf8(file.readAll()));
     MMemo1->setFont(QFont(QStringLiteral("AR PL UMing TW")));
-    Btn_F8 = new QPushButton(QStringLiteral("F8 打印"), this);
-    Btn_F8->setObjectName(QStringLiteral("Btn_F8"));
-    Btn_Esc = new QPushButton(QStringLiteral("Esc 关闭"), this);
-    Btn_Esc->setObjectName(QStringLiteral("Btn_Esc"));
-    connect(Btn_F8, &QPushButton::clicked, this, [this] { RunGuarded([this] { Btn_F8Click(); }); });
-    connect(Btn_Esc, &QPushButton::clicked, this, [this] { RunGuarded([this] { Btn_EscClick(); }); });
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Btn_F8);
-    buttons->addWidget(Btn_Esc);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MMemo1, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(MakeDialogButtons(*this, QStringLiteral("F8 打印"), QStringLiteral("Esc 关闭"), [this] { Btn_F8Click(); },
+                                        [this] { Btn_EscClick(); }));
     resize(720, 560);
 }
 

@@ -4,7 +4,6 @@
 #include "runtime/ui/mform.h"
 
 class QPlainTextEdit;
-class QPushButton;
 
 class FormatDescriptionForm : public MForm {
     Q_OBJECT
@@ -19,6 +18,4 @@ public:
 
 private:
     QPlainTextEdit* MMemo1 = nullptr;
-    QPushButton* Btn_F8 = nullptr;
-    QPushButton* Btn_Esc = nullptr;
 };

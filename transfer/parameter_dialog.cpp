@@ -2,13 +2,11 @@
 
 #include "runtime/language.h"
 #include "runtime/ui/guarded.h"
-#include "transfer/dialog_keys.h"
+#include "transfer/dialog_buttons.h"
 #include "runtime/ui/messages.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings& settings)
@@ -36,20 +34,10 @@ BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings
         form->addRow(parameter.label, edit);
         edits_.push_back(edit);
     }
-    Btn_F8 = new QPushButton(QStringLiteral("F8 確認"), this);
-    Btn_F8->setObjectName(QStringLiteral("Btn_F8"));
-    Btn_Esc = new QPushButton(QStringLiteral("Esc 取消"), this);
-    Btn_Esc->setObjectName(QStringLiteral("Btn_Esc"));
-    connect(Btn_F8, &QPushButton::clicked, this, [this] { RunGuarded([this] { Btn_F8Click(); }); });
-    connect(Btn_Esc, &QPushButton::clicked, this, [this] { RunGuarded([this] { Btn_EscClick(); }); });
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Btn_F8);
-    buttons->addWidget(Btn_Esc);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(MakeDialogButtons(*this, QStringLiteral("F8 確認"), QStringLiteral("Esc 取消"), [this] { Btn_F8Click(); },
+                                        [this] { Btn_EscClick(); }));
 }
 
 void BankParameterDialog::FormCreate()

@@ -8,7 +8,6 @@
 #include <vector>
 
 class QLineEdit;
-class QPushButton;
 
 // One parameter edit: its component name ("ID1_10"), the BANK1 column it keeps, its label,
 // its maximum length, an optional input mask, and an optional check when the clerk leaves it.
@@ -50,8 +49,6 @@ private:
     ParameterSettings settings_;
     BankRow row_;
     std::vector<QLineEdit*> edits_;
-    QPushButton* Btn_F8 = nullptr;
-    QPushButton* Btn_Esc = nullptr;
     bool loading_ = false;
     bool modified_ = false;
 };

@@ -250,9 +250,8 @@ void TransferListReport::QuickRep1Preview()
     preview->show();
 }
 
-void TransferListReport::Run(const db::LocalTable& transferTable, const TransferListRun& run)
+void TransferListReport::Prepare(const db::LocalTable& transferTable, const TransferListRun& run)
 {
-    QuickRep1.setPrinterSettings(report::TPrinterSettings::FromCurrentPrinter());
     Report.setDatabaseName(transferTable.databaseName());
     Report.setTableName(transferTable.tableName());
     Report.setFilter(QStringLiteral("YG_NAME<>''"));
@@ -264,6 +263,12 @@ void TransferListReport::Run(const db::LocalTable& transferTable, const Transfer
         if (column.text)
             label(column.itemName).setCaption(column.text(run));
     }
+}
+
+void TransferListReport::Run(const db::LocalTable& transferTable, const TransferListRun& run)
+{
+    QuickRep1.setPrinterSettings(report::TPrinterSettings::FromCurrentPrinter());
+    Prepare(transferTable, run);
     if (run.printDirect)
         QuickRep1.print();
     else

@@ -44,7 +44,9 @@ public:
     explicit TransferListReport(QWidget* owner);
 
     void FormCreate() override;
-    // Binds the transfer table, fills the header labels and prints or previews.
+    // Binds the transfer table and fills the header labels; the report is then ready to lay out.
+    void Prepare(const db::LocalTable& transferTable, const TransferListRun& run);
+    // Prepares, then prints or previews.
     void Run(const db::LocalTable& transferTable, const TransferListRun& run);
 
     report::TQuickRep QuickRep1;

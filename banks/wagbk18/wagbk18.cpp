@@ -21,17 +21,18 @@ QString account(const RecordContext& c)
     return c.row->fieldText(QStringLiteral("BACC_NO")).trimmed();
 }
 
+// The weight is the first two characters of ID2; without one no record can be written.
 int weight(const RecordContext& c)
 {
     return RequiredWeight(c.parameters->value(QStringLiteral("ID2")).left(2));
 }
 
-// The employee's account: exactly eleven digits, the only accounts the bank can check.
+// The employee's account: exactly eleven digits, the only accounts that have a check code.
 FieldSource Account()
 {
     return [](const RecordContext& c) {
         const QString text = account(c);
-        return AccountCheckCode(text, 0) ? FieldValue::Text(text) : FieldValue::Refused(text);
+        return AccountCheckCode(text, 0).has_value() ? FieldValue::Text(text) : FieldValue::Refused(text);
     };
 }
 
@@ -41,7 +42,7 @@ FieldSource Cents()
     return RowAmount(Unit::Hundredths, IntegerWidth::Bits32, Sign::NotNegative);
 }
 
-// Left blank when the account or the amount is refused.
+// The check codes are left blank where the account or the amount is refused: the refusal names it.
 FieldSource AccountCheck()
 {
     return [](const RecordContext& c) { return FieldValue::Text(AccountCheckCode(account(c), weight(c)).value_or(QString())); };
@@ -94,6 +95,8 @@ QString TWagbk18Form::OrderClause(int sortMode) const
     return sortMode != 0 ? QStringLiteral(" Order By BACC_NO, DEP_NO, YG_NO") : QStringLiteral(" Order By BACC_NO, YG_NO");
 }
 
+// The weight is read before every selection; while the bank's row is missing the one read before
+// stays. Without a weight the transfer table keeps what it holds.
 bool TWagbk18Form::ReadyToFill()
 {
     if (const auto row = BankRow(RowKey).Read())
@@ -105,6 +108,7 @@ bool TWagbk18Form::ReadyToFill()
     return true;
 }
 
+// The check codes the list shows. A negative amount has none; the export refuses it by name.
 void TWagbk18Form::CompleteEmployeeRow(db::LocalTable& row)
 {
     row.setField(AccountCheckColumn, *AccountCheckCode(ListedAccountDigits(row.fieldText(QStringLiteral("BACC_NO"))), weightValue_));

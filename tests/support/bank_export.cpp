@@ -29,20 +29,6 @@ QByteArray BankExportTest::exportTable(const QDate& date)
     return ReadFileBytes(path);
 }
 
-void BankExportTest::expectFileChoice(const QString& defaultFile, const QString& filter, const QString& chosen,
-                                      const QString& chosenBecomes)
-{
-    dialog->ShowModal();
-    EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), company.mediaFolder() + u'/' + defaultFile);
-    automation.onFileDialog([&](QString& name, const QString& offered) {
-        EXPECT_EQ(offered, filter);
-        name = chosen;
-        return true;
-    });
-    dialog->MSpeedButton1Click();
-    EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), chosenBecomes);
-}
-
 QStringList BankExportTest::refusals(const std::function<void()>& exportCall) const
 {
     try {

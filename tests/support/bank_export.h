@@ -25,15 +25,6 @@ protected:
         return exportTable(date);
     }
     QByteArray exportTable(const QDate& date);
-    // Shows a new dialog `Dialog`, which must propose `defaultFile` in the media folder; browsing must
-    // offer `filter` and turn the file `chosen` into `chosenBecomes`.
-    template <class Dialog>
-    void expectFileChoice(const QString& defaultFile, const QString& filter, const QString& chosen, const QString& chosenBecomes)
-    {
-        dialog.reset(Create<Dialog>(nullptr));
-        expectFileChoice(defaultFile, filter, chosen, chosenBecomes);
-    }
-    void expectFileChoice(const QString& defaultFile, const QString& filter, const QString& chosen, const QString& chosenBecomes);
     // The refusal message of the last export, one line per value that does not fit.
     QStringList refusals(const std::function<void()>& exportCall) const;
 
