@@ -44,8 +44,7 @@ using FieldSource = std::function<FieldValue(const RecordContext&)>;
 enum class FieldForm {
     Left,     // text: the first `width` bytes (never half a character), spaces after
     Zeros,    // number: decimal text right-aligned with "0" in front (before a minus sign); must fit
-    Whole,    // written whole: dates in ROC form that grow from the year 100 on; numbers zero-filled
-              // to the width, with all their digits when they have more
+    Whole,    // text written whole, as dates in ROC form that grow from the year 100 on
 };
 
 struct MediaField {

@@ -49,9 +49,7 @@ QByteArray MediaRecord::Render(const RecordContext& context, const QString& who,
     for (const MediaField& field : fields_) {
         const FieldValue value = field.source(context);
         if (value.number) {
-            std::optional<QByteArray> text = value.fits ? ZeroFilled(*value.number, field.width) : std::nullopt;
-            if (value.fits && !text && field.form == FieldForm::Whole)
-                text = QByteArray::number(*value.number);
+            const std::optional<QByteArray> text = value.fits ? ZeroFilled(*value.number, field.width) : std::nullopt;
             if (!text) {
                 findings.refuse(who, field.content, QString::number(*value.number));
                 record.append(field.width, '0');

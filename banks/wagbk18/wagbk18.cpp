@@ -64,7 +64,7 @@ MediaRecord record()
 {
     return {
         {1, 3, L, Parameter("ID1"), QStringLiteral("客戶代號")},
-        {4, 4, W, Sequence(), QStringLiteral("序號")},
+        {4, 4, Z, Sequence(), QStringLiteral("序號")},
         {8, 11, L, Account(), QStringLiteral("轉帳帳號")},
         {19, 6, W, TransferDateRoc(), QStringLiteral("處理日期")},
         {25, 13, Z, Cents(), QStringLiteral("金額")},

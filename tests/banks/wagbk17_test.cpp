@@ -6,7 +6,6 @@
 #include "support/bank_export.h"
 #include "transfer/media_file_writer.h"
 
-#include <QApplication>
 
 namespace {
 

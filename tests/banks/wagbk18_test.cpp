@@ -7,9 +7,7 @@
 #include "support/bank_export.h"
 #include "transfer/media_file_writer.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -89,55 +87,37 @@ TEST_F(Bank18, AnUntouchedWeightIsSavedEmpty)
     EXPECT_EQ(company.scalar("SELECT '[' || ID2 || ']' || FILENAME FROM BANK1 WHERE BNK_NO='18'").toString(), "[]OBTDTA.TXT");
 }
 
-class Bank18Window : public Bank18 {
-protected:
-    void SetUp() override
-    {
-        Bank18::SetUp();
-        company.addPayRun("R1", QDate(2001, 10, 5));
-        company.addEmployee({"E001", "王小明", "23456789012", "", "", "", "2", "A123456789"});
-        company.addEmployee({"E002", "李大華", "12345678901", "", "", "", "2", "B223456789"});
-        company.addEmployee({"E003", "陳一", "ABC", "", "", "", "2", "C123456789"});
-        company.addPayLine("R1", "E001", 35000);
-        company.addPayLine("R1", "E002", 8361);
-        company.addPayLine("R1", "E003", 100);
-        window.reset(Create<TWagbk18Form>(nullptr));
-        window->setAttribute(Qt::WA_DontShowOnScreen);
-        window->show();
-        QApplication::processEvents();
-    }
-    void build() { window->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdBuildTable); }
-    std::vector<QStringList> rows()
-    {
+TEST_F(Bank18, TheWindowWaitsForAWeightThenFillsInAccountOrderWithCheckCodes)
+{
+    company.addPayRun("R1", QDate(2001, 10, 5));
+    company.addEmployee({"E001", "王小明", "23456789012", "", "", "", "2", "A123456789"});
+    company.addEmployee({"E002", "李大華", "12345678901", "", "", "", "2", "B223456789"});
+    company.addEmployee({"E003", "陳一", "ABC", "", "", "", "2", "C123456789"});
+    company.addPayLine("R1", "E001", 35000);
+    company.addPayLine("R1", "E002", 8361);
+    company.addPayLine("R1", "E003", 100);
+    const ReleasedForm<TWagbk18Form> window = openWindow<TWagbk18Form>();
+    auto* toolbar = window->component<TFunctionButtons>("FunctionButtons1");
+    automation.onModal([](MForm& dialog) {
+        dialog.component<QPushButton>("Btn_F8")->click();
+        return int(mrCancel);
+    });
+    toolbar->RunCommand(cmdExport);
+    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10081)) << "no weight: nothing selected";
+
+    company.setBankRow("18", "123", "07");
+    toolbar->RunCommand(cmdBuildTable);
+    auto rows = [&window] {
         std::vector<QStringList> all;
         db::LocalTable& table = window->transferTable();
         for (table.first(); !table.eof(); table.next())
             all.push_back({table.fieldText("YG_NO"), table.fieldText("BACC_NO"), table.fieldText("ChkBacc"), table.fieldText("ChkAMTN")});
         return all;
-    }
-    ReleasedForm<TWagbk18Form> window;
-};
-
-TEST_F(Bank18Window, WithoutAWeightTheTableIsNotFilledAndTheExportFindsNoData)
-{
-    automation.onModal([](MForm& dialog) {
-        dialog.component<QPushButton>("Btn_F8")->click();
-        return int(mrCancel);
-    });
-    window->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
-    EXPECT_TRUE(window->transferTable().isEmpty());
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10081));
-}
-
-TEST_F(Bank18Window, AccountOrderCheckCodesAndTheWeightGate)
-{
-    company.setBankRow("18", "123", "07");
-    build();
-    const QString total = LoadFormResourceStr("WAGBK", 10101);
+    };
     const std::vector<QStringList> filled{{"E002", "12345678901", "13", "18"},
                                           {"E001", "23456789012", "17", "18"},
                                           {"E003", "ABC", "18", "68"},
-                                          {total, "", "", ""}};
+                                          {LoadFormResourceStr("WAGBK", 10101), "", "", ""}};
     EXPECT_EQ(rows(), filled) << "an account that is not a number is checked as eleven zeros";
     EXPECT_FALSE(window->transferTable().fieldDef("ChkBacc").visible);
 
@@ -148,10 +128,10 @@ TEST_F(Bank18Window, AccountOrderCheckCodesAndTheWeightGate)
     EXPECT_EQ(lines[2].mid(0, 2), (QStringList{"123", "0003"}));
 
     company.setBankRow("18", "123", "");
-    build();
+    toolbar->RunCommand(cmdBuildTable);
     EXPECT_EQ(rows(), filled) << "without a weight the table keeps its content";
     company.setBankRow("18", "123", "X");
-    build();
+    toolbar->RunCommand(cmdBuildTable);
     EXPECT_TRUE(messages.last().contains("權數")) << messages.last().toStdString();
 }
 

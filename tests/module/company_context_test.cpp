@@ -45,7 +45,6 @@ TEST(CompanyContext, DisplayConversionType)
 TEST(CachedTables, RefreshFollowsTheChangedTableName)
 {
     TestCompany company;
-    company.exec("CREATE TABLE PRDT (PRD_NO TEXT, NAME TEXT)");
     CachedTables& tables = CachedTables::Instance();
     tables.departments().open();
     tables.products().open();

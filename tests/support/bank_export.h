@@ -25,6 +25,15 @@ protected:
         return exportTable(date);
     }
     QByteArray exportTable(const QDate& date);
+    // The bank's transfer window, shown (off screen) as the host shows it.
+    template <class Window>
+    ReleasedForm<Window> openWindow()
+    {
+        ReleasedForm<Window> window(Create<Window>(nullptr));
+        window->setAttribute(Qt::WA_DontShowOnScreen);
+        window->show();
+        return window;
+    }
     // The refusal message of the last export, one line per value that does not fit.
     QStringList refusals(const std::function<void()>& exportCall) const;
 

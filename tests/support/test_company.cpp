@@ -4,6 +4,7 @@
 #include "runtime/clock.h"
 #include "runtime/config.h"
 #include "runtime/db/database.h"
+#include "runtime/db/schema/company_schema.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,19 +14,8 @@
 #include <stdexcept>
 
 namespace {
-const char* const Schema[] = {
-    "CREATE TABLE MF_FS (FS_NO TEXT PRIMARY KEY, FS_DD TEXT)",
-    "CREATE TABLE TF_FS1 (FS_NO TEXT, YG_NO TEXT, DEP TEXT, AMTN_NET NUMERIC, BIL_NO TEXT)",
-    "CREATE TABLE MF_YG (YG_NO TEXT PRIMARY KEY, NAME TEXT, ENG_NAME TEXT, ID_NO TEXT, PAY_MTH TEXT, BACC1_NO TEXT,"
-    " BACC1_TIT TEXT, BACC2_NO TEXT, BACC2_TIT TEXT, DEP TEXT)",
-    "CREATE TABLE MF_FJ (FJ_NO TEXT PRIMARY KEY, FJ_KND TEXT)",
-    "CREATE TABLE DEPT (DEP TEXT PRIMARY KEY, NAME TEXT, ENG_NAME TEXT)",
-    "CREATE TABLE DEPT_CHK (DEP_UP TEXT, DEP_DW TEXT)",
-    "CREATE TABLE BANK1 (BNK_NO TEXT PRIMARY KEY, NAME TEXT, ID1 TEXT, ID2 TEXT, ID3 TEXT, ID4 TEXT, ID5 TEXT, ID10 TEXT,"
-    " FILENAME TEXT)",
-    "CREATE TABLE Comp (COMPNO TEXT PRIMARY KEY, NAME TEXT, TEL TEXT, UNI_NO TEXT, CMP_ADR TEXT)",
-    "INSERT INTO Comp VALUES ('01', '測試股份有限公司', '02-2345-6789', '12345678', '台北市中正區')",
-};
+const char* const CompanyRow =
+    "INSERT INTO Comp (COMPNO, NAME, TEL, UNI_NO, CMP_ADR) VALUES ('01', '測試股份有限公司', '02-2345-6789', '12345678', '台北市中正區')";
 
 QSqlDatabase connection(const QString& file)
 {
@@ -46,8 +36,9 @@ TestCompany::TestCompany(const QDate& today, int languageId)
 {
     SetToday(today);
     QDir(dir_.path()).mkdir(QStringLiteral("media"));
-    for (const char* statement : Schema)
-        exec(QString::fromUtf8(statement));
+    for (const QString& statement : db::CompanySchemaTables() + db::CompanySchemaIndexes())
+        exec(statement);
+    exec(QString::fromUtf8(CompanyRow));
 
     RuntimeConfig config;
     config.companyDb = file_;
@@ -100,33 +91,34 @@ QString literal(const QString& text)
 
 void TestCompany::addEmployee(const Employee& e) const
 {
-    exec(QStringLiteral("INSERT INTO MF_YG VALUES (%1,%2,NULL,%3,%4,%5,%6,%7,%8,%9)")
+    exec(QStringLiteral("INSERT INTO MF_YG (YG_NO, NAME, ID_NO, PAY_MTH, BACC1_NO, BACC1_TIT, BACC2_NO, BACC2_TIT, DEP)"
+                        " VALUES (%1,%2,%3,%4,%5,%6,%7,%8,%9)")
              .arg(literal(e.number), literal(e.name), literal(e.idNo), literal(e.payMethod), literal(e.account1),
                   literal(e.title1), literal(e.account2), literal(e.title2), literal(e.department)));
 }
 
 void TestCompany::addPayRun(const QString& runNo, const QDate& payDate) const
 {
-    exec(QStringLiteral("INSERT INTO MF_FS VALUES (%1,%2)").arg(literal(runNo), literal(payDate.toString(Qt::ISODate))));
+    exec(QStringLiteral("INSERT INTO MF_FS (FS_NO, FS_DD) VALUES (%1,%2)").arg(literal(runNo), literal(payDate.toString(Qt::ISODate))));
 }
 
 void TestCompany::addPayLine(const QString& runNo, const QString& employee, double netPay, const QString& department,
                              const QString& additionalRun) const
 {
-    exec(QStringLiteral("INSERT INTO TF_FS1 VALUES (%1,%2,%3,%4,%5)")
+    exec(QStringLiteral("INSERT INTO TF_FS1 (FS_NO, YG_NO, DEP, AMTN_NET, BIL_NO) VALUES (%1,%2,%3,%4,%5)")
              .arg(literal(runNo), literal(employee), literal(department), QString::number(netPay, 'f', 2), literal(additionalRun)));
 }
 
 void TestCompany::addAdditionalRun(const QString& runNo, const QString& kind) const
 {
-    exec(QStringLiteral("INSERT INTO MF_FJ VALUES (%1,%2)").arg(literal(runNo), literal(kind)));
+    exec(QStringLiteral("INSERT INTO MF_FJ (FJ_NO, FJ_KND) VALUES (%1,%2)").arg(literal(runNo), literal(kind)));
 }
 
 void TestCompany::addDepartment(const QString& code, const QString& name, const QString& parent) const
 {
-    exec(QStringLiteral("INSERT INTO DEPT VALUES (%1,%2,NULL)").arg(literal(code), literal(name)));
+    exec(QStringLiteral("INSERT INTO DEPT (DEP, NAME) VALUES (%1,%2)").arg(literal(code), literal(name)));
     if (!parent.isEmpty())
-        exec(QStringLiteral("INSERT INTO DEPT_CHK VALUES (%1,%2)").arg(literal(parent), literal(code)));
+        exec(QStringLiteral("INSERT INTO DEPT_CHK (DEP_UP, DEP_DW) VALUES (%1,%2)").arg(literal(parent), literal(code)));
 }
 
 void TestCompany::setBankRow(const QString& key, const QString& id1, const QString& id2, const QString& fileName) const

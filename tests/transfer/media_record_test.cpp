@@ -59,11 +59,11 @@ TEST(MediaRecords, ValuesThatDoNotFitAreListedNotWritten)
     EXPECT_TRUE(fine.refusals.isEmpty());
 }
 
-TEST(MediaRecords, WholeNumbersGrowAndNegativeAmountsCanBeRefused)
+TEST(MediaRecords, LongSequenceNumbersAndNegativeAmountsAreRefused)
 {
     using namespace source;
     const MediaRecord record{
-        {1, 4, FieldForm::Whole, Sequence(), "序號"},
+        {1, 4, FieldForm::Zeros, Sequence(), "序號"},
         {5, 6, FieldForm::Zeros, RowAmount(Unit::Hundredths, IntegerWidth::Bits32, Sign::NotNegative), "金額"},
     };
     db::LocalTable row("TEST", "SIGNED");
@@ -78,9 +78,12 @@ TEST(MediaRecords, WholeNumbersGrowAndNegativeAmountsCanBeRefused)
     context.sequence = 7;
     ExportFindings findings;
     EXPECT_EQ(record.Render(context, "E1", findings), "0007001250");
-    context.sequence = 12345;
-    EXPECT_EQ(record.Render(context, "E1", findings), "12345001250") << "more digits are written whole";
     EXPECT_TRUE(findings.refusals.isEmpty());
+    context.sequence = 12345;
+    record.Render(context, "E1", findings);
+    EXPECT_EQ(findings.refusals, QStringList{"E1: 序號 = 12345"}) << "a sequence number is never lengthened";
+    findings.refusals.clear();
+    context.sequence = 8;
 
     row.edit();
     row.setField("A_MTN", -500.75);

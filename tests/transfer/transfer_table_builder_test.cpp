@@ -24,6 +24,8 @@ protected:
     {
         company.addPayRun("R1", QDate(2026, 3, 5));
         company.addPayRun("R0", QDate(2026, 2, 5));
+        company.addPayRun("R2", QDate(2026, 3, 20));
+        company.addPayRun("R3", QDate(2026, 3, 25));
         company.addAdditionalRun("FJ1", "年終獎金");
         company.addAdditionalRun("FJ2", QString());
         company.addEmployee({"E001", "王小明", "004123", "王小明帳戶", "", ""});
@@ -36,12 +38,12 @@ protected:
         company.addEmployee(b);
 
         company.addPayLine("R1", "E001", 1000.5);
-        company.addPayLine("R1", "E001", 200, "A01", "FJ1");
         company.addPayLine("R1", "E002", 1001.5);
         company.addPayLine("R1", "E003", 900);
         company.addPayLine("R1", "E004", 500, "B01");
-        company.addPayLine("R1", "E004", 300, "A01");
-        company.addPayLine("R1", "E002", 50, "A01", "FJ2");
+        company.addPayLine("R2", "E001", 200, "A01", "FJ1");
+        company.addPayLine("R2", "E004", 300, "A01");
+        company.addPayLine("R3", "E002", 50, "A01", "FJ2");
         company.addPayLine("R0", "E001", 99999);
     }
 
@@ -136,7 +138,7 @@ TEST_F(TransferTableTest, NothingSelectedAndNonPositiveTotals)
     EXPECT_TRUE(rows().empty());
     EXPECT_EQ(result.transferCount, 0);
 
-    company.exec("UPDATE TF_FS1 SET AMTN_NET=-10 WHERE FS_NO='R1'");
+    company.exec("UPDATE TF_FS1 SET AMTN_NET=-10 WHERE FS_NO IN ('R1','R2')");
     result = select({});
     EXPECT_EQ(result.transferTotal, -40);
     EXPECT_EQ(rows().size(), 3u) << "a total of zero or less gives no total row";

@@ -29,7 +29,8 @@ protected:
         company.addEmployee({"E001", "王小明", "004123", "", "", ""});
         company.addEmployee({"E002", "李大華", "", "", "008999", ""});
         company.addPayLine("R1", "E001", 30000.5);
-        company.addPayLine("R1", "E001", 5000, "A01", "FJ1");
+        company.addPayRun("R2", QDate(2026, 3, 20));
+        company.addPayLine("R2", "E001", 5000, "A01", "FJ1");
         company.addPayLine("R1", "E002", 41000);
         automation.onMessage([this](const MessageRequest& m) {
             messages << m.text;
