@@ -2,6 +2,7 @@
 
 #include "runtime/cvcode.h"
 
+#include <charconv>
 #include <stdexcept>
 
 void ExportFindings::refuse(const QString& who, const QString& content, const QString& value)
@@ -26,20 +27,49 @@ int MediaRecord::length() const
     return fields_.empty() ? 0 : fields_.back().position + fields_.back().width - 1;
 }
 
+namespace {
+
+// The field rules append to the record in place: a file of many records is mostly these.
+void appendLeftAligned(QByteArray& record, const QByteArray& big5, int width)
+{
+    if (big5.size() <= width) {
+        record.append(big5);
+        record.append(width - big5.size(), ' ');
+        return;
+    }
+    const QByteArray cut = CutBig5(big5, width);
+    record.append(cut);
+    record.append(width - cut.size(), ' ');
+}
+
+// False, appending nothing, when the digits exceed the width.
+bool appendZeroFilled(QByteArray& record, qint64 value, int width)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    const int length = int(end - digits);
+    if (length > width)
+        return false;
+    record.append(width - length, '0');
+    record.append(digits, length);
+    return true;
+}
+
+} // namespace
+
 QByteArray LeftAligned(const QByteArray& big5, int width)
 {
-    QByteArray bytes = CutBig5(big5, width);
-    if (bytes.size() < width)
-        bytes.append(width - bytes.size(), ' ');
+    QByteArray bytes;
+    appendLeftAligned(bytes, big5, width);
     return bytes;
 }
 
 std::optional<QByteArray> ZeroFilled(qint64 value, int width)
 {
-    QByteArray digits = QByteArray::number(value);
-    if (digits.size() > width)
+    QByteArray bytes;
+    if (!appendZeroFilled(bytes, value, width))
         return std::nullopt;
-    return QByteArray(width - digits.size(), '0') + digits;
+    return bytes;
 }
 
 QByteArray MediaRecord::Render(const RecordContext& context, const QString& who, ExportFindings& findings) const
@@ -49,12 +79,9 @@ QByteArray MediaRecord::Render(const RecordContext& context, const QString& who,
     for (const MediaField& field : fields_) {
         const FieldValue value = field.source(context);
         if (value.number) {
-            const std::optional<QByteArray> text = value.fits ? ZeroFilled(*value.number, field.width) : std::nullopt;
-            if (!text) {
+            if (!value.fits || !appendZeroFilled(record, *value.number, field.width)) {
                 findings.refuse(who, field.content, QString::number(*value.number));
                 record.append(field.width, '0');
-            } else {
-                record.append(*text);
             }
             continue;
         }
@@ -70,7 +97,7 @@ QByteArray MediaRecord::Render(const RecordContext& context, const QString& who,
                 findings.refuse(who, field.content, value.text);
             record.append(QByteArray(qMax(0, field.width - int(big5.bytes.size())), '0') + big5.bytes.left(field.width));
         } else {
-            record.append(LeftAligned(big5.bytes, field.width));
+            appendLeftAligned(record, big5.bytes, field.width);
         }
     }
     return record;

@@ -8,9 +8,12 @@ class ProgressWindowAdapter : public SelectionProgress {
 public:
     explicit ProgressWindowAdapter(MProgressForm& form) : form_(form) {}
     void Start(int maximum, const QString& text) override;
-    bool Step(int value, const QString& text) override;
+    bool Step(int value, const QString& employeeName) override;
     void Finish() override;
 
 private:
+    static constexpr int StepsPerLook = 64;
     MProgressForm& form_;
+    int steps_ = 0;
+    QString text_;   // "員工名稱", followed by the employee's name while the walk goes on
 };

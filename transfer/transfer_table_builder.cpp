@@ -27,8 +27,7 @@ void TransferTableBuilder::appendLabelRow(db::LocalTable& table, const QString& 
 TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable& table, SelectionProgress& progress) const
 {
     const int lineCount = rows.recordCount();
-    const QString progressText = wagbkText(10096);
-    progress.Start(lineCount, progressText);
+    progress.Start(lineCount, wagbkText(10096));
 
     table.close();
     table.emptyTable();
@@ -46,21 +45,27 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
             copied.emplace_back(column.field.name, rows.fieldIndex(column.source));
     }
     db::LocalTableUpdate update(table.data());
+    // The employee and department of the line the walk stands on, read once per line.
+    struct LineKey {
+        QString employee, department;
+    };
+    auto keyOf = [&] { return LineKey{rows.asString(yg), rows.asString(dep)}; };
+
     TransferTableResult result;
     int counter = 0;
     rows.first();
+    LineKey line = keyOf();
     while (!rows.eof()) {
         ++counter;
-        if (!progress.Step(counter % lineCount, progressText + u':' + rows.asString(name).trimmed())) {
+        if (!progress.Step(counter % lineCount, rows.asString(name))) {
             result.cancelled = true;
             break;
         }
-        QString employee = rows.asString(yg);
-        const QString department = rows.asString(dep);
+        QString employee = line.employee;
+        const QString department = line.department;
         double departmentSum = 0;
         bool newRow = true;
-        while (!rows.eof()
-               && (sortMode_ == 0 ? rows.asString(yg) == employee : rows.asString(dep) == department)) {
+        while (!rows.eof() && (sortMode_ == 0 ? line.employee == employee : line.department == department)) {
             ++result.sourceLines;
             double sofar = 0;
             if (newRow) {
@@ -81,9 +86,10 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
             departmentSum += lineAmount;
 
             rows.next();
+            line = keyOf();
             newRow = false;
-            if (sortMode_ == 1 && !rows.eof() && rows.asString(yg) != employee) {
-                employee = rows.asString(yg);
+            if (sortMode_ == 1 && !rows.eof() && line.employee != employee) {
+                employee = line.employee;
                 newRow = true;
             }
         }

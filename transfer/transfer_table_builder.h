@@ -12,8 +12,8 @@ class SelectionProgress {
 public:
     virtual ~SelectionProgress() = default;
     virtual void Start(int maximum, const QString& text) = 0;
-    // Returns false when the clerk has cancelled.
-    virtual bool Step(int value, const QString& text) = 0;
+    // One employee further; returns false when the clerk has cancelled.
+    virtual bool Step(int value, const QString& employeeName) = 0;
     virtual void Finish() = 0;
 };
 

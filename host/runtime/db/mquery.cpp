@@ -1,9 +1,9 @@
 #include "runtime/db/mquery.h"
 #include <QSqlError>
 #include <QSqlQuery>
+#include "runtime/db/result_rows.h"
 #include "runtime/db/sql_tokenizer.h"
 
-#include <QSqlRecord>
 
 namespace db {
 
@@ -62,10 +62,9 @@ void MQuery::open()
     // An ODBC connection to SQL Server serves one result at a time: count before reading.
     if (database.engine() == Engine::SqlServer)
         count_ = countRows();
-    rows_ = std::make_unique<QSqlQuery>(run(statementText()));
-    const QSqlRecord record = rows_->record();
-    for (int i = 0; i < record.count(); ++i)
-        columns_ << record.fieldName(i);
+    const QString statement = statementText();
+    rows_ = OpenRows(connection(), database.translate(statement), statement);
+    columns_ = rows_->columns();
     active_ = true;
     fetch();
     empty_ = !onRow_;
@@ -167,15 +166,20 @@ double MQuery::asFloat(const QString& name) const
     return asFloat(fieldIndex(name));
 }
 
-QSqlQuery MQuery::run(const QString& statement)
+QSqlDatabase& MQuery::connection()
 {
-    MDatabase& database = RequireDefaultSession()->database(databaseName_);
     if (!conn_.isValid() || !conn_.isOpen()) {
         if (conn_.isValid())
             MDatabase::ClosePrivateConnection(conn_);
-        conn_ = database.openPrivateConnection(QStringLiteral("query"));
+        conn_ = RequireDefaultSession()->database(databaseName_).openPrivateConnection(QStringLiteral("query"));
     }
-    QSqlQuery query(conn_);
+    return conn_;
+}
+
+QSqlQuery MQuery::run(const QString& statement)
+{
+    MDatabase& database = RequireDefaultSession()->database(databaseName_);
+    QSqlQuery query(connection());
     query.setForwardOnly(true);
     if (!query.exec(database.translate(statement)))
         throw QueryFailure(QStringLiteral("The database refused the statement"), query.lastError(), statement);

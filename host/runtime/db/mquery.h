@@ -13,6 +13,8 @@ class QSqlQuery;
 
 namespace db {
 
+class ResultRows;
+
 class MQuery {
 public:
     explicit MQuery(const QString& databaseName);
@@ -46,13 +48,14 @@ public:
     const QStringList& fieldNames() const { return columns_; }
 
 private:
-    QSqlQuery run(const QString& statement);   // sends on this query's own connection (opened on first use)
+    QSqlDatabase& connection();                // this query's own connection, opened on first use
+    QSqlQuery run(const QString& statement);   // sends on this query's own connection
     void fetch();
     int countRows() const;
     QString databaseName_;
     QStringList sql_;
     QSqlDatabase conn_;
-    std::unique_ptr<QSqlQuery> rows_;
+    std::unique_ptr<ResultRows> rows_;
     QStringList columns_;
     int position_ = 0;          // rows passed since the statement ran
     bool onRow_ = false;

@@ -1,0 +1,23 @@
+#pragma once
+// The rows of an opened statement, read one at a time. SQLite's rows are read straight from the
+// engine, converting only the columns asked for; other engines go through Qt's SQL layer.
+#include <QSqlDatabase>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+
+namespace db {
+
+class ResultRows {
+public:
+    virtual ~ResultRows() = default;
+    virtual QStringList columns() const = 0;
+    virtual bool next() = 0;                 // moves to the next row; false after the last
+    virtual QVariant value(int column) const = 0;
+};
+
+// Runs `statement` (already in the engine's dialect) on `connection`; raises DatabaseError with
+// the engine's text, naming `shownStatement`, when the engine refuses it.
+std::unique_ptr<ResultRows> OpenRows(QSqlDatabase& connection, const QString& statement, const QString& shownStatement);
+
+} // namespace db
