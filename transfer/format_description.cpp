@@ -2,6 +2,7 @@
 
 #include "runtime/report/textprint.h"
 #include "transfer/dialog_buttons.h"
+#include "transfer/pdf_notice.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
@@ -39,7 +40,7 @@ void FormatDescriptionForm::Btn_F8Click()
 {
     report::TextPrintTarget target;
     target.documentTitle = windowTitle();
-    report::PrintTextLines(Lines(), target);
+    TellPdfWritten(report::PrintTextLines(Lines(), target).pdfPath);
 }
 
 void FormatDescriptionForm::Btn_EscClick()

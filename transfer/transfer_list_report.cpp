@@ -7,6 +7,7 @@
 #include "runtime/report/numbermask.h"
 #include "runtime/report/f6form.h"
 #include "runtime/report/printersettings.h"
+#include "transfer/pdf_notice.h"
 #include "transfer/bank_row.h"
 
 namespace {
@@ -270,7 +271,7 @@ void TransferListReport::Run(const db::LocalTable& transferTable, const Transfer
     QuickRep1.setPrinterSettings(report::TPrinterSettings::FromCurrentPrinter());
     Prepare(transferTable, run);
     if (run.printDirect)
-        QuickRep1.print();
+        TellPdfWritten(QuickRep1.print());
     else
         QuickRep1.preview();
 }

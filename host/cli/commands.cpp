@@ -49,6 +49,23 @@ QString parameterLabel(QLineEdit* edit)
     return label ? label->text() : QString();
 }
 
+// Whether the window said it printed to a PDF file since `messagesBefore`; prints where, or why not.
+bool printedToPdf(const HeadlessHost& host, int messagesBefore, const QString& what)
+{
+    const QString saved = LoadFormResourceStr(QStringLiteral("RAR1HOST"), 250).section(QStringLiteral("%1"), 0, 0);
+    const QStringList shown = host.messages().mid(messagesBefore);
+    for (const QString& message : shown) {
+        if (message.startsWith(saved)) {
+            out() << what << ": " << message.mid(saved.size()) << Qt::endl;
+            return true;
+        }
+    }
+    reportErrors(host);
+    if (host.errors().isEmpty())
+        QTextStream(stderr) << "rar1: " << (shown.isEmpty() ? QStringLiteral("nothing was printed") : shown.last().simplified()) << Qt::endl;
+    return false;
+}
+
 } // namespace
 
 int InitDemo(const RuntimeConfig& config, Arguments& arguments)
@@ -181,12 +198,10 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
             out() << "warning: " << lines.at(k) << Qt::endl;
     }
     if (list) {
+        const int printedBefore = int(host.messages().size());
         host.RunCommand(window, cmdPrint);
-        if (!host.errors().isEmpty()) {
-            reportErrors(host);
+        if (!printedToPdf(host, printedBefore, QStringLiteral("list")))
             return ExitError;
-        }
-        out() << "list: " << QFileInfo(*list).absoluteFilePath() << Qt::endl;
     }
     return ExitOk;
 }
@@ -205,15 +220,7 @@ int TransferList(const RuntimeConfig& baseConfig, Arguments& arguments)
     conditions.ApplyTo(window, host);
     const int messagesBefore = int(host.messages().size());
     host.RunCommand(window, cmdPrint);
-    reportErrors(host);
-    if (!host.errors().isEmpty())
-        return ExitError;
-    if (host.messages().size() > messagesBefore) {
-        QTextStream(stderr) << "rar1: " << host.messages().last().simplified() << Qt::endl;
-        return ExitError;
-    }
-    out() << "list: " << QFileInfo(*pdf).absoluteFilePath() << Qt::endl;
-    return ExitOk;
+    return printedToPdf(host, messagesBefore, QStringLiteral("list")) ? ExitOk : ExitError;
 }
 
 int Describe(const RuntimeConfig& baseConfig, Arguments& arguments)
@@ -231,11 +238,10 @@ int Describe(const RuntimeConfig& baseConfig, Arguments& arguments)
             out() << description.component<QPlainTextEdit>(QStringLiteral("MMemo1"))->toPlainText() << Qt::endl;
         return int(mrCancel);
     });
+    const int messagesBefore = int(host.messages().size());
     window.component<QAbstractButton>(QStringLiteral("Rem"))->click();
-    reportErrors(host);
-    if (!host.errors().isEmpty())
-        return ExitError;
     if (pdf)
-        out() << "description: " << QFileInfo(*pdf).absoluteFilePath() << Qt::endl;
-    return ExitOk;
+        return printedToPdf(host, messagesBefore, QStringLiteral("description")) ? ExitOk : ExitError;
+    reportErrors(host);
+    return host.errors().isEmpty() ? ExitOk : ExitError;
 }
