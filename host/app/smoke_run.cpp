@@ -2,10 +2,13 @@
 
 #include "main_window.h"
 
+#include "runtime/bank_names.h"
 #include "runtime/ui/automation.h"
 #include "runtime/ui/mform.h"
 
 #include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTextStream>
 
 namespace {
@@ -47,6 +50,11 @@ int RunSmoke(MainWindow& window, int bank)
             return int(mrCancel);
         });
 
+    // The bank menu as the clerk sees it: one entry per bank.
+    for (QAction* menu : window.menuBar()->actions()) {
+        if (menu->menu() && menu->menu()->actions().size() == BankCount)
+            out << "bank menu: " << menu->text() << ", " << BankCount << " banks" << Qt::endl;
+    }
     window.OpenBank(bank);
     window.OpenBank(bank);
     const int first = ReportWindows(window, out);

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -37,15 +38,21 @@ protected:
         dir = nullptr;
     }
 
-    static DesktopRun Run(const QStringList& arguments)
+    // Runs the desktop host off screen, or with `onVirtualDisplay` on a virtual X display (xvfb-run).
+    static DesktopRun Run(const QStringList& arguments, bool onVirtualDisplay = false)
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), onVirtualDisplay ? QStringLiteral("xcb") : QStringLiteral("offscreen"));
         environment.remove(QStringLiteral("RAR1_CONFIG"));
         process.setProcessEnvironment(environment);
-        process.start(QDir(BinDir()).filePath(QStringLiteral("rar1-desktop")),
-                      QStringList{QStringLiteral("--db"), dir->filePath(QStringLiteral("company.db"))} + arguments);
+        const QStringList command = QStringList{QDir(BinDir()).filePath(QStringLiteral("rar1-desktop")), QStringLiteral("--db"),
+                                                dir->filePath(QStringLiteral("company.db"))}
+            + arguments;
+        if (onVirtualDisplay)
+            process.start(QStringLiteral("xvfb-run"), QStringList{QStringLiteral("-a")} + command);
+        else
+            process.start(command.first(), command.mid(1));
         DesktopRun run;
         if (!process.waitForFinished(60000)) {
             run.err = process.errorString();
@@ -76,6 +83,18 @@ TEST_F(DesktopHostTest, SmokeOpensTheBankWindowOnceAndAgainAfterClosing)
     EXPECT_TRUE(lines.filter(QStringLiteral("opened: ")).first().contains(QStringLiteral("臺灣銀行")));
     EXPECT_EQ(lines.count(QStringLiteral("closed")), 2);
     EXPECT_TRUE(lines.filter(QStringLiteral("error: ")).isEmpty()) << run.out.toStdString();
+    EXPECT_EQ(lines.filter(QStringLiteral("bank menu: ")).size(), 1) << run.out.toStdString();
+}
+
+TEST_F(DesktopHostTest, StartsOnAVirtualDisplayWithTheBankMenu)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("xvfb-run")).isEmpty())
+        GTEST_SKIP() << "xvfb-run is not installed";
+    const DesktopRun run = Run({QStringLiteral("--smoke"), QStringLiteral("10")}, true);
+    ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("bank menu: ")) && run.out.contains(QStringLiteral("28 banks"))) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("opened: 臺灣銀行"))) << run.out.toStdString();
+    EXPECT_EQ(run.out.count(QStringLiteral("closed")), 2);
 }
 
 TEST_F(DesktopHostTest, AnUnknownCompanyOrBankIsRefusedWithAClearMessage)
