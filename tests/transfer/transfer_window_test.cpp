@@ -1,7 +1,9 @@
 // The clerk's whole path in a transfer window: conditions, F2 panel, build, bank parameters,
 // export, preview, print to PDF and the format description.
 #include "banks/wagbk10/wagbk10.h"
+#include "runtime/config.h"
 #include "runtime/report/pdfoutput.h"
+#include "runtime/report/printers.h"
 #include "runtime/ui/automation.h"
 #include "runtime/ui/function_buttons.h"
 #include "runtime/language.h"
@@ -168,6 +170,19 @@ TEST_F(TransferWindowTest, AnImpossiblePayDateNamesTheField)
     run(cmdBuildTable);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors.first().contains(LoadFormResourceStr("WAGBK", 10001))) << errors.first().toStdString();
+}
+
+TEST_F(TransferWindowTest, WithoutAnyPrinterTheWindowSaysSoAndPrintsNothing)
+{
+    RuntimeConfig config = CurrentConfig();
+    config.pdfPrinter = false;
+    config.printer.clear();
+    SetCurrentConfig(config);
+    if (report::HasPrinter())
+        GTEST_SKIP() << "this machine has a printer of its own";
+    run(cmdPreview);
+    EXPECT_EQ(messages.last(), LoadFormResourceStr("F2FORM", 19000));
+    EXPECT_EQ(window->component<TFunctionButtons>("FunctionButtons1")->NeedRebuild, true) << "nothing was selected";
 }
 
 TEST_F(TransferWindowTest, NothingToPrintSaysSo)
