@@ -1,10 +1,9 @@
+// The transfer window every bank opens: its components, its form events and the toolbar commands
+// that lead to the companions.
 #include "transfer/transfer_window.h"
 
 #include "common/code_lists.h"
 #include "common/date_range.h"
-#include "common/grid_titles.h"
-#include "common/picker_dialog.h"
-#include "common/sql_text.h"
 #include "runtime/bank_names.h"
 #include "runtime/clock.h"
 #include "runtime/db/database.h"
@@ -20,15 +19,10 @@
 #include "runtime/ui/mquery_window.h"
 #include "runtime/ui/silent_abort.h"
 #include "transfer/export_dialog.h"
-#include "transfer/progress_adapter.h"
 #include "transfer/transfer_list_report.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -47,20 +41,6 @@ const QStringList F2Conditions = {
     QStringLiteral("5.帳號選擇,TCombobox,COM_BACC"),
     QStringLiteral("6.帳戶名稱使用戶名,TCheckBox,CHK_TIT"),
 };
-
-// Shows the hourglass while a selection runs.
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
-void fillCombo(QComboBox* combo, const MForm& form, std::initializer_list<int> ids, int selected)
-{
-    combo->clear();
-    for (int id : ids)
-        combo->addItem(form.LoadFormStr(id));
-    combo->setCurrentIndex(selected);
-}
 
 } // namespace
 
@@ -229,111 +209,6 @@ void TransferWindow::FunctionButtons1Resize()
     PostMessage(MessageCustomButton, [this] { restoreCustomButton(); });
 }
 
-void TransferWindow::FunctionButtons1LoadUserData()
-{
-    LoadSavedConditions(Conditions);
-}
-
-void TransferWindow::FunctionButtons1SaveUserData(QString& text)
-{
-    text = SaveConditions(Conditions);
-    FunctionButtons1->NeedRebuild = true;
-}
-
-void TransferWindow::FunctionButtons1F2UserInitValue(QWidget* control, const QString& name)
-{
-    if (name == QLatin1String("ED_DEP")) {
-        depEdit_ = qobject_cast<QLineEdit*>(control);
-        depEdit_->setText(Conditions.DepList);
-    } else if (name == QLatin1String("COM_DEP")) {
-        depModeCombo_ = qobject_cast<QComboBox*>(control);
-        fillCombo(depModeCombo_, *this, {10020, 10021}, Conditions.DepMode);
-    } else if (name == QLatin1String("COM_SORT")) {
-        fillCombo(qobject_cast<QComboBox*>(control), *this, {10025, 10026}, Conditions.SortMode);
-    } else if (name == QLatin1String("COM_BACC")) {
-        fillCombo(qobject_cast<QComboBox*>(control), *this, {10040, 10041, 10042}, Conditions.AccountChoice);
-    } else if (name == QLatin1String("ED_SZ")) {
-        kindEdit_ = qobject_cast<QLineEdit*>(control);
-        kindEdit_->setText(Conditions.SalaryKinds);
-    } else if (name == QLatin1String("CHK_TIT")) {
-        qobject_cast<QCheckBox*>(control)->setChecked(Conditions.UseAccountTitle);
-    }
-}
-
-void TransferWindow::FunctionButtons1F2UserCheck(QWidget* control, const QString& name)
-{
-    if (name == QLatin1String("COM_DEP") && qobject_cast<QComboBox*>(control)->currentIndex() == 1 && depEdit_)
-        depEdit_->setText(depEdit_->text().section(u';', 0, 0));
-}
-
-void TransferWindow::FunctionButtons1F2ReturnUser(QWidget* control, const QString& name)
-{
-    if (name == QLatin1String("ED_DEP")) {
-        Conditions.DepList = qobject_cast<QLineEdit*>(control)->text().trimmed();
-    } else if (name == QLatin1String("COM_DEP")) {
-        Conditions.DepMode = qobject_cast<QComboBox*>(control)->currentIndex();
-    } else if (name == QLatin1String("COM_BACC")) {
-        Conditions.AccountChoice = qobject_cast<QComboBox*>(control)->currentIndex();
-    } else if (name == QLatin1String("COM_SORT")) {
-        Conditions.SortMode = qobject_cast<QComboBox*>(control)->currentIndex();
-    } else if (name == QLatin1String("ED_SZ")) {
-        const QString kinds = qobject_cast<QLineEdit*>(control)->text().trimmed();
-        Conditions.SalaryKinds = kinds.isEmpty() ? RegularSalaryLabel() : kinds;
-    } else if (name == QLatin1String("CHK_TIT")) {
-        Conditions.UseAccountTitle = qobject_cast<QCheckBox*>(control)->isChecked();
-    }
-}
-
-void TransferWindow::Btn_DepClick()
-{
-    if (!depEdit_)
-        return;
-    Dept->close();
-    Dept->open();
-    FillCodeLists(depEdit_->text(), QStringLiteral("DEP"), DeptAvailable, *Dept, DeptChosen);
-    if (PickFromLists(DeptAvailable, DeptChosen, 1))
-        depEdit_->setText(JoinChosenCodes(depModeCombo_ && depModeCombo_->currentIndex() == 0, DeptChosen));
-}
-
-void TransferWindow::FillKindLists(const QString& selection)
-{
-    RunSql(*MySql, QStringLiteral("Select DISTINCT FJ_KND FROM MF_FJ"));
-    KindAvailable.clear();
-    KindChosen.clear();
-    KindAvailable << RegularSalaryLabel();
-    for (MySql->first(); !MySql->eof(); MySql->next()) {
-        const QString kind = MySql->asString(QStringLiteral("FJ_KND")).trimmed();
-        if (!kind.isEmpty())
-            KindAvailable << kind;
-    }
-    KindAvailable << NoValueCode;
-
-    QString rest = selection.trimmed();
-    if (rest.isEmpty())
-        return;
-    if (!rest.endsWith(u';'))
-        rest += u';';
-    while (!rest.isEmpty()) {
-        const int cut = rest.indexOf(u';');
-        const QString piece = rest.left(cut);
-        rest = rest.mid(cut + 1).trimmed();
-        if (KindAvailable.removeOne(piece))
-            KindChosen << piece;
-    }
-}
-
-void TransferWindow::Btn_SzClick()
-{
-    if (!kindEdit_)
-        return;
-    FillKindLists(kindEdit_->text());
-    ReleasedForm<TPRD_DSCForm> picker(Create<TPRD_DSCForm>(this));
-    picker->setWindowTitle(LoadFormResourceStr(QStringLiteral("COMMON"), 10140));
-    picker->SetItems(KindAvailable, KindChosen);
-    if (picker->ShowModal() == mrOk)
-        kindEdit_->setText(picker->DestinationItems().join(u';'));
-}
-
 void TransferWindow::B_DDChange()
 {
     FunctionButtons1->NeedRebuild = true;
@@ -342,88 +217,6 @@ void TransferWindow::B_DDChange()
 void TransferWindow::RemClick()
 {
     ReleasedForm<MForm>(CreateFormatDescription())->ShowModal();
-}
-
-void TransferWindow::PrepareTransferTable()
-{
-    Layout = TableLayout();
-    DefineTransferTable(transferTable(), Layout);
-    FunctionButtons1->TableDefined = true;
-    MBBDBGrid1->SetTable(&transferTable());
-    CenterGridTitles(*MBBDBGrid1);
-    FunctionButtons1->NeedRebuild = true;
-}
-
-void TransferWindow::FunctionButtons1MakeTable()
-{
-    SelectPaidSalary();
-    transferTable().first();
-}
-
-void TransferWindow::SelectPaidSalary()
-{
-    NormaliseRanges();
-    if (!ReadyToFill())
-        return;
-    BuildTempTable();
-    FillTransferTable();
-}
-
-void TransferWindow::NormaliseRanges()
-{
-    if (!BYg_No->text().isEmpty() && !EYg_No->text().isEmpty() && BYg_No->text() > EYg_No->text()) {
-        const QString first = BYg_No->text();
-        BYg_No->setText(EYg_No->text());
-        EYg_No->setText(first);
-    }
-    DefaultMonthRange(*B_DD, *E_DD);
-}
-
-void TransferWindow::BuildTempTable()
-{
-    WaitCursor wait;
-    const db::DateFormat format = db::Session::Default()->database(db::CompanyDatabaseName).dateFormat();
-    const QString payDates = LoadFormStr(10001);
-
-    SelectionConditions selection;
-    selection.depMode = Conditions.DepMode;
-    selection.depList = Conditions.DepList;
-    selection.sortMode = Conditions.SortMode;
-    selection.accountChoice = Conditions.AccountChoice;
-    selection.useAccountTitle = Conditions.UseAccountTitle;
-    selection.salaryKinds = Conditions.SalaryKinds;
-    selection.accountPrefix = SelBnk_No->text();
-    selection.employeeFrom = BYg_No->text();
-    selection.employeeTo = EYg_No->text();
-    if (!B_DD->IsEmpty())
-        selection.payDateFrom = SqlDateText(B_DD->date(payDates), format);
-    if (!E_DD->IsEmpty())
-        selection.payDateTo = SqlDateText(E_DD->date(payDates), format);
-    const SelectionStatements statements =
-        BuildSelectionStatements(selection, RegularSalaryLabel(), OrderClause(Conditions.SortMode));
-
-    try {
-        RunSql(*MySql, DropTempTableStatement);
-    } catch (const db::DatabaseError&) {
-        // The temporary table does not exist before the first selection on this connection.
-    }
-    MySql->close();
-    MySql->SQL() = statements.fill;
-    MySql->execSQL();
-    MySql->close();
-    MySql->SQL() = statements.read;
-    MySql->open();
-}
-
-void TransferWindow::FillTransferTable()
-{
-    TransferTableBuilder builder(Layout, Conditions.SortMode);
-    builder.setRowCompletion([this](db::LocalTable& row) { CompleteEmployeeRow(row); });
-    ProgressWindowAdapter progress(*Progress);
-    const TransferTableResult result = builder.Fill(*MySql, transferTable(), progress);
-    TransferCount = result.transferCount;
-    TransferTotal = result.transferTotal;
-    SourceLines = result.sourceLines;
 }
 
 QDate TransferWindow::transferDate()

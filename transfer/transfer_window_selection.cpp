@@ -1,0 +1,107 @@
+// The transfer window's selection of paid salaries: the two statements on its query, then the
+// merge into the toolbar's transfer table with a progress window the clerk can cancel.
+#include "transfer/transfer_window.h"
+
+#include "common/date_range.h"
+#include "common/grid_titles.h"
+#include "common/sql_text.h"
+#include "runtime/db/database.h"
+#include "runtime/ui/function_buttons.h"
+#include "runtime/ui/mbbdbgrid.h"
+#include "runtime/ui/mdate_edit.h"
+#include "transfer/progress_adapter.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+namespace {
+
+// Shows the hourglass while a selection runs.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+void TransferWindow::PrepareTransferTable()
+{
+    Layout = TableLayout();
+    DefineTransferTable(transferTable(), Layout);
+    FunctionButtons1->TableDefined = true;
+    MBBDBGrid1->SetTable(&transferTable());
+    CenterGridTitles(*MBBDBGrid1);
+    FunctionButtons1->NeedRebuild = true;
+}
+
+void TransferWindow::FunctionButtons1MakeTable()
+{
+    SelectPaidSalary();
+    transferTable().first();
+}
+
+void TransferWindow::SelectPaidSalary()
+{
+    NormaliseRanges();
+    if (!ReadyToFill())
+        return;
+    BuildTempTable();
+    FillTransferTable();
+}
+
+void TransferWindow::NormaliseRanges()
+{
+    if (!BYg_No->text().isEmpty() && !EYg_No->text().isEmpty() && BYg_No->text() > EYg_No->text()) {
+        const QString first = BYg_No->text();
+        BYg_No->setText(EYg_No->text());
+        EYg_No->setText(first);
+    }
+    DefaultMonthRange(*B_DD, *E_DD);
+}
+
+void TransferWindow::BuildTempTable()
+{
+    WaitCursor wait;
+    const db::DateFormat format = db::Session::Default()->database(db::CompanyDatabaseName).dateFormat();
+    const QString payDates = LoadFormStr(10001);
+
+    SelectionConditions selection;
+    selection.depMode = Conditions.DepMode;
+    selection.depList = Conditions.DepList;
+    selection.sortMode = Conditions.SortMode;
+    selection.accountChoice = Conditions.AccountChoice;
+    selection.useAccountTitle = Conditions.UseAccountTitle;
+    selection.salaryKinds = Conditions.SalaryKinds;
+    selection.accountPrefix = SelBnk_No->text();
+    selection.employeeFrom = BYg_No->text();
+    selection.employeeTo = EYg_No->text();
+    if (!B_DD->IsEmpty())
+        selection.payDateFrom = SqlDateText(B_DD->date(payDates), format);
+    if (!E_DD->IsEmpty())
+        selection.payDateTo = SqlDateText(E_DD->date(payDates), format);
+    const SelectionStatements statements =
+        BuildSelectionStatements(selection, RegularSalaryLabel(), OrderClause(Conditions.SortMode));
+
+    try {
+        RunSql(*MySql, DropTempTableStatement);
+    } catch (const db::DatabaseError&) {
+        // The temporary table does not exist before the first selection on this connection.
+    }
+    MySql->close();
+    MySql->SQL() = statements.fill;
+    MySql->execSQL();
+    MySql->close();
+    MySql->SQL() = statements.read;
+    MySql->open();
+}
+
+void TransferWindow::FillTransferTable()
+{
+    TransferTableBuilder builder(Layout, Conditions.SortMode);
+    builder.setRowCompletion([this](db::LocalTable& row) { CompleteEmployeeRow(row); });
+    ProgressWindowAdapter progress(*Progress);
+    const TransferTableResult result = builder.Fill(*MySql, transferTable(), progress);
+    TransferCount = result.transferCount;
+    TransferTotal = result.transferTotal;
+    SourceLines = result.sourceLines;
+}
