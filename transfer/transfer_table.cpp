@@ -3,25 +3,30 @@
 #include "common/text_helpers.h"
 #include "runtime/language.h"
 
-db::FieldDef TextColumn(const QString& name, int size, int labelId, int displayWidth, bool visible)
+namespace {
+// A column labelled with a text of the windows' group.
+db::FieldDef labelledColumn(const QString& name, db::FieldDef::Type type, int labelId, int displayWidth)
 {
     db::FieldDef def;
     def.name = name;
-    def.type = db::FieldDef::Type::Text;
-    def.size = size;
+    def.type = type;
     def.displayLabel = LoadFormResourceStr(QStringLiteral("WAGBK"), labelId);
     def.displayWidth = displayWidth;
+    return def;
+}
+}
+
+db::FieldDef TextColumn(const QString& name, int size, int labelId, int displayWidth, bool visible)
+{
+    db::FieldDef def = labelledColumn(name, db::FieldDef::Type::Text, labelId, displayWidth);
+    def.size = size;
     def.visible = visible;
     return def;
 }
 
 db::FieldDef AmountColumn(int labelId, int displayWidth)
 {
-    db::FieldDef def;
-    def.name = AmountColumnName;
-    def.type = db::FieldDef::Type::Float;
-    def.displayLabel = LoadFormResourceStr(QStringLiteral("WAGBK"), labelId);
-    def.displayWidth = displayWidth;
+    db::FieldDef def = labelledColumn(AmountColumnName, db::FieldDef::Type::Float, labelId, displayWidth);
     def.displayFormat = QStringLiteral("#,##0.00");
     def.alignment = Qt::AlignRight;
     return def;
