@@ -1,23 +1,22 @@
 #include "transfer/bank_row.h"
 
 #include "runtime/db/database.h"
-#include "runtime/db/msqltable.h"
 
 namespace {
 const char* const Columns[] = {"BNK_NO", "NAME", "ID1", "ID2", "ID3", "ID4", "ID5", "ID10", "FILENAME"};
+}
 
-db::MSQLTable bank1Table()
+db::MSQLTable OpenBank1Table()
 {
     db::MSQLTable table(db::CompanyDatabaseName, QStringLiteral("BANK1"), QStringLiteral("BNK_NO"));
     table.setKeyRecordOnly(true);
     table.open();
     return table;
 }
-}
 
 std::optional<QMap<QString, QString>> BankRow::Read() const
 {
-    db::MSQLTable table = bank1Table();
+    db::MSQLTable table = OpenBank1Table();
     if (!table.findKey({key_}))
         return std::nullopt;
     QMap<QString, QString> row;
@@ -32,7 +31,7 @@ std::optional<QMap<QString, QString>> BankRow::Read() const
 void BankRow::Save(const QString& bankName, const std::vector<std::pair<QString, QString>>& parameters,
                    const QString& defaultFileName) const
 {
-    db::MSQLTable table = bank1Table();
+    db::MSQLTable table = OpenBank1Table();
     if (table.findKey({key_})) {
         table.edit();
     } else {
@@ -57,7 +56,7 @@ void BankRow::RememberFileName(const QString& path) const
     const QString name = FileNamePart(path);
     if (name.isEmpty())
         return;
-    db::MSQLTable table = bank1Table();
+    db::MSQLTable table = OpenBank1Table();
     if (!table.findKey({key_}))
         return;
     table.edit();

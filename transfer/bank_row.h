@@ -2,6 +2,8 @@
 // A bank's row of BANK1: its parameters ID1 ... ID5 (and ID10), its display name and the media
 // file name last written. A missing row is never an error: reads give nothing, the parameter
 // dialog creates it, the export leaves it absent.
+#include "runtime/db/msqltable.h"
+
 #include <QMap>
 #include <QString>
 #include <optional>
@@ -27,6 +29,9 @@ public:
 private:
     QString key_;
 };
+
+// The BANK1 table of the company database, open on its key BNK_NO and fetching only the rows looked up.
+db::MSQLTable OpenBank1Table();
 
 // The part of a path after its last "/" or "\" (at most 255 characters).
 QString FileNamePart(const QString& path);

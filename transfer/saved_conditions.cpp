@@ -1,21 +1,12 @@
 #include "transfer/saved_conditions.h"
 
-#include "runtime/db/database.h"
-#include "runtime/db/msqltable.h"
 #include "runtime/language.h"
+#include "transfer/bank_row.h"
 
 #include <stdexcept>
 
 namespace {
 const QString ConditionsRow = QStringLiteral("0");
-
-db::MSQLTable bank1Table()
-{
-    db::MSQLTable table(db::CompanyDatabaseName, QStringLiteral("BANK1"), QStringLiteral("BNK_NO"));
-    table.setKeyRecordOnly(true);
-    table.open();
-    return table;
-}
 
 int integerColumn(const db::MSQLTable& row, const QString& column)
 {
@@ -44,7 +35,7 @@ TransferConditions TransferConditions::Initial()
 void LoadSavedConditions(TransferConditions& conditions)
 {
     conditions = TransferConditions::Initial();
-    db::MSQLTable row = bank1Table();
+    db::MSQLTable row = OpenBank1Table();
     if (!row.findKey({ConditionsRow}))
         return;
     conditions.DepMode = integerColumn(row, QStringLiteral("ID1"));
@@ -63,7 +54,7 @@ QString SaveConditions(TransferConditions& c)
         c.DepList = QStringLiteral("0000");
     const QString text = QStringLiteral("%1,%2,%3,%4,%5").arg(c.DepMode).arg(c.SortMode).arg(c.AccountChoice).arg(c.SalaryKinds, c.DepList);
 
-    db::MSQLTable row = bank1Table();
+    db::MSQLTable row = OpenBank1Table();
     if (row.findKey({ConditionsRow}))
         row.edit();
     else
