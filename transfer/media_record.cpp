@@ -1,6 +1,7 @@
 #include "transfer/media_record.h"
 
 #include "runtime/cvcode.h"
+#include "runtime/language.h"
 
 #include <charconv>
 #include <stdexcept>
@@ -8,6 +9,12 @@
 void ExportFindings::refuse(const QString& who, const QString& content, const QString& value)
 {
     refusals << QStringLiteral("%1: %2 = %3").arg(who, content, value);
+}
+
+void RefuseNameless(const db::LocalTable& row, const QString& nameColumn, const QString& who, ExportFindings& findings)
+{
+    if (row.fieldText(nameColumn).trimmed().isEmpty())
+        findings.refuse(who, LoadFormResourceStr(QStringLiteral("WAGBK"), 15900), LoadFormResourceStr(QStringLiteral("WAGBK"), 15901));
 }
 
 MediaRecord::MediaRecord(std::initializer_list<MediaField> fields)

@@ -63,6 +63,12 @@ void DefineTransferTable(db::LocalTable& table, const TransferTableLayout& layou
     table.clearFields();
     for (const TransferColumn& column : layout.columns)
         table.addField(column.field);
+    db::FieldDef kind;
+    kind.name = RowKindColumnName;
+    kind.type = db::FieldDef::Type::Text;
+    kind.size = 1;
+    kind.visible = false;
+    table.addField(kind);
     table.createTable();
     table.open();
 }
@@ -70,4 +76,19 @@ void DefineTransferTable(db::LocalTable& table, const TransferTableLayout& layou
 double TransferAmount(double netPay)
 {
     return RoundHalfEven(netPay);
+}
+
+void SetRowKind(db::LocalTable& row, RowKind kind)
+{
+    row.setField(RowKindColumnName, QString(QChar::fromLatin1(char(kind))));
+}
+
+bool IsEmployeeRow(const db::LocalTable& row)
+{
+    return row.fieldText(RowKindColumnName) == QLatin1Char(char(RowKind::Employee));
+}
+
+QString EmployeeRowsFilter()
+{
+    return RowKindColumnName + QStringLiteral("='") + QChar::fromLatin1(char(RowKind::Employee)) + u'\'';
 }
