@@ -10,6 +10,7 @@
 #include "window_conditions.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
@@ -157,9 +158,15 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
     conditions.ApplyTo(window, host);
 
     host.setConfirmAnswer(force ? mrOk : mrCancel);
-    const QString path = QFileInfo(*file).absoluteFilePath();
-    host.onModal([&path](MForm& dialog) {
-        dialog.component<QLineEdit>(QStringLiteral("PathFile"))->setText(path);
+    // A folder (an existing one, or any path ending with "/") takes the name the export dialog
+    // proposes, which for some banks comes from the data (transfer date, pay month, customer code).
+    const bool intoFolder = file->endsWith(u'/') || QFileInfo(*file).isDir();
+    QString path = QFileInfo(*file).absoluteFilePath();
+    host.onModal([&path, intoFolder](MForm& dialog) {
+        auto* pathFile = dialog.component<QLineEdit>(QStringLiteral("PathFile"));
+        if (intoFolder)
+            path = QDir(path).filePath(QFileInfo(pathFile->text()).fileName());
+        pathFile->setText(path);
         dialog.component<QPushButton>(QStringLiteral("Btn_F8"))->click();
         return int(mrCancel);
     });
