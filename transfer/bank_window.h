@@ -4,10 +4,12 @@
 #include "module/form_registry.h"
 #include "transfer/transfer_window.h"
 
-template <class ParameterDialog, class ExportDialogForm, class TransferList, class FormatDescription>
-class BankTransferWindow : public TransferWindow {
+// `Base` is the transfer window the bank builds on (TransferWindow or a kind of it).
+template <class ParameterDialog, class ExportDialogForm, class TransferList, class FormatDescription,
+          class Base = TransferWindow>
+class BankTransferWindow : public Base {
 protected:
-    using TransferWindow::TransferWindow;
+    using Base::Base;
 
     MForm* CreateParameterDialog() override { return Create<ParameterDialog>(this); }
     ExportDialog* CreateExportDialog() override { return Create<ExportDialogForm>(this); }

@@ -83,6 +83,11 @@ FieldSource TransferCount()
     return [](const RecordContext& c) { return FieldValue::Number(c.values.transferCount); };
 }
 
+FieldSource Handed(const QString& name)
+{
+    return [name](const RecordContext& c) { return FieldValue::Text(c.values.further.value(name)); };
+}
+
 FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign)
 {
     return [unit, bits, sign](const RecordContext& c) {

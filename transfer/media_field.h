@@ -14,6 +14,8 @@ struct ExportValues {
     QDate transferDate;
     double transferTotal = 0;
     int transferCount = 0;
+    // Further values a bank's window hands over, by name (a window option, a transfer kind).
+    QMap<QString, QString> further;
 };
 
 // Everything a field may draw on while one record is formed.
@@ -66,6 +68,8 @@ FieldSource TransferDateRoc();
 FieldSource TodayRoc();
 FieldSource Sequence();
 FieldSource TransferCount();
+// A further value the window handed over (ExportValues::further), empty when it handed none.
+FieldSource Handed(const QString& name);
 // Amounts: A_MTN of the row or the total, fraction cut off, in whole units or hundredths, formed in a
 // signed 32-bit or 64-bit integer as the bank does. A bank whose records take digits only refuses
 // an amount below zero.

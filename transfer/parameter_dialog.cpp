@@ -6,8 +6,16 @@
 #include "runtime/ui/messages.h"
 
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+
+std::function<QString(const QString& text)> FirstCharacterAmong(const QString& codes, const QString& fallback)
+{
+    return [codes, fallback](const QString& text) {
+        return !text.isEmpty() && codes.contains(text.front()) ? text : fallback;
+    };
+}
 
 BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings& settings)
     : MForm(owner)
@@ -15,7 +23,7 @@ BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings
     , row_(settings.rowKey)
 {
     MFormProperty1.FormRcID = QStringLiteral("WAGBK");
-    MFormProperty1.FormCaptionID = settings.nameTextId;
+    MFormProperty1.FormCaptionID = settings.captionTextId != 0 ? settings.captionTextId : settings.nameTextId;
     setObjectName(QStringLiteral("BankParameterDialog%1").arg(settings.rowKey));
 
     auto* form = new QFormLayout;
@@ -26,12 +34,20 @@ BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings
             edit->setMaxLength(parameter.maxLength);
         if (!parameter.inputMask.isEmpty())
             edit->setInputMask(parameter.inputMask);
+        edit->setToolTip(parameter.hint);
         connect(edit, &QLineEdit::textChanged, this, [this] { IDChange(); });
         if (parameter.exitCheck)
             connect(edit, &QLineEdit::editingFinished, this, [edit, check = parameter.exitCheck] {
                 RunGuarded([&] { check(edit->text()); });
             });
-        form->addRow(parameter.label, edit);
+        if (parameter.correctOnExit)
+            connect(edit, &QLineEdit::editingFinished, this, [this, edit, correct = parameter.correctOnExit] {
+                if (modified_)
+                    edit->setText(correct(edit->text()));
+            });
+        auto* label = new QLabel(parameter.label, this);
+        label->setObjectName(parameter.labelName);
+        form->addRow(label, edit);
         edits_.push_back(edit);
     }
     auto* layout = new QVBoxLayout(this);
@@ -60,6 +76,10 @@ void BankParameterDialog::IDChange()
 void BankParameterDialog::LoadParameters()
 {
     loading_ = true;
+    for (size_t i = 0; i < edits_.size(); ++i) {
+        if (!settings_.edits[i].initialText.isEmpty())
+            edits_[i]->setText(settings_.edits[i].initialText);
+    }
     if (const auto row = row_.Read()) {
         for (size_t i = 0; i < edits_.size(); ++i)
             edits_[i]->setText(row->value(settings_.edits[i].column));

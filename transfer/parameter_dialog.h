@@ -17,14 +17,23 @@ struct ParameterEdit {
     QString label;
     int maxLength = 0;
     QString inputMask;
-    std::function<void(const QString& text)> exitCheck;
+    std::function<void(const QString& text)> exitCheck = {};
+    QString hint = {};
+    QString labelName = {};      // the label's component name, for a bank that shows or hides it
+    QString initialText = {};    // what the edit shows before the row is loaded (a missing row)
+    // The text the edit takes when the clerk leaves it after changing the dialog's parameters.
+    std::function<QString(const QString& text)> correctOnExit = {};
 };
+
+// A one-character code among `codes` ("12"): anything else, or nothing, becomes `fallback`.
+std::function<QString(const QString& text)> FirstCharacterAmong(const QString& codes, const QString& fallback);
 
 struct ParameterSettings {
     QString rowKey;
-    int nameTextId = 0;          // the bank's name text, the dialog's caption and BANK1.NAME
+    int nameTextId = 0;          // the bank's name text, BANK1.NAME (and the caption unless given below)
     QString defaultFileName;     // FILENAME of a row the dialog creates
     std::vector<ParameterEdit> edits;
+    int captionTextId = 0;       // the dialog's caption when it is not the name text
 };
 
 class BankParameterDialog : public MForm {

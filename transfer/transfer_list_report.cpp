@@ -27,6 +27,14 @@ QFont captionFont()
 }
 }
 
+ListTotalsWording RecordCountWording()
+{
+    ListTotalsWording wording;
+    wording.pageCount = wording.grandCount = QStringLiteral("筆數共");
+    wording.pageCountUnit = wording.grandCountUnit = QStringLiteral("筆");
+    return wording;
+}
+
 QString RocSlashedDate(const QDate& date)
 {
     return QStringLiteral("%1/%2/%3")
@@ -111,9 +119,14 @@ void TransferListReport::buildBands()
         band.addShape(QStringLiteral("QRShape%1").arg(++labelNo), {0, y, 190, 0.5}, ShapeKind::HorizontalLine);
     };
     const std::vector<ListColumn> columns = Columns();
+    const ListTotalsWording wording = TotalsWording();
+    qsizetype headingLines = 1;
+    for (const ListColumn& column : columns)
+        headingLines = qMax(headingLines, column.heading.count(u'\n') + 1);
 
     // Page header: title, print date / categories / page, a rule, the column headings.
-    report::TQRBand& header = QuickRep1.addBand(BandType::PageHeader, QStringLiteral("PageHeaderBand1"), 4 * LineMm);
+    report::TQRBand& header =
+        QuickRep1.addBand(BandType::PageHeader, QStringLiteral("PageHeaderBand1"), double(3 + headingLines) * LineMm);
     header.addLabel(QStringLiteral("YY"), {60, 0, 12, LineMm}, QString()).setAlignment(Qt::AlignRight);
     caption(header, 72, 0, 8, QStringLiteral("年")).setUnderline(true);
     header.addLabel(QStringLiteral("MM"), {80, 0, 8, LineMm}, QString());
@@ -129,9 +142,17 @@ void TransferListReport::buildBands()
     rule(header, 2 * LineMm + 2);
     double x = 0;
     for (const ListColumn& column : columns) {
-        report::TQRLabel& heading = caption(header, x, 3 * LineMm, column.widthMm, column.heading);
-        heading.setUnderline(true);
-        heading.setAlignment(column.alignment);
+        const QStringList lines = column.heading.split(u'\n');
+        if (lines.size() > 1) {
+            report::TQRMemo& memo = header.addMemo(QStringLiteral("QRMemo%1").arg(++labelNo),
+                                                   {x, 3 * LineMm, column.widthMm, double(lines.size()) * LineMm}, lines);
+            memo.setFont(captionFont());
+            memo.setAlignment(column.alignment);
+        } else {
+            report::TQRLabel& heading = caption(header, x, 3 * LineMm, column.widthMm, column.heading);
+            heading.setUnderline(true);
+            heading.setAlignment(column.alignment);
+        }
         x += column.widthMm;
     }
 
@@ -155,11 +176,11 @@ void TransferListReport::buildBands()
     // The page line of the footer and the summary: "** 本頁合計 **  金額 ： n  本頁小計 n 人".
     auto pageLine = [&](report::TQRBand& band, double y, const QString& amountName, const QString& countName) {
         caption(band, 0, y, 35, QStringLiteral("** 本頁合計 **"));
-        caption(band, 40, y, 30, QStringLiteral("金        額 ："));
+        caption(band, 40, y, 30, wording.amount);
         band.addLabel(amountName, {70, y, 40, LineMm}, QString()).setAlignment(Qt::AlignRight);
-        caption(band, 120, y, 22, QStringLiteral("本頁小計"));
+        caption(band, 120, y, 22, wording.pageCount);
         band.addLabel(countName, {142, y, 20, LineMm}, QString()).setAlignment(Qt::AlignHCenter);
-        caption(band, 162, y, 8, QStringLiteral("人"));
+        caption(band, 162, y, 8, wording.pageCountUnit);
     };
 
     report::TQRBand& footer = QuickRep1.addBand(BandType::PageFooter, QStringLiteral("PageFooterBand1"), LineMm + 2);
@@ -172,12 +193,12 @@ void TransferListReport::buildBands()
     pageLine(summary, 1, QStringLiteral("PageAmtn1"), QStringLiteral("PageCount1"));
     const double y = LineMm + 1;
     caption(summary, 0, y, 35, QStringLiteral("** 總    計 **"));
-    caption(summary, 40, y, 30, QStringLiteral("金        額 ："));
-    summary.addExpr(QStringLiteral("QRExpr3"), {70, y, 40, LineMm}, QStringLiteral("SUM(A_MTN)"), QStringLiteral("#,##0.00"))
+    caption(summary, 40, y, 30, wording.amount);
+    summary.addExpr(QStringLiteral("QRExpr3"), {70, y, 40, LineMm}, GrandTotalExpression(), QStringLiteral("#,##0.00"))
         .setAlignment(Qt::AlignRight);
-    caption(summary, 120, y, 22, QStringLiteral("本頁合計"));
-    summary.addExpr(QStringLiteral("QRExpr4"), {142, y, 20, LineMm}, QStringLiteral("COUNT")).setAlignment(Qt::AlignHCenter);
-    caption(summary, 162, y, 8, QStringLiteral("人"));
+    caption(summary, 120, y, 22, wording.grandCount);
+    AddGrandCount(summary, {142, y, 20, LineMm});
+    caption(summary, 162, y, 8, wording.grandCountUnit);
     caption(summary, 172, y, 6, QStringLiteral("共"));
     summary.addExpr(QStringLiteral("QRExpr2"), {178, y, 8, LineMm}, QStringLiteral("PAGENUMBER")).setAlignment(Qt::AlignHCenter);
     caption(summary, 186, y, 6, QStringLiteral("頁"));
@@ -188,22 +209,38 @@ void TransferListReport::buildBands()
     QuickRep1.OnPreview = [this](report::TQuickRep&) { QuickRep1Preview(); };
 }
 
+void TransferListReport::AddGrandCount(report::TQRBand& summary, const QRectF& place)
+{
+    summary.addExpr(QStringLiteral("QRExpr4"), place, QStringLiteral("COUNT")).setAlignment(Qt::AlignHCenter);
+}
+
+double TransferListReport::LineAmount() const
+{
+    return Report.fieldFloat(AmountColumnName);
+}
+
+QString TransferListReport::LocalizedFontFamily() const
+{
+    return SongFont;
+}
+
 void TransferListReport::LocalizeReport()
 {
     if (Language::LanguageID != 0)
         return;
+    const QString face = LocalizedFontFamily();
     for (report::TQRPrintable* item : QuickRep1.allItems()) {
         if (auto* label = dynamic_cast<report::TQRLabel*>(item)) {
             label->setCaption(BIG5toGB(label->caption()));
-            label->setFontFamily(SongFont);
+            label->setFontFamily(face);
         } else if (auto* memo = dynamic_cast<report::TQRMemo*>(item)) {
             QStringList lines = memo->lines();
             for (QString& line : lines)
                 line = BIG5toGB(line);
             memo->setLines(lines);
-            memo->setFontFamily(SongFont);
+            memo->setFontFamily(face);
         } else if (auto* expr = dynamic_cast<report::TQRExpr*>(item)) {
-            expr->setFontFamily(SongFont);
+            expr->setFontFamily(face);
         }
     }
 }
@@ -216,8 +253,8 @@ void TransferListReport::QuickRep1StartPage()
 
 void TransferListReport::DetailBand1AfterPrint()
 {
-    ++pageCount_;
-    pageAmount_ += Report.fieldFloat(QStringLiteral("A_MTN"));
+    pageCount_ += LineCount();
+    pageAmount_ += LineAmount();
 }
 
 void TransferListReport::PageFooterBand1BeforePrint(bool& printBand)

@@ -16,8 +16,8 @@ struct TransferListRun {
     QString salaryKinds;     // the chosen categories joined by ","
 };
 
-// A column of the list: its heading, and either a field of the transfer table or a label whose
-// caption the bank sets (the same on every line).
+// A column of the list: its heading (lines separated by "\n" make a memo of several lines), and
+// either a field of the transfer table or a label whose caption the bank sets.
 struct ListColumn {
     QString heading;
     QString itemName;
@@ -37,6 +37,18 @@ ListColumn TransferDateColumn(const QString& heading, double widthMm);
 // A column of the bank's BANK1 row on every line; blank when the row does not exist.
 ListColumn BankParameterColumn(const QString& heading, const QString& itemName, double widthMm, const QString& rowKey,
                                const QString& column);
+
+// The words around the figures of the page lines and the grand total line.
+struct ListTotalsWording {
+    QString amount = QStringLiteral("金        額 ：");
+    QString pageCount = QStringLiteral("本頁小計");
+    QString pageCountUnit = QStringLiteral("人");
+    QString grandCount = QStringLiteral("本頁合計");
+    QString grandCountUnit = QStringLiteral("人");
+};
+
+// Records rather than persons: "筆數共" n "筆" on the page and grand total lines.
+ListTotalsWording RecordCountWording();
 
 class TransferListReport : public MForm {
     Q_OBJECT
@@ -61,6 +73,15 @@ protected:
     virtual void DetailBeforePrint() {}
     // Whether the second header line shows the salary categories.
     virtual bool ShowsSalaryKinds() const { return true; }
+    virtual ListTotalsWording TotalsWording() const { return {}; }
+    // The grand total, and the item of the grand count at `place` (the report's COUNT by default).
+    virtual QString GrandTotalExpression() const { return QStringLiteral("SUM(A_MTN)"); }
+    virtual void AddGrandCount(report::TQRBand& summary, const QRectF& place);
+    // What the printed line adds to the page's count and amount.
+    virtual int LineCount() const { return 1; }
+    virtual double LineAmount() const;
+    // The face of the captions in a simplified-Chinese list.
+    virtual QString LocalizedFontFamily() const;
 
     db::LocalTable Report;
 

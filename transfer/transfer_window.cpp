@@ -59,7 +59,7 @@ TransferWindow::TransferWindow(QWidget* owner, int bank, ExportHandOver handOver
 
 void TransferWindow::buildComponents()
 {
-    auto* grid = new QGridLayout;
+    auto* grid = ConditionGrid = new QGridLayout;
     auto addRow = [&](int row, int textId, const QString& caption, QWidget* a, QWidget* b = nullptr) {
         auto* label = new QLabel(caption, this);
         label->setToolTip(LoadFormStr(textId));
@@ -157,6 +157,11 @@ void TransferWindow::buildComponents()
     MySql = std::make_unique<db::MQuery>(db::CompanyDatabaseName);
     Dept = std::make_unique<db::MSQLTable>(db::CompanyDatabaseName, QStringLiteral("DEPT"), QStringLiteral("DEP"));
     Dept->setSelectFields(QStringLiteral("DEP,NAME"));
+}
+
+void TransferWindow::AddCondition(QWidget* control)
+{
+    ConditionGrid->addWidget(control, 3, 2);
 }
 
 db::LocalTable& TransferWindow::transferTable()
@@ -302,5 +307,5 @@ void TransferWindow::runTransferList(bool direct)
     run.salaryKinds = kinds.join(u',');
 
     ReleasedForm<TransferListReport> report(CreateTransferList());
-    report->Run(transferTable(), run);
+    report->Run(ListTable(), run);
 }

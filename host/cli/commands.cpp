@@ -7,6 +7,7 @@
 #include "runtime/report/pdfoutput.h"
 #include "runtime/report/printers.h"
 #include "runtime/ui/function_buttons.h"
+#include "runtime/ui/kept_column.h"
 #include "window_conditions.h"
 
 #include <QAbstractButton>
@@ -48,6 +49,47 @@ QString parameterLabel(QLineEdit* edit)
     auto* form = edit->parentWidget()->findChild<QFormLayout*>();
     auto* label = form ? qobject_cast<QLabel*>(form->labelForField(edit)) : nullptr;
     return label ? label->text() : QString();
+}
+
+// Sets the options of `form` that a BANK1 column keeps, as the clerk clicks them: the button whose
+// text for the assigned value matches. A value no button stands for is noted in `wrong`.
+void setKeptButtons(const QWidget& form, const QMap<QString, QString>& assignments, QStringList& unknown, QStringList& wrong)
+{
+    const std::vector<KeptButton> kept = KeptButtons(form);
+    for (auto assigned = assignments.cbegin(); assigned != assignments.cend(); ++assigned) {
+        QStringList values;
+        QAbstractButton* target = nullptr;
+        bool check = true;
+        for (const KeptButton& button : kept) {
+            if (button.column != assigned.key())
+                continue;
+            values << button.checkedText;
+            if (!button.uncheckedText.isEmpty())
+                values << button.uncheckedText;
+            if (button.checkedText == assigned.value())
+                target = button.button;
+            else if (!button.uncheckedText.isEmpty() && button.uncheckedText == assigned.value())
+                target = button.button, check = false;
+        }
+        if (values.isEmpty())
+            continue;
+        unknown.removeAll(assigned.key());
+        if (!target)
+            wrong << QStringLiteral("%1 takes %2").arg(assigned.key(), values.join(QStringLiteral(" or ")));
+        else if (target->isChecked() != check)
+            target->click();
+    }
+}
+
+// Prints the options of `form` that a BANK1 column keeps: column, caption, the text the column takes.
+void printKeptButtons(const QWidget& form)
+{
+    for (const KeptButton& button : KeptButtons(form)) {
+        if (button.button->isChecked())
+            out() << QStringLiteral("%1\t%2\t%3").arg(button.column, button.button->text(), button.checkedText) << Qt::endl;
+        else if (!button.uncheckedText.isEmpty())
+            out() << QStringLiteral("%1\t%2\t%3").arg(button.column, button.button->text(), button.uncheckedText) << Qt::endl;
+    }
 }
 
 // Whether the window said it printed to a PDF file since `messagesBefore`; prints where, or why not.
@@ -119,16 +161,23 @@ int BankParameters(const RuntimeConfig& config, Arguments& arguments)
     HeadlessHost host(config);
     MForm& window = host.OpenBank(bank);
     QStringList unknown = assignments.keys();
+    QStringList wrong;
+    // The window's own options first: the parameter dialog shows itself by them.
+    setKeptButtons(window, assignments, unknown, wrong);
     host.onModal([&](MForm& dialog) {
+        setKeptButtons(dialog, assignments, unknown, wrong);
         for (QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
             const QString column = edit->objectName().section(u'_', 0, 0).toUpper();
             if (assignments.contains(column)) {
                 edit->setText(assignments.value(column));
+                emit edit->editingFinished();   // the clerk leaves the edit: its exit check runs
                 unknown.removeAll(column);
             }
             out() << QStringLiteral("%1\t%2\t%3").arg(column, parameterLabel(edit), edit->text()) << Qt::endl;
         }
-        if (!assignments.isEmpty() && unknown.isEmpty())
+        printKeptButtons(window);
+        printKeptButtons(dialog);
+        if (!assignments.isEmpty() && unknown.isEmpty() && wrong.isEmpty())
             dialog.component<QPushButton>(QStringLiteral("Btn_F8"))->click();
         return int(mrCancel);
     });
@@ -136,6 +185,10 @@ int BankParameters(const RuntimeConfig& config, Arguments& arguments)
     reportErrors(host);
     if (!unknown.isEmpty()) {
         QTextStream(stderr) << "rar1: bank " << bank << " has no parameter " << unknown.join(QStringLiteral(", ")) << Qt::endl;
+        return ExitError;
+    }
+    if (!wrong.isEmpty()) {
+        QTextStream(stderr) << "rar1: bank " << bank << ": " << wrong.join(QStringLiteral("; ")) << Qt::endl;
         return ExitError;
     }
     return host.errors().isEmpty() ? ExitOk : ExitError;

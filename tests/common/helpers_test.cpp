@@ -8,6 +8,7 @@
 #include "support/test_company.h"
 
 #include <QFileInfo>
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -90,6 +91,11 @@ TEST(TempNames, UniqueNameWithTheTableExtension)
     EXPECT_TRUE(folder.endsWith('/'));
     EXPECT_TRUE(name.startsWith("Dn4") && name.endsWith(".DB"));
     EXPECT_NE(name, other);
+
+    const QStringList before = QDir(folder).entryList({"Dn4*"}, QDir::Files);
+    RemoveTempTableFile(folder, name);
+    RemoveTempTableFile(folder, other);
+    EXPECT_EQ(QDir(folder).entryList({"Dn4*"}, QDir::Files).size(), before.size() - 2) << "the system's files are removed";
 }
 
 } // namespace
