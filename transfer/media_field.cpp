@@ -68,6 +68,11 @@ FieldSource TransferDateRoc()
     return [](const RecordContext& c) { return FieldValue::Text(RocDateText(c.values.transferDate)); };
 }
 
+FieldSource TransferDateGregorian()
+{
+    return [](const RecordContext& c) { return FieldValue::Text(c.values.transferDate.toString(QStringLiteral("yyyyMMdd"))); };
+}
+
 FieldSource TodayRoc()
 {
     return [](const RecordContext& c) { return FieldValue::Text(RocDateText(c.today)); };

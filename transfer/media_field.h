@@ -65,6 +65,8 @@ FieldSource Column(const QString& column);
 FieldSource Parameter(const QString& column);
 FieldSource CompanyUniformNumber();
 FieldSource TransferDateRoc();
+// The transfer date as Gregorian year, month and day: "20260305".
+FieldSource TransferDateGregorian();
 FieldSource TodayRoc();
 FieldSource Sequence();
 FieldSource TransferCount();

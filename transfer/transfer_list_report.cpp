@@ -142,6 +142,7 @@ void TransferListReport::buildBands()
     rule(header, 2 * LineMm + 2);
     double x = 0;
     for (const ListColumn& column : columns) {
+        x += column.gapBeforeMm;
         const QStringList lines = column.heading.split(u'\n');
         if (lines.size() > 1) {
             report::TQRMemo& memo = header.addMemo(QStringLiteral("QRMemo%1").arg(++labelNo),
@@ -160,6 +161,7 @@ void TransferListReport::buildBands()
     report::TQRBand& detail = QuickRep1.addBand(BandType::Detail, QStringLiteral("DetailBand1"), LineMm);
     x = 0;
     for (const ListColumn& column : columns) {
+        x += column.gapBeforeMm;
         const QRectF place(x, 0, column.widthMm, LineMm);
         if (column.dataField.isEmpty())
             detail.addLabel(column.itemName, place, QString()).setAlignment(column.alignment);

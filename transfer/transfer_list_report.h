@@ -26,7 +26,8 @@ struct ListColumn {
     Qt::Alignment alignment = Qt::AlignLeft;
     QString mask;
     // A label's text for the whole run, the same on every line; none: the label is the bank's to fill.
-    std::function<QString(const TransferListRun&)> text;
+    std::function<QString(const TransferListRun&)> text = {};
+    double gapBeforeMm = 0;  // room between this column and the one before it
 };
 
 // A label on every line, with the same text for the whole run.

@@ -48,6 +48,8 @@ public:
     int sourceLines() const { return SourceLines; }
     const TransferConditions& conditions() const { return Conditions; }
     db::LocalTable& transferTable();
+    // The table the transfer list prints: the transfer table, or one the bank lays out anew from it.
+    virtual db::LocalTable& ListTable() { return transferTable(); }
 
     // Event handlers, as the form wires them.
     void FormCreate() override;
@@ -85,8 +87,6 @@ protected:
         Q_UNUSED(result);
         Q_UNUSED(selectedLines);
     }
-    // The table the transfer list prints: the transfer table, or one the bank lays out anew from it.
-    virtual db::LocalTable& ListTable() { return transferTable(); }
 
     virtual MForm* CreateParameterDialog() = 0;
     virtual ExportDialog* CreateExportDialog() = 0;

@@ -11,12 +11,14 @@ TransferTableLayout TwoPerRowLayout();
 // temporary table named with the bank's prefix: two per row without department breaks.
 class TwoPerRowWindow : public TransferWindow {
     Q_OBJECT
+public:
+    db::LocalTable& ListTable() override;
+
 protected:
     TwoPerRowWindow(QWidget* owner, int bank, ExportHandOver handOver, const QString& listTablePrefix);
 
     void FormDestroy() override;
     TransferTableLayout TableLayout() const override { return TwoPerRowLayout(); }
-    db::LocalTable& ListTable() override;
 
 private:
     QString listTablePrefix_;

@@ -16,13 +16,15 @@ std::vector<ListColumn> TwoPerRowListReport::Columns() const
 {
     const QString account = QStringLiteral("帳      號"), name = QStringLiteral("姓      名"), amount = QStringLiteral("金       額");
     const QString mask = QStringLiteral("#,##0.00");
+    ListColumn secondAccount{account, QStringLiteral("QRDBText1"), SlotColumn(QStringLiteral("BACC_NO"), 1), 26};
+    secondAccount.gapBeforeMm = 6;
     return {
-        {account, QStringLiteral("QRDBText3"), QStringLiteral("BACC_NO"), 28},
-        {name, QStringLiteral("QRDBText2"), QStringLiteral("YG_NAME"), 32},
-        {amount, QStringLiteral("QRDBText5"), AmountColumnName, 32, Qt::AlignRight, mask},
-        {account, QStringLiteral("QRDBText1"), SlotColumn(QStringLiteral("BACC_NO"), 1), 34},
-        {name, QStringLiteral("QRDBText4"), SlotColumn(NameColumnName, 1), 32},
-        {amount, SecondAmount, QString(), 32, Qt::AlignRight},
+        {account, QStringLiteral("QRDBText3"), QStringLiteral("BACC_NO"), 26},
+        {name, QStringLiteral("QRDBText2"), QStringLiteral("YG_NAME"), 30},
+        {amount, QStringLiteral("QRDBText5"), AmountColumnName, 30, Qt::AlignRight, mask},
+        secondAccount,
+        {name, QStringLiteral("QRDBText4"), SlotColumn(NameColumnName, 1), 30},
+        {amount, SecondAmount, QString(), 30, Qt::AlignRight},
     };
 }
 

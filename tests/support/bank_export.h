@@ -24,6 +24,14 @@ protected:
         dialog.reset(Create<Dialog>(nullptr));
         return exportTable(date);
     }
+    // The same for a two-per-row table.
+    template <class Dialog>
+    QByteArray exportPairs(const TransferTableLayout& layout, std::initializer_list<TransferPair> rows, const QDate& date)
+    {
+        FillTransferPairs(table, layout, rows);
+        dialog.reset(Create<Dialog>(nullptr));
+        return exportTable(date);
+    }
     QByteArray exportTable(const QDate& date);
     // The bank's transfer window, shown (off screen) as the host shows it.
     template <class Window>

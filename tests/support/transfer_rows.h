@@ -3,6 +3,7 @@
 #include "transfer/transfer_table.h"
 
 #include <initializer_list>
+#include <optional>
 
 struct TransferRow {
     QString account, name;
@@ -16,3 +17,11 @@ void FillTransferRows(db::LocalTable& table, const TransferTableLayout& layout, 
 
 // Makes row `index` (0-based) an employee row whatever it holds: an employee whose name is empty.
 void MarkEmployeeRow(db::LocalTable& table, int index);
+
+// A row of a two-per-row table: its first employee (or, without name and number, a label row) and
+// its second employee, if any.
+struct TransferPair {
+    TransferRow first;
+    std::optional<TransferRow> second = std::nullopt;
+};
+void FillTransferPairs(db::LocalTable& table, const TransferTableLayout& layout, std::initializer_list<TransferPair> rows);
