@@ -62,10 +62,18 @@ void ExportDialog::Bind(const db::LocalTable& transferTable, const ExportValues&
 
 void ExportDialog::FormShow()
 {
+    PathFile->setText(MediaFolder() + ProposedFileName());
+}
+
+QString ExportDialog::ProposedFileName() const
+{
     QString fileName = settings_.defaultFileName;
-    if (const auto row = row_.Read())
-        fileName = row->value(QStringLiteral("FILENAME"));
-    PathFile->setText(MediaFolder() + fileName);
+    if (const auto row = row_.Read()) {
+        const QString remembered = row->value(QStringLiteral("FILENAME"));
+        if (!remembered.isEmpty() || !settings_.emptyNameTakesDefault)
+            fileName = remembered;
+    }
+    return fileName;
 }
 
 bool ExportDialog::FormKeyDown(QKeyEvent* event)
@@ -149,8 +157,10 @@ void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
     for (Report.first(); !Report.eof(); Report.next()) {
         if (!IsEmployeeRow(Report))
             continue;
-        RefuseNameless(Report, layout.nameColumn, EmployeeOf(Report), writer.findings());
+        if (layout.nameNeededWith.isEmpty() || !Report.fieldText(layout.nameNeededWith).isEmpty())
+            RefuseNameless(Report, layout.nameColumn, EmployeeOf(Report), writer.findings());
         ++context.sequence;
+        context.detailAmounts.push_back(Report.fieldFloat(AmountColumnName));
         for (const MediaRecord& record : layout.detail)
             writer.Write(record, context, EmployeeOf(Report));
     }

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <limits>
 
-QString RocDateText(const QDate& date)
+QString RocDateText(const QDate& date, int yearDigits)
 {
     return QStringLiteral("%1%2%3")
-        .arg(date.year() - 1911)
+        .arg(date.year() - 1911, yearDigits, 10, QLatin1Char('0'))
         .arg(date.month(), 2, 10, QLatin1Char('0'))
         .arg(date.day(), 2, 10, QLatin1Char('0'));
 }
@@ -24,11 +24,15 @@ qint64 TruncatedAmount(double amount, source::Unit unit)
 namespace source {
 
 namespace {
+double limitOf(IntegerWidth bits)
+{
+    return bits == IntegerWidth::Bits32 ? double(std::numeric_limits<qint32>::max()) : 9.0e18;
+}
+
 FieldValue amountValue(double amount, Unit unit, IntegerWidth bits, Sign sign = Sign::Any)
 {
     const double scale = unit == Unit::Whole ? 1 : unit == Unit::Tenths ? 10 : 100;
-    const double limit = bits == IntegerWidth::Bits32 ? double(std::numeric_limits<qint32>::max())
-                                                      : 9.0e18;
+    const double limit = limitOf(bits);
     // Refused amounts are shown to the clerk in whole units, as the transfer table has them.
     if (std::fabs(std::trunc(amount) * scale) > limit || (sign == Sign::NotNegative && amount < 0))
         return FieldValue::Number(qint64(std::trunc(amount)), false);
@@ -58,14 +62,23 @@ FieldSource Parameter(const QString& column)
     };
 }
 
+FieldSource Leading(int count, FieldSource text)
+{
+    return [count, text = std::move(text)](const RecordContext& c) {
+        FieldValue value = text(c);
+        value.text.truncate(count);
+        return value;
+    };
+}
+
 FieldSource CompanyUniformNumber()
 {
     return [](const RecordContext&) { return FieldValue::Text(Compdata::CompanyUniformNumber()); };
 }
 
-FieldSource TransferDateRoc()
+FieldSource TransferDateRoc(int yearDigits)
 {
-    return [](const RecordContext& c) { return FieldValue::Text(RocDateText(c.values.transferDate)); };
+    return [yearDigits](const RecordContext& c) { return FieldValue::Text(RocDateText(c.values.transferDate, yearDigits)); };
 }
 
 FieldSource TodayRoc()
@@ -83,6 +96,11 @@ FieldSource TransferCount()
     return [](const RecordContext& c) { return FieldValue::Number(c.values.transferCount); };
 }
 
+FieldSource DetailCount()
+{
+    return [](const RecordContext& c) { return FieldValue::Number(qint64(c.detailAmounts.size())); };
+}
+
 FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign)
 {
     return [unit, bits, sign](const RecordContext& c) {
@@ -93,6 +111,22 @@ FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign)
 FieldSource TotalAmount(Unit unit, IntegerWidth bits)
 {
     return [unit, bits](const RecordContext& c) { return amountValue(c.values.transferTotal, unit, bits); };
+}
+
+FieldSource DetailAmountSum(Unit unit, IntegerWidth bits)
+{
+    return [unit, bits](const RecordContext& c) {
+        const double limit = limitOf(bits);
+        qint64 sum = 0;
+        double wholeUnits = 0;   // shown to the clerk when the sum is refused
+        bool fits = true;
+        for (const double amount : c.detailAmounts) {
+            sum += TruncatedAmount(amount, unit);
+            wholeUnits += std::trunc(amount);
+            fits = fits && std::fabs(double(sum)) <= limit;
+        }
+        return fits ? FieldValue::Number(sum) : FieldValue::Number(qint64(wholeUnits), false);
+    };
 }
 
 } // namespace source

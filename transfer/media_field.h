@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 // Values the transfer window hands to the export dialog.
 struct ExportValues {
@@ -23,6 +24,7 @@ struct RecordContext {
     ExportValues values;
     QDate today;
     int sequence = 0;                         // 1 for the first detail record written
+    std::vector<double> detailAmounts;        // A_MTN of every employee row written so far
 };
 
 // A field's value before formatting: a text, or a whole number formed in the integer type the bank
@@ -45,6 +47,9 @@ enum class FieldForm {
     Left,     // text: the first `width` bytes (never half a character), spaces after
     Zeros,    // number: decimal text right-aligned with "0" in front (before a minus sign); must fit
     Whole,    // text written whole, as dates in ROC form that grow from the year 100 on
+    Padded,   // text written whole, spaces after up to `width`
+    Cut,      // text: at most the first `width` bytes (never half a character), nothing after
+    ZerosAfter,   // text: the first `width` bytes, "0" after up to `width` (accounts some banks zero-fill)
 };
 
 struct MediaField {
@@ -61,11 +66,16 @@ FieldSource Constant(const QString& text);
 FieldSource Blank();
 FieldSource Column(const QString& column);
 FieldSource Parameter(const QString& column);
+// The first `count` characters of the text that `text` gives.
+FieldSource Leading(int count, FieldSource text);
 FieldSource CompanyUniformNumber();
-FieldSource TransferDateRoc();
+// The transfer date in ROC form; with `yearDigits`, the year is filled with "0" in front to that many.
+FieldSource TransferDateRoc(int yearDigits = 0);
 FieldSource TodayRoc();
 FieldSource Sequence();
 FieldSource TransferCount();
+// The number of employee rows written so far (in a trailer: all of them).
+FieldSource DetailCount();
 // Amounts: A_MTN of the row or the total, fraction cut off, in whole units or hundredths, formed in a
 // signed 32-bit or 64-bit integer as the bank does. A bank whose records take digits only refuses
 // an amount below zero.
@@ -74,9 +84,13 @@ enum class IntegerWidth { Bits32, Bits64 };
 enum class Sign { Any, NotNegative };
 FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign = Sign::Any);
 FieldSource TotalAmount(Unit unit, IntegerWidth bits);
+// The sum of the amounts of the employee rows written so far, each cut off in the unit first; every
+// partial sum must fit the integer type as well.
+FieldSource DetailAmountSum(Unit unit, IntegerWidth bits);
 }
 
-// A date as ROC text without separators: the year minus 1911 unpadded, month and day two digits.
-QString RocDateText(const QDate& date);
+// A date as ROC text without separators: the year minus 1911 unpadded (or filled with "0" in front to
+// `yearDigits`), month and day two digits.
+QString RocDateText(const QDate& date, int yearDigits = 0);
 // The amount in the unit, fraction cut off toward zero.
 qint64 TruncatedAmount(double amount, source::Unit unit);

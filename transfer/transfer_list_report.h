@@ -38,6 +38,21 @@ ListColumn TransferDateColumn(const QString& heading, double widthMm);
 ListColumn BankParameterColumn(const QString& heading, const QString& itemName, double widthMm, const QString& rowKey,
                                const QString& column);
 
+// The words of the page and grand total lines: before the count, after it, and the grand total's caption.
+struct ListWording {
+    QString pageCount = QStringLiteral("本頁小計");
+    QString grandCount = QStringLiteral("本頁合計");
+    QString countUnit = QStringLiteral("人");
+    QString grandTotal = QStringLiteral("** 總    計 **");
+};
+
+// How the list turns its captions to simplified Chinese (language 0): the font it gives them, and
+// whether the expressions take that font too.
+struct ListLocalization {
+    QString font = QStringLiteral("宋体");
+    bool expressions = true;
+};
+
 class TransferListReport : public MForm {
     Q_OBJECT
 public:
@@ -61,6 +76,8 @@ protected:
     virtual void DetailBeforePrint() {}
     // Whether the second header line shows the salary categories.
     virtual bool ShowsSalaryKinds() const { return true; }
+    virtual ListWording Wording() const { return {}; }
+    virtual ListLocalization Localization() const { return {}; }
 
     db::LocalTable Report;
 

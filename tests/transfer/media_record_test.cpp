@@ -21,6 +21,51 @@ TEST(MediaFields, TextAndNumberRules)
     EXPECT_EQ(TruncatedAmount(-1234.56, source::Unit::Tenths), -12345);
 }
 
+TEST(MediaFields, PaddedCutAndZeroFilledTexts)
+{
+    using namespace source;
+    const QString name = QStringLiteral("王小明");   // six bytes in Big5
+    const MediaRecord record{
+        {1, 4, FieldForm::Padded, Constant("12"), "a"},
+        {5, 3, FieldForm::Padded, Constant("12345"), "b"},
+        {8, 5, FieldForm::Cut, Constant(name), "c"},
+        {13, 6, FieldForm::ZerosAfter, Constant("1234"), "d"},
+        {19, 3, FieldForm::ZerosAfter, Constant("123456"), "e"},
+        {22, 4, FieldForm::Zeros, Leading(2, Constant("98765")), "f"},
+    };
+    ExportFindings findings;
+    EXPECT_EQ(record.Render({}, "E1", findings),
+              "12  " "12345" + ToBig5(name).bytes.left(4) + "123400" "123" "0098")
+        << "padded texts are never cut; a cut text is never padded nor splits a character";
+    EXPECT_TRUE(findings.refusals.isEmpty());
+}
+
+TEST(MediaFields, RocDatesWithAFixedNumberOfYearDigits)
+{
+    EXPECT_EQ(RocDateText(QDate(2010, 12, 31), 3), "0991231");
+    EXPECT_EQ(RocDateText(QDate(2011, 1, 2), 3), "1000102");
+    EXPECT_EQ(RocDateText(QDate(2006, 3, 5), 3), "0950305");
+}
+
+TEST(MediaFields, DetailCountAndSumOfTheRowsWritten)
+{
+    using namespace source;
+    const MediaRecord trailer{
+        {1, 3, FieldForm::Zeros, DetailCount(), "筆數"},
+        {4, 12, FieldForm::Zeros, DetailAmountSum(Unit::Hundredths, IntegerWidth::Bits32), "總金額"},
+    };
+    RecordContext context;
+    context.detailAmounts = {32500, 1000.75, 0};
+    ExportFindings findings;
+    EXPECT_EQ(trailer.Render(context, "表尾", findings), "003" "000003350075");
+    EXPECT_TRUE(findings.refusals.isEmpty());
+
+    context.detailAmounts = {21474836, 1, -5};
+    trailer.Render(context, "表尾", findings);
+    EXPECT_EQ(findings.refusals, QStringList{"表尾: 總金額 = 21474832"})
+        << "a running sum past 32 bits is refused even when a later amount brings it back";
+}
+
 TEST(MediaFields, ADoubleByteCharacterIsNeverSplit)
 {
     const QByteArray name = ToBig5(QStringLiteral("王小明")).bytes;   // six bytes
