@@ -60,16 +60,20 @@ void ExportDialog::Bind(const db::LocalTable& transferTable, const ExportValues&
     Values = values;
 }
 
-QString ExportDialog::ProposedFileName() const
-{
-    if (const auto row = row_.Read())
-        return row->value(QStringLiteral("FILENAME"));
-    return settings_.defaultFileName;
-}
-
 void ExportDialog::FormShow()
 {
     PathFile->setText(MediaFolder() + ProposedFileName());
+}
+
+QString ExportDialog::ProposedFileName() const
+{
+    QString fileName = settings_.defaultFileName;
+    if (const auto row = row_.Read()) {
+        const QString remembered = row->value(QStringLiteral("FILENAME"));
+        if (!remembered.isEmpty() || !settings_.emptyNameTakesDefault)
+            fileName = remembered;
+    }
+    return fileName;
 }
 
 bool ExportDialog::FormKeyDown(QKeyEvent* event)
@@ -166,7 +170,8 @@ void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
     for (Report.first(); !Report.eof(); Report.next()) {
         if (!IsEmployeeRow(Report))
             continue;
-        RefuseNameless(Report, layout.nameColumn, EmployeeOf(Report), writer.findings());
+        if (layout.nameNeededWith.isEmpty() || !Report.fieldText(layout.nameNeededWith).isEmpty())
+            RefuseNameless(Report, layout.nameColumn, EmployeeOf(Report), writer.findings());
         ++context.sequence;
         for (const MediaRecord& record : layout.detail)
             writer.Write(record, context, EmployeeOf(Report));

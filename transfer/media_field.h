@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 // Values the transfer window hands to the export dialog.
 struct ExportValues {
@@ -52,6 +53,8 @@ enum class FieldForm {
     Whole,    // text written whole, as dates in ROC form that grow from the year 100 on
     Right,    // text: right-aligned with spaces in front; a longer text is written whole
     Code,     // text: right-aligned with "0" in front; a longer code is written whole
+    Padded,   // text written whole, spaces after up to `width`
+    Cut,      // text: at most the first `width` bytes (never half a character), nothing after
 };
 
 struct MediaField {
@@ -67,9 +70,9 @@ namespace source {
 FieldSource Constant(const QString& text);
 FieldSource Blank();
 FieldSource Column(const QString& column);
-// The first `characters` characters of a column, for the fields the bank aligns to the right.
-FieldSource ColumnStart(const QString& column, int characters);
 FieldSource Parameter(const QString& column);
+// The first `count` characters of the text that `text` gives.
+FieldSource Leading(int count, FieldSource text);
 FieldSource CompanyUniformNumber();
 // Dates in ROC form (see RocDateText), or as a calendar date yyyyMMdd.
 FieldSource TransferDateRoc(int yearDigits = 0);

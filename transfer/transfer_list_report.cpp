@@ -17,7 +17,6 @@ using report::ShapeKind;
 
 constexpr double LineMm = 6;
 const QString MingFont = QStringLiteral("細明體");
-const QString SongFont = QStringLiteral("宋体");
 
 QFont captionFont()
 {
@@ -165,13 +164,14 @@ void TransferListReport::buildBands()
     };
 
     // The page line of the footer and the summary: "** 本頁合計 **  金額 ： n  本頁小計 n 人".
+    const ListWording wording = Wording();
     auto pageLine = [&](report::TQRBand& band, double y, const QString& amountName, const QString& countName) {
         caption(band, 0, y, 35, QStringLiteral("** 本頁合計 **"));
         caption(band, 40, y, 30, QStringLiteral("金        額 ："));
         band.addLabel(amountName, {70, y, 40, LineMm}, QString()).setAlignment(Qt::AlignRight);
-        caption(band, 120, y, 22, QStringLiteral("本頁小計"));
+        caption(band, 120, y, 22, wording.pageCount);
         band.addLabel(countName, {142, y, 20, LineMm}, QString()).setAlignment(Qt::AlignHCenter);
-        caption(band, 162, y, 8, QStringLiteral("人"));
+        caption(band, 162, y, 8, wording.countUnit);
     };
 
     report::TQRBand& footer = QuickRep1.addBand(BandType::PageFooter, QStringLiteral("PageFooterBand1"), LineMm + 2);
@@ -183,13 +183,13 @@ void TransferListReport::buildBands()
     rule(summary, 0);
     pageLine(summary, 1, QStringLiteral("PageAmtn1"), QStringLiteral("PageCount1"));
     const double y = LineMm + 1;
-    caption(summary, 0, y, 35, QStringLiteral("** 總    計 **"));
+    caption(summary, 0, y, 35, wording.grandTotal);
     caption(summary, 40, y, 30, QStringLiteral("金        額 ："));
     summary.addExpr(QStringLiteral("QRExpr3"), {70, y, 40, LineMm}, QStringLiteral("SUM(A_MTN)"), QStringLiteral("#,##0.00"))
         .setAlignment(Qt::AlignRight);
-    caption(summary, 120, y, 22, QStringLiteral("本頁合計"));
+    caption(summary, 120, y, 22, wording.grandCount);
     summary.addExpr(QStringLiteral("QRExpr4"), {142, y, 20, LineMm}, QStringLiteral("COUNT")).setAlignment(Qt::AlignHCenter);
-    caption(summary, 162, y, 8, QStringLiteral("人"));
+    caption(summary, 162, y, 8, wording.countUnit);
     caption(summary, 172, y, 6, QStringLiteral("共"));
     summary.addExpr(QStringLiteral("QRExpr2"), {178, y, 8, LineMm}, QStringLiteral("PAGENUMBER")).setAlignment(Qt::AlignHCenter);
     caption(summary, 186, y, 6, QStringLiteral("頁"));
@@ -204,18 +204,19 @@ void TransferListReport::LocalizeReport()
 {
     if (Language::LanguageID != 0)
         return;
+    const ListLocalization localization = Localization();
     for (report::TQRPrintable* item : QuickRep1.allItems()) {
         if (auto* label = dynamic_cast<report::TQRLabel*>(item)) {
             label->setCaption(BIG5toGB(label->caption()));
-            label->setFontFamily(SongFont);
+            label->setFontFamily(localization.font);
         } else if (auto* memo = dynamic_cast<report::TQRMemo*>(item)) {
             QStringList lines = memo->lines();
             for (QString& line : lines)
                 line = BIG5toGB(line);
             memo->setLines(lines);
-            memo->setFontFamily(SongFont);
-        } else if (auto* expr = dynamic_cast<report::TQRExpr*>(item)) {
-            expr->setFontFamily(SongFont);
+            memo->setFontFamily(localization.font);
+        } else if (auto* expr = dynamic_cast<report::TQRExpr*>(item); expr && localization.expressions) {
+            expr->setFontFamily(localization.font);
         }
     }
 }

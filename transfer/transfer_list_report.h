@@ -42,6 +42,21 @@ ListColumn BankParameterColumn(const QString& heading, const QString& itemName, 
 // identity number, account and amount.
 std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading = QStringLiteral("員 工 代 號"));
 
+// The words of the page and grand total lines: before the count, after it, and the grand total's caption.
+struct ListWording {
+    QString pageCount = QStringLiteral("本頁小計");
+    QString grandCount = QStringLiteral("本頁合計");
+    QString countUnit = QStringLiteral("人");
+    QString grandTotal = QStringLiteral("** 總    計 **");
+};
+
+// How the list turns its captions to simplified Chinese (language 0): the font it gives them, and
+// whether the expressions take that font too.
+struct ListLocalization {
+    QString font = QStringLiteral("宋体");
+    bool expressions = true;
+};
+
 class TransferListReport : public MForm {
     Q_OBJECT
 public:
@@ -65,6 +80,8 @@ protected:
     virtual void DetailBeforePrint() {}
     // Whether the second header line shows the salary categories.
     virtual bool ShowsSalaryKinds() const { return true; }
+    virtual ListWording Wording() const { return {}; }
+    virtual ListLocalization Localization() const { return {}; }
 
     db::LocalTable Report;
 
