@@ -36,15 +36,12 @@ enum class ExportHandOver {
 };
 
 // The bank's own texts on its transfer window, as text ids of the group "WAGBK", shown in the clerk's
-// language: the window's caption (the bank's name; banks 1 and 2 carry the general caption
-// GeneralTransferCaption) and the hint of the format description button Rem.
+// language: the window's caption (the bank's name; banks 1 and 2 carry text 10000, "銀行薪資轉存作業")
+// and the hint of the format description button Rem.
 struct BankWindowTexts {
     int caption = 0;
     int remHint = 0;
 };
-
-// "銀行薪資轉存作業", the caption of the windows that serve more than one kind of transfer.
-constexpr int GeneralTransferCaption = 10000;
 
 class TransferWindow : public MForm {
     Q_OBJECT
