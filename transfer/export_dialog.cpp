@@ -9,6 +9,7 @@
 #include "runtime/ui/messages.h"
 #include "runtime/ui/msave_dialog.h"
 #include "transfer/media_file_writer.h"
+#include "transfer/transfer_table.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -128,6 +129,8 @@ QString ExportDialog::EmployeeOf(const db::LocalTable& row) const
 {
     const QString number = row.hasField(QStringLiteral("YG_NO")) ? row.fieldText(QStringLiteral("YG_NO")) : QString();
     const QString name = row.fieldText(QStringLiteral("YG_NAME"));
+    if (number.isEmpty() && name.isEmpty())
+        return row.fieldText(QStringLiteral("BACC_NO"));   // a nameless employee is known by his account
     return number.isEmpty() ? name : number + u' ' + name;
 }
 
@@ -139,8 +142,9 @@ void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
         writer.Write(record, context, header);
     context.row = &Report;
     for (Report.first(); !Report.eof(); Report.next()) {
-        if (Report.fieldText(layout.keyColumn).isEmpty())
+        if (!IsEmployeeRow(Report))
             continue;
+        RefuseNameless(Report, layout.nameColumn, EmployeeOf(Report), writer.findings());
         ++context.sequence;
         for (const MediaRecord& record : layout.detail)
             writer.Write(record, context, EmployeeOf(Report));

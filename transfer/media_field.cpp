@@ -5,10 +5,10 @@
 #include <cmath>
 #include <limits>
 
-QString RocDateText(const QDate& date)
+QString RocDateText(const QDate& date, RocYear year)
 {
     return QStringLiteral("%1%2%3")
-        .arg(date.year() - 1911)
+        .arg(date.year() - 1911, int(year), 10, QLatin1Char('0'))
         .arg(date.month(), 2, 10, QLatin1Char('0'))
         .arg(date.day(), 2, 10, QLatin1Char('0'));
 }
@@ -63,14 +63,14 @@ FieldSource CompanyUniformNumber()
     return [](const RecordContext&) { return FieldValue::Text(Compdata::CompanyUniformNumber()); };
 }
 
-FieldSource TransferDateRoc()
+FieldSource TransferDateRoc(RocYear year)
 {
-    return [](const RecordContext& c) { return FieldValue::Text(RocDateText(c.values.transferDate)); };
+    return [year](const RecordContext& c) { return FieldValue::Text(RocDateText(c.values.transferDate, year)); };
 }
 
-FieldSource TodayRoc()
+FieldSource TodayRoc(RocYear year)
 {
-    return [](const RecordContext& c) { return FieldValue::Text(RocDateText(c.today)); };
+    return [year](const RecordContext& c) { return FieldValue::Text(RocDateText(c.today, year)); };
 }
 
 FieldSource Sequence()

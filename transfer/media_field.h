@@ -43,6 +43,7 @@ using FieldSource = std::function<FieldValue(const RecordContext&)>;
 
 enum class FieldForm {
     Left,     // text: the first `width` bytes (never half a character), spaces after
+    LeftZeros,// text: the first `width` bytes (never half a character), "0" after, as accounts some banks take
     Zeros,    // number: decimal text right-aligned with "0" in front (before a minus sign); must fit
     Whole,    // text written whole, as dates in ROC form that grow from the year 100 on
 };
@@ -55,6 +56,10 @@ struct MediaField {
     QString content;    // what the field holds, in the clerk's words
 };
 
+// How the year of a ROC date is written: as it stands (two digits up to ROC year 99, three from 100
+// on, so the date grows by one), or zero-filled to three or four digits (a date of fixed length).
+enum class RocYear { AsIs = 0, ThreeDigits = 3, FourDigits = 4 };
+
 // Sources the banks' layouts use.
 namespace source {
 FieldSource Constant(const QString& text);
@@ -62,8 +67,9 @@ FieldSource Blank();
 FieldSource Column(const QString& column);
 FieldSource Parameter(const QString& column);
 FieldSource CompanyUniformNumber();
-FieldSource TransferDateRoc();
-FieldSource TodayRoc();
+FieldSource TransferDateRoc(RocYear year = RocYear::AsIs);
+FieldSource TodayRoc(RocYear year = RocYear::AsIs);
+// The number of the employee row being written, from 1; in a trailer, the number of employee rows written.
 FieldSource Sequence();
 FieldSource TransferCount();
 // Amounts: A_MTN of the row or the total, fraction cut off, in whole units or hundredths, formed in a
@@ -76,7 +82,8 @@ FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign = Sign::Any);
 FieldSource TotalAmount(Unit unit, IntegerWidth bits);
 }
 
-// A date as ROC text without separators: the year minus 1911 unpadded, month and day two digits.
-QString RocDateText(const QDate& date);
+// A date as ROC text without separators: the year minus 1911 (unpadded, or zero-filled as `year`
+// says), month and day two digits each.
+QString RocDateText(const QDate& date, RocYear year = RocYear::AsIs);
 // The amount in the unit, fraction cut off toward zero.
 qint64 TruncatedAmount(double amount, source::Unit unit);

@@ -14,6 +14,10 @@ struct ExportFindings {
     void refuse(const QString& who, const QString& content, const QString& value);
 };
 
+// An employee row whose name (or account holder's title) in `nameColumn` is empty cannot be written as
+// the bank expects; it is refused by name so that the clerk can fill it in.
+void RefuseNameless(const db::LocalTable& row, const QString& nameColumn, const QString& who, ExportFindings& findings);
+
 class MediaRecord {
 public:
     // Checks that the positions follow one another without gap or overlap.

@@ -9,6 +9,7 @@
 #include "runtime/report/printersettings.h"
 #include "transfer/pdf_notice.h"
 #include "transfer/bank_row.h"
+#include "transfer/transfer_table.h"
 
 namespace {
 using report::BandType;
@@ -260,7 +261,7 @@ void TransferListReport::Prepare(const db::LocalTable& transferTable, const Tran
 {
     Report.setDatabaseName(transferTable.databaseName());
     Report.setTableName(transferTable.tableName());
-    Report.setFilter(QStringLiteral("YG_NAME<>''"));
+    Report.setFilter(EmployeeRowsFilter());
     Report.setFiltered(true);
     Report.open();
     QuickRep1.setDataSet(&Report);

@@ -43,12 +43,12 @@ TransferTableLayout TransferTableLayout::Standard()
     return layout;
 }
 
-TransferTableLayout TransferTableLayout::EmployeeNumbered()
+TransferTableLayout TransferTableLayout::EmployeeNumbered(int numberWidth, int nameWidth)
 {
     TransferTableLayout layout;
     layout.columns = {
-        {TextColumn(QStringLiteral("YG_NO"), 12, 12045, 16), QStringLiteral("YG_NO")},
-        {TextColumn(NameColumnName, 30, 12046, 12), QStringLiteral("YG_NAME")},
+        {TextColumn(QStringLiteral("YG_NO"), 12, 12045, numberWidth), QStringLiteral("YG_NO")},
+        {TextColumn(NameColumnName, 30, 12046, nameWidth), QStringLiteral("YG_NAME")},
         {TextColumn(QStringLiteral("ID_NO"), 20, 12047, 10), QStringLiteral("ID_NO")},
         {TextColumn(QStringLiteral("BACC_NO"), 20, 12048, 12), QStringLiteral("BACC_NO")},
         {AmountColumn(12049, 14), QString()},
@@ -63,6 +63,12 @@ void DefineTransferTable(db::LocalTable& table, const TransferTableLayout& layou
     table.clearFields();
     for (const TransferColumn& column : layout.columns)
         table.addField(column.field);
+    db::FieldDef kind;
+    kind.name = RowKindColumnName;
+    kind.type = db::FieldDef::Type::Text;
+    kind.size = 1;
+    kind.visible = false;
+    table.addField(kind);
     table.createTable();
     table.open();
 }
@@ -70,4 +76,19 @@ void DefineTransferTable(db::LocalTable& table, const TransferTableLayout& layou
 double TransferAmount(double netPay)
 {
     return RoundHalfEven(netPay);
+}
+
+void SetRowKind(db::LocalTable& row, RowKind kind)
+{
+    row.setField(RowKindColumnName, QString(QChar::fromLatin1(char(kind))));
+}
+
+bool IsEmployeeRow(const db::LocalTable& row)
+{
+    return row.fieldText(RowKindColumnName) == QLatin1Char(char(RowKind::Employee));
+}
+
+QString EmployeeRowsFilter()
+{
+    return RowKindColumnName + QStringLiteral("='") + QChar::fromLatin1(char(RowKind::Employee)) + u'\'';
 }

@@ -141,7 +141,7 @@ void TransferWindow::buildComponents(const BankWindowTexts& texts)
                                         cmdClose, cmdPrior, cmdNext, cmdFirst, cmdLast};
     FunctionButtons1->CanRunF5Define = FunctionButtons1->CanRunF6Sort = FunctionButtons1->CanRunF7Sum = true;
     FunctionButtons1->ReportType = {QStringLiteral("1")};
-    FunctionButtons1->SumFilter = NameColumnName + QStringLiteral("<>''");   // employee rows only
+    FunctionButtons1->SumFilter = EmployeeRowsFilter();
     FunctionButtons1->LoadUserData = [this] { FunctionButtons1LoadUserData(); };
     FunctionButtons1->SaveUserData = [this](QString& text) { FunctionButtons1SaveUserData(text); };
     FunctionButtons1->F2UserInitValue = [this](QWidget* c, const QString& n) { FunctionButtons1F2UserInitValue(c, n); };
@@ -231,10 +231,10 @@ QDate TransferWindow::transferDate()
 ExportValues TransferWindow::ValuesForExport() const
 {
     ExportValues values;
-    if (HandOver == ExportHandOver::TransferDateTotalAndCount) {
+    if (HandOver != ExportHandOver::TransferDateOnly)
         values.transferTotal = TransferTotal;
+    if (HandOver == ExportHandOver::TransferDateTotalAndCount)
         values.transferCount = TransferCount;
-    }
     return values;
 }
 

@@ -10,6 +10,7 @@
 #include "window_conditions.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
@@ -63,6 +64,17 @@ bool printedToPdf(const HeadlessHost& host, int messagesBefore, const QString& w
     reportErrors(host);
     if (host.errors().isEmpty())
         QTextStream(stderr) << "rar1: " << (shown.isEmpty() ? QStringLiteral("nothing was printed") : shown.last().simplified()) << Qt::endl;
+    return false;
+}
+
+// Sets the window's conditions; false (the errors told) when the window could not take or keep them,
+// so that nothing is written or printed under conditions the clerk did not ask for.
+bool appliedConditions(HeadlessHost& host, MForm& window, const WindowConditions& conditions)
+{
+    conditions.ApplyTo(window, host);
+    if (host.errors().isEmpty())
+        return true;
+    reportErrors(host);
     return false;
 }
 
@@ -154,12 +166,19 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
     const RuntimeConfig config = list ? printingToPdf(baseConfig, *list) : baseConfig;
     HeadlessHost host(config);
     MForm& window = host.OpenBank(bank);
-    conditions.ApplyTo(window, host);
+    if (!appliedConditions(host, window, conditions))
+        return ExitError;
 
     host.setConfirmAnswer(force ? mrOk : mrCancel);
-    const QString path = QFileInfo(*file).absoluteFilePath();
-    host.onModal([&path](MForm& dialog) {
-        dialog.component<QLineEdit>(QStringLiteral("PathFile"))->setText(path);
+    // A folder (an existing one, or any path ending with "/") takes the name the export dialog
+    // proposes, which for some banks comes from the data (transfer date, pay month, customer code).
+    const bool intoFolder = file->endsWith(u'/') || QFileInfo(*file).isDir();
+    QString path = QFileInfo(*file).absoluteFilePath();
+    host.onModal([&path, intoFolder](MForm& dialog) {
+        auto* pathFile = dialog.component<QLineEdit>(QStringLiteral("PathFile"));
+        if (intoFolder)
+            path = QDir(path).filePath(QFileInfo(pathFile->text()).fileName());
+        pathFile->setText(path);
         dialog.component<QPushButton>(QStringLiteral("Btn_F8"))->click();
         return int(mrCancel);
     });
@@ -217,7 +236,8 @@ int TransferList(const RuntimeConfig& baseConfig, Arguments& arguments)
 
     HeadlessHost host(printingToPdf(baseConfig, QFileInfo(*pdf).absoluteFilePath()));
     MForm& window = host.OpenBank(bank);
-    conditions.ApplyTo(window, host);
+    if (!appliedConditions(host, window, conditions))
+        return ExitError;
     const int messagesBefore = int(host.messages().size());
     host.RunCommand(window, cmdPrint);
     return printedToPdf(host, messagesBefore, QStringLiteral("list")) ? ExitOk : ExitError;

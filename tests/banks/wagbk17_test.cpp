@@ -20,13 +20,12 @@ protected:
     }
 };
 
-TEST_F(Bank17, RecordsByteForByteAsTheDescriptionShowsThemSkippingRowsWithoutName)
+TEST_F(Bank17, RecordsByteForByteAsTheDescriptionShowsThemSkippingSubtotalRows)
 {
     company.setBankRow("17", "1080");
     const QByteArray file = exportRows({{"123456789012345", "王小明", 35000, "E001", "A123456789"},
                                         {"小計(A01)", "", 35000},
                                         {"0021234567", "李大華", 8361, "E002", "B223456789"},
-                                        {"0029999999", "", 100, "E009", "C123456789"},
                                         {"0031234567", "陳一", 100, "E0030000000009", "C2234567891234"},
                                         {"合計", "", 43461}});
     const QByteArray example = DescriptionExample(":/banks/wagbk17/description.txt", "901005");

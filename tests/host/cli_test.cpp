@@ -55,6 +55,20 @@ TEST_F(CommandLine, TransferWritesTheFileAndTheListAndRefusesToOverwrite)
     EXPECT_EQ(rar1(QStringList{"transfer", "10", "--out", path("SALARY.TXT"), "--force"} + february).status, 0);
 }
 
+TEST_F(CommandLine, AFolderTakesTheProposedNameAndTheSummaryNamesTheFile)
+{
+    ASSERT_EQ(rar1({"params", "17", "ID1=1080"}).status, 0);
+    const Outcome run = rar1(QStringList{"transfer", "17", "--out", dir.path() + "/out/"} + february);
+    ASSERT_EQ(run.status, 1) << "a folder that does not exist cannot take the file";
+    QDir(dir.path()).mkdir("out");
+    const Outcome written = rar1(QStringList{"transfer", "17", "--out", dir.path() + "/out/"} + february);
+    ASSERT_EQ(written.status, 0) << written.err.toStdString();
+    EXPECT_TRUE(written.out.contains("file: " + dir.path() + "/out/HNCBIN.DAT")) << written.out.toStdString();
+    EXPECT_TRUE(QFile::exists(dir.path() + "/out/HNCBIN.DAT"));
+    const Outcome existing = rar1(QStringList{"transfer", "17", "--out", dir.path() + "/out", "--force"} + february);
+    EXPECT_EQ(existing.status, 0) << "an existing folder without the slash is a folder too";
+}
+
 TEST_F(CommandLine, UsageAndDataErrorsEndWithStatusOne)
 {
     EXPECT_EQ(rar1({"transfer", "10"}).status, 1) << "no --out";
@@ -80,6 +94,40 @@ TEST_F(CommandLine, ParametersBanksAndDescription)
     EXPECT_TRUE(QFile::exists(path("d.pdf")));
     EXPECT_EQ(rar1(QStringList{"list", "10", "--pdf", path("l.pdf"), "--sort", "1"} + february).status, 0);
     EXPECT_TRUE(QFile::exists(path("l.pdf")));
+}
+
+// A database that is missing, is no database, or lacks a table or a column: one line that names the
+// cause, status 1, no crash and no file.
+TEST_F(CommandLine, ABrokenDatabaseIsOneLineAndStatusOne)
+{
+    const auto refused = [this](const QString& database, const QString& cause, const QStringList& more = {}) {
+        db = database;
+        const Outcome run = rar1(QStringList{"transfer", "17", "--out", path("OUT.DAT")} + february + more);
+        EXPECT_EQ(run.status, 1) << cause.toStdString() << ": " << run.err.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(cause)) << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(path("OUT.DAT")));
+    };
+    const QString company = db;
+    refused(path("missing.db"), "missing.db");
+    QFile garbage(path("garbage.db"));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(4096, 'x'));
+    garbage.close();
+    refused(path("garbage.db"), "file is not a database");
+
+    const auto altered = [&](const QString& name, const QString& statement) {
+        const QString copy = path(name);
+        QFile::copy(company, copy);
+        QProcess sqlite;
+        sqlite.start("sqlite3", {copy, statement});
+        sqlite.waitForFinished();
+        return copy;
+    };
+    refused(altered("nobank.db", "DROP TABLE BANK1"), "BANK1");
+    refused(altered("noaccount.db", "ALTER TABLE MF_YG DROP COLUMN BACC1_NO"), "BACC1_NO");
+    // The conditions cannot be kept: nothing is exported under conditions that were not saved.
+    refused(altered("noid4.db", "ALTER TABLE BANK1 DROP COLUMN ID4"), "ID4", {"--sort", "1"});
 }
 
 } // namespace

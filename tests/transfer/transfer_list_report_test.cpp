@@ -16,12 +16,14 @@ struct ListTest : ::testing::Test {
         DefineTransferTable(table, TransferTableLayout::Standard());
         for (int i = 1; i <= employees; ++i) {
             table.append();
+            SetRowKind(table, RowKind::Employee);
             table.setField("BACC_NO", QString::number(1000 + i));
             table.setField("YG_NAME", QStringLiteral("王小明"));
             table.setField("A_MTN", 100.0 * i);
             table.post();
         }
         table.append();
+        SetRowKind(table, RowKind::Total);
         table.setField("BACC_NO", QStringLiteral("合計"));
         table.setField("A_MTN", 1.0);
         table.post();
