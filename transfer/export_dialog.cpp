@@ -61,12 +61,16 @@ void ExportDialog::Bind(const db::LocalTable& transferTable, const ExportValues&
     Values = values;
 }
 
+QString ExportDialog::ProposedFileName() const
+{
+    if (const auto row = row_.Read())
+        return row->value(QStringLiteral("FILENAME"));
+    return settings_.defaultFileName;
+}
+
 void ExportDialog::FormShow()
 {
-    QString fileName = settings_.defaultFileName;
-    if (const auto row = row_.Read())
-        fileName = row->value(QStringLiteral("FILENAME"));
-    PathFile->setText(MediaFolder() + fileName);
+    PathFile->setText(MediaFolder() + ProposedFileName());
 }
 
 bool ExportDialog::FormKeyDown(QKeyEvent* event)
@@ -134,10 +138,23 @@ QString ExportDialog::EmployeeOf(const db::LocalTable& row) const
     return number.isEmpty() ? name : number + u' ' + name;
 }
 
+void CountEmployeeRecords(db::LocalTable& table, RecordContext& context)
+{
+    context.employeeRecords = 0;
+    context.employeeTotal = 0;
+    for (table.first(); !table.eof(); table.next()) {
+        if (IsEmployeeRow(table)) {
+            ++context.employeeRecords;
+            context.employeeTotal += table.fieldFloat(AmountColumnName);
+        }
+    }
+}
+
 void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
 {
     const MediaLayout& layout = Layout();
     const QString header = QStringLiteral("表頭"), trailer = QStringLiteral("表尾");
+    CountEmployeeRecords(Report, context);
     for (const MediaRecord& record : layout.header)
         writer.Write(record, context, header);
     context.row = &Report;

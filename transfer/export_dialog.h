@@ -42,6 +42,9 @@ protected:
     virtual void WriteRecords(MediaFileWriter& writer, RecordContext& context);
     // Who a detail record belongs to, for the clerk's messages.
     virtual QString EmployeeOf(const db::LocalTable& row) const;
+    // The file name proposed on show: the remembered name of the bank's row (even an empty one), or
+    // the default name when the row is missing. Some banks take it from the data instead.
+    virtual QString ProposedFileName() const;
 
     db::LocalTable Report;
     ExportValues Values;
@@ -54,6 +57,10 @@ private:
     QLineEdit* PathFile = nullptr;
     QToolButton* MSpeedButton1 = nullptr;
 };
+
+// Counts the employee rows of the transfer table and sums their amounts into `context`, for the
+// headers that carry them.
+void CountEmployeeRecords(db::LocalTable& table, RecordContext& context);
 
 // The folder the export dialog proposes, standing for the diskette drive: the configured media
 // folder with a trailing "/".

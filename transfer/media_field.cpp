@@ -5,12 +5,17 @@
 #include <cmath>
 #include <limits>
 
-QString RocDateText(const QDate& date, RocYear year)
+QString RocDateText(const QDate& date, int yearDigits)
 {
     return QStringLiteral("%1%2%3")
-        .arg(date.year() - 1911, int(year), 10, QLatin1Char('0'))
+        .arg(date.year() - 1911, yearDigits, 10, QLatin1Char('0'))
         .arg(date.month(), 2, 10, QLatin1Char('0'))
         .arg(date.day(), 2, 10, QLatin1Char('0'));
+}
+
+QString CalendarDateText(const QDate& date)
+{
+    return date.toString(QStringLiteral("yyyyMMdd"));
 }
 
 qint64 TruncatedAmount(double amount, source::Unit unit)
@@ -48,7 +53,15 @@ FieldSource Blank()
 
 FieldSource Column(const QString& column)
 {
-    return [column](const RecordContext& c) { return FieldValue::Text(c.row ? c.row->fieldText(column) : QString()); };
+    return ColumnStart(column, -1);
+}
+
+// A negative count of characters takes the column whole.
+FieldSource ColumnStart(const QString& column, int characters)
+{
+    return [column, characters](const RecordContext& c) {
+        return FieldValue::Text(c.row ? c.row->fieldText(column).left(characters) : QString());
+    };
 }
 
 FieldSource Parameter(const QString& column)
@@ -63,24 +76,34 @@ FieldSource CompanyUniformNumber()
     return [](const RecordContext&) { return FieldValue::Text(Compdata::CompanyUniformNumber()); };
 }
 
-FieldSource TransferDateRoc(RocYear year)
+FieldSource TransferDateRoc(int yearDigits)
 {
-    return [year](const RecordContext& c) { return FieldValue::Text(RocDateText(c.values.transferDate, year)); };
+    return [yearDigits](const RecordContext& c) { return FieldValue::Text(RocDateText(c.values.transferDate, yearDigits)); };
 }
 
-FieldSource TodayRoc(RocYear year)
+FieldSource TodayRoc(int yearDigits)
 {
-    return [year](const RecordContext& c) { return FieldValue::Text(RocDateText(c.today, year)); };
+    return [yearDigits](const RecordContext& c) { return FieldValue::Text(RocDateText(c.today, yearDigits)); };
 }
 
-FieldSource Sequence()
+FieldSource TransferDateCalendar()
 {
-    return [](const RecordContext& c) { return FieldValue::Number(c.sequence); };
+    return [](const RecordContext& c) { return FieldValue::Text(CalendarDateText(c.values.transferDate)); };
+}
+
+FieldSource Sequence(int first)
+{
+    return [first](const RecordContext& c) { return FieldValue::Number(qint64(c.sequence) + first - 1); };
 }
 
 FieldSource TransferCount()
 {
     return [](const RecordContext& c) { return FieldValue::Number(c.values.transferCount); };
+}
+
+FieldSource EmployeeRecordCount()
+{
+    return [](const RecordContext& c) { return FieldValue::Number(c.employeeRecords); };
 }
 
 FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign)
@@ -93,6 +116,11 @@ FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign)
 FieldSource TotalAmount(Unit unit, IntegerWidth bits)
 {
     return [unit, bits](const RecordContext& c) { return amountValue(c.values.transferTotal, unit, bits); };
+}
+
+FieldSource EmployeeRecordTotal(Unit unit, IntegerWidth bits)
+{
+    return [unit, bits](const RecordContext& c) { return amountValue(c.employeeTotal, unit, bits); };
 }
 
 } // namespace source

@@ -18,7 +18,12 @@ void RefuseNameless(const db::LocalTable& row, const QString& nameColumn, const 
 }
 
 MediaRecord::MediaRecord(std::initializer_list<MediaField> fields)
-    : fields_(fields)
+    : MediaRecord(std::vector<MediaField>(fields))
+{
+}
+
+MediaRecord::MediaRecord(std::vector<MediaField> fields)
+    : fields_(std::move(fields))
 {
     int next = 1;
     for (const MediaField& field : fields_) {
@@ -98,6 +103,9 @@ QByteArray MediaRecord::Render(const RecordContext& context, const QString& who,
         if (big5.substituted && !findings.substitutedNames.contains(who))
             findings.substitutedNames << who;
         if (field.form == FieldForm::Whole) {
+            record.append(big5.bytes);
+        } else if (field.form == FieldForm::Right || field.form == FieldForm::Code) {
+            record.append(qMax(0, field.width - int(big5.bytes.size())), field.form == FieldForm::Right ? ' ' : '0');
             record.append(big5.bytes);
         } else if (field.form == FieldForm::Zeros) {
             if (big5.bytes.size() > field.width)

@@ -43,6 +43,10 @@ ListColumn TransferDateColumn(const QString& heading, double widthMm);
 ListColumn BankParameterColumn(const QString& heading, const QString& itemName, double widthMm, const QString& rowKey,
                                const QString& column, const QString& designCaption = QString());
 
+// The columns of the lists that show who is paid: employee number (under `numberHeading`), name,
+// identity number, account and amount.
+std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading = QStringLiteral("員 工 代 號"));
+
 class TransferListReport : public MForm {
     Q_OBJECT
 public:
