@@ -1,5 +1,6 @@
 #include "transfer/export_dialog.h"
 
+#include "common/file_names.h"
 #include "runtime/clock.h"
 #include "runtime/config.h"
 #include "runtime/language.h"
@@ -87,14 +88,8 @@ void ExportDialog::MSpeedButton1Click()
     dialog.FileName = PathFile->text();
     dialog.Filter = settings_.filter;
     dialog.Execute();
-    QString path = dialog.FileName;
-    if (!settings_.forcedExtension.isEmpty()) {
-        const QString suffix = QFileInfo(path).suffix();
-        if (!suffix.isEmpty())
-            path.chop(suffix.size() + 1);
-        path += settings_.forcedExtension;
-    }
-    PathFile->setText(path);
+    const QString path = dialog.FileName;
+    PathFile->setText(settings_.forcedExtension.isEmpty() ? path : ChangeFileExt(path, settings_.forcedExtension));
 }
 
 void ExportDialog::Btn_EscClick()
