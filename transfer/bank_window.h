@@ -4,12 +4,12 @@
 #include "module/form_registry.h"
 #include "transfer/transfer_window.h"
 
-// `Base` is the transfer window the bank builds on (TransferWindow or a kind of it).
+// `Window` is the framework's transfer window, or one of its kin that a group of banks shares.
 template <class ParameterDialog, class ExportDialogForm, class TransferList, class FormatDescription,
-          class Base = TransferWindow>
-class BankTransferWindow : public Base {
+          class Window = TransferWindow>
+class BankTransferWindow : public Window {
 protected:
-    using Base::Base;
+    using Window::Window;
 
     MForm* CreateParameterDialog() override { return Create<ParameterDialog>(this); }
     ExportDialog* CreateExportDialog() override { return Create<ExportDialogForm>(this); }

@@ -17,8 +17,9 @@ TransferTableLayout TwoPerRowLayout()
     return layout;
 }
 
-TwoPerRowWindow::TwoPerRowWindow(QWidget* owner, int bank, ExportHandOver handOver, const QString& listTablePrefix)
-    : TransferWindow(owner, bank, handOver)
+TwoPerRowWindow::TwoPerRowWindow(QWidget* owner, int bank, BankWindowTexts texts, ExportHandOver handOver,
+                                 const QString& listTablePrefix)
+    : TransferWindow(owner, bank, texts, handOver)
     , listTablePrefix_(listTablePrefix)
 {
 }

@@ -15,7 +15,7 @@ public:
     db::LocalTable& ListTable() override;
 
 protected:
-    TwoPerRowWindow(QWidget* owner, int bank, ExportHandOver handOver, const QString& listTablePrefix);
+    TwoPerRowWindow(QWidget* owner, int bank, BankWindowTexts texts, ExportHandOver handOver, const QString& listTablePrefix);
 
     void FormDestroy() override;
     TransferTableLayout TableLayout() const override { return TwoPerRowLayout(); }

@@ -13,7 +13,7 @@ protected:
     void PrepareRun(const TransferListRun& run) override;
     void DetailBeforePrint() override;
     bool ShowsSalaryKinds() const override { return false; }
-    ListTotalsWording TotalsWording() const override { return RecordCountWording(); }
+    ListWording Wording() const override { return RecordCountWording(); }
     QString GrandTotalExpression() const override;
     void AddGrandCount(report::TQRBand& summary, const QRectF& place) override;
     int LineCount() const override;

@@ -40,13 +40,18 @@ const BankWindowRegistration<TWagbk20Form> registration(20);
 
 } // namespace
 
+TWagbk20Form::TWagbk20Form(QWidget* owner)
+    : BankTransferWindow(owner, 20, {CaptionText, CaptionText}, ExportHandOver::TransferDateOnly)
+{
+}
+
 TWagbk20aForm::TWagbk20aForm(QWidget* owner)
     : BankParameterDialog(owner, {.rowKey = RowKey,
                                   .nameTextId = BankNameText,
                                   .defaultFileName = ParameterFile,
                                   .edits = {{QStringLiteral("ID1_20"), QStringLiteral("ID1"),
                                              LoadFormResourceStr(QStringLiteral("WAGBK"), 10218), 3}},
-                                  .captionTextId = CaptionText})
+                                  .caption = LoadFormResourceStr(QStringLiteral("WAGBK"), CaptionText)})
 {
 }
 

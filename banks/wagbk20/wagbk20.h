@@ -31,7 +31,7 @@ public:
 
 protected:
     std::vector<ListColumn> Columns() const override;
-    QString LocalizedFontFamily() const override { return QStringLiteral("宋體"); }
+    ListLocalization Localization() const override { return {QStringLiteral("宋體")}; }
 };
 
 class TWagbk20dForm : public FormatDescriptionForm {
@@ -44,7 +44,7 @@ public:
 class TWagbk20Form : public BankTransferWindow<TWagbk20aForm, TWagbk20bForm, TWagbk20cForm, TWagbk20dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk20Form(QWidget* owner) : BankTransferWindow(owner, 20, ExportHandOver::TransferDateOnly) {}
+    explicit TWagbk20Form(QWidget* owner);
 
 protected:
     TransferTableLayout TableLayout() const override { return TransferTableLayout::EmployeeNumbered(); }

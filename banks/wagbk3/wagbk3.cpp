@@ -68,7 +68,7 @@ const BankWindowRegistration<TWagbk3Form> registration(3);
 } // namespace
 
 TWagbk3Form::TWagbk3Form(QWidget* owner)
-    : BankTransferWindow(owner, 3, ExportHandOver::TransferDateOnly)
+    : BankTransferWindow(owner, 3, {CaptionText, CaptionText}, ExportHandOver::TransferDateOnly)
 {
     ChkBox = new QCheckBox(QStringLiteral("桃園專用"), this);
     ChkBox->setObjectName(QStringLiteral("ChkBox"));
@@ -147,7 +147,7 @@ TWagbk3aForm::TWagbk3aForm(QWidget* owner)
                                              .label = QStringLiteral("客戶代號"),
                                              .maxLength = 3,
                                              .labelName = QStringLiteral("Cust_Lab")}},
-                                  .captionTextId = CaptionText})
+                                  .caption = LoadFormResourceStr(QStringLiteral("WAGBK"), CaptionText)})
 {
 }
 
@@ -173,11 +173,12 @@ const MediaLayout& TWagbk3bForm::Layout() const
 
 std::vector<ListColumn> TWagbk3cForm::Columns() const
 {
+    ListColumn kind = LineLabelColumn(QStringLiteral("轉帳\n類別"), QStringLiteral("QRLabel_CKID"), 12);
+    kind.designCaption = SalaryTransfer;
     ListColumn number{QStringLiteral("人員代號"), QStringLiteral("QRDBText6"), QStringLiteral("YG_NO"), 22};
     number.gapBeforeMm = 4;
     return {
-        LineLabelColumn(QStringLiteral("轉帳\n類別"), QStringLiteral("QRLabel_CKID"), 12,
-                        [](const TransferListRun&) { return SalaryTransfer; }),
+        kind,
         {QStringLiteral("本庫轉帳\n單位代號"), QStringLiteral("QRDBText1"), QStringLiteral("BACC_NO1"), 18},
         {QStringLiteral("存款\n類別"), QStringLiteral("QRDBText2"), QStringLiteral("BACC_NO2"), 12},
         {QStringLiteral("存戶帳號"), QStringLiteral("QRDBText3"), QStringLiteral("BACC_NO3"), 18},

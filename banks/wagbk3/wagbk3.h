@@ -39,7 +39,7 @@ public:
 
 protected:
     std::vector<ListColumn> Columns() const override;
-    ListTotalsWording TotalsWording() const override { return RecordCountWording(); }
+    ListWording Wording() const override { return RecordCountWording(); }
 };
 
 class TWagbk3dForm : public FormatDescriptionForm {

@@ -48,6 +48,11 @@ const BankWindowRegistration<TWagbk5Form> registration(5);
 
 } // namespace
 
+TWagbk5Form::TWagbk5Form(QWidget* owner)
+    : BankTransferWindow(owner, 5, {BankNameText, BankNameText}, ExportHandOver::TransferDateOnly, QStringLiteral("BK51"))
+{
+}
+
 TWagbk5aForm::TWagbk5aForm(QWidget* owner)
     : BankParameterDialog(owner, {RowKey, BankNameText, DefaultFile,
                                   {{QStringLiteral("ID1_5"), QStringLiteral("ID1"), QStringLiteral("委托者帳號"), 11},

@@ -40,8 +40,5 @@ class TWagbk5Form
     : public BankTransferWindow<TWagbk5aForm, TWagbk5bForm, TWagbk5cForm, TWagbk5dForm, TwoPerRowWindow> {
     Q_OBJECT
 public:
-    explicit TWagbk5Form(QWidget* owner)
-        : BankTransferWindow(owner, 5, ExportHandOver::TransferDateOnly, QStringLiteral("BK51"))
-    {
-    }
+    explicit TWagbk5Form(QWidget* owner);
 };

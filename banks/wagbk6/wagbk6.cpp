@@ -38,7 +38,7 @@ MediaRecord header()
         {16, 2, L, Kind(), QStringLiteral("轉帳類別")},
         {18, 1, L, Constant("0"), QStringLiteral("借貸別")},
         {19, 12, Z, TotalAmount(Unit::Hundredths, IntegerWidth::Bits64), QStringLiteral("總金額")},
-        {31, 8, L, TransferDateGregorian(), QStringLiteral("轉帳日期")},
+        {31, 8, L, TransferDateCalendar(), QStringLiteral("轉帳日期")},
         {39, 2, L, Parameter("ID3"), QStringLiteral("受理分行")},
     };
 }
@@ -86,10 +86,15 @@ qint64 CheckAmount(const QDate& transferDate, double total, int selectedLines, c
            + numberOrZero(consignorAccount.mid(4, 6));
 }
 
+TWagbk6Form::TWagbk6Form(QWidget* owner)
+    : BankTransferWindow(owner, 6, {BankNameText, BankNameText}, ExportHandOver::TransferDateAndTotal, QStringLiteral("BK61"))
+{
+}
+
 ExportValues TWagbk6Form::ValuesForExport() const
 {
     ExportValues values = BankTransferWindow::ValuesForExport();
-    values.transferTotal = std::trunc(transferTotal());
+    values.transferTotal = std::trunc(values.transferTotal);
     values.further.insert(KindValue, TransferKind(conditions().SalaryKinds));
     return values;
 }
@@ -133,9 +138,9 @@ const MediaLayout& TWagbk6bForm::Layout() const
     return layout;
 }
 
-ListTotalsWording TWagbk6cForm::TotalsWording() const
+ListWording TWagbk6cForm::Wording() const
 {
-    ListTotalsWording wording = TwoPerRowListReport::TotalsWording();
+    ListWording wording = TwoPerRowListReport::Wording();
     wording.amount = QStringLiteral("金    額:");
     return wording;
 }

@@ -35,7 +35,7 @@ public:
     void SetCheckAmount(std::optional<qint64> amount) { checkAmount_ = amount; }
 
 protected:
-    ListTotalsWording TotalsWording() const override;
+    ListWording Wording() const override;
     void PrepareRun(const TransferListRun& run) override;
 
 private:
@@ -61,10 +61,7 @@ class TWagbk6Form
     : public BankTransferWindow<TWagbk6aForm, TWagbk6bForm, TWagbk6cForm, TWagbk6dForm, TwoPerRowWindow> {
     Q_OBJECT
 public:
-    explicit TWagbk6Form(QWidget* owner)
-        : BankTransferWindow(owner, 6, ExportHandOver::TransferDateOnly, QStringLiteral("BK61"))
-    {
-    }
+    explicit TWagbk6Form(QWidget* owner);
     std::optional<qint64> checkAmount() const { return ChkAmtn; }
 
 protected:

@@ -11,6 +11,7 @@
 #include "window_conditions.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -44,16 +45,45 @@ RuntimeConfig printingToPdf(RuntimeConfig config, const QString& path)
     return config;
 }
 
-QString parameterLabel(QLineEdit* edit)
+QString parameterLabel(QWidget* control)
 {
-    auto* form = edit->parentWidget()->findChild<QFormLayout*>();
-    auto* label = form ? qobject_cast<QLabel*>(form->labelForField(edit)) : nullptr;
+    auto* form = control->parentWidget()->findChild<QFormLayout*>();
+    auto* label = form ? qobject_cast<QLabel*>(form->labelForField(control)) : nullptr;
     return label ? label->text() : QString();
 }
 
+// A parameter control's value as BANK1 keeps it: an edit's text, a list's stored value.
+QString parameterValue(QWidget* control)
+{
+    if (auto* list = qobject_cast<QComboBox*>(control))
+        return list->currentData().toString();
+    return qobject_cast<QLineEdit*>(control)->text();
+}
+
+// Sets a parameter control as the clerk would. A list takes only the values of its items; for
+// another value it returns those values.
+QStringList setParameterValue(QWidget* control, const QString& value)
+{
+    if (auto* list = qobject_cast<QComboBox*>(control)) {
+        const int index = list->findData(value);
+        if (index >= 0) {
+            list->setCurrentIndex(index);
+            return {};
+        }
+        QStringList values;
+        for (int i = 0; i < list->count(); ++i)
+            values << list->itemData(i).toString();
+        return values;
+    }
+    auto* edit = qobject_cast<QLineEdit*>(control);
+    edit->setText(value);
+    emit edit->editingFinished();   // the clerk leaves the edit: its exit check runs
+    return {};
+}
+
 // Sets the options of `form` that a BANK1 column keeps, as the clerk clicks them: the button whose
-// text for the assigned value matches. A value no button stands for is noted in `wrong`.
-void setKeptButtons(const QWidget& form, const QMap<QString, QString>& assignments, QStringList& unknown, QStringList& wrong)
+// text for the assigned value matches. A value no button stands for is noted in `refused`.
+void setKeptButtons(const QWidget& form, const QMap<QString, QString>& assignments, QStringList& unknown, QStringList& refused)
 {
     const std::vector<KeptButton> kept = KeptButtons(form);
     for (auto assigned = assignments.cbegin(); assigned != assignments.cend(); ++assigned) {
@@ -75,7 +105,7 @@ void setKeptButtons(const QWidget& form, const QMap<QString, QString>& assignmen
             continue;
         unknown.removeAll(assigned.key());
         if (!target)
-            wrong << QStringLiteral("%1 takes %2").arg(assigned.key(), values.join(QStringLiteral(" or ")));
+            refused << QStringLiteral("%1 takes %2").arg(assigned.key(), values.join(QStringLiteral(" or ")));
         else if (target->isChecked() != check)
             target->click();
     }
@@ -106,6 +136,17 @@ bool printedToPdf(const HeadlessHost& host, int messagesBefore, const QString& w
     reportErrors(host);
     if (host.errors().isEmpty())
         QTextStream(stderr) << "rar1: " << (shown.isEmpty() ? QStringLiteral("nothing was printed") : shown.last().simplified()) << Qt::endl;
+    return false;
+}
+
+// Sets the window's conditions; false (the errors told) when the window could not take or keep them,
+// so that nothing is written or printed under conditions the clerk did not ask for.
+bool appliedConditions(HeadlessHost& host, MForm& window, const WindowConditions& conditions)
+{
+    conditions.ApplyTo(window, host);
+    if (host.errors().isEmpty())
+        return true;
+    reportErrors(host);
     return false;
 }
 
@@ -160,24 +201,26 @@ int BankParameters(const RuntimeConfig& config, Arguments& arguments)
     }
     HeadlessHost host(config);
     MForm& window = host.OpenBank(bank);
-    QStringList unknown = assignments.keys();
-    QStringList wrong;
+    QStringList unknown = assignments.keys(), refused;
     // The window's own options first: the parameter dialog shows itself by them.
-    setKeptButtons(window, assignments, unknown, wrong);
+    setKeptButtons(window, assignments, unknown, refused);
     host.onModal([&](MForm& dialog) {
-        setKeptButtons(dialog, assignments, unknown, wrong);
-        for (QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
-            const QString column = edit->objectName().section(u'_', 0, 0).toUpper();
+        setKeptButtons(dialog, assignments, unknown, refused);
+        for (QWidget* control : dialog.findChildren<QWidget*>()) {
+            const QString column = control->property("BankColumn").toString();
+            if (column.isEmpty())
+                continue;
             if (assignments.contains(column)) {
-                edit->setText(assignments.value(column));
-                emit edit->editingFinished();   // the clerk leaves the edit: its exit check runs
                 unknown.removeAll(column);
+                const QStringList takes = setParameterValue(control, assignments.value(column));
+                if (!takes.isEmpty())
+                    refused << QStringLiteral("%1 takes %2").arg(column, takes.join(QStringLiteral(" or ")));
             }
-            out() << QStringLiteral("%1\t%2\t%3").arg(column, parameterLabel(edit), edit->text()) << Qt::endl;
+            out() << QStringLiteral("%1\t%2\t%3").arg(column, parameterLabel(control), parameterValue(control)) << Qt::endl;
         }
         printKeptButtons(window);
         printKeptButtons(dialog);
-        if (!assignments.isEmpty() && unknown.isEmpty() && wrong.isEmpty())
+        if (!assignments.isEmpty() && unknown.isEmpty() && refused.isEmpty())
             dialog.component<QPushButton>(QStringLiteral("Btn_F8"))->click();
         return int(mrCancel);
     });
@@ -187,8 +230,8 @@ int BankParameters(const RuntimeConfig& config, Arguments& arguments)
         QTextStream(stderr) << "rar1: bank " << bank << " has no parameter " << unknown.join(QStringLiteral(", ")) << Qt::endl;
         return ExitError;
     }
-    if (!wrong.isEmpty()) {
-        QTextStream(stderr) << "rar1: bank " << bank << ": " << wrong.join(QStringLiteral("; ")) << Qt::endl;
+    if (!refused.isEmpty()) {
+        QTextStream(stderr) << "rar1: bank " << bank << ": " << refused.join(QStringLiteral("; ")) << "; nothing was saved" << Qt::endl;
         return ExitError;
     }
     return host.errors().isEmpty() ? ExitOk : ExitError;
@@ -208,7 +251,8 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
     const RuntimeConfig config = list ? printingToPdf(baseConfig, *list) : baseConfig;
     HeadlessHost host(config);
     MForm& window = host.OpenBank(bank);
-    conditions.ApplyTo(window, host);
+    if (!appliedConditions(host, window, conditions))
+        return ExitError;
 
     host.setConfirmAnswer(force ? mrOk : mrCancel);
     // A folder (an existing one, or any path ending with "/") takes the name the export dialog
@@ -277,7 +321,8 @@ int TransferList(const RuntimeConfig& baseConfig, Arguments& arguments)
 
     HeadlessHost host(printingToPdf(baseConfig, QFileInfo(*pdf).absoluteFilePath()));
     MForm& window = host.OpenBank(bank);
-    conditions.ApplyTo(window, host);
+    if (!appliedConditions(host, window, conditions))
+        return ExitError;
     const int messagesBefore = int(host.messages().size());
     host.RunCommand(window, cmdPrint);
     return printedToPdf(host, messagesBefore, QStringLiteral("list")) ? ExitOk : ExitError;
