@@ -95,15 +95,7 @@ TEST_F(Bank20, TheWindowRoundsEachLineAndTheListShowsTheDateAndTheEmployee)
     company.addEmployee({"E001", "王小明", "12345678901", "", "", "", "2", "A123456789"});
     company.addPayLine("R1", "E001", 32500.40);
     const ReleasedForm<TWagbk20Form> window = openWindow<TWagbk20Form>();
-    std::optional<ExportValues> handed;
-    automation.onModal([&](MForm& form) {
-        auto& exporter = dynamic_cast<ExportDialog&>(form);
-        handed = exporter.values();
-        exporter.component<QLineEdit>("PathFile")->setText(path);
-        exporter.Btn_F8Click();
-        return int(mrCancel);
-    });
-    window->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
+    const std::optional<ExportValues> handed = exportFromWindow(*window);
     ASSERT_TRUE(handed.has_value());
     EXPECT_EQ(handed->transferTotal, 0) << "the transfer date only";
     EXPECT_EQ(ReadFileBytes(path).mid(36, 15), "000000003250000") << "32,500.40 enters the table as 32,500";

@@ -35,14 +35,7 @@ protected:
     {
         const ReleasedForm<TWagbk3Form> window = openWindow<TWagbk3Form>();
         window->component<QCheckBox>("ChkBox")->setChecked(taoyuan);
-        automation.onModal([&](MForm& form) {
-            auto& exporter = dynamic_cast<ExportDialog&>(form);
-            handed = exporter.values();
-            exporter.component<QLineEdit>("PathFile")->setText(path);
-            exporter.Btn_F8Click();
-            return int(mrCancel);
-        });
-        window->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
+        handed = exportFromWindow(*window).value_or(ExportValues());
         return ReadFileBytes(path);
     }
     ExportValues handed;

@@ -145,15 +145,7 @@ TEST_F(Bank5Window, ByEmployeeTheSlotsAlternateAndTheExportGetsTheDateOnly)
     EXPECT_FALSE(window->transferTable().fieldDef("ID_NO1").visible);
     EXPECT_EQ(window->transferTable().fieldDef("BACC_NO1").displayLabel, window->transferTable().fieldDef("BACC_NO").displayLabel);
 
-    std::optional<ExportValues> handed;
-    automation.onModal([&](MForm& form) {
-        auto& exporter = dynamic_cast<ExportDialog&>(form);
-        handed = exporter.values();
-        exporter.component<QLineEdit>("PathFile")->setText(path);
-        exporter.Btn_F8Click();
-        return int(mrCancel);
-    });
-    run(cmdExport);
+    const std::optional<ExportValues> handed = exportFromWindow(*window);
     ASSERT_TRUE(handed.has_value());
     EXPECT_EQ(handed->transferTotal, 0);
     EXPECT_EQ(handed->transferCount, 0);

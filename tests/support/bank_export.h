@@ -42,6 +42,9 @@ protected:
         window->show();
         return window;
     }
+    // Runs the export command of `window` as the clerk does, the dialog writing to `path`; returns
+    // the values the window handed over (none when no export dialog opened).
+    std::optional<ExportValues> exportFromWindow(MForm& window);
     // The refusal message of the last export, one line per value that does not fit.
     QStringList refusals(const std::function<void()>& exportCall) const;
 
