@@ -22,11 +22,23 @@ QByteArray BankExportTest::exportTable(const QDate& date)
 {
     ExportValues values;
     values.transferDate = date;
+    return exportTable(values);
+}
+
+QByteArray BankExportTest::exportTable(const ExportValues& values)
+{
     dialog->Bind(table, values);
     dialog->ShowModal();
     dialog->component<QLineEdit>("PathFile")->setText(path);
     dialog->Btn_F8Click();
     return ReadFileBytes(path);
+}
+
+QString BankExportTest::proposedPath(const ExportValues& values)
+{
+    dialog->Bind(table, values);
+    dialog->ShowModal();
+    return dialog->component<QLineEdit>("PathFile")->text();
 }
 
 QStringList BankExportTest::refusals(const std::function<void()>& exportCall) const

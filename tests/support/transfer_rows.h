@@ -8,6 +8,7 @@ struct TransferRow {
     QString account, name;
     double amount;
     QString number, idNo;   // YG_NO and ID_NO, for the banks whose table has them
+    QString department;     // DEP_NO, likewise
 };
 
 // Defines `table` with `layout` and appends the rows. A row without name and number is a label row:
