@@ -5,10 +5,10 @@
 #include <cmath>
 #include <limits>
 
-QString RocDateText(const QDate& date, int yearDigits)
+QString RocDateText(const QDate& date, RocYear year)
 {
     return QStringLiteral("%1%2%3")
-        .arg(date.year() - 1911, yearDigits, 10, QLatin1Char('0'))
+        .arg(date.year() - 1911, int(year), 10, QLatin1Char('0'))
         .arg(date.month(), 2, 10, QLatin1Char('0'))
         .arg(date.day(), 2, 10, QLatin1Char('0'));
 }
@@ -76,14 +76,14 @@ FieldSource CompanyUniformNumber()
     return [](const RecordContext&) { return FieldValue::Text(Compdata::CompanyUniformNumber()); };
 }
 
-FieldSource TransferDateRoc(int yearDigits)
+FieldSource TransferDateRoc(RocYear year)
 {
-    return [yearDigits](const RecordContext& c) { return FieldValue::Text(RocDateText(c.values.transferDate, yearDigits)); };
+    return [year](const RecordContext& c) { return FieldValue::Text(RocDateText(c.values.transferDate, year)); };
 }
 
-FieldSource TodayRoc(int yearDigits)
+FieldSource TodayRoc(RocYear year)
 {
-    return [yearDigits](const RecordContext& c) { return FieldValue::Text(RocDateText(c.today, yearDigits)); };
+    return [year](const RecordContext& c) { return FieldValue::Text(RocDateText(c.today, year)); };
 }
 
 FieldSource TransferDateCalendar()

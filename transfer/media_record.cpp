@@ -42,16 +42,16 @@ int MediaRecord::length() const
 namespace {
 
 // The field rules append to the record in place: a file of many records is mostly these.
-void appendLeftAligned(QByteArray& record, const QByteArray& big5, int width)
+void appendLeftAligned(QByteArray& record, const QByteArray& big5, int width, char fill = ' ')
 {
     if (big5.size() <= width) {
         record.append(big5);
-        record.append(width - big5.size(), ' ');
+        record.append(width - big5.size(), fill);
         return;
     }
     const QByteArray cut = CutBig5(big5, width);
     record.append(cut);
-    record.append(width - cut.size(), ' ');
+    record.append(width - cut.size(), fill);
 }
 
 // False, appending nothing, when the digits exceed the width.
@@ -112,7 +112,7 @@ QByteArray MediaRecord::Render(const RecordContext& context, const QString& who,
                 findings.refuse(who, field.content, value.text);
             record.append(QByteArray(qMax(0, field.width - int(big5.bytes.size())), '0') + big5.bytes.left(field.width));
         } else {
-            appendLeftAligned(record, big5.bytes, field.width);
+            appendLeftAligned(record, big5.bytes, field.width, field.form == FieldForm::LeftZeros ? '0' : ' ');
         }
     }
     return record;

@@ -37,14 +37,6 @@ FieldSource RowMark()
     };
 }
 
-// The account's first 12 characters, filled on the right with "0" to 13.
-FieldSource Account()
-{
-    return [first12 = ColumnStart("BACC_NO", 12)](const RecordContext& c) {
-        return FieldValue::Text(first12(c).text.leftJustified(13, u'0'));
-    };
-}
-
 // Head record, 50 bytes (51 from ROC year 100 on, when the date takes seven).
 MediaRecord head()
 {
@@ -59,11 +51,11 @@ MediaRecord head()
     };
 }
 
-// Account record, 50 bytes, one per employee row.
+// Account record, 50 bytes, one per employee row; the account keeps 12 characters and ends in "0".
 MediaRecord account()
 {
     return {
-        {1, 13, L, Account(), QStringLiteral("帳號")},
+        {1, 13, FieldForm::LeftZeros, ColumnStart("BACC_NO", 12), QStringLiteral("帳號")},
         {14, 10, L, Column("YG_NAME"), QStringLiteral("識別碼")},
         {24, 15, Z, RowAmount(Unit::Hundredths, IntegerWidth::Bits32), QStringLiteral("金額")},
         {39, 1, L, RowMark(), QStringLiteral("借貸別")},

@@ -17,7 +17,7 @@ constexpr auto W = FieldForm::Whole;
 // The posting date: the transfer date in ROC form, the year always three digits.
 FieldSource PostingDate()
 {
-    return TransferDateRoc(3);
+    return TransferDateRoc(RocYear::ThreeDigits);
 }
 
 FieldSource TotalCents()

@@ -95,6 +95,17 @@ bool printedToPdf(const HeadlessHost& host, int messagesBefore, const QString& w
     return false;
 }
 
+// Sets the window's conditions; false (the errors told) when the window could not take or keep them,
+// so that nothing is written or printed under conditions the clerk did not ask for.
+bool appliedConditions(HeadlessHost& host, MForm& window, const WindowConditions& conditions)
+{
+    conditions.ApplyTo(window, host);
+    if (host.errors().isEmpty())
+        return true;
+    reportErrors(host);
+    return false;
+}
+
 } // namespace
 
 int InitDemo(const RuntimeConfig& config, Arguments& arguments)
@@ -191,7 +202,8 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
     const RuntimeConfig config = list ? printingToPdf(baseConfig, *list) : baseConfig;
     HeadlessHost host(config);
     MForm& window = host.OpenBank(bank);
-    conditions.ApplyTo(window, host);
+    if (!appliedConditions(host, window, conditions))
+        return ExitError;
 
     host.setConfirmAnswer(force ? mrOk : mrCancel);
     // A folder (an existing one, or any path ending with "/") takes the name the export dialog
@@ -260,7 +272,8 @@ int TransferList(const RuntimeConfig& baseConfig, Arguments& arguments)
 
     HeadlessHost host(printingToPdf(baseConfig, QFileInfo(*pdf).absoluteFilePath()));
     MForm& window = host.OpenBank(bank);
-    conditions.ApplyTo(window, host);
+    if (!appliedConditions(host, window, conditions))
+        return ExitError;
     const int messagesBefore = int(host.messages().size());
     host.RunCommand(window, cmdPrint);
     return printedToPdf(host, messagesBefore, QStringLiteral("list")) ? ExitOk : ExitError;

@@ -23,12 +23,40 @@ TEST(MediaFields, TextAndNumberRules)
     EXPECT_EQ(TruncatedAmount(-1234.56, source::Unit::Tenths), -12345);
 }
 
-TEST(MediaFields, DatesInTheFormsTheBanksTake)
+TEST(MediaFields, CalendarDates)
 {
-    EXPECT_EQ(RocDateText(QDate(2006, 3, 5), 3), "0950305");
-    EXPECT_EQ(RocDateText(QDate(2011, 1, 5), 3), "1000105");
-    EXPECT_EQ(RocDateText(QDate(2006, 3, 5), 4), "00950305");
     EXPECT_EQ(CalendarDateText(QDate(2006, 3, 5)), "20060305");
+}
+
+TEST(MediaFields, RocYearsOfFixedLengthAroundTheYear100)
+{
+    EXPECT_EQ(RocDateText(QDate(2002, 3, 5), RocYear::ThreeDigits), "0910305");
+    EXPECT_EQ(RocDateText(QDate(2010, 12, 31), RocYear::ThreeDigits), "0991231");
+    EXPECT_EQ(RocDateText(QDate(2012, 3, 5), RocYear::ThreeDigits), "1010305");
+    EXPECT_EQ(RocDateText(QDate(1992, 2, 10), RocYear::FourDigits), "00810210");
+    EXPECT_EQ(RocDateText(QDate(2011, 1, 1), RocYear::FourDigits), "01000101");
+}
+
+TEST(MediaFields, AccountsZeroFilledOnTheRight)
+{
+    using namespace source;
+    const MediaRecord record{{1, 12, FieldForm::LeftZeros, Column("BACC_NO"), "帳號"}};
+    db::LocalTable row("TEST", "ACCOUNTS");
+    row.addField({"BACC_NO", db::FieldDef::Type::Text, 20});
+    row.createTable();
+    row.open();
+    RecordContext context;
+    context.row = &row;
+    ExportFindings findings;
+    for (const auto& [account, written] : {std::pair<QString, QByteArray>{"0123456789", "012345678900"},
+                                           {"1234567890123", "123456789012"},
+                                           {"", "000000000000"}}) {
+        row.append();
+        row.setField("BACC_NO", account);
+        row.post();
+        EXPECT_EQ(record.Render(context, "E1", findings), written) << account.toStdString();
+    }
+    EXPECT_TRUE(findings.refusals.isEmpty());
 }
 
 TEST(MediaFields, ADoubleByteCharacterIsNeverSplit)
