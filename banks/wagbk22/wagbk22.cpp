@@ -18,11 +18,6 @@ constexpr auto L = FieldForm::Left;
 constexpr auto Z = FieldForm::Zeros;
 constexpr auto W = FieldForm::Whole;
 
-QString wagbkText(int id)
-{
-    return LoadFormResourceStr(QStringLiteral("WAGBK"), id);
-}
-
 // The head record credits when the transfer total is above zero.
 FieldSource TotalMark()
 {
@@ -104,8 +99,8 @@ void TWagbk22Form::CompleteEmployeeRow(db::LocalTable& row)
 
 TWagbk22aForm::TWagbk22aForm(QWidget* owner)
     : BankParameterDialog(owner, {RowKey, BankNameText, NewRowFile,
-                                  {{QStringLiteral("ID1_22"), QStringLiteral("ID1"), wagbkText(12117), 5},
-                                   {QStringLiteral("ID2_22"), QStringLiteral("ID2"), wagbkText(12118), 2}}})
+                                  {{QStringLiteral("ID1_22"), QStringLiteral("ID1"), LoadFormResourceStr(QStringLiteral("WAGBK"), 12117), 5},
+                                   {QStringLiteral("ID2_22"), QStringLiteral("ID2"), LoadFormResourceStr(QStringLiteral("WAGBK"), 12118), 2}}})
 {
 }
 

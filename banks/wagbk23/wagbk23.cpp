@@ -14,11 +14,6 @@ constexpr auto Z = FieldForm::Zeros;
 constexpr auto W = FieldForm::Whole;
 constexpr auto C = FieldForm::Code;
 
-QString wagbkText(int id)
-{
-    return LoadFormResourceStr(QStringLiteral("WAGBK"), id);
-}
-
 // First record, 60 bytes (62 from ROC year 100 on, when each date takes seven). Its total and count
 // are those of the employee records that follow.
 MediaRecord first()
@@ -57,10 +52,10 @@ const BankWindowRegistration<TWagbk23Form> registration(23);
 
 TWagbk23aForm::TWagbk23aForm(QWidget* owner)
     : BankParameterDialog(owner, {RowKey, BankNameText, QString(),
-                                  {{QStringLiteral("ID1_23"), QStringLiteral("ID1"), wagbkText(12120), 3},
-                                   {QStringLiteral("ID2_23"), QStringLiteral("ID2"), wagbkText(12121), 3},
-                                   {QStringLiteral("ID3_23"), QStringLiteral("ID3"), wagbkText(12122), 14},
-                                   {QStringLiteral("Com4_23"), QStringLiteral("ID4"), wagbkText(12123), 0, {}, {},
+                                  {{QStringLiteral("ID1_23"), QStringLiteral("ID1"), LoadFormResourceStr(QStringLiteral("WAGBK"), 12120), 3},
+                                   {QStringLiteral("ID2_23"), QStringLiteral("ID2"), LoadFormResourceStr(QStringLiteral("WAGBK"), 12121), 3},
+                                   {QStringLiteral("ID3_23"), QStringLiteral("ID3"), LoadFormResourceStr(QStringLiteral("WAGBK"), 12122), 14},
+                                   {QStringLiteral("Com4_23"), QStringLiteral("ID4"), LoadFormResourceStr(QStringLiteral("WAGBK"), 12123), 0, {}, {},
                                     {{QStringLiteral("2:檢核"), QStringLiteral("2")},
                                      {QStringLiteral("0:不檢核"), QStringLiteral("0")}}}}})
 {

@@ -3,7 +3,6 @@
 #include "banks/wagbk22/wagbk22.h"
 #include "runtime/cvcode.h"
 #include "runtime/language.h"
-#include "runtime/ui/function_buttons.h"
 #include "support/bank_export.h"
 #include "transfer/media_file_writer.h"
 
@@ -108,24 +107,15 @@ TEST_F(Bank22, TheWindowMarksEachRowAndShowsTheCodesThenListsThem)
     company.addPayLine("R1", "E001", 35000);
     company.addPayLine("R1", "E002", -100);
     const ReleasedForm<TWagbk22Form> window = openWindow<TWagbk22Form>();
-    std::optional<ExportValues> handed;
-    automation.onModal([&handed](MForm& form) {
-        handed = dynamic_cast<ExportDialog&>(form).values();
-        return int(mrCancel);
-    });
-    window->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
-    ASSERT_TRUE(handed.has_value());
-    EXPECT_EQ(handed->transferTotal, 34900);
-    EXPECT_EQ(handed->transferCount, 2);
+    const ExportValues handed = handedOver(*window);
+    EXPECT_EQ(handed.transferTotal, 34900);
+    EXPECT_EQ(handed.transferCount, 2);
 
-    std::vector<QStringList> rows;
     db::LocalTable& table = window->transferTable();
-    for (table.first(); !table.eof(); table.next())
-        rows.push_back({table.fieldText("YG_NO"), table.fieldText("YG_NAME"), table.fieldText("DC"), table.fieldText("CUSNO"),
-                        table.fieldText("KIND")});
-    EXPECT_EQ(rows, (std::vector<QStringList>{{"E001", "王小明", "貸", "12345", "14"},
-                                              {"E002", "李大華", "借", "12345", "14"},
-                                              {LoadFormResourceStr("WAGBK", 10101), "", "", "", ""}}));
+    EXPECT_EQ(ColumnTexts(table, {"YG_NO", "YG_NAME", "DC", "CUSNO", "KIND"}),
+              (std::vector<QStringList>{{"E001", "王小明", "貸", "12345", "14"},
+                                        {"E002", "李大華", "借", "12345", "14"},
+                                        {LoadFormResourceStr("WAGBK", 10101), "", "", "", ""}}));
 
     ReleasedForm<TWagbk22cForm> list(Create<TWagbk22cForm>(nullptr));
     EXPECT_EQ(PrintedLines(*list, table, QDate(2001, 10, 5), company.path("list.pdf")),

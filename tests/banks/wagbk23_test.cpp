@@ -3,7 +3,6 @@
 // the window's department names.
 #include "banks/wagbk23/wagbk23.h"
 #include "runtime/language.h"
-#include "runtime/ui/function_buttons.h"
 #include "support/bank_export.h"
 #include "transfer/media_file_writer.h"
 
@@ -130,23 +129,15 @@ TEST_F(Bank23, TheWindowNamesTheDepartmentsAndHandsOverTheDateOnly)
     company.addPayLine("R1", "E001", 35000, "A01");
     company.addPayLine("R1", "E002", 8361, "B01");
     const ReleasedForm<TWagbk23Form> window = openWindow<TWagbk23Form>();
-    std::optional<ExportValues> handed;
-    automation.onModal([&handed](MForm& form) {
-        handed = dynamic_cast<ExportDialog&>(form).values();
-        return int(mrCancel);
-    });
-    window->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
-    ASSERT_TRUE(handed.has_value());
-    EXPECT_EQ(handed->transferTotal, 0);
-    EXPECT_EQ(handed->transferCount, 0);
+    const ExportValues handed = handedOver(*window);
+    EXPECT_EQ(handed.transferTotal, 0);
+    EXPECT_EQ(handed.transferCount, 0);
 
-    std::vector<QStringList> rows;
     db::LocalTable& table = window->transferTable();
-    for (table.first(); !table.eof(); table.next())
-        rows.push_back({table.fieldText("BACC_NO"), table.fieldText("YG_NO"), table.fieldText("DEP_NO"), table.fieldText("DEP_NM")});
-    EXPECT_EQ(rows, (std::vector<QStringList>{{"12345678901234", "E001", "A01", "業務部"},
-                                              {"0509876543", "E002", "B01", ""},
-                                              {LoadFormResourceStr("WAGBK", 10101), "", "", ""}}));
+    EXPECT_EQ(ColumnTexts(table, {"BACC_NO", "YG_NO", "DEP_NO", "DEP_NM"}),
+              (std::vector<QStringList>{{"12345678901234", "E001", "A01", "業務部"},
+                                        {"0509876543", "E002", "B01", ""},
+                                        {LoadFormResourceStr("WAGBK", 10101), "", "", ""}}));
 
     ReleasedForm<TWagbk23cForm> list(Create<TWagbk23cForm>(nullptr));
     EXPECT_EQ(PrintedLines(*list, table, QDate(2001, 10, 5), company.path("list.pdf")),

@@ -2,7 +2,6 @@
 // count, what is refused, the dialogs and what the window hands over.
 #include "banks/wagbk24/wagbk24.h"
 #include "runtime/language.h"
-#include "runtime/ui/function_buttons.h"
 #include "support/bank_export.h"
 #include "transfer/media_file_writer.h"
 
@@ -79,15 +78,9 @@ TEST_F(Bank24, TheDialogsProposeWageAndTheWindowHandsOverDateAndTotal)
     company.addEmployee({"E001", "王小明", "0123456789", "", "", "", "2", "A123456789"});
     company.addPayLine("R1", "E001", 32500);
     const ReleasedForm<TWagbk24Form> window = openWindow<TWagbk24Form>();
-    std::optional<ExportValues> handed;
-    automation.onModal([&handed](MForm& form) {
-        handed = dynamic_cast<ExportDialog&>(form).values();
-        return int(mrCancel);
-    });
-    window->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
-    ASSERT_TRUE(handed.has_value());
-    EXPECT_EQ(handed->transferTotal, 32500);
-    EXPECT_EQ(handed->transferCount, 0);
+    const ExportValues handed = handedOver(*window);
+    EXPECT_EQ(handed.transferTotal, 32500);
+    EXPECT_EQ(handed.transferCount, 0);
 
     ReleasedForm<TWagbk24cForm> list(Create<TWagbk24cForm>(nullptr));
     EXPECT_EQ(PrintedLines(*list, window->transferTable(), QDate(2006, 3, 5), company.path("list.pdf")),

@@ -2,7 +2,6 @@
 // file named after the transfer date, what is refused, and what the window hands over.
 #include "banks/wagbk25/wagbk25.h"
 #include "runtime/language.h"
-#include "runtime/ui/function_buttons.h"
 #include "support/bank_export.h"
 #include "transfer/media_file_writer.h"
 
@@ -84,15 +83,9 @@ TEST_F(Bank25, TheDialogsCaptionAndRowAndTheWindowHandsOverDateAndTotal)
     company.addEmployee({"E001", "王小明", "0123456789", "", "", "", "2", "A123456789"});
     company.addPayLine("R1", "E001", 32500);
     const ReleasedForm<TWagbk25Form> window = openWindow<TWagbk25Form>();
-    std::optional<ExportValues> handed;
-    automation.onModal([&handed](MForm& form) {
-        handed = dynamic_cast<ExportDialog&>(form).values();
-        return int(mrCancel);
-    });
-    window->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
-    ASSERT_TRUE(handed.has_value());
-    EXPECT_EQ(handed->transferTotal, 32500);
-    EXPECT_EQ(handed->transferCount, 0);
+    const ExportValues handed = handedOver(*window);
+    EXPECT_EQ(handed.transferTotal, 32500);
+    EXPECT_EQ(handed.transferCount, 0);
 }
 
 } // namespace

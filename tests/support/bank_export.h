@@ -51,6 +51,9 @@ protected:
         window->show();
         return window;
     }
+    // Runs the window's export command and returns what the window handed the export dialog (which
+    // is closed unseen).
+    ExportValues handedOver(MForm& window);
     // The refusal message of the last export, one line per value that does not fit.
     QStringList refusals(const std::function<void()>& exportCall) const;
 

@@ -20,6 +20,18 @@ void FillTransferRows(db::LocalTable& table, const TransferTableLayout& layout, 
     }
 }
 
+std::vector<QStringList> ColumnTexts(db::LocalTable& table, const QStringList& columns)
+{
+    std::vector<QStringList> rows;
+    for (table.first(); !table.eof(); table.next()) {
+        QStringList texts;
+        for (const QString& column : columns)
+            texts << table.fieldText(column);
+        rows.push_back(texts);
+    }
+    return rows;
+}
+
 void MarkEmployeeRow(db::LocalTable& table, int index)
 {
     table.first();
