@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 // Values the transfer window hands to the export dialog.
 struct ExportValues {
@@ -52,6 +53,8 @@ enum class FieldForm {
     Whole,    // text written whole, as dates in ROC form that grow from the year 100 on
     Right,    // text: right-aligned with spaces in front; a longer text is written whole
     Code,     // text: right-aligned with "0" in front; a longer code is written whole
+    Padded,   // text written whole, spaces after up to `width`
+    Cut,      // text: at most the first `width` bytes (never half a character), nothing after
 };
 
 struct MediaField {
@@ -62,25 +65,20 @@ struct MediaField {
     QString content;    // what the field holds, in the clerk's words
 };
 
-// How the year of a ROC date is written: as it stands (two digits up to ROC year 99, three from 100
-// on, so the date grows by one), or zero-filled to three or four digits (a date of fixed length).
-enum class RocYear { AsIs = 0, ThreeDigits = 3, FourDigits = 4 };
-
 // Sources the banks' layouts use.
 namespace source {
 FieldSource Constant(const QString& text);
 FieldSource Blank();
 FieldSource Column(const QString& column);
-// The first `characters` characters of a column, for the fields the bank aligns to the right.
-FieldSource ColumnStart(const QString& column, int characters);
 FieldSource Parameter(const QString& column);
+// The first `count` characters of the text that `text` gives.
+FieldSource Leading(int count, FieldSource text);
 FieldSource CompanyUniformNumber();
-FieldSource TransferDateRoc(RocYear year = RocYear::AsIs);
-FieldSource TodayRoc(RocYear year = RocYear::AsIs);
-// The transfer date as the calendar's yyyyMMdd.
+// Dates in ROC form (see RocDateText), or as a calendar date yyyyMMdd.
+FieldSource TransferDateRoc(int yearDigits = 0);
+FieldSource TodayRoc(int yearDigits = 0);
 FieldSource TransferDateCalendar();
-// The number of the employee row being written, `first` for the first one (1 unless the bank numbers
-// a record before it); in a trailer, that of the last one written.
+// The running number of the detail record: `first` for the first one written.
 FieldSource Sequence(int first = 1);
 FieldSource TransferCount();
 // The number of employee records in the file.
@@ -97,9 +95,9 @@ FieldSource TotalAmount(Unit unit, IntegerWidth bits);
 FieldSource EmployeeRecordTotal(Unit unit, IntegerWidth bits);
 }
 
-// A date as ROC text without separators: the year minus 1911 (unpadded, or zero-filled as `year`
-// says), month and day two digits each.
-QString RocDateText(const QDate& date, RocYear year = RocYear::AsIs);
+// A date as ROC text without separators: the year minus 1911, month and day two digits. The year
+// is unpadded, or "0"-filled to `yearDigits` (0950305 with three).
+QString RocDateText(const QDate& date, int yearDigits = 0);
 // A date as the calendar's yyyyMMdd.
 QString CalendarDateText(const QDate& date);
 // The amount in the unit, fraction cut off toward zero.

@@ -8,7 +8,8 @@ namespace {
 const QString RowKey = QStringLiteral("22");
 const QString DefaultFile = QStringLiteral("SALARY.DAT");   // proposed while the bank's row is missing
 const QString NewRowFile = QStringLiteral("Wage");          // FILENAME of the row the dialog creates
-constexpr int BankNameText = 11022;
+constexpr int BankNameText = 11022;   // also the window's caption
+constexpr int RemHintText = 11019;
 const QString MarkColumn = QStringLiteral("DC");
 const QString EnterpriseColumn = QStringLiteral("CUSNO");
 const QString CategoryColumn = QStringLiteral("KIND");
@@ -50,7 +51,7 @@ MediaRecord head()
 MediaRecord account()
 {
     return {
-        {1, 13, FieldForm::LeftZeros, ColumnStart("BACC_NO", 12), QStringLiteral("帳號")},
+        {1, 13, FieldForm::LeftZeros, Leading(12, Column("BACC_NO")), QStringLiteral("帳號")},
         {14, 10, L, Column("YG_NAME"), QStringLiteral("識別碼")},
         {24, 15, Z, RowAmount(Unit::Hundredths, IntegerWidth::Bits32), QStringLiteral("金額")},
         {39, 1, L, RowMark(), QStringLiteral("借貸別")},
@@ -63,6 +64,11 @@ MediaRecord account()
 const BankWindowRegistration<TWagbk22Form> registration(22);
 
 } // namespace
+
+TWagbk22Form::TWagbk22Form(QWidget* owner)
+    : BankTransferWindow(owner, 22, {BankNameText, RemHintText})
+{
+}
 
 TransferTableLayout TWagbk22Form::TableLayout() const
 {
@@ -99,8 +105,10 @@ void TWagbk22Form::CompleteEmployeeRow(db::LocalTable& row)
 
 TWagbk22aForm::TWagbk22aForm(QWidget* owner)
     : BankParameterDialog(owner, {RowKey, BankNameText, NewRowFile,
-                                  {{QStringLiteral("ID1_22"), QStringLiteral("ID1"), LoadFormResourceStr(QStringLiteral("WAGBK"), 12117), 5},
-                                   {QStringLiteral("ID2_22"), QStringLiteral("ID2"), LoadFormResourceStr(QStringLiteral("WAGBK"), 12118), 2}}})
+                                  {{QStringLiteral("ID1_22"), QStringLiteral("ID1"),
+                                    LoadFormResourceStr(QStringLiteral("WAGBK"), 12117), 5},
+                                   {QStringLiteral("ID2_22"), QStringLiteral("ID2"),
+                                    LoadFormResourceStr(QStringLiteral("WAGBK"), 12118), 2}}})
 {
 }
 

@@ -43,7 +43,7 @@ public:
 class TWagbk22Form : public BankTransferWindow<TWagbk22aForm, TWagbk22bForm, TWagbk22cForm, TWagbk22dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk22Form(QWidget* owner) : BankTransferWindow(owner, 22) {}
+    explicit TWagbk22Form(QWidget* owner);
 
 protected:
     TransferTableLayout TableLayout() const override;

@@ -6,7 +6,8 @@
 namespace {
 
 const QString RowKey = QStringLiteral("23");
-constexpr int BankNameText = 11000;
+constexpr int BankNameText = 11000;   // as the parameter dialog's caption too
+constexpr int CaptionText = 11020, RemHintText = 11020;
 
 using namespace source;
 constexpr auto L = FieldForm::Left;
@@ -37,7 +38,7 @@ MediaRecord employee()
 {
     return {
         {1, 3, L, Blank(), QStringLiteral("保留")},
-        {4, 14, C, ColumnStart("BACC_NO", 14), QStringLiteral("員工帳號")},
+        {4, 14, C, Leading(14, Column("BACC_NO")), QStringLiteral("員工帳號")},
         {18, 12, Z, RowAmount(Unit::Whole, IntegerWidth::Bits32), QStringLiteral("金額")},
         {30, 4, L, Column("DEP_NO"), QStringLiteral("部門編號")},
         {34, 1, W, Parameter("ID4"), QStringLiteral("檢核註記")},
@@ -50,12 +51,21 @@ const BankWindowRegistration<TWagbk23Form> registration(23);
 
 } // namespace
 
+TWagbk23Form::TWagbk23Form(QWidget* owner)
+    : BankTransferWindow(owner, 23, {CaptionText, RemHintText}, ExportHandOver::TransferDateOnly)
+{
+}
+
 TWagbk23aForm::TWagbk23aForm(QWidget* owner)
     : BankParameterDialog(owner, {RowKey, BankNameText, QString(),
-                                  {{QStringLiteral("ID1_23"), QStringLiteral("ID1"), LoadFormResourceStr(QStringLiteral("WAGBK"), 12120), 3},
-                                   {QStringLiteral("ID2_23"), QStringLiteral("ID2"), LoadFormResourceStr(QStringLiteral("WAGBK"), 12121), 3},
-                                   {QStringLiteral("ID3_23"), QStringLiteral("ID3"), LoadFormResourceStr(QStringLiteral("WAGBK"), 12122), 14},
-                                   {QStringLiteral("Com4_23"), QStringLiteral("ID4"), LoadFormResourceStr(QStringLiteral("WAGBK"), 12123), 0, {}, {},
+                                  {{QStringLiteral("ID1_23"), QStringLiteral("ID1"),
+                                    LoadFormResourceStr(QStringLiteral("WAGBK"), 12120), 3},
+                                   {QStringLiteral("ID2_23"), QStringLiteral("ID2"),
+                                    LoadFormResourceStr(QStringLiteral("WAGBK"), 12121), 3},
+                                   {QStringLiteral("ID3_23"), QStringLiteral("ID3"),
+                                    LoadFormResourceStr(QStringLiteral("WAGBK"), 12122), 14},
+                                   {QStringLiteral("Com4_23"), QStringLiteral("ID4"),
+                                    LoadFormResourceStr(QStringLiteral("WAGBK"), 12123), 0, {}, {},
                                     {{QStringLiteral("2:檢核"), QStringLiteral("2")},
                                      {QStringLiteral("0:不檢核"), QStringLiteral("0")}}}}})
 {

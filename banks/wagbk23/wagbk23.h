@@ -46,5 +46,5 @@ class TWagbk23Form : public BankTransferWindow<TWagbk23aForm, TWagbk23bForm, TWa
                                                DepartmentTransferWindow> {
     Q_OBJECT
 public:
-    explicit TWagbk23Form(QWidget* owner) : BankTransferWindow(owner, 23, ExportHandOver::TransferDateOnly) {}
+    explicit TWagbk23Form(QWidget* owner);
 };

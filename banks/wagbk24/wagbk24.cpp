@@ -6,6 +6,7 @@ const QString RowKey = QStringLiteral("24");
 const QString DefaultFile = QStringLiteral("WAGE");      // proposed while the bank's row is missing
 const QString NewRowFile = QStringLiteral("Wage");       // FILENAME of the row the dialog creates
 constexpr int BankNameText = 11023;
+constexpr int RemHintText = 11008;
 const QString Credit = QStringLiteral("200");            // transfer kind: 200 credit, 100 debit
 
 using namespace source;
@@ -41,7 +42,7 @@ MediaRecord header()
 MediaRecord detail()
 {
     return record("2", {
-        {27, 14, FieldForm::Code, ColumnStart("BACC_NO", 14), QStringLiteral("帳號")},
+        {27, 14, FieldForm::Code, Leading(14, Column("BACC_NO")), QStringLiteral("帳號")},
         {41, 14, Z, RowAmount(Unit::Hundredths, IntegerWidth::Bits32), QStringLiteral("金額")},
         {55, 8, L, Constant("00000000"), QStringLiteral("營利事業編號")},
         {63, 2, L, Constant("99"), QStringLiteral("狀況代號")},
@@ -64,6 +65,11 @@ MediaRecord trailer()
 const BankWindowRegistration<TWagbk24Form> registration(24);
 
 } // namespace
+
+TWagbk24Form::TWagbk24Form(QWidget* owner)
+    : BankTransferWindow(owner, 24, {BankNameText, RemHintText}, ExportHandOver::TransferDateAndTotal)
+{
+}
 
 TWagbk24aForm::TWagbk24aForm(QWidget* owner)
     : BankParameterDialog(owner, {RowKey, BankNameText, NewRowFile,

@@ -41,7 +41,7 @@ public:
 class TWagbk24Form : public BankTransferWindow<TWagbk24aForm, TWagbk24bForm, TWagbk24cForm, TWagbk24dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk24Form(QWidget* owner) : BankTransferWindow(owner, 24, ExportHandOver::TransferDateAndTotal) {}
+    explicit TWagbk24Form(QWidget* owner);
 
 protected:
     TransferTableLayout TableLayout() const override { return TransferTableLayout::EmployeeNumbered(12, 10); }

@@ -5,6 +5,7 @@ namespace {
 const QString RowKey = QStringLiteral("25");
 const QString NewRowFile = QStringLiteral("Wage");   // FILENAME of the row the dialog creates
 constexpr int BankNameText = 11023;
+constexpr int CaptionText = 11024;   // the window's caption and the format hint
 const QString Salary = QStringLiteral("24");         // summary code
 // The closing records' serial, date and deposit kind.
 const QString Closing = QStringLiteral("1111111111111111");
@@ -17,7 +18,7 @@ constexpr auto W = FieldForm::Whole;
 // The posting date: the transfer date in ROC form, the year always three digits.
 FieldSource PostingDate()
 {
-    return TransferDateRoc(RocYear::ThreeDigits);
+    return TransferDateRoc(3);
 }
 
 FieldSource TotalCents()
@@ -45,7 +46,7 @@ MediaRecord credit()
     return {
         {1, 5, Z, Sequence(2), QStringLiteral("序號")},
         {6, 7, L, PostingDate(), QStringLiteral("入帳日期")},
-        {13, 13, FieldForm::Code, ColumnStart("BACC_NO", 13), QStringLiteral("帳號")},
+        {13, 13, FieldForm::Code, Leading(13, Column("BACC_NO")), QStringLiteral("帳號")},
         {26, 2, L, Constant("CR"), QStringLiteral("借貸別")},
         {28, 13, Z, RowAmount(Unit::Hundredths, IntegerWidth::Bits32), QStringLiteral("金額")},
         {41, 2, L, Constant(Salary), QStringLiteral("摘要")},
@@ -69,6 +70,11 @@ MediaRecord closing(const QString& mark, const FieldSource& count)
 const BankWindowRegistration<TWagbk25Form> registration(25);
 
 } // namespace
+
+TWagbk25Form::TWagbk25Form(QWidget* owner)
+    : BankTransferWindow(owner, 25, {CaptionText, CaptionText}, ExportHandOver::TransferDateAndTotal)
+{
+}
 
 TWagbk25aForm::TWagbk25aForm(QWidget* owner)
     : BankParameterDialog(owner, {RowKey, BankNameText, NewRowFile,

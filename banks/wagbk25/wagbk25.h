@@ -44,7 +44,7 @@ public:
 class TWagbk25Form : public BankTransferWindow<TWagbk25aForm, TWagbk25bForm, TWagbk25cForm, TWagbk25dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk25Form(QWidget* owner) : BankTransferWindow(owner, 25, ExportHandOver::TransferDateAndTotal) {}
+    explicit TWagbk25Form(QWidget* owner);
 
 protected:
     TransferTableLayout TableLayout() const override { return TransferTableLayout::EmployeeNumbered(12, 10); }

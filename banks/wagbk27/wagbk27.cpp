@@ -5,6 +5,7 @@ namespace {
 const QString RowKey = QStringLiteral("27");
 const QString ProposedFile = QStringLiteral("TSBCUST.TXT");
 constexpr int BankNameText = 11000;
+constexpr int CaptionText = 15400, RemHintText = 11020;
 const QString Enterprise = QStringLiteral("0525");
 const QString Salary = QStringLiteral("900");   // transfer kind: 900 salary, 800 other transfers
 
@@ -33,7 +34,7 @@ MediaRecord detail()
 {
     return {
         {1, 4, L, Constant(Enterprise), QStringLiteral("企業編號")},
-        {5, 14, C, ColumnStart("BACC_NO", 14), QStringLiteral("收款帳號")},
+        {5, 14, C, Leading(14, Column("BACC_NO")), QStringLiteral("收款帳號")},
         {19, 10, L, Column("ID_NO"), QStringLiteral("身分證號")},
         {29, 13, Z, RowAmount(Unit::Whole, IntegerWidth::Bits32), QStringLiteral("金額")},
         {42, 3, L, Constant(Salary), QStringLiteral("轉帳類別")},
@@ -45,6 +46,11 @@ MediaRecord detail()
 const BankWindowRegistration<TWagbk27Form> registration(27);
 
 } // namespace
+
+TWagbk27Form::TWagbk27Form(QWidget* owner)
+    : BankTransferWindow(owner, 27, {CaptionText, RemHintText}, ExportHandOver::TransferDateOnly)
+{
+}
 
 TWagbk27aForm::TWagbk27aForm(QWidget* owner)
     : BankParameterDialog(owner, {RowKey, BankNameText, QString(),

@@ -46,5 +46,5 @@ class TWagbk27Form : public BankTransferWindow<TWagbk27aForm, TWagbk27bForm, TWa
                                                DepartmentTransferWindow> {
     Q_OBJECT
 public:
-    explicit TWagbk27Form(QWidget* owner) : BankTransferWindow(owner, 27, ExportHandOver::TransferDateOnly) {}
+    explicit TWagbk27Form(QWidget* owner);
 };

@@ -7,6 +7,7 @@
 #include "transfer/media_file_writer.h"
 
 #include <QFile>
+#include <QToolButton>
 #include <QLineEdit>
 
 namespace {
@@ -107,6 +108,8 @@ TEST_F(Bank22, TheWindowMarksEachRowAndShowsTheCodesThenListsThem)
     company.addPayLine("R1", "E001", 35000);
     company.addPayLine("R1", "E002", -100);
     const ReleasedForm<TWagbk22Form> window = openWindow<TWagbk22Form>();
+    EXPECT_EQ(window->windowTitle(), LoadFormResourceStr("WAGBK", 11022));
+    EXPECT_EQ(window->component<QToolButton>("Rem")->toolTip(), LoadFormResourceStr("WAGBK", 11019));
     const ExportValues handed = handedOver(*window);
     EXPECT_EQ(handed.transferTotal, 34900);
     EXPECT_EQ(handed.transferCount, 2);

@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QToolButton>
 
 namespace {
 
@@ -129,6 +130,8 @@ TEST_F(Bank23, TheWindowNamesTheDepartmentsAndHandsOverTheDateOnly)
     company.addPayLine("R1", "E001", 35000, "A01");
     company.addPayLine("R1", "E002", 8361, "B01");
     const ReleasedForm<TWagbk23Form> window = openWindow<TWagbk23Form>();
+    EXPECT_EQ(window->windowTitle(), LoadFormResourceStr("WAGBK", 11020));
+    EXPECT_EQ(window->component<QToolButton>("Rem")->toolTip(), LoadFormResourceStr("WAGBK", 11020));
     const ExportValues handed = handedOver(*window);
     EXPECT_EQ(handed.transferTotal, 0);
     EXPECT_EQ(handed.transferCount, 0);

@@ -6,6 +6,7 @@
 #include "transfer/media_file_writer.h"
 
 #include <QFile>
+#include <QToolButton>
 
 namespace {
 
@@ -78,6 +79,8 @@ TEST_F(Bank24, TheDialogsProposeWageAndTheWindowHandsOverDateAndTotal)
     company.addEmployee({"E001", "王小明", "0123456789", "", "", "", "2", "A123456789"});
     company.addPayLine("R1", "E001", 32500);
     const ReleasedForm<TWagbk24Form> window = openWindow<TWagbk24Form>();
+    EXPECT_EQ(window->windowTitle(), LoadFormResourceStr("WAGBK", 11023));
+    EXPECT_EQ(window->component<QToolButton>("Rem")->toolTip(), LoadFormResourceStr("WAGBK", 11008));
     const ExportValues handed = handedOver(*window);
     EXPECT_EQ(handed.transferTotal, 32500);
     EXPECT_EQ(handed.transferCount, 0);

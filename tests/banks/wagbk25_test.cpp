@@ -6,6 +6,7 @@
 #include "transfer/media_file_writer.h"
 
 #include <QFile>
+#include <QToolButton>
 
 namespace {
 
@@ -83,6 +84,8 @@ TEST_F(Bank25, TheDialogsCaptionAndRowAndTheWindowHandsOverDateAndTotal)
     company.addEmployee({"E001", "王小明", "0123456789", "", "", "", "2", "A123456789"});
     company.addPayLine("R1", "E001", 32500);
     const ReleasedForm<TWagbk25Form> window = openWindow<TWagbk25Form>();
+    EXPECT_EQ(window->windowTitle(), LoadFormResourceStr("WAGBK", 11024));
+    EXPECT_EQ(window->component<QToolButton>("Rem")->toolTip(), LoadFormResourceStr("WAGBK", 11024));
     const ExportValues handed = handedOver(*window);
     EXPECT_EQ(handed.transferTotal, 32500);
     EXPECT_EQ(handed.transferCount, 0);

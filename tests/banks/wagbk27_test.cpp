@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QToolButton>
 
 namespace {
 
@@ -72,6 +73,21 @@ TEST_F(Bank27, TheNameIsAlwaysTsbcustAndTheDialogKeepsTheAccountOnly)
                              " FROM BANK1 WHERE BNK_NO='27'")
                   .toString(),
               LoadFormResourceStr("WAGBK", 11000) + ",12345678901234,none,none");
+}
+
+TEST_F(Bank27, TheWindowCarriesTheBanksNameAndHandsOverTheDateOnly)
+{
+    company.addPayRun("R1", QDate(2006, 3, 5));
+    company.addEmployee({"E001", "王小明", "0123456789", "", "", "", "2", "A123456789"});
+    company.addPayLine("R1", "E001", 45000.6);
+    const ReleasedForm<TWagbk27Form> window = openWindow<TWagbk27Form>();
+    EXPECT_EQ(window->windowTitle(), "台新銀行");
+    EXPECT_EQ(window->component<QToolButton>("Rem")->toolTip(), LoadFormResourceStr("WAGBK", 11020));
+    const ExportValues handed = handedOver(*window);
+    EXPECT_EQ(handed.transferTotal, 0);
+    EXPECT_EQ(handed.transferCount, 0);
+    EXPECT_EQ(ColumnTexts(window->transferTable(), {"BACC_NO", "A_MTN"}),
+              (std::vector<QStringList>{{"0123456789", "45001"}, {LoadFormResourceStr("WAGBK", 10101), "45001"}}));
 }
 
 } // namespace
