@@ -22,11 +22,7 @@ protected:
     {
         FillTransferPairs(table, Layout, rows);
         dialog.reset(Create<TWagbk6bForm>(nullptr));
-        dialog->Bind(table, values);
-        dialog->ShowModal();
-        dialog->component<QLineEdit>("PathFile")->setText(path);
-        dialog->Btn_F8Click();
-        return ReadFileBytes(path);
+        return exportTable(values);
     }
     static ExportValues handed(double total, const QString& kind)
     {
@@ -113,16 +109,10 @@ protected:
 
 TEST_F(Bank6Window, TheWindowHandsTheKindAndTheTotalAndTheListCarriesTheCheckAmount)
 {
-    std::optional<ExportValues> values;
-    automation.onModal([&values](MForm& form) {
-        values = dynamic_cast<ExportDialog&>(form).values();
-        return int(mrCancel);
-    });
-    run(cmdExport);
-    ASSERT_TRUE(values.has_value());
-    EXPECT_EQ(values->further.value("KIND"), "B5");
-    EXPECT_EQ(values->transferTotal, 90000);
-    EXPECT_EQ(values->transferCount, 0);
+    const ExportValues values = handedOver(*window);
+    EXPECT_EQ(values.further.value("KIND"), "B5");
+    EXPECT_EQ(values.transferTotal, 90000);
+    EXPECT_EQ(values.transferCount, 0);
     EXPECT_EQ(window->checkAmount(), 20260305 + 90 * 3 + 91234 + 567890) << "three selected lines";
 
     automation.onModal([](MForm& panel) {
@@ -131,12 +121,7 @@ TEST_F(Bank6Window, TheWindowHandsTheKindAndTheTotalAndTheListCarriesTheCheckAmo
         return int(mrOk);
     });
     run(cmdConditions);
-    automation.onModal([&values](MForm& form) {
-        values = dynamic_cast<ExportDialog&>(form).values();
-        return int(mrCancel);
-    });
-    run(cmdExport);
-    EXPECT_EQ(values->further.value("KIND"), "D5");
+    EXPECT_EQ(handedOver(*window).further.value("KIND"), "D5");
     EXPECT_EQ(window->checkAmount(), 20260305 + 95 * 4 + 91234 + 567890) << "four selected lines";
 
     ReleasedForm<TWagbk6cForm> list(Create<TWagbk6cForm>(nullptr));
