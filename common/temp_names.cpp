@@ -1,6 +1,7 @@
 #include "common/temp_names.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <stdexcept>
@@ -18,4 +19,9 @@ void MakeTempTableName(const QString& prefix, QString& folder, QString& name)
     if (dot >= 0)
         name.truncate(dot);
     name += QStringLiteral(".DB");
+}
+
+void RemoveTempTableFile(const QString& folder, const QString& name)
+{
+    QFile::remove(folder + QFileInfo(name).completeBaseName() + QStringLiteral(".tmp"));
 }

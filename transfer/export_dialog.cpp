@@ -62,10 +62,17 @@ void ExportDialog::Bind(const db::LocalTable& transferTable, const ExportValues&
 
 void ExportDialog::FormShow()
 {
-    QString fileName = settings_.defaultFileName;
-    if (const auto row = row_.Read())
-        fileName = row->value(QStringLiteral("FILENAME"));
-    PathFile->setText(MediaFolder() + fileName);
+    PathFile->setText(MediaFolder() + ProposedFileName(row_.Read()));
+}
+
+QString ExportDialog::ProposedFileName(const std::optional<QMap<QString, QString>>& row) const
+{
+    return row ? row->value(QStringLiteral("FILENAME")) : settings_.defaultFileName;
+}
+
+QString ExportDialog::FileNameToRemember(const QString& fileName, const QString&) const
+{
+    return fileName;
 }
 
 bool ExportDialog::FormKeyDown(QKeyEvent* event)
@@ -149,10 +156,12 @@ void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
     for (Report.first(); !Report.eof(); Report.next()) {
         if (!IsEmployeeRow(Report))
             continue;
-        RefuseNameless(Report, layout.nameColumn, EmployeeOf(Report), writer.findings());
+        if (!layout.nameColumn.isEmpty())
+            RefuseNameless(Report, layout.nameColumn, EmployeeOf(Report), writer.findings());
         ++context.sequence;
         for (const MediaRecord& record : layout.detail)
             writer.Write(record, context, EmployeeOf(Report));
+        context.writtenAmount += Report.fieldFloat(AmountColumnName);
     }
     context.row = nullptr;
     for (const MediaRecord& record : layout.trailer)
@@ -161,5 +170,6 @@ void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
 
 void ExportDialog::RememberFileName()
 {
-    row_.RememberFileName(PathFile->text());
+    row_.RememberFileName(PathFile->text(),
+                          [this](const QString& name, const QString& stored) { return FileNameToRemember(name, stored); });
 }

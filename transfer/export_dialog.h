@@ -42,6 +42,11 @@ protected:
     virtual void WriteRecords(MediaFileWriter& writer, RecordContext& context);
     // Who a detail record belongs to, for the clerk's messages.
     virtual QString EmployeeOf(const db::LocalTable& row) const;
+    // The file name the dialog proposes from the bank's row (none when the row is missing): the
+    // remembered FILENAME, else the bank's default.
+    virtual QString ProposedFileName(const std::optional<QMap<QString, QString>>& row) const;
+    // What FILENAME keeps after an export to `fileName` when it held `stored`: the name itself.
+    virtual QString FileNameToRemember(const QString& fileName, const QString& stored) const;
 
     db::LocalTable Report;
     ExportValues Values;
@@ -49,6 +54,10 @@ protected:
 private:
     void WriteMediaFile();
     void RememberFileName();
+protected:
+    const ExportSettings& settings() const { return settings_; }
+
+private:
     ExportSettings settings_;
     BankRow row_;
     QLineEdit* PathFile = nullptr;

@@ -83,6 +83,17 @@ FieldSource TransferCount()
     return [](const RecordContext& c) { return FieldValue::Number(c.values.transferCount); };
 }
 
+FieldSource WrittenCount()
+{
+    // The sequence number of the last employee row written is the number of rows written.
+    return Sequence();
+}
+
+FieldSource WrittenAmount(Unit unit, IntegerWidth bits)
+{
+    return [unit, bits](const RecordContext& c) { return amountValue(c.writtenAmount, unit, bits); };
+}
+
 FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign)
 {
     return [unit, bits, sign](const RecordContext& c) {

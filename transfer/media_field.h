@@ -23,6 +23,7 @@ struct RecordContext {
     ExportValues values;
     QDate today;
     int sequence = 0;                         // 1 for the first detail record written
+    double writtenAmount = 0;                 // A_MTN summed over the employee rows written before
 };
 
 // A field's value before formatting: a text, or a whole number formed in the integer type the bank
@@ -44,6 +45,7 @@ using FieldSource = std::function<FieldValue(const RecordContext&)>;
 enum class FieldForm {
     Left,     // text: the first `width` bytes (never half a character), spaces after
     Zeros,    // number: decimal text right-aligned with "0" in front (before a minus sign); must fit
+    Padded,   // text: spaces after, never cut; a longer text is refused (a code that must stand whole)
     Whole,    // text written whole, as dates in ROC form that grow from the year 100 on
 };
 
@@ -66,6 +68,9 @@ FieldSource TransferDateRoc();
 FieldSource TodayRoc();
 FieldSource Sequence();
 FieldSource TransferCount();
+// Running totals of the records written so far (a trailer's count and amount): the employee rows,
+// and their amounts in the unit, formed in the integer the bank uses.
+FieldSource WrittenCount();
 // Amounts: A_MTN of the row or the total, fraction cut off, in whole units or hundredths, formed in a
 // signed 32-bit or 64-bit integer as the bank does. A bank whose records take digits only refuses
 // an amount below zero.
@@ -74,6 +79,7 @@ enum class IntegerWidth { Bits32, Bits64 };
 enum class Sign { Any, NotNegative };
 FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign = Sign::Any);
 FieldSource TotalAmount(Unit unit, IntegerWidth bits);
+FieldSource WrittenAmount(Unit unit, IntegerWidth bits);
 }
 
 // A date as ROC text without separators: the year minus 1911 unpadded, month and day two digits.

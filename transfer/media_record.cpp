@@ -99,6 +99,11 @@ QByteArray MediaRecord::Render(const RecordContext& context, const QString& who,
             findings.substitutedNames << who;
         if (field.form == FieldForm::Whole) {
             record.append(big5.bytes);
+        } else if (field.form == FieldForm::Padded) {
+            if (big5.bytes.size() > field.width)
+                findings.refuse(who, field.content, value.text);
+            record.append(big5.bytes.left(field.width));
+            record.append(qMax(0, field.width - int(big5.bytes.size())), ' ');
         } else if (field.form == FieldForm::Zeros) {
             if (big5.bytes.size() > field.width)
                 findings.refuse(who, field.content, value.text);

@@ -6,6 +6,8 @@
 #include "runtime/ui/messages.h"
 
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -31,7 +33,22 @@ BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings
             connect(edit, &QLineEdit::editingFinished, this, [edit, check = parameter.exitCheck] {
                 RunGuarded([&] { check(edit->text()); });
             });
-        form->addRow(parameter.label, edit);
+        if (parameter.exitCorrection)
+            connect(edit, &QLineEdit::editingFinished, this, [this, edit, correct = parameter.exitCorrection] {
+                if (modified_)
+                    edit->setText(correct(edit->text()));
+            });
+        if (parameter.hint.isEmpty()) {
+            form->addRow(parameter.label, edit);
+        } else {
+            auto* hint = new QLabel(parameter.hint, this);
+            hint->setObjectName(parameter.objectName + QStringLiteral("Caption"));
+            hint->setStyleSheet(QStringLiteral("color: red"));
+            auto* line = new QHBoxLayout;
+            line->addWidget(edit);
+            line->addWidget(hint);
+            form->addRow(parameter.label, line);
+        }
         edits_.push_back(edit);
     }
     auto* layout = new QVBoxLayout(this);
@@ -60,10 +77,9 @@ void BankParameterDialog::IDChange()
 void BankParameterDialog::LoadParameters()
 {
     loading_ = true;
-    if (const auto row = row_.Read()) {
-        for (size_t i = 0; i < edits_.size(); ++i)
-            edits_[i]->setText(row->value(settings_.edits[i].column));
-    }
+    const auto row = row_.Read();
+    for (size_t i = 0; i < edits_.size(); ++i)
+        edits_[i]->setText(row ? row->value(settings_.edits[i].column) : settings_.edits[i].missingRowText);
     loading_ = false;
 }
 

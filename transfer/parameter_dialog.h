@@ -18,6 +18,12 @@ struct ParameterEdit {
     int maxLength = 0;
     QString inputMask;
     std::function<void(const QString& text)> exitCheck;
+    // What the edit shows while the bank's row does not exist yet.
+    QString missingRowText = {};
+    // A hint in red beside the edit, as the label "<objectName>Caption".
+    QString hint = {};
+    // Once the dialog has been modified, the text the edit takes when the clerk leaves it.
+    std::function<QString(const QString& text)> exitCorrection = {};
 };
 
 struct ParameterSettings {

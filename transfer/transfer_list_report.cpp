@@ -1,30 +1,13 @@
 #include "transfer/transfer_list_report.h"
 
 #include "runtime/clock.h"
-#include "runtime/cvcode.h"
-#include "runtime/language.h"
 #include "runtime/report/band.h"
 #include "runtime/report/numbermask.h"
-#include "runtime/report/f6form.h"
-#include "runtime/report/printersettings.h"
-#include "transfer/pdf_notice.h"
 #include "transfer/bank_row.h"
 #include "transfer/transfer_table.h"
 
 namespace {
 using report::BandType;
-using report::ShapeKind;
-
-constexpr double LineMm = 6;
-const QString MingFont = QStringLiteral("細明體");
-const QString SongFont = QStringLiteral("宋体");
-
-QFont captionFont()
-{
-    QFont font(MingFont);
-    font.setPixelSize(13);
-    return font;
-}
 }
 
 QString RocSlashedDate(const QDate& date)
@@ -64,14 +47,8 @@ ListColumn BankParameterColumn(const QString& heading, const QString& itemName, 
 }
 
 TransferListReport::TransferListReport(QWidget* owner)
-    : MForm(owner)
-    , QuickRep1(this)
+    : ReportForm(owner)
 {
-    MFormProperty1.FormRcID = QStringLiteral("WAGBK");
-    QuickRep1.setObjectName(QStringLiteral("QuickRep1"));
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPointSize(10);
-    QuickRep1.setFont(arial);
 }
 
 std::vector<ListColumn> TransferListReport::Columns() const
@@ -84,60 +61,77 @@ std::vector<ListColumn> TransferListReport::Columns() const
     };
 }
 
-report::TQRLabel& TransferListReport::label(const QString& name)
-{
-    auto* item = dynamic_cast<report::TQRLabel*>(QuickRep1.findItem(name));
-    if (!item)
-        throw std::runtime_error(QStringLiteral("The transfer list has no label %1").arg(name).toStdString());
-    return *item;
-}
-
 void TransferListReport::FormCreate()
 {
     buildBands();
-    label(QStringLiteral("Sz_Dd")).setCaption(RocSlashedDate(Today()));
+    setCaptionIfPresent(QStringLiteral("Sz_Dd"), RocSlashedDate(Today()));
     LocalizeReport();
 }
 
-void TransferListReport::buildBands()
+void TransferListReport::ColumnHeadings(report::TQRBand& band, double y, const std::vector<ListColumn>& columns)
 {
-    int labelNo = 0;
-    auto caption = [&](report::TQRBand& band, double x, double y, double w, const QString& text) -> report::TQRLabel& {
-        report::TQRLabel& item = band.addLabel(QStringLiteral("QRLabel%1").arg(++labelNo), {x, y, w, LineMm}, text);
-        item.setFont(captionFont());
-        return item;
-    };
-    auto rule = [&](report::TQRBand& band, double y) {
-        band.addShape(QStringLiteral("QRShape%1").arg(++labelNo), {0, y, 190, 0.5}, ShapeKind::HorizontalLine);
-    };
-    const std::vector<ListColumn> columns = Columns();
-
-    // Page header: title, print date / categories / page, a rule, the column headings.
-    report::TQRBand& header = QuickRep1.addBand(BandType::PageHeader, QStringLiteral("PageHeaderBand1"), 4 * LineMm);
-    header.addLabel(QStringLiteral("YY"), {60, 0, 12, LineMm}, QString()).setAlignment(Qt::AlignRight);
-    caption(header, 72, 0, 8, QStringLiteral("年")).setUnderline(true);
-    header.addLabel(QStringLiteral("MM"), {80, 0, 8, LineMm}, QString());
-    caption(header, 88, 0, 50, QStringLiteral("月薪資轉存清冊")).setUnderline(true);
-    caption(header, 0, LineMm, 18, QStringLiteral("印表日:"));
-    header.addLabel(QStringLiteral("Sz_Dd"), {18, LineMm, 25, LineMm}, QString());
-    if (ShowsSalaryKinds()) {
-        caption(header, 48, LineMm, 22, QStringLiteral("薪資期別:"));
-        header.addLabel(QStringLiteral("ED_SZ_F3"), {70, LineMm, 90, LineMm}, QString());
-    }
-    caption(header, 160, LineMm, 14, QStringLiteral("頁次:"));
-    header.addExpr(QStringLiteral("QRExpr1"), {174, LineMm, 16, LineMm}, QStringLiteral("PAGENUMBER"));
-    rule(header, 2 * LineMm + 2);
     double x = 0;
     for (const ListColumn& column : columns) {
-        report::TQRLabel& heading = caption(header, x, 3 * LineMm, column.widthMm, column.heading);
+        report::TQRLabel& heading = Caption(band, {x, y, column.widthMm, LineMm}, column.heading);
         heading.setUnderline(true);
         heading.setAlignment(column.alignment);
         x += column.widthMm;
     }
+}
+
+void TransferListReport::BuildPageHeader(const std::vector<ListColumn>& columns)
+{
+    report::TQRBand& header = QuickRep1.addBand(BandType::PageHeader, QStringLiteral("PageHeaderBand1"), 4 * LineMm);
+    header.addLabel(QStringLiteral("YY"), {60, 0, 12, LineMm}, QString()).setAlignment(Qt::AlignRight);
+    Caption(header, {72, 0, 8, LineMm}, QStringLiteral("年")).setUnderline(true);
+    header.addLabel(QStringLiteral("MM"), {80, 0, 8, LineMm}, QString());
+    Caption(header, {88, 0, 50, LineMm}, QStringLiteral("月薪資轉存清冊")).setUnderline(true);
+    Caption(header, {0, LineMm, 18, LineMm}, QStringLiteral("印表日:"));
+    header.addLabel(QStringLiteral("Sz_Dd"), {18, LineMm, 25, LineMm}, QString());
+    if (ShowsSalaryKinds()) {
+        Caption(header, {48, LineMm, 22, LineMm}, QStringLiteral("薪資期別:"));
+        header.addLabel(QStringLiteral("ED_SZ_F3"), {70, LineMm, 90, LineMm}, QString());
+    }
+    Caption(header, {160, LineMm, 14, LineMm}, QStringLiteral("頁次:"));
+    header.addExpr(QStringLiteral("QRExpr1"), {174, LineMm, 16, LineMm}, QStringLiteral("PAGENUMBER"));
+    Rule(header, 2 * LineMm + 2);
+    ColumnHeadings(header, 3 * LineMm, columns);
+}
+
+// "** 本頁合計 **  金額 ： n  本頁小計 n 人".
+void TransferListReport::PageTotalsLine(report::TQRBand& band, double y, const QString& amountItem, const QString& countItem)
+{
+    Caption(band, {0, y, 35, LineMm}, QStringLiteral("** 本頁合計 **"));
+    Caption(band, {40, y, 30, LineMm}, QStringLiteral("金        額 ："));
+    band.addLabel(amountItem, {70, y, 40, LineMm}, QString()).setAlignment(Qt::AlignRight);
+    Caption(band, {120, y, 22, LineMm}, QStringLiteral("本頁小計"));
+    band.addLabel(countItem, {142, y, 20, LineMm}, QString()).setAlignment(Qt::AlignHCenter);
+    Caption(band, {162, y, 8, LineMm}, QStringLiteral("人"));
+}
+
+// "** 總    計 **  金額 ： sum  本頁合計 count 人  共 n 頁".
+void TransferListReport::GrandTotalsLine(report::TQRBand& band, double y)
+{
+    Caption(band, {0, y, 35, LineMm}, QStringLiteral("** 總    計 **"));
+    Caption(band, {40, y, 30, LineMm}, QStringLiteral("金        額 ："));
+    band.addExpr(QStringLiteral("QRExpr3"), {70, y, 40, LineMm}, QStringLiteral("SUM(A_MTN)"), QStringLiteral("#,##0.00"))
+        .setAlignment(Qt::AlignRight);
+    Caption(band, {120, y, 22, LineMm}, QStringLiteral("本頁合計"));
+    band.addExpr(QStringLiteral("QRExpr4"), {142, y, 20, LineMm}, QStringLiteral("COUNT")).setAlignment(Qt::AlignHCenter);
+    Caption(band, {162, y, 8, LineMm}, QStringLiteral("人"));
+    Caption(band, {172, y, 6, LineMm}, QStringLiteral("共"));
+    band.addExpr(QStringLiteral("QRExpr2"), {178, y, 8, LineMm}, QStringLiteral("PAGENUMBER")).setAlignment(Qt::AlignHCenter);
+    Caption(band, {186, y, 6, LineMm}, QStringLiteral("頁"));
+}
+
+void TransferListReport::buildBands()
+{
+    const std::vector<ListColumn> columns = Columns();
+    BuildPageHeader(columns);
 
     // Detail: one line per employee row.
     report::TQRBand& detail = QuickRep1.addBand(BandType::Detail, QStringLiteral("DetailBand1"), LineMm);
-    x = 0;
+    double x = 0;
     for (const ListColumn& column : columns) {
         const QRectF place(x, 0, column.widthMm, LineMm);
         if (column.dataField.isEmpty())
@@ -152,60 +146,19 @@ void TransferListReport::buildBands()
             DetailBand1AfterPrint();
     };
 
-    // The page line of the footer and the summary: "** 本頁合計 **  金額 ： n  本頁小計 n 人".
-    auto pageLine = [&](report::TQRBand& band, double y, const QString& amountName, const QString& countName) {
-        caption(band, 0, y, 35, QStringLiteral("** 本頁合計 **"));
-        caption(band, 40, y, 30, QStringLiteral("金        額 ："));
-        band.addLabel(amountName, {70, y, 40, LineMm}, QString()).setAlignment(Qt::AlignRight);
-        caption(band, 120, y, 22, QStringLiteral("本頁小計"));
-        band.addLabel(countName, {142, y, 20, LineMm}, QString()).setAlignment(Qt::AlignHCenter);
-        caption(band, 162, y, 8, QStringLiteral("人"));
-    };
-
     report::TQRBand& footer = QuickRep1.addBand(BandType::PageFooter, QStringLiteral("PageFooterBand1"), LineMm + 2);
-    rule(footer, 0);
-    pageLine(footer, 1, QStringLiteral("PageAmtn"), QStringLiteral("PageCount"));
+    Rule(footer, 0);
+    PageTotalsLine(footer, 1, QStringLiteral("PageAmtn"), QStringLiteral("PageCount"));
     footer.BeforePrint = [this](report::TQRBand&, bool& printBand) { PageFooterBand1BeforePrint(printBand); };
 
     report::TQRBand& summary = QuickRep1.addBand(BandType::Summary, QStringLiteral("SummaryBand1"), 2 * LineMm + 4);
-    rule(summary, 0);
-    pageLine(summary, 1, QStringLiteral("PageAmtn1"), QStringLiteral("PageCount1"));
-    const double y = LineMm + 1;
-    caption(summary, 0, y, 35, QStringLiteral("** 總    計 **"));
-    caption(summary, 40, y, 30, QStringLiteral("金        額 ："));
-    summary.addExpr(QStringLiteral("QRExpr3"), {70, y, 40, LineMm}, QStringLiteral("SUM(A_MTN)"), QStringLiteral("#,##0.00"))
-        .setAlignment(Qt::AlignRight);
-    caption(summary, 120, y, 22, QStringLiteral("本頁合計"));
-    summary.addExpr(QStringLiteral("QRExpr4"), {142, y, 20, LineMm}, QStringLiteral("COUNT")).setAlignment(Qt::AlignHCenter);
-    caption(summary, 162, y, 8, QStringLiteral("人"));
-    caption(summary, 172, y, 6, QStringLiteral("共"));
-    summary.addExpr(QStringLiteral("QRExpr2"), {178, y, 8, LineMm}, QStringLiteral("PAGENUMBER")).setAlignment(Qt::AlignHCenter);
-    caption(summary, 186, y, 6, QStringLiteral("頁"));
-    rule(summary, 2 * LineMm + 2);
+    Rule(summary, 0);
+    PageTotalsLine(summary, 1, QStringLiteral("PageAmtn1"), QStringLiteral("PageCount1"));
+    GrandTotalsLine(summary, LineMm + 1);
+    Rule(summary, 2 * LineMm + 2);
     summary.BeforePrint = [this](report::TQRBand&, bool&) { SummaryBand1BeforePrint(); };
 
     QuickRep1.OnStartPage = [this](report::TQuickRep&) { QuickRep1StartPage(); };
-    QuickRep1.OnPreview = [this](report::TQuickRep&) { QuickRep1Preview(); };
-}
-
-void TransferListReport::LocalizeReport()
-{
-    if (Language::LanguageID != 0)
-        return;
-    for (report::TQRPrintable* item : QuickRep1.allItems()) {
-        if (auto* label = dynamic_cast<report::TQRLabel*>(item)) {
-            label->setCaption(BIG5toGB(label->caption()));
-            label->setFontFamily(SongFont);
-        } else if (auto* memo = dynamic_cast<report::TQRMemo*>(item)) {
-            QStringList lines = memo->lines();
-            for (QString& line : lines)
-                line = BIG5toGB(line);
-            memo->setLines(lines);
-            memo->setFontFamily(SongFont);
-        } else if (auto* expr = dynamic_cast<report::TQRExpr*>(item)) {
-            expr->setFontFamily(SongFont);
-        }
-    }
 }
 
 void TransferListReport::QuickRep1StartPage()
@@ -226,14 +179,14 @@ void TransferListReport::PageFooterBand1BeforePrint(bool& printBand)
         printBand = false;
         return;
     }
-    label(QStringLiteral("PageCount")).setCaption(QString::number(pageCount_));
-    label(QStringLiteral("PageAmtn")).setCaption(AmountText(pageAmount_));
+    setCaptionIfPresent(QStringLiteral("PageCount"), QString::number(pageCount_));
+    setCaptionIfPresent(QStringLiteral("PageAmtn"), AmountText(pageAmount_));
 }
 
 void TransferListReport::SummaryBand1BeforePrint()
 {
-    label(QStringLiteral("PageCount1")).setCaption(QString::number(pageCount_));
-    label(QStringLiteral("PageAmtn1")).setCaption(AmountText(pageAmount_));
+    setCaptionIfPresent(QStringLiteral("PageCount1"), QString::number(pageCount_));
+    setCaptionIfPresent(QStringLiteral("PageAmtn1"), AmountText(pageAmount_));
 }
 
 void TransferListReport::PrepareRun(const TransferListRun& run)
@@ -242,14 +195,6 @@ void TransferListReport::PrepareRun(const TransferListRun& run)
     label(QStringLiteral("MM")).setCaption(QStringLiteral("%1").arg(run.transferDate.month(), 2, 10, QLatin1Char('0')));
     if (ShowsSalaryKinds())
         label(QStringLiteral("ED_SZ_F3")).setCaption(run.salaryKinds);
-}
-
-void TransferListReport::QuickRep1Preview()
-{
-    // The preview belongs to the transfer window, so that it stays open after this form is freed.
-    auto* preview = new report::TF6MainForm(parentWidget());
-    preview->SetQRPrinter(QuickRep1.QRPrinter());
-    preview->show();
 }
 
 void TransferListReport::Prepare(const db::LocalTable& transferTable, const TransferListRun& run)
@@ -269,10 +214,6 @@ void TransferListReport::Prepare(const db::LocalTable& transferTable, const Tran
 
 void TransferListReport::Run(const db::LocalTable& transferTable, const TransferListRun& run)
 {
-    QuickRep1.setPrinterSettings(report::TPrinterSettings::FromCurrentPrinter());
     Prepare(transferTable, run);
-    if (run.printDirect)
-        TellPdfWritten(QuickRep1.print());
-    else
-        QuickRep1.preview();
+    Output(run.printDirect);
 }

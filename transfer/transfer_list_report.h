@@ -2,8 +2,7 @@
 // The transfer list: the selected transfers (one line per employee row) with page totals and grand
 // totals, printed or previewed. A bank changes its columns and what its header labels show.
 #include "runtime/db/localtable.h"
-#include "runtime/report/quickrep.h"
-#include "runtime/ui/mform.h"
+#include "transfer/report_form.h"
 
 #include <QDate>
 #include <functional>
@@ -38,7 +37,7 @@ ListColumn TransferDateColumn(const QString& heading, double widthMm);
 ListColumn BankParameterColumn(const QString& heading, const QString& itemName, double widthMm, const QString& rowKey,
                                const QString& column);
 
-class TransferListReport : public MForm {
+class TransferListReport : public ReportForm {
     Q_OBJECT
 public:
     explicit TransferListReport(QWidget* owner);
@@ -48,9 +47,6 @@ public:
     void Prepare(const db::LocalTable& transferTable, const TransferListRun& run);
     // Prepares, then prints or previews.
     void Run(const db::LocalTable& transferTable, const TransferListRun& run);
-
-    report::TQuickRep QuickRep1;
-    report::TQRLabel& label(const QString& name);
 
 protected:
     // The reference bank's columns: account, name, amount.
@@ -62,16 +58,24 @@ protected:
     // Whether the second header line shows the salary categories.
     virtual bool ShowsSalaryKinds() const { return true; }
 
+    // The page header: title, print date, categories and page, a rule, the column headings.
+    virtual void BuildPageHeader(const std::vector<ListColumn>& columns);
+    // The line of a page's totals, in the page footer and again in the summary: the labels named
+    // `amountItem` and `countItem` get the page's amount and count.
+    virtual void PageTotalsLine(report::TQRBand& band, double y, const QString& amountItem, const QString& countItem);
+    // The grand totals line of the summary (count, sum and number of pages).
+    virtual void GrandTotalsLine(report::TQRBand& band, double y);
+    // The column headings at `y` of the band, one beside the other as the columns stand.
+    void ColumnHeadings(report::TQRBand& band, double y, const std::vector<ListColumn>& columns);
+
     db::LocalTable Report;
 
 private:
     void buildBands();
-    void LocalizeReport();
     void QuickRep1StartPage();
     void DetailBand1AfterPrint();
     void PageFooterBand1BeforePrint(bool& printBand);
     void SummaryBand1BeforePrint();
-    void QuickRep1Preview();
 
     int pageCount_ = 0;
     double pageAmount_ = 0;

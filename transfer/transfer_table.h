@@ -4,15 +4,19 @@
 #include "runtime/db/localtable.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace db { class MQuery; }
 
 // One column of the transfer table and the column of the selection that fills it on employee rows
-// (empty when the bank computes it). The amount column A_MTN is always accumulated, never copied.
+// (empty when the bank computes it), with how the value is formed from that column (none: copied as
+// it stands; e.g. the branch part of an account). The amount column A_MTN is always accumulated,
+// never copied.
 struct TransferColumn {
     db::FieldDef field;
     QString source;
+    std::function<QString(const QString& selected)> derive = {};
 };
 
 struct TransferTableLayout {

@@ -40,10 +40,15 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
     // Columns are looked up once: the walk reads them for every line.
     const int yg = rows.fieldIndex(QStringLiteral("YG_NO")), dep = rows.fieldIndex(QStringLiteral("DEP_NO"));
     const int name = rows.fieldIndex(NameColumnName), amount = rows.fieldIndex(AmountColumnName);
-    std::vector<std::pair<QString, int>> copied;
+    struct Copied {
+        QString field;
+        int column;
+        const std::function<QString(const QString&)>& derive;
+    };
+    std::vector<Copied> copied;
     for (const TransferColumn& column : layout_.columns) {
         if (!column.source.isEmpty())
-            copied.emplace_back(column.field.name, rows.fieldIndex(column.source));
+            copied.push_back({column.field.name, rows.fieldIndex(column.source), column.derive});
     }
     db::LocalTableUpdate update(table.data());
     // The employee and department of the line the walk stands on, read once per line.
@@ -77,8 +82,10 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
                 table.edit();
                 sofar = table.fieldFloat(AmountColumnName);
             }
-            for (const auto& [field, column] : copied)
-                table.setField(field, rows.asString(column));
+            for (const Copied& c : copied)
+                table.setField(c.field, c.derive ? c.derive(rows.asString(c.column)) : rows.asString(c.column));
+            if (observer_)
+                observer_(rows, newRow);
             const double lineAmount = TransferAmount(rows.asFloat(amount));
             table.setField(AmountColumnName, sofar + lineAmount);
             if (completion_)
