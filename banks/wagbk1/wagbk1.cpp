@@ -112,7 +112,7 @@ qlonglong AccountControlPart(const QString& account)
     return part.toLongLong();
 }
 
-TransferTableLayout TWagbk1Form::TableLayout() const
+TransferTableLayout Wagbk1TableLayout()
 {
     TransferTableLayout layout;
     const QString account = QStringLiteral("BACC_NO");

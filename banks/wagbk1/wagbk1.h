@@ -32,6 +32,9 @@ public:
     explicit TWagbk1fForm(QWidget* owner) : FormatDescriptionForm(owner, QStringLiteral(":/banks/wagbk1/description.txt")) {}
 };
 
+// Branch, account, name, amount, remark and the hidden identity number.
+TransferTableLayout Wagbk1TableLayout();
+
 // The account in branch and account columns, and the control total of the accounts for the
 // delivery form.
 class TWagbk1Form : public BankTransferWindow<TWagbk1aForm, TWagbk1bForm, TWagBk1dForm, TWagbk1fForm> {
@@ -43,7 +46,7 @@ public:
     qlonglong accountTotal() const { return AccountTotal; }
 
 protected:
-    TransferTableLayout TableLayout() const override;
+    TransferTableLayout TableLayout() const override { return Wagbk1TableLayout(); }
     bool ReadyToFill() override;
     void LineSelected(const db::MQuery& line, bool newRow) override;
     void PrintTransferList(const TransferListRun& run) override;

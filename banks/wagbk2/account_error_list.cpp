@@ -95,6 +95,7 @@ void TWagbk2cForm::SetErrors(const std::vector<AccountError>& errors, bool canCo
         ErrorTab.post();
     }
     ErrorTab.first();
+    grid_->Refresh();
     Btn_F6->setEnabled(canContinue);
 }
 

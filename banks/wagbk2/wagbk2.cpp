@@ -81,7 +81,7 @@ QString FileNamesAfterExport(const QString& stored, PostOfficeFile file, const Q
                                            : names.section(u';', 0, 0) + u';' + fileName;
 }
 
-TransferTableLayout TWagbk2Form::TableLayout() const
+TransferTableLayout Wagbk2TableLayout()
 {
     TransferTableLayout layout;
     const QString account = QStringLiteral("BACC_NO");

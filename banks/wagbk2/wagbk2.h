@@ -42,6 +42,9 @@ public:
     explicit TWagbk2fForm(QWidget* owner) : FormatDescriptionForm(owner, QStringLiteral(":/banks/wagbk2/description.txt")) {}
 };
 
+// Bureau, account, name, identity number, amount, remark and the hidden whole account.
+TransferTableLayout Wagbk2TableLayout();
+
 // Bureau and account parts of the accounts in the transfer table, the check of every employee's account
 // while it is filled, the choice of the file before an export and of the form before a print.
 class TWagbk2Form : public BankTransferWindow<TWagbk2aForm, TWagbk2bForm, TWagbk2dForm, TWagbk2fForm> {
@@ -51,7 +54,7 @@ public:
     const std::vector<AccountError>& accountErrors() const { return AccountErrors; }
 
 protected:
-    TransferTableLayout TableLayout() const override;
+    TransferTableLayout TableLayout() const override { return Wagbk2TableLayout(); }
     bool ReadyToFill() override;
     void LineSelected(const db::MQuery& line, bool newRow) override;
     bool SelectionAccepted() override;

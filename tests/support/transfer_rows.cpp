@@ -28,3 +28,15 @@ void MarkEmployeeRow(db::LocalTable& table, int index)
     SetRowKind(table, RowKind::Employee);
     table.post();
 }
+
+void FillTransferColumns(db::LocalTable& table, const TransferTableLayout& layout, const std::vector<ColumnRow>& rows)
+{
+    DefineTransferTable(table, layout);
+    for (const ColumnRow& row : rows) {
+        table.append();
+        SetRowKind(table, row.kind);
+        for (auto value = row.values.begin(); value != row.values.end(); ++value)
+            table.setField(value.key(), value.value());
+        table.post();
+    }
+}

@@ -16,3 +16,10 @@ void FillTransferRows(db::LocalTable& table, const TransferTableLayout& layout, 
 
 // Makes row `index` (0-based) an employee row whatever it holds: an employee whose name is empty.
 void MarkEmployeeRow(db::LocalTable& table, int index);
+
+// A row given column by column, for the banks whose transfer table has columns of their own.
+struct ColumnRow {
+    RowKind kind = RowKind::Employee;
+    QVariantMap values;
+};
+void FillTransferColumns(db::LocalTable& table, const TransferTableLayout& layout, const std::vector<ColumnRow>& rows);
