@@ -60,14 +60,16 @@ void ExportDialog::Bind(const db::LocalTable& transferTable, const ExportValues&
     Values = values;
 }
 
-void ExportDialog::FormShow()
+QString ExportDialog::ProposedFileName() const
 {
-    PathFile->setText(MediaFolder() + ProposedFileName(row_.Read()));
+    if (const auto row = row_.Read())
+        return row->value(QStringLiteral("FILENAME"));
+    return settings_.defaultFileName;
 }
 
-QString ExportDialog::ProposedFileName(const std::optional<QMap<QString, QString>>& row) const
+void ExportDialog::FormShow()
 {
-    return row ? row->value(QStringLiteral("FILENAME")) : settings_.defaultFileName;
+    PathFile->setText(MediaFolder() + ProposedFileName());
 }
 
 QString ExportDialog::FileNameToRemember(const QString& fileName, const QString&) const
@@ -146,10 +148,23 @@ QString ExportDialog::EmployeeOf(const db::LocalTable& row) const
     return number.isEmpty() ? name : number + u' ' + name;
 }
 
+void CountEmployeeRecords(db::LocalTable& table, RecordContext& context)
+{
+    context.employeeRecords = 0;
+    context.employeeTotal = 0;
+    for (table.first(); !table.eof(); table.next()) {
+        if (IsEmployeeRow(table)) {
+            ++context.employeeRecords;
+            context.employeeTotal += table.fieldFloat(AmountColumnName);
+        }
+    }
+}
+
 void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
 {
     const MediaLayout& layout = Layout();
     const QString header = QStringLiteral("表頭"), trailer = QStringLiteral("表尾");
+    CountEmployeeRecords(Report, context);
     for (const MediaRecord& record : layout.header)
         writer.Write(record, context, header);
     context.row = &Report;
@@ -161,7 +176,6 @@ void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
         ++context.sequence;
         for (const MediaRecord& record : layout.detail)
             writer.Write(record, context, EmployeeOf(Report));
-        context.writtenAmount += Report.fieldFloat(AmountColumnName);
     }
     context.row = nullptr;
     for (const MediaRecord& record : layout.trailer)

@@ -42,9 +42,9 @@ protected:
     virtual void WriteRecords(MediaFileWriter& writer, RecordContext& context);
     // Who a detail record belongs to, for the clerk's messages.
     virtual QString EmployeeOf(const db::LocalTable& row) const;
-    // The file name the dialog proposes from the bank's row (none when the row is missing): the
-    // remembered FILENAME, else the bank's default.
-    virtual QString ProposedFileName(const std::optional<QMap<QString, QString>>& row) const;
+    // The file name proposed on show: the remembered name of the bank's row (even an empty one), or
+    // the default name when the row is missing. Some banks take it from the data instead.
+    virtual QString ProposedFileName() const;
     // What FILENAME keeps after an export to `fileName` when it held `stored`: the name itself.
     virtual QString FileNameToRemember(const QString& fileName, const QString& stored) const;
 
@@ -54,15 +54,15 @@ protected:
 private:
     void WriteMediaFile();
     void RememberFileName();
-protected:
-    const ExportSettings& settings() const { return settings_; }
-
-private:
     ExportSettings settings_;
     BankRow row_;
     QLineEdit* PathFile = nullptr;
     QToolButton* MSpeedButton1 = nullptr;
 };
+
+// Counts the employee rows of the transfer table and sums their amounts into `context`, for the
+// headers that carry them.
+void CountEmployeeRecords(db::LocalTable& table, RecordContext& context);
 
 // The folder the export dialog proposes, standing for the diskette drive: the configured media
 // folder with a trailing "/".

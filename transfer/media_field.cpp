@@ -5,12 +5,17 @@
 #include <cmath>
 #include <limits>
 
-QString RocDateText(const QDate& date)
+QString RocDateText(const QDate& date, int yearDigits)
 {
     return QStringLiteral("%1%2%3")
-        .arg(date.year() - 1911)
+        .arg(date.year() - 1911, yearDigits, 10, QLatin1Char('0'))
         .arg(date.month(), 2, 10, QLatin1Char('0'))
         .arg(date.day(), 2, 10, QLatin1Char('0'));
+}
+
+QString CalendarDateText(const QDate& date)
+{
+    return date.toString(QStringLiteral("yyyyMMdd"));
 }
 
 qint64 TruncatedAmount(double amount, source::Unit unit)
@@ -50,7 +55,15 @@ FieldSource Blank()
 
 FieldSource Column(const QString& column)
 {
-    return [column](const RecordContext& c) { return FieldValue::Text(c.row ? c.row->fieldText(column) : QString()); };
+    return ColumnStart(column, -1);
+}
+
+// A negative count of characters takes the column whole.
+FieldSource ColumnStart(const QString& column, int characters)
+{
+    return [column, characters](const RecordContext& c) {
+        return FieldValue::Text(c.row ? c.row->fieldText(column).left(characters) : QString());
+    };
 }
 
 FieldSource Parameter(const QString& column)
@@ -65,19 +78,24 @@ FieldSource CompanyUniformNumber()
     return [](const RecordContext&) { return FieldValue::Text(Compdata::CompanyUniformNumber()); };
 }
 
-FieldSource TransferDateRoc()
+FieldSource TransferDateRoc(int yearDigits)
 {
-    return [](const RecordContext& c) { return FieldValue::Text(RocDateText(c.values.transferDate)); };
+    return [yearDigits](const RecordContext& c) { return FieldValue::Text(RocDateText(c.values.transferDate, yearDigits)); };
 }
 
-FieldSource TodayRoc()
+FieldSource TodayRoc(int yearDigits)
 {
-    return [](const RecordContext& c) { return FieldValue::Text(RocDateText(c.today)); };
+    return [yearDigits](const RecordContext& c) { return FieldValue::Text(RocDateText(c.today, yearDigits)); };
 }
 
-FieldSource Sequence()
+FieldSource TransferDateCalendar()
 {
-    return [](const RecordContext& c) { return FieldValue::Number(c.sequence); };
+    return [](const RecordContext& c) { return FieldValue::Text(CalendarDateText(c.values.transferDate)); };
+}
+
+FieldSource Sequence(int first)
+{
+    return [first](const RecordContext& c) { return FieldValue::Number(qint64(c.sequence) + first - 1); };
 }
 
 FieldSource TransferCount()
@@ -85,15 +103,9 @@ FieldSource TransferCount()
     return [](const RecordContext& c) { return FieldValue::Number(c.values.transferCount); };
 }
 
-FieldSource WrittenCount()
+FieldSource EmployeeRecordCount()
 {
-    // The sequence number of the last employee row written is the number of rows written.
-    return Sequence();
-}
-
-FieldSource WrittenAmount(Unit unit, IntegerWidth bits)
-{
-    return [unit, bits](const RecordContext& c) { return amountValue(c.writtenAmount, unit, bits); };
+    return [](const RecordContext& c) { return FieldValue::Number(c.employeeRecords); };
 }
 
 FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign)
@@ -106,6 +118,11 @@ FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign)
 FieldSource TotalAmount(Unit unit, IntegerWidth bits)
 {
     return [unit, bits](const RecordContext& c) { return amountValue(c.values.transferTotal, unit, bits); };
+}
+
+FieldSource EmployeeRecordTotal(Unit unit, IntegerWidth bits)
+{
+    return [unit, bits](const RecordContext& c) { return amountValue(c.employeeTotal, unit, bits); };
 }
 
 } // namespace source

@@ -5,6 +5,7 @@
 #include "transfer/dialog_buttons.h"
 #include "runtime/ui/messages.h"
 
+#include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,38 +19,55 @@ BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings
 {
     MFormProperty1.FormRcID = QStringLiteral("WAGBK");
     MFormProperty1.FormCaptionID = settings.nameTextId;
+    if (!settings.caption.isEmpty())
+        setWindowTitle(settings.caption);
     setObjectName(QStringLiteral("BankParameterDialog%1").arg(settings.rowKey));
 
     auto* form = new QFormLayout;
     for (const ParameterEdit& parameter : settings_.edits) {
-        auto* edit = new QLineEdit(this);
-        edit->setObjectName(parameter.objectName);
-        if (parameter.maxLength > 0)
-            edit->setMaxLength(parameter.maxLength);
-        if (!parameter.inputMask.isEmpty())
-            edit->setInputMask(parameter.inputMask);
-        connect(edit, &QLineEdit::textChanged, this, [this] { IDChange(); });
-        if (parameter.exitCheck)
-            connect(edit, &QLineEdit::editingFinished, this, [edit, check = parameter.exitCheck] {
-                RunGuarded([&] { check(edit->text()); });
-            });
-        if (parameter.exitCorrection)
-            connect(edit, &QLineEdit::editingFinished, this, [this, edit, correct = parameter.exitCorrection] {
-                if (modified_)
-                    edit->setText(correct(edit->text()));
-            });
+        QWidget* control = nullptr;
+        if (parameter.choices.empty()) {
+            auto* edit = new QLineEdit(this);
+            if (parameter.maxLength > 0)
+                edit->setMaxLength(parameter.maxLength);
+            if (!parameter.inputMask.isEmpty())
+                edit->setInputMask(parameter.inputMask);
+            connect(edit, &QLineEdit::textChanged, this, [this] { IDChange(); });
+            if (parameter.exitCheck)
+                connect(edit, &QLineEdit::editingFinished, this, [edit, check = parameter.exitCheck] {
+                    RunGuarded([&] { check(edit->text()); });
+                });
+            if (parameter.exitCorrection)
+                connect(edit, &QLineEdit::editingFinished, this, [this, edit, correct = parameter.exitCorrection] {
+                    if (modified_)
+                        edit->setText(correct(edit->text()));
+                });
+            control = edit;
+            edits_.push_back(edit);
+            lists_.push_back(nullptr);
+        } else {
+            auto* list = new QComboBox(this);
+            for (const ParameterChoice& choice : parameter.choices)
+                list->addItem(choice.caption, choice.value);
+            connect(list, &QComboBox::currentIndexChanged, this, [this] { IDChange(); });
+            control = list;
+            edits_.push_back(nullptr);
+            lists_.push_back(list);
+        }
+        control->setObjectName(parameter.objectName);
+        // The BANK1 column the control keeps, for the hosts that set parameters by column.
+        control->setProperty("BankColumn", parameter.column);
         if (parameter.hint.isEmpty()) {
-            form->addRow(parameter.label, edit);
+            form->addRow(parameter.label, control);
         } else {
             auto* hint = new QLabel(parameter.hint, this);
             hint->setObjectName(parameter.objectName + QStringLiteral("Caption"));
             hint->setStyleSheet(QStringLiteral("color: red"));
             auto* line = new QHBoxLayout;
-            line->addWidget(edit);
+            line->addWidget(control);
             line->addWidget(hint);
             form->addRow(parameter.label, line);
         }
-        edits_.push_back(edit);
     }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -74,12 +92,31 @@ void BankParameterDialog::IDChange()
         modified_ = true;
 }
 
+QString BankParameterDialog::textOf(size_t parameter) const
+{
+    return edits_[parameter] ? edits_[parameter]->text() : lists_[parameter]->currentData().toString();
+}
+
+void BankParameterDialog::setTextOf(size_t parameter, const QString& text)
+{
+    if (edits_[parameter]) {
+        edits_[parameter]->setText(text);
+        return;
+    }
+    const int index = lists_[parameter]->findData(text);
+    lists_[parameter]->setCurrentIndex(index >= 0 ? index : lists_[parameter]->count() - 1);
+}
+
+// Without a row the edits stay as they are and the lists show their last item.
 void BankParameterDialog::LoadParameters()
 {
     loading_ = true;
     const auto row = row_.Read();
-    for (size_t i = 0; i < edits_.size(); ++i)
-        edits_[i]->setText(row ? row->value(settings_.edits[i].column) : settings_.edits[i].missingRowText);
+    for (size_t i = 0; i < edits_.size(); ++i) {
+        const QString& missing = settings_.edits[i].missingRowText;
+        if (row || lists_[i] || !missing.isEmpty())
+            setTextOf(i, row ? row->value(settings_.edits[i].column) : missing);
+    }
     loading_ = false;
 }
 
@@ -87,7 +124,7 @@ void BankParameterDialog::SaveParameters()
 {
     std::vector<std::pair<QString, QString>> parameters;
     for (size_t i = 0; i < edits_.size(); ++i)
-        parameters.emplace_back(settings_.edits[i].column, edits_[i]->text());
+        parameters.emplace_back(settings_.edits[i].column, textOf(i));
     row_.Save(LoadFormStr(settings_.nameTextId), parameters, settings_.defaultFileName);
     modified_ = false;
 }

@@ -7,10 +7,18 @@
 #include <functional>
 #include <vector>
 
+class QComboBox;
 class QLineEdit;
+
+// An item of a parameter list: what the clerk sees, and what BANK1 keeps for it.
+struct ParameterChoice {
+    QString caption;
+    QString value;
+};
 
 // One parameter edit: its component name ("ID1_10"), the BANK1 column it keeps, its label,
 // its maximum length, an optional input mask, and an optional check when the clerk leaves it.
+// With choices it is a list instead: a stored value that none of them keeps selects the last.
 struct ParameterEdit {
     QString objectName;
     QString column;
@@ -18,6 +26,7 @@ struct ParameterEdit {
     int maxLength = 0;
     QString inputMask;
     std::function<void(const QString& text)> exitCheck;
+    std::vector<ParameterChoice> choices;
     // What the edit shows while the bank's row does not exist yet.
     QString missingRowText = {};
     // A hint in red beside the edit, as the label "<objectName>Caption".
@@ -28,9 +37,10 @@ struct ParameterEdit {
 
 struct ParameterSettings {
     QString rowKey;
-    int nameTextId = 0;          // the bank's name text, the dialog's caption and BANK1.NAME
-    QString defaultFileName;     // FILENAME of a row the dialog creates
+    int nameTextId = 0;          // the bank's name text, BANK1.NAME and the dialog's caption
+    QString defaultFileName;     // FILENAME of a row the dialog creates; empty: none is set
     std::vector<ParameterEdit> edits;
+    QString caption;             // the dialog's own caption when it is not the bank's name text
 };
 
 class BankParameterDialog : public MForm {
@@ -54,7 +64,11 @@ public:
 private:
     ParameterSettings settings_;
     BankRow row_;
+    // The control of each parameter: an edit, or a list for a parameter with choices.
+    QString textOf(size_t parameter) const;
+    void setTextOf(size_t parameter, const QString& text);
     std::vector<QLineEdit*> edits_;
+    std::vector<QComboBox*> lists_;
     bool loading_ = false;
     bool modified_ = false;
 };

@@ -37,6 +37,10 @@ ListColumn TransferDateColumn(const QString& heading, double widthMm);
 ListColumn BankParameterColumn(const QString& heading, const QString& itemName, double widthMm, const QString& rowKey,
                                const QString& column);
 
+// The columns of the lists that show who is paid: employee number (under `numberHeading`), name,
+// identity number, account and amount.
+std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading = QStringLiteral("員 工 代 號"));
+
 class TransferListReport : public ReportForm {
     Q_OBJECT
 public:

@@ -229,10 +229,10 @@ QDate TransferWindow::transferDate()
 ExportValues TransferWindow::ValuesForExport() const
 {
     ExportValues values;
-    if (HandOver == ExportHandOver::TransferDateTotalAndCount) {
+    if (HandOver != ExportHandOver::TransferDateOnly)
         values.transferTotal = TransferTotal;
+    if (HandOver == ExportHandOver::TransferDateTotalAndCount)
         values.transferCount = TransferCount;
-    }
     return values;
 }
 

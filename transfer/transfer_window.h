@@ -32,6 +32,7 @@ struct TransferListRun;
 // What the window hands the export dialog besides the transfer date.
 enum class ExportHandOver {
     TransferDateTotalAndCount,   // the total and the count of the employee rows as well
+    TransferDateAndTotal,        // the total of the employee rows, but no count
     TransferDateOnly,            // banks whose records carry no total and no count
 };
 

@@ -81,7 +81,7 @@ MediaRecord detail()
     };
 }
 
-// Trailer record, 52 bytes (53): the count and the amount of the details written.
+// Trailer record, 52 bytes (53): the count and the amount of the details.
 MediaRecord trailer()
 {
     return {
@@ -91,8 +91,8 @@ MediaRecord trailer()
         {13, 5, L, Blank(), QStringLiteral("空白")},
         {18, 3, L, Constant(TransferKind), QStringLiteral("委託項目")},
         {21, 6, W, TransferDateRoc(), QStringLiteral("撥帳日期")},
-        {27, 16, Z, WrittenAmount(Unit::Hundredths, IntegerWidth::Bits64), QStringLiteral("總金額")},
-        {43, 10, Z, WrittenCount(), QStringLiteral("總筆數")},
+        {27, 16, Z, EmployeeRecordTotal(Unit::Hundredths, IntegerWidth::Bits64), QStringLiteral("總金額")},
+        {43, 10, Z, EmployeeRecordCount(), QStringLiteral("總筆數")},
     };
 }
 

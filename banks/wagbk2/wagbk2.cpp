@@ -214,8 +214,9 @@ const MediaLayout& TWagbk2bForm::Layout() const
 }
 
 // Without the bank's row the dialog proposes the folder alone.
-QString TWagbk2bForm::ProposedFileName(const std::optional<QMap<QString, QString>>& row) const
+QString TWagbk2bForm::ProposedFileName() const
 {
+    const auto row = BankRow(RowKey).Read();
     return row ? FileNameOf(row->value(QStringLiteral("FILENAME")), File) : QString();
 }
 

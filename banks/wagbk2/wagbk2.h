@@ -29,7 +29,7 @@ public:
 
 protected:
     const MediaLayout& Layout() const override;
-    QString ProposedFileName(const std::optional<QMap<QString, QString>>& row) const override;
+    QString ProposedFileName() const override;
     QString FileNameToRemember(const QString& fileName, const QString& stored) const override;
 
 private:
