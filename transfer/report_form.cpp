@@ -57,6 +57,15 @@ void ReportForm::Frame(report::TQRBand& band, const QRectF& placeMm)
     band.addShape(QStringLiteral("QRShape%1").arg(++itemNo_), placeMm, report::ShapeKind::Rectangle);
 }
 
+void ReportForm::SealBoxes(report::TQRBand& band, double y, const QString& left, const QString& right)
+{
+    constexpr double Width = 190, Height = 50;
+    Frame(band, {0, y, Width / 2 - 3, Height});
+    Caption(band, {2, y + 1, 60, LineMm}, left);
+    Frame(band, {Width / 2 + 3, y, Width / 2 - 3, Height});
+    Caption(band, {Width / 2 + 5, y + 1, 60, LineMm}, right);
+}
+
 void ReportForm::LocalizeReport()
 {
     if (Language::LanguageID != 0)

@@ -28,6 +28,8 @@ protected:
     void Rule(report::TQRBand& band, double y, double x = 0, double widthMm = 190);
     // A frame (box) at the place.
     void Frame(report::TQRBand& band, const QRectF& placeMm);
+    // Two boxes side by side across the page at `y`, for the seals of the company and of the bank.
+    void SealBoxes(report::TQRBand& band, double y, const QString& left, const QString& right);
     // Converts the fixed captions for language id 0; run once the bands exist.
     void LocalizeReport();
 

@@ -95,12 +95,7 @@ void TWagBk1eForm::FormCreate()
     field(QStringLiteral("CompanyTotal"), HeadWidth + 4, y, 40);
     Caption(form, {HeadWidth + 50, y, 100, LineMm}, QStringLiteral("(各受款帳號第七至十二位之合計)"));
 
-    // The seals: the company's and the bank's.
-    const double seals = Top + 7 * Row + 6;
-    Frame(form, {0, seals, Width / 2 - 3, 50});
-    Caption(form, {2, seals + 1, 60, LineMm}, QStringLiteral("委託單位蓋章"));
-    Frame(form, {Width / 2 + 3, seals, Width / 2 - 3, 50});
-    Caption(form, {Width / 2 + 5, seals + 1, 60, LineMm}, QStringLiteral("銀行收件蓋章"));
+    SealBoxes(form, Top + 7 * Row + 6, QStringLiteral("委託單位蓋章"), QStringLiteral("銀行收件蓋章"));
     LocalizeReport();
 }
 

@@ -44,31 +44,35 @@ FieldSource Name()
     };
 }
 
-// Header record, 120 bytes (121 from ROC year 100 on, when the date takes seven).
-MediaRecord header()
+// Every record begins alike: its kind, the company code, the receiver, the transfer kind and the
+// transfer date; then come the kind's own fields.
+MediaRecord record(const char* kind, std::initializer_list<MediaField> own)
 {
-    return {
-        {1, 1, L, Constant("1"), QStringLiteral("資料別")},
+    std::vector<MediaField> fields = {
+        {1, 1, L, Constant(kind), QStringLiteral("資料別")},
         {2, 8, L, CompanyCode(), QStringLiteral("企業編號")},
         {10, 3, L, Constant(Receiver), QStringLiteral("收受行")},
         {13, 5, L, Blank(), QStringLiteral("空白")},
         {18, 3, L, Constant(TransferKind), QStringLiteral("委託項目")},
         {21, 6, W, TransferDateRoc(), QStringLiteral("撥帳日期")},
+    };
+    fields.insert(fields.end(), own);
+    return MediaRecord(std::move(fields));
+}
+
+// Header record, 120 bytes (121 from ROC year 100 on, when the date takes seven).
+MediaRecord header()
+{
+    return record("1", {
         {27, 1, L, Blank(), QStringLiteral("空白")},
         {28, 93, L, Blank(), QStringLiteral("空白")},
-    };
+    });
 }
 
 // Detail record, 120 bytes (121), one per employee row.
 MediaRecord detail()
 {
-    return {
-        {1, 1, L, Constant("2"), QStringLiteral("資料別")},
-        {2, 8, L, CompanyCode(), QStringLiteral("企業編號")},
-        {10, 3, L, Constant(Receiver), QStringLiteral("收受行")},
-        {13, 5, L, Blank(), QStringLiteral("空白")},
-        {18, 3, L, Constant(TransferKind), QStringLiteral("委託項目")},
-        {21, 6, W, TransferDateRoc(), QStringLiteral("撥帳日期")},
+    return record("2", {
         {27, 4, L, Column("BACC_NO"), QStringLiteral("往來分行")},
         {31, 10, L, Column("BACC_NO1"), QStringLiteral("帳號")},
         {41, 14, Z, RowAmount(Unit::Hundredths, IntegerWidth::Bits64), QStringLiteral("存款金額")},
@@ -78,22 +82,16 @@ MediaRecord detail()
         {85, 10, L, Column("ID_NO"), QStringLiteral("身分證號")},
         {95, 12, L, Name(), QStringLiteral("姓名")},
         {107, 14, L, Blank(), QStringLiteral("空白")},
-    };
+    });
 }
 
 // Trailer record, 52 bytes (53): the count and the amount of the details.
 MediaRecord trailer()
 {
-    return {
-        {1, 1, L, Constant("3"), QStringLiteral("資料別")},
-        {2, 8, L, CompanyCode(), QStringLiteral("企業編號")},
-        {10, 3, L, Constant(Receiver), QStringLiteral("收受行")},
-        {13, 5, L, Blank(), QStringLiteral("空白")},
-        {18, 3, L, Constant(TransferKind), QStringLiteral("委託項目")},
-        {21, 6, W, TransferDateRoc(), QStringLiteral("撥帳日期")},
+    return record("3", {
         {27, 16, Z, EmployeeRecordTotal(Unit::Hundredths, IntegerWidth::Bits64), QStringLiteral("總金額")},
         {43, 10, Z, EmployeeRecordCount(), QStringLiteral("總筆數")},
-    };
+    });
 }
 
 const BankWindowRegistration<TWagbk1Form> registration(1);

@@ -91,16 +91,22 @@ void PostOfficeListForm::PrepareRun(const TransferListRun& run)
     setCaptionIfPresent(QStringLiteral("ZzDate"), RocWordedDate(run.transferDate));
 }
 
-std::vector<ListColumn> TWagbk2dForm::Columns() const
+// Bureau, account, name and identity number, then the form's own last column.
+std::vector<ListColumn> PostOfficeListForm::AccountColumns(const ListColumn& last)
 {
     return {
         {QStringLiteral("局    號"), QStringLiteral("QRDBText1"), QStringLiteral("BACC_NO"), 30},
         {QStringLiteral("帳    號"), QStringLiteral("QRDBText2"), QStringLiteral("BACC_NO1"), 30},
         {QStringLiteral("姓    名"), QStringLiteral("QRDBText3"), QStringLiteral("YG_NAME"), 45},
         {QStringLiteral("身分證統一編號"), QStringLiteral("QRDBText4"), QStringLiteral("ID_NO"), 40},
-        {QStringLiteral("存 款 金 額"), QStringLiteral("QRDBText5"), QStringLiteral("A_MTN"), 45, Qt::AlignRight,
-         QStringLiteral("#,##0.00")},
+        last,
     };
+}
+
+std::vector<ListColumn> TWagbk2dForm::Columns() const
+{
+    return AccountColumns({QStringLiteral("存 款 金 額"), QStringLiteral("QRDBText5"), QStringLiteral("A_MTN"), 45, Qt::AlignRight,
+                           QStringLiteral("#,##0.00")});
 }
 
 void TWagbk2dForm::BuildPageHeader(const std::vector<ListColumn>& columns)
@@ -134,13 +140,7 @@ void TWagbk2dForm::GrandTotalsLine(report::TQRBand& band, double y)
 
 std::vector<ListColumn> TWagbk2eForm::Columns() const
 {
-    return {
-        {QStringLiteral("局    號"), QStringLiteral("QRDBText1"), QStringLiteral("BACC_NO"), 30},
-        {QStringLiteral("帳    號"), QStringLiteral("QRDBText2"), QStringLiteral("BACC_NO1"), 30},
-        {QStringLiteral("姓    名"), QStringLiteral("QRDBText3"), QStringLiteral("YG_NAME"), 45},
-        {QStringLiteral("身分證統一編號"), QStringLiteral("QRDBText4"), QStringLiteral("ID_NO"), 40},
-        {QStringLiteral("備    註"), QStringLiteral("QRDBText5"), QStringLiteral("REM"), 45},
-    };
+    return AccountColumns({QStringLiteral("備    註"), QStringLiteral("QRDBText5"), QStringLiteral("REM"), 45});
 }
 
 void TWagbk2eForm::BuildPageHeader(const std::vector<ListColumn>& columns)
@@ -199,11 +199,7 @@ void TWagbk2gForm::FormCreate()
     row(5, {{QStringLiteral("存款筆數"), QStringLiteral("Count")}});
     row(6, {{QStringLiteral("存款總金額"), QStringLiteral("Amount")}});
 
-    const double seals = Top + 7 * Row + 6;
-    Frame(form, {0, seals, Width / 2 - 3, 50});
-    Caption(form, {2, seals + 1, 60, LineMm}, QStringLiteral("委託機構蓋章"));
-    Frame(form, {Width / 2 + 3, seals, Width / 2 - 3, 50});
-    Caption(form, {Width / 2 + 5, seals + 1, 60, LineMm}, QStringLiteral("郵局收件蓋章"));
+    SealBoxes(form, Top + 7 * Row + 6, QStringLiteral("委託機構蓋章"), QStringLiteral("郵局收件蓋章"));
     LocalizeReport();
 }
 

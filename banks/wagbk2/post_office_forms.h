@@ -33,6 +33,7 @@ protected:
     void BuildHeader(const QString& title, const std::vector<std::vector<std::pair<QString, QString>>>& lines,
                      const std::vector<ListColumn>& columns);
     void PrepareRun(const TransferListRun& run) override;
+    static std::vector<ListColumn> AccountColumns(const ListColumn& last);
     PostOfficeFacts Facts;
 };
 
