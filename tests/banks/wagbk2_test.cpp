@@ -3,6 +3,7 @@
 #include "banks/wagbk1/choice_dialog.h"
 #include "banks/wagbk2/wagbk2.h"
 #include "runtime/language.h"
+#include "runtime/report/pdf_text.h"
 #include "runtime/report/pdfoutput.h"
 #include "runtime/report/qrprinter.h"
 #include "runtime/ui/function_buttons.h"
@@ -151,6 +152,8 @@ protected:
             shown << dialog.metaObject()->className();
             if (dialog.objectName() == "TWagbk2cForm") {
                 listed = dialog.findChild<QTableView*>()->model()->rowCount();
+                if (printList)
+                    dialog.component<QPushButton>("Btn_F8")->click();
                 f6Enabled = dialog.component<QPushButton>("Btn_F6")->isEnabled();
                 dialog.component<QPushButton>(continueList ? "Btn_F6" : "Btn_Esc")->click();
             } else if (dialog.objectName() == "TWagbk1cForm") {
@@ -169,6 +172,7 @@ protected:
     QStringList shown;
     int listed = 0;
     bool f6Enabled = false;
+    bool printList = false;
     QString choiceCaption, proposed;
 };
 
@@ -186,6 +190,22 @@ TEST_F(Bank2Window, AccountsThatFailTheirCheckDigitsHoldTheExportUntilF6)
     EXPECT_EQ(window->accountErrors()[1].employee, "E003") << "a wrong account part";
     EXPECT_EQ(window->accountErrors()[2].employee, "E004") << "no account part at all";
     EXPECT_TRUE(f6Enabled);
+
+    // F8 prints the list and leaves it open.
+    answer(false, 1);
+    printList = true;
+    window->component<QLineEdit>("BYg_No")->setText("E");
+    report::SetPdfOutputPath(company.path("errors.pdf"));
+    toolbar->RunCommand(cmdExport);
+    report::SetPdfOutputPath(QString());
+    printList = false;
+    EXPECT_EQ(shown, QStringList{"TWagbk2cForm"});
+    const QString printed = reporttest::PdfText(company.path("errors.pdf"));
+    ASSERT_TRUE(QFile::exists(company.path("errors.pdf")));
+    if (!printed.isNull()) {
+        EXPECT_TRUE(printed.contains(LoadFormResourceStr("WAGBK", 10085)));
+        EXPECT_TRUE(printed.contains("00123460000172"));
+    }
 
     answer(false, 2);
     toolbar->RunCommand(cmdExport);
