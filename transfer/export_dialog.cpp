@@ -1,5 +1,6 @@
 #include "transfer/export_dialog.h"
 
+#include "common/file_names.h"
 #include "runtime/clock.h"
 #include "runtime/config.h"
 #include "runtime/language.h"
@@ -60,16 +61,20 @@ void ExportDialog::Bind(const db::LocalTable& transferTable, const ExportValues&
     Values = values;
 }
 
-QString ExportDialog::ProposedFileName() const
-{
-    if (const auto row = row_.Read())
-        return row->value(QStringLiteral("FILENAME"));
-    return settings_.defaultFileName;
-}
-
 void ExportDialog::FormShow()
 {
     PathFile->setText(MediaFolder() + ProposedFileName());
+}
+
+QString ExportDialog::ProposedFileName() const
+{
+    QString fileName = settings_.defaultFileName;
+    if (const auto row = row_.Read()) {
+        const QString remembered = row->value(QStringLiteral("FILENAME"));
+        if (!remembered.isEmpty() || !settings_.emptyNameTakesDefault)
+            fileName = remembered;
+    }
+    return fileName;
 }
 
 QString ExportDialog::FileNameToRemember(const QString& fileName, const QString&) const
@@ -88,14 +93,8 @@ void ExportDialog::MSpeedButton1Click()
     dialog.FileName = PathFile->text();
     dialog.Filter = settings_.filter;
     dialog.Execute();
-    QString path = dialog.FileName;
-    if (!settings_.forcedExtension.isEmpty()) {
-        const QString suffix = QFileInfo(path).suffix();
-        if (!suffix.isEmpty())
-            path.chop(suffix.size() + 1);
-        path += settings_.forcedExtension;
-    }
-    PathFile->setText(path);
+    const QString path = dialog.FileName;
+    PathFile->setText(settings_.forcedExtension.isEmpty() ? path : ChangeFileExt(path, settings_.forcedExtension));
 }
 
 void ExportDialog::Btn_EscClick()
@@ -171,7 +170,7 @@ void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
     for (Report.first(); !Report.eof(); Report.next()) {
         if (!IsEmployeeRow(Report))
             continue;
-        if (!layout.nameColumn.isEmpty())
+        if (layout.nameNeededWith.isEmpty() || !Report.fieldText(layout.nameNeededWith).isEmpty())
             RefuseNameless(Report, layout.nameColumn, EmployeeOf(Report), writer.findings());
         ++context.sequence;
         for (const MediaRecord& record : layout.detail)

@@ -12,13 +12,15 @@ class QToolButton;
 class MediaFileWriter;
 
 // How a bank's export dialog differs: its BANK1 row, default file, save-dialog filter and the
-// extension forced on a browsed name (empty: none), and whether it remembers the file name.
+// extension forced on a browsed name (empty: none), whether it remembers the file name, and whether
+// an empty remembered name gives way to the default.
 struct ExportSettings {
     QString rowKey;
     QString defaultFileName;
     QString filter = QStringLiteral("*.TXT");
     QString forcedExtension;
     bool remembersFileName = true;
+    bool emptyNameTakesDefault = false;
 };
 
 class ExportDialog : public MForm {
@@ -42,8 +44,8 @@ protected:
     virtual void WriteRecords(MediaFileWriter& writer, RecordContext& context);
     // Who a detail record belongs to, for the clerk's messages.
     virtual QString EmployeeOf(const db::LocalTable& row) const;
-    // The file name proposed on show: the remembered name of the bank's row (even an empty one), or
-    // the default name when the row is missing. Some banks take it from the data instead.
+    // The file name proposed in the media folder: the remembered one, or the bank's default. A bank
+    // whose name comes from the data (the transfer date, a code) builds it here.
     virtual QString ProposedFileName() const;
     // What FILENAME keeps after an export to `fileName` when it held `stored`: the name itself.
     virtual QString FileNameToRemember(const QString& fileName, const QString& stored) const;

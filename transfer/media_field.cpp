@@ -32,8 +32,7 @@ namespace {
 FieldValue amountValue(double amount, Unit unit, IntegerWidth bits, Sign sign = Sign::Any)
 {
     const double scale = unit == Unit::Whole ? 1 : unit == Unit::Tenths ? 10 : 100;
-    const double limit = bits == IntegerWidth::Bits32 ? double(std::numeric_limits<qint32>::max())
-                                                      : 9.0e18;
+    const double limit = bits == IntegerWidth::Bits32 ? double(std::numeric_limits<qint32>::max()) : 9.0e18;
     // Refused amounts are shown to the clerk in whole units, as the transfer table has them.
     if (std::fabs(std::trunc(amount) * scale) > limit || (sign == Sign::NotNegative && amount < 0))
         return FieldValue::Number(qint64(std::trunc(amount)), false);
@@ -55,21 +54,22 @@ FieldSource Blank()
 
 FieldSource Column(const QString& column)
 {
-    return ColumnStart(column, -1);
-}
-
-// A negative count of characters takes the column whole.
-FieldSource ColumnStart(const QString& column, int characters)
-{
-    return [column, characters](const RecordContext& c) {
-        return FieldValue::Text(c.row ? c.row->fieldText(column).left(characters) : QString());
-    };
+    return [column](const RecordContext& c) { return FieldValue::Text(c.row ? c.row->fieldText(column) : QString()); };
 }
 
 FieldSource Parameter(const QString& column)
 {
     return [column](const RecordContext& c) {
         return FieldValue::Text(c.parameters ? c.parameters->value(column) : QString());
+    };
+}
+
+FieldSource Leading(int count, FieldSource text)
+{
+    return [count, text = std::move(text)](const RecordContext& c) {
+        FieldValue value = text(c);
+        value.text.truncate(count);
+        return value;
     };
 }
 

@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 // Values the transfer window hands to the export dialog.
 struct ExportValues {
@@ -50,10 +51,11 @@ enum class FieldForm {
     Left,     // text: the first `width` bytes (never half a character), spaces after
     LeftZeros,// text: the first `width` bytes (never half a character), "0" after, as accounts some banks take
     Zeros,    // number: decimal text right-aligned with "0" in front (before a minus sign); must fit
-    Padded,   // text: spaces after, never cut; a longer text is refused (a code that must stand whole)
     Whole,    // text written whole, as dates in ROC form that grow from the year 100 on
     Right,    // text: right-aligned with spaces in front; a longer text is written whole
     Code,     // text: right-aligned with "0" in front; a longer code is written whole
+    Padded,   // text written whole, spaces after up to `width`
+    Cut,      // text: at most the first `width` bytes (never half a character), nothing after
 };
 
 struct MediaField {
@@ -69,9 +71,9 @@ namespace source {
 FieldSource Constant(const QString& text);
 FieldSource Blank();
 FieldSource Column(const QString& column);
-// The first `characters` characters of a column, for the fields the bank aligns to the right.
-FieldSource ColumnStart(const QString& column, int characters);
 FieldSource Parameter(const QString& column);
+// The first `count` characters of the text that `text` gives.
+FieldSource Leading(int count, FieldSource text);
 FieldSource CompanyUniformNumber();
 // Dates in ROC form (see RocDateText), or as a calendar date yyyyMMdd.
 FieldSource TransferDateRoc(int yearDigits = 0);

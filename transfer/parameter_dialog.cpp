@@ -19,8 +19,9 @@ BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings
 {
     MFormProperty1.FormRcID = QStringLiteral("WAGBK");
     MFormProperty1.FormCaptionID = settings.nameTextId;
-    if (!settings.caption.isEmpty())
-        setWindowTitle(settings.caption);
+    const QString caption = settings.caption.isEmpty() ? settings.fixedName : settings.caption;
+    if (!caption.isEmpty())
+        setWindowTitle(caption);
     setObjectName(QStringLiteral("BankParameterDialog%1").arg(settings.rowKey));
 
     auto* form = new QFormLayout;
@@ -71,7 +72,14 @@ BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings
     }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(MakeDialogButtons(*this, QStringLiteral("F8 確認"), QStringLiteral("Esc 取消"), [this] { Btn_F8Click(); },
+    if (settings_.noticeTextId != 0) {
+        auto* notice = new QLabel(LoadFormStr(settings_.noticeTextId), this);
+        notice->setObjectName(QStringLiteral("MLabel1"));
+        layout->addWidget(notice);
+    }
+    // A bank without parameters has Esc alone; its F8 key still saves the row.
+    const QString f8Caption = settings_.noticeTextId != 0 ? QString() : QStringLiteral("F8 確認");
+    layout->addLayout(MakeDialogButtons(*this, f8Caption, QStringLiteral("Esc 取消"), [this] { Btn_F8Click(); },
                                         [this] { Btn_EscClick(); }));
 }
 
@@ -120,12 +128,18 @@ void BankParameterDialog::LoadParameters()
     loading_ = false;
 }
 
+std::vector<std::pair<QString, QString>> BankParameterDialog::SavedColumns() const
+{
+    std::vector<std::pair<QString, QString>> columns;
+    for (size_t i = 0; i < edits_.size(); ++i)
+        columns.emplace_back(settings_.edits[i].column, textOf(i));
+    return columns;
+}
+
 void BankParameterDialog::SaveParameters()
 {
-    std::vector<std::pair<QString, QString>> parameters;
-    for (size_t i = 0; i < edits_.size(); ++i)
-        parameters.emplace_back(settings_.edits[i].column, textOf(i));
-    row_.Save(LoadFormStr(settings_.nameTextId), parameters, settings_.defaultFileName);
+    const QString name = settings_.fixedName.isEmpty() ? LoadFormStr(settings_.nameTextId) : settings_.fixedName;
+    row_.Save(name, SavedColumns(), settings_.defaultFileName);
     modified_ = false;
 }
 

@@ -37,18 +37,21 @@ struct ParameterEdit {
 
 struct ParameterSettings {
     QString rowKey;
-    int nameTextId = 0;          // the bank's name text, BANK1.NAME and the dialog's caption
+    int nameTextId = 0;          // the bank's name text, the dialog's caption and BANK1.NAME
     QString defaultFileName;     // FILENAME of a row the dialog creates; empty: none is set
     std::vector<ParameterEdit> edits;
-    QString caption;             // the dialog's own caption when it is not the bank's name text
+    QString caption;             // the caption when it is not the name text
+    QString fixedName;           // BANK1.NAME (and caption) when the bank stores a fixed name, not the text
+    int noticeTextId = 0;        // a bank without parameters: the notice shown instead; F8 alone saves
 };
 
 class BankParameterDialog : public MForm {
     Q_OBJECT
-    Q_PROPERTY(QString DefaultFileName READ defaultFileName)
+    Q_PROPERTY(QString DefaultFileName READ DefaultFileName)
 public:
     BankParameterDialog(QWidget* owner, const ParameterSettings& settings);
-    QString defaultFileName() const { return settings_.defaultFileName; }
+    // The media file the bank proposes when nothing is remembered.
+    virtual QString DefaultFileName() const { return settings_.defaultFileName; }
 
     void FormCreate() override;
     void FormShow() override;
@@ -60,6 +63,10 @@ public:
     void Btn_EscClick();
 
     bool modified() const { return modified_; }
+
+protected:
+    // The columns a save writes after BNK_NO and NAME, in order: each edit's column and text.
+    virtual std::vector<std::pair<QString, QString>> SavedColumns() const;
 
 private:
     ParameterSettings settings_;

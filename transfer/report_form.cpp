@@ -9,7 +9,6 @@
 
 namespace {
 const QString MingFont = QStringLiteral("細明體");
-const QString SongFont = QStringLiteral("宋体");
 }
 
 ReportForm::ReportForm(QWidget* owner)
@@ -28,7 +27,7 @@ report::TQRLabel& ReportForm::label(const QString& name)
 {
     auto* item = dynamic_cast<report::TQRLabel*>(QuickRep1.findItem(name));
     if (!item)
-        throw std::runtime_error(QStringLiteral("The report has no label %1").arg(name).toStdString());
+        throw std::runtime_error(LoadFormStr(15107).arg(name).toStdString());
     return *item;
 }
 
@@ -70,18 +69,19 @@ void ReportForm::LocalizeReport()
 {
     if (Language::LanguageID != 0)
         return;
+    const ListLocalization localization = Localization();
     for (report::TQRPrintable* item : QuickRep1.allItems()) {
         if (auto* label = dynamic_cast<report::TQRLabel*>(item)) {
             label->setCaption(BIG5toGB(label->caption()));
-            label->setFontFamily(SongFont);
+            label->setFontFamily(localization.font);
         } else if (auto* memo = dynamic_cast<report::TQRMemo*>(item)) {
             QStringList lines = memo->lines();
             for (QString& line : lines)
                 line = BIG5toGB(line);
             memo->setLines(lines);
-            memo->setFontFamily(SongFont);
-        } else if (auto* expr = dynamic_cast<report::TQRExpr*>(item)) {
-            expr->setFontFamily(SongFont);
+            memo->setFontFamily(localization.font);
+        } else if (auto* expr = dynamic_cast<report::TQRExpr*>(item); expr && localization.expressions) {
+            expr->setFontFamily(localization.font);
         }
     }
 }

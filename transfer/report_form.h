@@ -5,6 +5,13 @@
 #include "runtime/report/quickrep.h"
 #include "runtime/ui/mform.h"
 
+// How a form turns its captions to simplified Chinese (language 0): the font it gives them, and
+// whether the expressions take that font too.
+struct ListLocalization {
+    QString font = QStringLiteral("宋体");
+    bool expressions = true;
+};
+
 class ReportForm : public MForm {
     Q_OBJECT
 public:
@@ -32,6 +39,7 @@ protected:
     void SealBoxes(report::TQRBand& band, double y, const QString& left, const QString& right);
     // Converts the fixed captions for language id 0; run once the bands exist.
     void LocalizeReport();
+    virtual ListLocalization Localization() const { return {}; }
 
 private:
     void QuickRep1Preview();

@@ -24,7 +24,7 @@ QString AmountText(double amount)
 }
 
 ListColumn LineLabelColumn(const QString& heading, const QString& itemName, double widthMm,
-                           std::function<QString(const TransferListRun&)> text)
+                           std::function<std::optional<QString>(const TransferListRun&)> text)
 {
     ListColumn column{heading, itemName, QString(), widthMm};
     column.text = std::move(text);
@@ -38,12 +38,14 @@ ListColumn TransferDateColumn(const QString& heading, double widthMm)
 }
 
 ListColumn BankParameterColumn(const QString& heading, const QString& itemName, double widthMm, const QString& rowKey,
-                               const QString& column)
+                               const QString& column, const QString& designCaption)
 {
-    return LineLabelColumn(heading, itemName, widthMm, [rowKey, column](const TransferListRun&) {
+    ListColumn parameter = LineLabelColumn(heading, itemName, widthMm, [rowKey, column](const TransferListRun&) {
         const auto row = BankRow(rowKey).Read();
-        return row ? row->value(column) : QString();
+        return row ? std::optional<QString>(row->value(column)) : std::nullopt;
     });
+    parameter.designCaption = designCaption;
+    return parameter;
 }
 
 std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading)
@@ -94,9 +96,12 @@ void TransferListReport::ColumnHeadings(report::TQRBand& band, double y, const s
 void TransferListReport::BuildPageHeader(const std::vector<ListColumn>& columns)
 {
     report::TQRBand& header = QuickRep1.addBand(BandType::PageHeader, QStringLiteral("PageHeaderBand1"), 4 * LineMm);
-    header.addLabel(QStringLiteral("YY"), {60, 0, 12, LineMm}, QString()).setAlignment(Qt::AlignRight);
+    // The title line, underlined whole: year, "年", month, "月薪資轉存清冊".
+    report::TQRLabel& year = header.addLabel(QStringLiteral("YY"), {60, 0, 12, LineMm}, QString());
+    year.setAlignment(Qt::AlignRight);
+    year.setUnderline(true);
     Caption(header, {72, 0, 8, LineMm}, QStringLiteral("年")).setUnderline(true);
-    header.addLabel(QStringLiteral("MM"), {80, 0, 8, LineMm}, QString());
+    header.addLabel(QStringLiteral("MM"), {80, 0, 8, LineMm}, QString()).setUnderline(true);
     Caption(header, {88, 0, 50, LineMm}, QStringLiteral("月薪資轉存清冊")).setUnderline(true);
     Caption(header, {0, LineMm, 18, LineMm}, QStringLiteral("印表日:"));
     header.addLabel(QStringLiteral("Sz_Dd"), {18, LineMm, 25, LineMm}, QString());
@@ -110,27 +115,29 @@ void TransferListReport::BuildPageHeader(const std::vector<ListColumn>& columns)
     ColumnHeadings(header, 3 * LineMm, columns);
 }
 
-// "** 本頁合計 **  金額 ： n  本頁小計 n 人".
+// "** 本頁合計 **  金額 ： n  本頁小計 n 人", in the bank's wording.
 void TransferListReport::PageTotalsLine(report::TQRBand& band, double y, const QString& amountItem, const QString& countItem)
 {
     Caption(band, {0, y, 35, LineMm}, QStringLiteral("** 本頁合計 **"));
     Caption(band, {40, y, 30, LineMm}, QStringLiteral("金        額 ："));
     band.addLabel(amountItem, {70, y, 40, LineMm}, QString()).setAlignment(Qt::AlignRight);
-    Caption(band, {120, y, 22, LineMm}, QStringLiteral("本頁小計"));
+    const ListWording wording = Wording();
+    Caption(band, {120, y, 22, LineMm}, wording.pageCount);
     band.addLabel(countItem, {142, y, 20, LineMm}, QString()).setAlignment(Qt::AlignHCenter);
-    Caption(band, {162, y, 8, LineMm}, QStringLiteral("人"));
+    Caption(band, {162, y, 8, LineMm}, wording.countUnit);
 }
 
 // "** 總    計 **  金額 ： sum  本頁合計 count 人  共 n 頁".
 void TransferListReport::GrandTotalsLine(report::TQRBand& band, double y)
 {
-    Caption(band, {0, y, 35, LineMm}, QStringLiteral("** 總    計 **"));
+    const ListWording wording = Wording();
+    Caption(band, {0, y, 35, LineMm}, wording.grandTotal);
     Caption(band, {40, y, 30, LineMm}, QStringLiteral("金        額 ："));
     band.addExpr(QStringLiteral("QRExpr3"), {70, y, 40, LineMm}, QStringLiteral("SUM(A_MTN)"), QStringLiteral("#,##0.00"))
         .setAlignment(Qt::AlignRight);
-    Caption(band, {120, y, 22, LineMm}, QStringLiteral("本頁合計"));
+    Caption(band, {120, y, 22, LineMm}, wording.grandCount);
     band.addExpr(QStringLiteral("QRExpr4"), {142, y, 20, LineMm}, QStringLiteral("COUNT")).setAlignment(Qt::AlignHCenter);
-    Caption(band, {162, y, 8, LineMm}, QStringLiteral("人"));
+    Caption(band, {162, y, 8, LineMm}, wording.countUnit);
     Caption(band, {172, y, 6, LineMm}, QStringLiteral("共"));
     band.addExpr(QStringLiteral("QRExpr2"), {178, y, 8, LineMm}, QStringLiteral("PAGENUMBER")).setAlignment(Qt::AlignHCenter);
     Caption(band, {186, y, 6, LineMm}, QStringLiteral("頁"));
@@ -147,7 +154,7 @@ void TransferListReport::buildBands()
     for (const ListColumn& column : columns) {
         const QRectF place(x, 0, column.widthMm, LineMm);
         if (column.dataField.isEmpty())
-            detail.addLabel(column.itemName, place, QString()).setAlignment(column.alignment);
+            detail.addLabel(column.itemName, place, column.designCaption).setAlignment(column.alignment);
         else
             detail.addDBText(column.itemName, place, column.dataField, column.mask).setAlignment(column.alignment);
         x += column.widthMm;
@@ -219,8 +226,10 @@ void TransferListReport::Prepare(const db::LocalTable& transferTable, const Tran
     QuickRep1.setDataSet(&Report);
     PrepareRun(run);
     for (const ListColumn& column : Columns()) {
-        if (column.text)
-            label(column.itemName).setCaption(column.text(run));
+        if (!column.text)
+            continue;
+        if (const std::optional<QString> text = column.text(run))
+            label(column.itemName).setCaption(*text);
     }
 }
 

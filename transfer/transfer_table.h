@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 namespace db { class MQuery; }
@@ -29,6 +30,14 @@ struct TransferTableLayout {
     // the subtotal and total labels in the employee number column. Banks differ in how wide the grid
     // shows the number and the name.
     static TransferTableLayout EmployeeNumbered(int numberWidth = 16, int nameWidth = 12);
+    // Account cut to 14 (text 12101), employee number of `numberSize` (12102), name (12103) and amount
+    // (12104), with the subtotal and total labels in the account column.
+    static TransferTableLayout AccountAndNumber(int numberSize);
+
+    // The columns' display widths, in order.
+    TransferTableLayout& withDisplayWidths(std::initializer_list<int> widths);
+    // Where subtotal and total rows carry their label.
+    TransferTableLayout& withLabelIn(const QString& column);
 };
 
 // Column definitions in the bank's words: a text column, and the amount column.

@@ -3,13 +3,13 @@
 #include "banks/wagbk1/choice_dialog.h"
 #include "runtime/cvcode.h"
 #include "runtime/db/mquery.h"
-#include "runtime/language.h"
 
 namespace {
 
 const QString RowKey = QStringLiteral("1");
 const QString DefaultFile = QStringLiteral("Pccut.Txt");
 constexpr int BankNameText = 11000;
+constexpr int GeneralCaption = 10000;
 const QString Receiver = QStringLiteral("CCB");
 const QString TransferKind = QStringLiteral("251");
 
@@ -29,18 +29,6 @@ FieldSource CompanyCode()
 {
     return [](const RecordContext& c) {
         return FieldValue::Text(cutParameter(c, QStringLiteral("ID1"), 4) + cutParameter(c, QStringLiteral("ID2"), 4));
-    };
-}
-
-// The name. The bank passes over a row without a name that has an account; such an employee is
-// refused so that the clerk fills the name in. A row without either is written as it is.
-FieldSource Name()
-{
-    return [](const RecordContext& c) {
-        const QString name = c.row->fieldText(NameColumnName);
-        if (name.trimmed().isEmpty() && !c.row->fieldText(QStringLiteral("BACC_NO")).isEmpty())
-            return FieldValue::Refused(LoadFormResourceStr(QStringLiteral("WAGBK"), 15901));
-        return FieldValue::Text(name);
     };
 }
 
@@ -80,7 +68,7 @@ MediaRecord detail()
         {63, 2, L, Constant("99"), QStringLiteral("代碼")},
         {65, 20, L, Blank(), QStringLiteral("空白")},
         {85, 10, L, Column("ID_NO"), QStringLiteral("身分證號")},
-        {95, 12, L, Name(), QStringLiteral("姓名")},
+        {95, 12, L, Column("YG_NAME"), QStringLiteral("姓名")},
         {107, 14, L, Blank(), QStringLiteral("空白")},
     });
 }
@@ -108,6 +96,12 @@ qlonglong AccountControlPart(const QString& account)
             return 0;
     }
     return part.toLongLong();
+}
+
+// The window carries the general caption of the transfer windows; the bank's name is the hint of Rem.
+TWagbk1Form::TWagbk1Form(QWidget* owner)
+    : BankTransferWindow(owner, 1, {GeneralCaption, BankNameText}, ExportHandOver::TransferDateOnly)
+{
 }
 
 TransferTableLayout Wagbk1TableLayout()
@@ -170,8 +164,9 @@ TWagbk1bForm::TWagbk1bForm(QWidget* owner)
 
 const MediaLayout& TWagbk1bForm::Layout() const
 {
-    // The name is checked by the detail record itself, which writes a row without name and account.
-    static const MediaLayout layout{{header()}, {detail()}, {trailer()}, QString()};
+    // The bank passes over a row without a name that has an account (such an employee is refused so
+    // that the clerk fills the name in); a row without either is written as it is.
+    static const MediaLayout layout{{header()}, {detail()}, {trailer()}, NameColumnName, QStringLiteral("BACC_NO")};
     return layout;
 }
 

@@ -41,7 +41,7 @@ class TWagbk1Form : public BankTransferWindow<TWagbk1aForm, TWagbk1bForm, TWagBk
     Q_OBJECT
     Q_PROPERTY(qlonglong AccountTotal READ accountTotal)
 public:
-    explicit TWagbk1Form(QWidget* owner) : BankTransferWindow(owner, 1, ExportHandOver::TransferDateOnly) {}
+    explicit TWagbk1Form(QWidget* owner);
     // Characters 7-12 of the accounts of every selected pay line, taken as numbers and summed.
     qlonglong accountTotal() const { return AccountTotal; }
 

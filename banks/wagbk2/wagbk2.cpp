@@ -12,6 +12,7 @@ namespace {
 const QString RowKey = QStringLiteral("2");
 const QString DefaultFiles = QStringLiteral("PSBP-PAY;TDOP-PAY");
 constexpr int BankNameText = 11001;
+constexpr int GeneralCaption = 10000;
 // The category that switches the account error list off.
 const QString UncheckedCategory = QStringLiteral("2");
 
@@ -79,6 +80,12 @@ QString FileNamesAfterExport(const QString& stored, PostOfficeFile file, const Q
         return fileName;
     return file == PostOfficeFile::Deposit ? fileName + u';' + names.section(u';', 1)
                                            : names.section(u';', 0, 0) + u';' + fileName;
+}
+
+// The window carries the general caption of the transfer windows; the bank's name is the hint of Rem.
+TWagbk2Form::TWagbk2Form(QWidget* owner)
+    : BankTransferWindow(owner, 2, {GeneralCaption, BankNameText}, ExportHandOver::TransferDateOnly)
+{
 }
 
 TransferTableLayout Wagbk2TableLayout()

@@ -50,7 +50,7 @@ TransferTableLayout Wagbk2TableLayout();
 class TWagbk2Form : public BankTransferWindow<TWagbk2aForm, TWagbk2bForm, TWagbk2dForm, TWagbk2fForm> {
     Q_OBJECT
 public:
-    explicit TWagbk2Form(QWidget* owner) : BankTransferWindow(owner, 2, ExportHandOver::TransferDateOnly) {}
+    explicit TWagbk2Form(QWidget* owner);
     const std::vector<AccountError>& accountErrors() const { return AccountErrors; }
 
 protected:

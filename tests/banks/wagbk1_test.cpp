@@ -86,7 +86,7 @@ TEST_F(Bank1, ANamelessEmployeeWithAnAccountIsRefusedAndOneWithoutAnyIsWritten)
     const QStringList refused = refusals([this] {
         exportRows({employee("0096", "5012345678", "", 100), employee("", "", "", 200), employee("1", "2", "甲", 1)});
     });
-    EXPECT_EQ(refused, (QStringList{"00965012345678: 姓名 = " + LoadFormResourceStr("WAGBK", 15901)}));
+    EXPECT_EQ(refused, (QStringList{"00965012345678: " + LoadFormResourceStr("WAGBK", 15900) + " = " + LoadFormResourceStr("WAGBK", 15901)}));
 
     const QList<QByteArray> lines = exportRows({employee("", "", "", 200), employee("1", "2", "甲", 1)}).split('\n');
     ASSERT_EQ(lines.size(), 5);

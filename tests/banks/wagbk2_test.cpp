@@ -74,16 +74,17 @@ TEST_F(Bank2, AMissingRowWritesBlankCodesAndTheExportProposesTheFolderAlone)
     EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), company.mediaFolder() + "/");
 }
 
-TEST_F(Bank2, ADepositBeyondEightDigitsAndCodesLongerThanTheirFieldsAreRefused)
+TEST_F(Bank2, ADepositBeyondEightDigitsIsRefusedAndLongCodesAreWrittenWhole)
 {
     setParameters("00000012", "123456789");
     const QStringList refused = refusals([this] {
         exportRows(PostOfficeFile::Deposit, {employee("70012334567895", "甲", 999999.99), employee("70012334567895", "乙", 1234567)});
     });
-    EXPECT_EQ(refused, (QStringList{"甲: 受託局號 = 00000012", "甲: 劃撥帳號 = 123456789", "乙: 受託局號 = 00000012",
-                                    "乙: 劃撥帳號 = 123456789", "乙: 存款金額 = 1234567"}))
-        << "123456700 cents would keep its last eight digits and pay 234,567";
+    EXPECT_EQ(refused, QStringList{"乙: 存款金額 = 1234567"}) << "123456700 cents would keep its last eight digits and pay 234,567";
     EXPECT_TRUE(ReadFileBytes(path).isEmpty());
+
+    const QByteArray file = exportRows(PostOfficeFile::AccountData, {employee("70012334567895", "甲", 1)});
+    EXPECT_EQ(file.left(20), "406" "00000012" "123456789") << "the codes are never cut";
 }
 
 TEST_F(Bank2, EachExportProposesAndRemembersItsOwnHalfOfTheFileNames)

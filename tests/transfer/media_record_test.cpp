@@ -59,6 +59,44 @@ TEST(MediaFields, CalendarDates)
     EXPECT_EQ(CalendarDateText(QDate(2006, 3, 5)), "20060305");
 }
 
+TEST(MediaFields, PaddedCutAndZeroFilledTexts)
+{
+    using namespace source;
+    const QString name = QStringLiteral("王小明");   // six bytes in Big5
+    const MediaRecord record{
+        {1, 4, FieldForm::Padded, Constant("12"), "a"},
+        {5, 3, FieldForm::Padded, Constant("12345"), "b"},
+        {8, 5, FieldForm::Cut, Constant(name), "c"},
+        {13, 6, FieldForm::LeftZeros, Constant("1234"), "d"},
+        {19, 3, FieldForm::LeftZeros, Constant("123456"), "e"},
+        {22, 4, FieldForm::Zeros, Leading(2, Constant("98765")), "f"},
+    };
+    ExportFindings findings;
+    EXPECT_EQ(record.Render({}, "E1", findings),
+              "12  " "12345" + ToBig5(name).bytes.left(4) + "123400" "123" "0098")
+        << "padded texts are never cut; a cut text is never padded nor splits a character";
+    EXPECT_TRUE(findings.refusals.isEmpty());
+}
+
+TEST(MediaFields, CountAndSumOfTheEmployeeRecords)
+{
+    using namespace source;
+    const MediaRecord trailer{
+        {1, 3, FieldForm::Zeros, EmployeeRecordCount(), "筆數"},
+        {4, 12, FieldForm::Zeros, EmployeeRecordTotal(Unit::Hundredths, IntegerWidth::Bits32), "總金額"},
+    };
+    RecordContext context;
+    context.employeeRecords = 3;
+    context.employeeTotal = 33500;
+    ExportFindings findings;
+    EXPECT_EQ(trailer.Render(context, "表尾", findings), "003" "000003350000");
+    EXPECT_TRUE(findings.refusals.isEmpty());
+
+    context.employeeTotal = 21474837;
+    trailer.Render(context, "表尾", findings);
+    EXPECT_EQ(findings.refusals, QStringList{"表尾: 總金額 = 21474837"}) << "a sum past 32 bits in cents is refused";
+}
+
 TEST(MediaFields, ADoubleByteCharacterIsNeverSplit)
 {
     const QByteArray name = ToBig5(QStringLiteral("王小明")).bytes;   // six bytes
