@@ -77,6 +77,11 @@ QString ExportDialog::ProposedFileName() const
     return fileName;
 }
 
+QString ExportDialog::FileNameToRemember(const QString& fileName, const QString&) const
+{
+    return fileName;
+}
+
 bool ExportDialog::FormKeyDown(QKeyEvent* event)
 {
     return HandleDialogKeys(event, [this] { Btn_F8Click(); }, [this] { Btn_EscClick(); });
@@ -183,5 +188,6 @@ void ExportDialog::WriteLayout(db::LocalTable& rows, MediaFileWriter& writer, Re
 
 void ExportDialog::RememberFileName()
 {
-    row_.RememberFileName(PathFile->text());
+    row_.RememberFileName(PathFile->text(),
+                          [this](const QString& name, const QString& stored) { return FileNameToRemember(name, stored); });
 }

@@ -36,7 +36,9 @@ FieldValue amountValue(double amount, Unit unit, IntegerWidth bits, Sign sign = 
     // Refused amounts are shown to the clerk in whole units, as the transfer table has them.
     if (std::fabs(std::trunc(amount) * scale) > limit || (sign == Sign::NotNegative && amount < 0))
         return FieldValue::Number(qint64(std::trunc(amount)), false);
-    return FieldValue::Number(TruncatedAmount(amount, unit));
+    FieldValue value = FieldValue::Number(TruncatedAmount(amount, unit));
+    value.shown = QString::number(qint64(std::trunc(amount)));
+    return value;
 }
 }
 

@@ -39,6 +39,7 @@ struct FieldValue {
     QString text;
     std::optional<qint64> number;
     bool fits = true;
+    QString shown;   // how a refused number is named to the clerk, when not as the number itself
 
     static FieldValue Text(const QString& text) { return {text, std::nullopt, true}; }
     static FieldValue Number(qint64 value, bool fits = true) { return {QString(), value, fits}; }

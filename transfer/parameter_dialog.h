@@ -27,11 +27,14 @@ struct ParameterEdit {
     QString inputMask;
     std::function<void(const QString& text)> exitCheck;
     std::vector<ParameterChoice> choices;
-    QString hint = {};
+    QString hint = {};           // the edit's tool tip
     QString labelName = {};      // the label's component name, for a bank that shows or hides it
-    QString initialText = {};    // what an edit shows before the row is loaded (a missing row)
-    // The text an edit takes when the clerk leaves it after changing the dialog's parameters.
-    std::function<QString(const QString& text)> correctOnExit = {};
+    // A caption in red beside the edit, as the label "<objectName>Caption".
+    QString sideCaption = {};
+    // What the edit shows while the bank's row does not exist yet.
+    QString missingRowText = {};
+    // Once the dialog has been modified, the text the edit takes when the clerk leaves it.
+    std::function<QString(const QString& text)> exitCorrection = {};
 };
 
 // A one-character code among `codes` ("12"): anything else, or nothing, becomes `fallback`.

@@ -73,3 +73,15 @@ void FillTransferPairs(db::LocalTable& table, const TransferTableLayout& layout,
         table.post();
     }
 }
+
+void FillTransferColumns(db::LocalTable& table, const TransferTableLayout& layout, const std::vector<ColumnRow>& rows)
+{
+    DefineTransferTable(table, layout);
+    for (const ColumnRow& row : rows) {
+        table.append();
+        SetRowKind(table, row.kind);
+        for (auto value = row.values.begin(); value != row.values.end(); ++value)
+            table.setField(value.key(), value.value());
+        table.post();
+    }
+}

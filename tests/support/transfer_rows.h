@@ -31,3 +31,10 @@ struct TransferPair {
     std::optional<TransferRow> second = std::nullopt;
 };
 void FillTransferPairs(db::LocalTable& table, const TransferTableLayout& layout, std::initializer_list<TransferPair> rows);
+
+// A row given column by column, for the banks whose transfer table has columns of their own.
+struct ColumnRow {
+    RowKind kind = RowKind::Employee;
+    QVariantMap values;
+};
+void FillTransferColumns(db::LocalTable& table, const TransferTableLayout& layout, const std::vector<ColumnRow>& rows);
