@@ -32,11 +32,14 @@ struct FieldValue {
     QString text;
     std::optional<qint64> number;
     bool fits = true;
+    // How a refused number is named to the clerk when not as formed: amounts in whole units, as the
+    // transfer table shows them, not in the bank's tenths or hundredths.
+    QString shown;
 
-    static FieldValue Text(const QString& text) { return {text, std::nullopt, true}; }
-    static FieldValue Number(qint64 value, bool fits = true) { return {QString(), value, fits}; }
+    static FieldValue Text(const QString& text) { return {text, std::nullopt, true, QString()}; }
+    static FieldValue Number(qint64 value, bool fits = true) { return {QString(), value, fits, QString()}; }
     // A text the bank cannot take (an account that is not all digits); the export lists it and stops.
-    static FieldValue Refused(const QString& text) { return {text, std::nullopt, false}; }
+    static FieldValue Refused(const QString& text) { return {text, std::nullopt, false, QString()}; }
 };
 
 using FieldSource = std::function<FieldValue(const RecordContext&)>;

@@ -22,6 +22,17 @@ QByteArray BankExportTest::exportTable(const QDate& date)
 {
     ExportValues values;
     values.transferDate = date;
+    for (table.first(); !table.eof(); table.next()) {
+        if (IsEmployeeRow(table)) {
+            values.transferTotal += table.fieldFloat(AmountColumnName);
+            ++values.transferCount;
+        }
+    }
+    return exportTable(values);
+}
+
+QByteArray BankExportTest::exportTable(const ExportValues& values)
+{
     dialog->Bind(table, values);
     dialog->ShowModal();
     dialog->component<QLineEdit>("PathFile")->setText(path);

@@ -24,7 +24,10 @@ protected:
         dialog.reset(Create<Dialog>(nullptr));
         return exportTable(date);
     }
+    // Exports the table as it stands, handing over what the transfer window hands: the transfer date,
+    // and the total and the count of the employee rows (banks that take neither ignore them).
     QByteArray exportTable(const QDate& date);
+    QByteArray exportTable(const ExportValues& values);
     // The bank's transfer window, shown (off screen) as the host shows it.
     template <class Window>
     ReleasedForm<Window> openWindow()
