@@ -52,14 +52,16 @@ const MediaLayout& TWagbk14bForm::Layout() const
 
 std::vector<ListColumn> TWagbk14cForm::Columns() const
 {
+    ListColumn date = TransferDateColumn(QStringLiteral("轉帳日期"), 28);
+    date.alignment = Qt::AlignHCenter;
     return {
-        {QStringLiteral("員工代號"), QStringLiteral("QRDBText1"), QStringLiteral("YG_NO"), 22},
-        {QStringLiteral("姓       名"), QStringLiteral("QRDBText2"), QStringLiteral("YG_NAME"), 30},
+        {QStringLiteral("員工代號"), QStringLiteral("QRDBText1"), QStringLiteral("YG_NO"), 20},
+        {QStringLiteral("姓       名"), QStringLiteral("QRDBText2"), QStringLiteral("YG_NAME"), 28},
         {QStringLiteral("身份證編號"), QStringLiteral("QRDBText4"), QStringLiteral("ID_NO"), 26},
         {QStringLiteral("轉 帳 帳 號"), QStringLiteral("QRDBText3"), QStringLiteral("BACC_NO"), 32},
         {QStringLiteral("轉帳金額"), QStringLiteral("QRDBText5"), QStringLiteral("A_MTN"), 28, Qt::AlignRight,
          QStringLiteral("#,##0.00")},
-        TransferDateColumn(QStringLiteral("轉帳日期"), 22),
-        LineLabelColumn(QStringLiteral("備    註"), QStringLiteral("Remark"), 30),
+        date,
+        LineLabelColumn(QStringLiteral("備    註"), QStringLiteral("Remark"), 28),
     };
 }
