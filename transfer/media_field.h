@@ -51,6 +51,14 @@ enum class FieldForm {
     Whole,    // text written whole, as dates in ROC form that grow from the year 100 on
 };
 
+// The forms by the short names that keep a bank's layout table readable: {1, 6, W, TodayRoc(), ...}.
+namespace forms {
+constexpr FieldForm L = FieldForm::Left;
+constexpr FieldForm LZ = FieldForm::LeftZeros;
+constexpr FieldForm Z = FieldForm::Zeros;
+constexpr FieldForm W = FieldForm::Whole;
+}
+
 struct MediaField {
     int position;       // 1-based, as the bank's layout counts
     int width;          // bytes

@@ -11,9 +11,7 @@ const QString DefaultFile = QStringLiteral("SVDA.TXT");
 constexpr int BankNameText = 11010;
 
 using namespace source;
-constexpr auto L = FieldForm::Left;
-constexpr auto Z = FieldForm::Zeros;
-constexpr auto W = FieldForm::Whole;
+using namespace forms;
 
 // "1" for a credit (the amount in cents zero or above), "0" for a debit.
 FieldSource SignFlag()

@@ -9,9 +9,7 @@ const QString DefaultFile = QStringLiteral("LC.TXT");
 constexpr int BankNameText = 11011;
 
 using namespace source;
-constexpr auto L = FieldForm::Left;
-constexpr auto Z = FieldForm::Zeros;
-constexpr auto W = FieldForm::Whole;
+using namespace forms;
 
 // Header record "D", 54 bytes (55 from ROC year 100 on, when the date takes seven).
 MediaRecord header()

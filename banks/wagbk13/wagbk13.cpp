@@ -9,9 +9,7 @@ const QString DefaultFile = QStringLiteral("SALY.DAT");
 constexpr int BankNameText = 11012;
 
 using namespace source;
-constexpr auto L = FieldForm::Left;
-constexpr auto Z = FieldForm::Zeros;
-constexpr auto W = FieldForm::Whole;
+using namespace forms;
 
 // Record, 65 bytes (66 from ROC year 100 on, when the date takes seven), one per employee row.
 MediaRecord record()

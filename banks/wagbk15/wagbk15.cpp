@@ -10,9 +10,7 @@ const QString DefaultFile = QStringLiteral("Wage");
 constexpr int BankNameText = 11014;
 
 using namespace source;
-constexpr auto L = FieldForm::Left;
-constexpr auto Z = FieldForm::Zeros;
-constexpr auto W = FieldForm::Whole;
+using namespace forms;
 
 // Header record, 128 bytes.
 MediaRecord header()

@@ -9,9 +9,7 @@ const QString DefaultFile = QStringLiteral("CMFPCSL");
 constexpr int BankNameText = 11015;
 
 using namespace source;
-constexpr auto L = FieldForm::Left;
-constexpr auto Z = FieldForm::Zeros;
-constexpr auto W = FieldForm::Whole;
+using namespace forms;
 
 // Header record, 80 bytes.
 MediaRecord header()

@@ -11,9 +11,7 @@ const QString DefaultFile = QStringLiteral("WAGE.TXT");
 constexpr int BankNameText = 11019;
 
 using namespace source;
-constexpr auto L = FieldForm::Left;
-constexpr auto Z = FieldForm::Zeros;
-constexpr auto LZ = FieldForm::LeftZeros;
+using namespace forms;
 
 // Header record, 23 bytes.
 MediaRecord header()

@@ -3,9 +3,7 @@
 #include "banks/wagbk11/wagbk11.h"
 #include "runtime/language.h"
 #include "support/bank_export.h"
-#include "transfer/media_file_writer.h"
 
-#include <QFile>
 #include <QLineEdit>
 
 namespace {
@@ -91,23 +89,11 @@ TEST_F(Bank11, ANewRowNamesTheFileSvdaWhileAMissingRowProposesSvdaTxt)
     dialog->ShowModal();
     EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), company.mediaFolder() + "/SVDA.TXT");
 
-    ReleasedForm<TWagbk11aForm> parameters(Create<TWagbk11aForm>(nullptr));
-    parameters->ShowModal();
-    EXPECT_EQ(parameters->component<QLineEdit>("ID3_11")->maxLength(), 12);
-    parameters->component<QLineEdit>("ID1_11")->setText("05");
-    parameters->Btn_F8Click();
-    EXPECT_EQ(company.scalar("SELECT NAME || '|' || ID1 || '|' || FILENAME FROM BANK1 WHERE BNK_NO='11'").toString(),
-              LoadFormResourceStr("WAGBK", 11010) + "|05|SVDA");
+    EXPECT_EQ(saveParameters<TWagbk11aForm>("11"),
+              std::pair(std::vector<int>{2, 6, 12}, LoadFormResourceStr("WAGBK", 11010) + "|SVDA"));
     dialog->ShowModal();
     EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), company.mediaFolder() + "/SVDA");
-
-    automation.onFileDialog([](QString& name, const QString& filter) {
-        EXPECT_EQ(filter, "*.TXT");
-        name = "/tmp/PAY.DAT";
-        return true;
-    });
-    dialog->MSpeedButton1Click();
-    EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), "/tmp/PAY.DAT") << "the chosen name stays as chosen";
+    EXPECT_EQ(browseTo("/tmp/PAY.DAT", "*.TXT"), "/tmp/PAY.DAT") << "the chosen name stays as chosen";
 }
 
 } // namespace

@@ -2,9 +2,7 @@
 // hidden identity number, what the window hands over and its list's heading.
 #include "banks/wagbk12/wagbk12.h"
 #include "runtime/language.h"
-#include "runtime/ui/function_buttons.h"
 #include "support/bank_export.h"
-#include "transfer/media_file_writer.h"
 
 #include <QLineEdit>
 
@@ -78,15 +76,9 @@ TEST_F(Bank12, TheWindowKeepsTheIdentityNumberHiddenAndHandsTheTotalButNoCount)
     company.addPayLine("R1", "E001", 8361);
     company.addPayLine("R1", "E002", 52000);
     const ReleasedForm<TWagbk12Form> window = openWindow<TWagbk12Form>();
-    std::optional<ExportValues> handed;
-    automation.onModal([&handed](MForm& form) {
-        handed = dynamic_cast<ExportDialog&>(form).values();
-        return int(mrCancel);
-    });
-    window->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
-    ASSERT_TRUE(handed.has_value());
-    EXPECT_EQ(handed->transferTotal, 60361);
-    EXPECT_EQ(handed->transferCount, 0);
+    const ExportValues handed = valuesHandedOver(*window);
+    EXPECT_EQ(handed.transferTotal, 60361);
+    EXPECT_EQ(handed.transferCount, 0);
     db::LocalTable& table = window->transferTable();
     table.first();
     EXPECT_EQ(table.fieldText("ID_NO"), "A123456789");
@@ -100,19 +92,9 @@ TEST_F(Bank12, TheWindowKeepsTheIdentityNumberHiddenAndHandsTheTotalButNoCount)
 
 TEST_F(Bank12, ANewRowAndBrowsingForceTheTxtExtension)
 {
-    ReleasedForm<TWagbk12aForm> parameters(Create<TWagbk12aForm>(nullptr));
-    parameters->ShowModal();
-    EXPECT_EQ(parameters->component<QLineEdit>("ID1_12")->maxLength(), 7);
-    parameters->Btn_F8Click();
-    EXPECT_EQ(company.scalar("SELECT NAME || '|' || FILENAME FROM BANK1 WHERE BNK_NO='12'").toString(),
-              LoadFormResourceStr("WAGBK", 11011) + "|LC.TXT");
+    EXPECT_EQ(saveParameters<TWagbk12aForm>("12"), std::pair(std::vector<int>{7}, LoadFormResourceStr("WAGBK", 11011) + "|LC.TXT"));
     dialog.reset(Create<TWagbk12bForm>(nullptr));
-    automation.onFileDialog([](QString& name, const QString&) {
-        name = "/tmp/PAY.DAT";
-        return true;
-    });
-    dialog->MSpeedButton1Click();
-    EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), "/tmp/PAY.TXT");
+    EXPECT_EQ(browseTo("/tmp/PAY.DAT", "*.TXT"), "/tmp/PAY.TXT");
 }
 
 } // namespace

@@ -2,9 +2,7 @@
 // columns and hand-over, its list and the .DAT file.
 #include "banks/wagbk13/wagbk13.h"
 #include "runtime/language.h"
-#include "runtime/ui/function_buttons.h"
 #include "support/bank_export.h"
-#include "transfer/media_file_writer.h"
 
 #include <QLineEdit>
 
@@ -57,16 +55,10 @@ TEST_F(Bank13, TheWindowShowsTheIdentityNumberHidesTheEmployeeNumberAndHandsTheD
     company.addEmployee({"E001", "王小明", "0123456789", "", "", "", "2", "A123456789"});
     company.addPayLine("R1", "E001", 8361);
     const ReleasedForm<TWagbk13Form> window = openWindow<TWagbk13Form>();
-    std::optional<ExportValues> handed;
-    automation.onModal([&handed](MForm& form) {
-        handed = dynamic_cast<ExportDialog&>(form).values();
-        return int(mrCancel);
-    });
-    window->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
-    ASSERT_TRUE(handed.has_value());
-    EXPECT_EQ(handed->transferDate, QDate(2002, 3, 1));
-    EXPECT_EQ(handed->transferTotal, 0);
-    EXPECT_EQ(handed->transferCount, 0);
+    const ExportValues handed = valuesHandedOver(*window);
+    EXPECT_EQ(handed.transferDate, QDate(2002, 3, 1));
+    EXPECT_EQ(handed.transferTotal, 0);
+    EXPECT_EQ(handed.transferCount, 0);
     db::LocalTable& table = window->transferTable();
     table.first();
     EXPECT_EQ(QStringList({table.fieldText("ID_NO"), table.fieldText("YG_NO")}), QStringList({"A123456789", "E001"}));
@@ -81,23 +73,12 @@ TEST_F(Bank13, TheWindowShowsTheIdentityNumberHidesTheEmployeeNumberAndHandsTheD
 
 TEST_F(Bank13, TheFileIsSalyDatAndBrowsingForcesDat)
 {
-    ReleasedForm<TWagbk13aForm> parameters(Create<TWagbk13aForm>(nullptr));
-    parameters->ShowModal();
-    EXPECT_EQ(parameters->component<QLineEdit>("ID1_13")->maxLength(), 14);
-    EXPECT_EQ(parameters->component<QLineEdit>("ID2_13")->maxLength(), 3);
-    parameters->Btn_F8Click();
-    EXPECT_EQ(company.scalar("SELECT NAME || '|' || FILENAME FROM BANK1 WHERE BNK_NO='13'").toString(),
-              LoadFormResourceStr("WAGBK", 11012) + "|SALY.DAT");
+    EXPECT_EQ(saveParameters<TWagbk13aForm>("13"),
+              std::pair(std::vector<int>{14, 3}, LoadFormResourceStr("WAGBK", 11012) + "|SALY.DAT"));
     dialog.reset(Create<TWagbk13bForm>(nullptr));
     dialog->ShowModal();
     EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), company.mediaFolder() + "/SALY.DAT");
-    automation.onFileDialog([](QString& name, const QString& filter) {
-        EXPECT_EQ(filter, "*.DAT");
-        name = "/tmp/PAY.TXT";
-        return true;
-    });
-    dialog->MSpeedButton1Click();
-    EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), "/tmp/PAY.DAT");
+    EXPECT_EQ(browseTo("/tmp/PAY.TXT", "*.DAT"), "/tmp/PAY.DAT");
 }
 
 } // namespace

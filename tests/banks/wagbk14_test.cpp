@@ -2,9 +2,7 @@
 // hand-over and the list that shows the records' columns.
 #include "banks/wagbk14/wagbk14.h"
 #include "runtime/language.h"
-#include "runtime/ui/function_buttons.h"
 #include "support/bank_export.h"
-#include "transfer/media_file_writer.h"
 
 #include <QLineEdit>
 
@@ -55,15 +53,9 @@ TEST_F(Bank14, TheWindowHandsTheDateOnlyAndTheListShowsTheRecordsColumns)
     company.addEmployee({"E001", "王小明", "0021234567", "", "", "", "2", "A123456789"});
     company.addPayLine("R1", "E001", 35000);
     const ReleasedForm<TWagbk14Form> window = openWindow<TWagbk14Form>();
-    std::optional<ExportValues> handed;
-    automation.onModal([&handed](MForm& form) {
-        handed = dynamic_cast<ExportDialog&>(form).values();
-        return int(mrCancel);
-    });
-    window->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
-    ASSERT_TRUE(handed.has_value());
-    EXPECT_EQ(handed->transferTotal, 0);
-    EXPECT_EQ(handed->transferCount, 0);
+    const ExportValues handed = valuesHandedOver(*window);
+    EXPECT_EQ(handed.transferTotal, 0);
+    EXPECT_EQ(handed.transferCount, 0);
 
     ReleasedForm<TWagbk14cForm> list(Create<TWagbk14cForm>(nullptr));
     EXPECT_EQ(PrintedLines(*list, window->transferTable(), QDate(2001, 10, 5), company.path("list.pdf")),
@@ -73,20 +65,9 @@ TEST_F(Bank14, TheWindowHandsTheDateOnlyAndTheListShowsTheRecordsColumns)
 
 TEST_F(Bank14, TheFileIsCsbcrDatAndBrowsingForcesDat)
 {
-    ReleasedForm<TWagbk14aForm> parameters(Create<TWagbk14aForm>(nullptr));
-    parameters->ShowModal();
-    EXPECT_EQ(parameters->component<QLineEdit>("ID1_14")->maxLength(), 3);
-    parameters->Btn_F8Click();
-    EXPECT_EQ(company.scalar("SELECT NAME || '|' || FILENAME FROM BANK1 WHERE BNK_NO='14'").toString(),
-              LoadFormResourceStr("WAGBK", 11013) + "|CSBCR.DAT");
+    EXPECT_EQ(saveParameters<TWagbk14aForm>("14"), std::pair(std::vector<int>{3}, LoadFormResourceStr("WAGBK", 11013) + "|CSBCR.DAT"));
     dialog.reset(Create<TWagbk14bForm>(nullptr));
-    automation.onFileDialog([](QString& name, const QString& filter) {
-        EXPECT_EQ(filter, "*.DAT");
-        name = "/tmp/PAY";
-        return true;
-    });
-    dialog->MSpeedButton1Click();
-    EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), "/tmp/PAY.DAT");
+    EXPECT_EQ(browseTo("/tmp/PAY", "*.DAT"), "/tmp/PAY.DAT");
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "banks/wagbk15/wagbk15.h"
 #include "runtime/language.h"
 #include "support/bank_export.h"
-#include "transfer/media_file_writer.h"
 
 #include <QLineEdit>
 
@@ -66,20 +65,9 @@ TEST_F(Bank15, ANewRowProposesWageWithoutExtensionAndKeepsTheBanksOwnName)
     dialog.reset(Create<TWagbk15bForm>(nullptr));
     dialog->ShowModal();
     EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), company.mediaFolder() + "/Wage");
-    ReleasedForm<TWagbk15aForm> parameters(Create<TWagbk15aForm>(nullptr));
-    parameters->ShowModal();
-    EXPECT_EQ(parameters->component<QLineEdit>("ID1_15")->maxLength(), 7);
-    EXPECT_EQ(parameters->windowTitle(), "臺灣中小企業銀行(臺灣區)");
-    parameters->Btn_F8Click();
-    EXPECT_EQ(company.scalar("SELECT NAME || '|' || FILENAME FROM BANK1 WHERE BNK_NO='15'").toString(),
-              "臺灣中小企業銀行(臺灣區)|Wage")
-        << "not the name of another bank";
-    automation.onFileDialog([](QString& name, const QString&) {
-        name = "/tmp/PAY.DAT";
-        return true;
-    });
-    dialog->MSpeedButton1Click();
-    EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), "/tmp/PAY.DAT");
+    EXPECT_EQ(saveParameters<TWagbk15aForm>("15"), std::pair(std::vector<int>{7}, QString("臺灣中小企業銀行(臺灣區)|Wage")))
+        << "the bank's own name, not another bank's";
+    EXPECT_EQ(browseTo("/tmp/PAY.DAT", "*.TXT"), "/tmp/PAY.DAT");
 }
 
 } // namespace

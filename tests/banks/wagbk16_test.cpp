@@ -3,7 +3,6 @@
 #include "banks/wagbk16/wagbk16.h"
 #include "runtime/language.h"
 #include "support/bank_export.h"
-#include "transfer/media_file_writer.h"
 
 #include <QLineEdit>
 
@@ -63,22 +62,11 @@ TEST_F(Bank16, TheLargestValuesThatFitAreWrittenAndLargerOnesRefused)
 
 TEST_F(Bank16, ANewRowProposesCmfpcslWithoutExtension)
 {
-    ReleasedForm<TWagbk16aForm> parameters(Create<TWagbk16aForm>(nullptr));
-    parameters->ShowModal();
-    EXPECT_EQ(parameters->component<QLineEdit>("ID1_16")->maxLength(), 4);
-    parameters->Btn_F8Click();
-    EXPECT_EQ(company.scalar("SELECT NAME || '|' || FILENAME FROM BANK1 WHERE BNK_NO='16'").toString(),
-              LoadFormResourceStr("WAGBK", 11015) + "|CMFPCSL");
+    EXPECT_EQ(saveParameters<TWagbk16aForm>("16"), std::pair(std::vector<int>{4}, LoadFormResourceStr("WAGBK", 11015) + "|CMFPCSL"));
     dialog.reset(Create<TWagbk16bForm>(nullptr));
     dialog->ShowModal();
     EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), company.mediaFolder() + "/CMFPCSL");
-    automation.onFileDialog([](QString& name, const QString& filter) {
-        EXPECT_EQ(filter, "*.TXT");
-        name = "/tmp/PAY.DAT";
-        return true;
-    });
-    dialog->MSpeedButton1Click();
-    EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), "/tmp/PAY.DAT");
+    EXPECT_EQ(browseTo("/tmp/PAY.DAT", "*.TXT"), "/tmp/PAY.DAT");
 }
 
 } // namespace

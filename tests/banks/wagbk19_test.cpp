@@ -3,9 +3,7 @@
 // window's list.
 #include "banks/wagbk19/wagbk19.h"
 #include "runtime/language.h"
-#include "runtime/ui/function_buttons.h"
 #include "support/bank_export.h"
-#include "transfer/media_file_writer.h"
 
 #include <QLineEdit>
 
@@ -59,15 +57,9 @@ TEST_F(Bank19, TheWindowHandsTheDateOnlyAndItsListShowsNumberAndIdentity)
     company.addEmployee({"E001", "王小明", "0123456789", "", "", "", "2", "A123456789"});
     company.addPayLine("R1", "E001", 8361);
     const ReleasedForm<TWagbk19Form> window = openWindow<TWagbk19Form>();
-    std::optional<ExportValues> handed;
-    automation.onModal([&handed](MForm& form) {
-        handed = dynamic_cast<ExportDialog&>(form).values();
-        return int(mrCancel);
-    });
-    window->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
-    ASSERT_TRUE(handed.has_value());
-    EXPECT_EQ(handed->transferTotal, 0);
-    EXPECT_EQ(handed->transferCount, 0);
+    const ExportValues handed = valuesHandedOver(*window);
+    EXPECT_EQ(handed.transferTotal, 0);
+    EXPECT_EQ(handed.transferCount, 0);
     db::LocalTable& table = window->transferTable();
     table.last();
     EXPECT_EQ(table.fieldText("YG_NO"), LoadFormResourceStr("WAGBK", 10101)) << "the total row's label";
@@ -83,12 +75,8 @@ TEST_F(Bank19, ANewRowNamesTheFileWageWhileAMissingRowProposesWageTxt)
     dialog.reset(Create<TWagbk19bForm>(nullptr));
     dialog->ShowModal();
     EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), company.mediaFolder() + "/WAGE.TXT");
-    ReleasedForm<TWagbk19aForm> parameters(Create<TWagbk19aForm>(nullptr));
-    parameters->ShowModal();
-    EXPECT_EQ(parameters->component<QLineEdit>("ID1_9")->maxLength(), 12);
-    parameters->Btn_F8Click();
-    EXPECT_EQ(company.scalar("SELECT NAME || '|' || FILENAME FROM BANK1 WHERE BNK_NO='19'").toString(),
-              LoadFormResourceStr("WAGBK", 11019) + "|Wage");
+    EXPECT_EQ(saveParameters<TWagbk19aForm>("19"), std::pair(std::vector<int>{12}, LoadFormResourceStr("WAGBK", 11019) + "|Wage"));
+    EXPECT_EQ(browseTo("/tmp/PAY.DAT", "*.TXT"), "/tmp/PAY.DAT");
     dialog->ShowModal();
     EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), company.mediaFolder() + "/Wage");
 }

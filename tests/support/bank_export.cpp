@@ -2,6 +2,7 @@
 
 #include "runtime/report/pdfoutput.h"
 #include "runtime/report/qrprinter.h"
+#include "runtime/ui/function_buttons.h"
 #include "transfer/media_file_writer.h"
 
 #include "runtime/cvcode.h"
@@ -49,6 +50,30 @@ QStringList BankExportTest::refusals(const std::function<void()>& exportCall) co
     }
     ADD_FAILURE() << "the export was not refused";
     return {};
+}
+
+ExportValues BankExportTest::valuesHandedOver(TransferWindow& window)
+{
+    std::optional<ExportValues> handed;
+    automation.onModal([&handed](MForm& form) {
+        handed = dynamic_cast<ExportDialog&>(form).values();
+        return int(mrCancel);
+    });
+    window.component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
+    automation.onModal([](MForm&) { return int(mrCancel); });
+    EXPECT_TRUE(handed.has_value()) << "the export dialog was not opened";
+    return handed.value_or(ExportValues{});
+}
+
+QString BankExportTest::browseTo(const QString& chosen, const QString& filter)
+{
+    automation.onFileDialog([chosen, filter](QString& name, const QString& offered) {
+        EXPECT_EQ(offered, filter);
+        name = chosen;
+        return true;
+    });
+    dialog->MSpeedButton1Click();
+    return dialog->component<QLineEdit>("PathFile")->text();
 }
 
 std::vector<QStringList> PrintedLines(TransferListReport& report, const db::LocalTable& table, const QDate& transferDate,
