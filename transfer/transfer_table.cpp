@@ -57,6 +57,32 @@ TransferTableLayout TransferTableLayout::EmployeeNumbered(int numberWidth, int n
     return layout;
 }
 
+TransferTableLayout TransferTableLayout::AccountAndNumber(int numberSize)
+{
+    TransferTableLayout layout;
+    layout.columns = {
+        {TextColumn(QStringLiteral("BACC_NO"), 14, 12101, 20), QStringLiteral("BACC_NO")},
+        {TextColumn(QStringLiteral("YG_NO"), numberSize, 12102, numberSize), QStringLiteral("YG_NO")},
+        {TextColumn(NameColumnName, 30, 12103, 10), QStringLiteral("YG_NAME")},
+        {AmountColumn(12104, 14), QString()},
+    };
+    return layout;
+}
+
+TransferTableLayout& TransferTableLayout::withDisplayWidths(std::initializer_list<int> widths)
+{
+    size_t i = 0;
+    for (const int width : widths)
+        columns.at(i++).field.displayWidth = width;
+    return *this;
+}
+
+TransferTableLayout& TransferTableLayout::withLabelIn(const QString& column)
+{
+    labelColumn = column;
+    return *this;
+}
+
 void DefineTransferTable(db::LocalTable& table, const TransferTableLayout& layout)
 {
     table.close();

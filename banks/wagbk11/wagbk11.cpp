@@ -53,6 +53,8 @@ const BankWindowRegistration<TWagbk11Form> registration(11);
 
 } // namespace
 
+TWagbk11Form::TWagbk11Form(QWidget* owner) : BankTransferWindow(owner, 11, {BankNameText, BankNameText}) {}
+
 TWagbk11aForm::TWagbk11aForm(QWidget* owner)
     : BankParameterDialog(owner, {RowKey, BankNameText, NewRowFile,
                                   {{QStringLiteral("ID1_11"), QStringLiteral("ID1"), LoadFormResourceStr(QStringLiteral("WAGBK"), 10230), 2},

@@ -37,5 +37,5 @@ public:
 class TWagbk11Form : public BankTransferWindow<TWagbk11aForm, TWagbk11bForm, TWagbk11cForm, TWagbk11dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk11Form(QWidget* owner) : BankTransferWindow(owner, 11) {}
+    explicit TWagbk11Form(QWidget* owner);
 };

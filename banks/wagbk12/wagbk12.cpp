@@ -43,6 +43,11 @@ const BankWindowRegistration<TWagbk12Form> registration(12);
 
 } // namespace
 
+TWagbk12Form::TWagbk12Form(QWidget* owner)
+    : BankTransferWindow(owner, 12, {BankNameText, BankNameText}, ExportHandOver::TransferDateAndTotal)
+{
+}
+
 TransferTableLayout TWagbk12Form::TableLayout() const
 {
     TransferTableLayout layout = TransferTableLayout::Standard();

@@ -42,7 +42,7 @@ public:
 class TWagbk12Form : public BankTransferWindow<TWagbk12aForm, TWagbk12bForm, TWagbk12cForm, TWagbk12dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk12Form(QWidget* owner) : BankTransferWindow(owner, 12, ExportHandOver::TransferDateAndTotal) {}
+    explicit TWagbk12Form(QWidget* owner);
 
 protected:
     TransferTableLayout TableLayout() const override;

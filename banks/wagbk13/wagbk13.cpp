@@ -29,6 +29,11 @@ const BankWindowRegistration<TWagbk13Form> registration(13);
 
 } // namespace
 
+TWagbk13Form::TWagbk13Form(QWidget* owner)
+    : BankTransferWindow(owner, 13, {BankNameText, BankNameText}, ExportHandOver::TransferDateOnly)
+{
+}
+
 TransferTableLayout TWagbk13Form::TableLayout() const
 {
     TransferTableLayout layout = TransferTableLayout::Standard();

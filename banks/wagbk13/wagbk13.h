@@ -40,7 +40,7 @@ public:
 class TWagbk13Form : public BankTransferWindow<TWagbk13aForm, TWagbk13bForm, TWagbk13cForm, TWagbk13dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk13Form(QWidget* owner) : BankTransferWindow(owner, 13, ExportHandOver::TransferDateOnly) {}
+    explicit TWagbk13Form(QWidget* owner);
 
 protected:
     TransferTableLayout TableLayout() const override;

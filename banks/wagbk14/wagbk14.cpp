@@ -31,6 +31,11 @@ const BankWindowRegistration<TWagbk14Form> registration(14);
 
 } // namespace
 
+TWagbk14Form::TWagbk14Form(QWidget* owner)
+    : BankTransferWindow(owner, 14, {BankNameText, BankNameText}, ExportHandOver::TransferDateOnly)
+{
+}
+
 TWagbk14aForm::TWagbk14aForm(QWidget* owner)
     : BankParameterDialog(owner, {RowKey, BankNameText, DefaultFile,
                                   {{QStringLiteral("ID1_14"), QStringLiteral("ID1"), LoadFormResourceStr(QStringLiteral("WAGBK"), 10237), 3}}})

@@ -42,7 +42,7 @@ public:
 class TWagbk14Form : public BankTransferWindow<TWagbk14aForm, TWagbk14bForm, TWagbk14cForm, TWagbk14dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk14Form(QWidget* owner) : BankTransferWindow(owner, 14, ExportHandOver::TransferDateOnly) {}
+    explicit TWagbk14Form(QWidget* owner);
 
 protected:
     TransferTableLayout TableLayout() const override { return TransferTableLayout::EmployeeNumbered(0, 10); }

@@ -18,7 +18,7 @@ MediaRecord header()
     return {
         {1, 1, L, Constant("*"), QStringLiteral("首筆記號")},
         {2, 7, L, Parameter("ID1"), QStringLiteral("轉帳組別")},
-        {9, 7, W, TransferDateRoc(RocYear::ThreeDigits), QStringLiteral("轉帳日期")},
+        {9, 7, W, TransferDateRoc(3), QStringLiteral("轉帳日期")},
         {16, 9, Z, TransferCount(), QStringLiteral("總筆數")},
         {25, 12, Z, TotalAmount(Unit::Tenths, IntegerWidth::Bits64), QStringLiteral("總金額")},
         {37, 92, L, Blank(), QStringLiteral("空白")},
@@ -39,6 +39,8 @@ MediaRecord detail()
 const BankWindowRegistration<TWagbk15Form> registration(15);
 
 } // namespace
+
+TWagbk15Form::TWagbk15Form(QWidget* owner) : BankTransferWindow(owner, 15, {BankNameText, BankNameText}) {}
 
 TWagbk15aForm::TWagbk15aForm(QWidget* owner)
     : BankParameterDialog(owner, {RowKey, BankNameText, DefaultFile,

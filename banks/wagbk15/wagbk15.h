@@ -38,5 +38,5 @@ public:
 class TWagbk15Form : public BankTransferWindow<TWagbk15aForm, TWagbk15bForm, TWagbk15cForm, TWagbk15dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk15Form(QWidget* owner) : BankTransferWindow(owner, 15) {}
+    explicit TWagbk15Form(QWidget* owner);
 };

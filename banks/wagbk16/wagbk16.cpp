@@ -18,7 +18,7 @@ MediaRecord header()
         {1, 4, L, Parameter("ID1"), QStringLiteral("單位代號")},
         {5, 6, Z, TransferCount(), QStringLiteral("總筆數")},
         {11, 12, Z, TotalAmount(Unit::Hundredths, IntegerWidth::Bits64), QStringLiteral("總金額")},
-        {23, 8, W, TransferDateRoc(RocYear::FourDigits), QStringLiteral("生效日期")},
+        {23, 8, W, TransferDateRoc(4), QStringLiteral("生效日期")},
         {31, 1, L, Constant("1"), QStringLiteral("存提別")},
         {32, 3, L, Constant("101"), QStringLiteral("收費代號")},
         {35, 46, L, Blank(), QStringLiteral("保留")},
@@ -39,6 +39,8 @@ MediaRecord detail()
 const BankWindowRegistration<TWagbk16Form> registration(16);
 
 } // namespace
+
+TWagbk16Form::TWagbk16Form(QWidget* owner) : BankTransferWindow(owner, 16, {BankNameText, BankNameText}) {}
 
 TWagbk16aForm::TWagbk16aForm(QWidget* owner)
     : BankParameterDialog(owner, {RowKey, BankNameText, DefaultFile,

@@ -37,5 +37,5 @@ public:
 class TWagbk16Form : public BankTransferWindow<TWagbk16aForm, TWagbk16bForm, TWagbk16cForm, TWagbk16dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk16Form(QWidget* owner) : BankTransferWindow(owner, 16) {}
+    explicit TWagbk16Form(QWidget* owner);
 };

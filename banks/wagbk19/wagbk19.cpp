@@ -18,7 +18,7 @@ MediaRecord header()
 {
     return {
         {1, 12, L, Parameter("ID1"), QStringLiteral("公司帳號")},
-        {13, 10, Z, TransferDateRoc(RocYear::ThreeDigits), QStringLiteral("入帳日期")},
+        {13, 10, Z, TransferDateRoc(3), QStringLiteral("入帳日期")},
         {23, 1, L, Constant("A"), QStringLiteral("業務別")},
     };
 }
@@ -39,6 +39,11 @@ MediaRecord detail()
 const BankWindowRegistration<TWagbk19Form> registration(19);
 
 } // namespace
+
+TWagbk19Form::TWagbk19Form(QWidget* owner)
+    : BankTransferWindow(owner, 19, {BankNameText, BankNameText}, ExportHandOver::TransferDateOnly)
+{
+}
 
 TWagbk19aForm::TWagbk19aForm(QWidget* owner)
     : BankParameterDialog(owner, {RowKey, BankNameText, NewRowFile,

@@ -42,7 +42,7 @@ public:
 class TWagbk19Form : public BankTransferWindow<TWagbk19aForm, TWagbk19bForm, TWagbk19cForm, TWagbk19dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk19Form(QWidget* owner) : BankTransferWindow(owner, 19, ExportHandOver::TransferDateOnly) {}
+    explicit TWagbk19Form(QWidget* owner);
 
 protected:
     TransferTableLayout TableLayout() const override { return TransferTableLayout::EmployeeNumbered(0, 10); }
