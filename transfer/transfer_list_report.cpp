@@ -138,7 +138,7 @@ void TransferListReport::buildBands()
     header.addLabel(QStringLiteral("Sz_Dd"), {18, LineMm, 25, LineMm}, QString());
     if (ShowsSalaryKinds()) {
         caption(header, 48, LineMm, 22, QStringLiteral("薪資期別:"));
-        header.addLabel(QStringLiteral("ED_SZ_F3"), {70, LineMm, 90, LineMm}, QString());
+        header.addLabel(QStringLiteral("ED_SZ_F3"), {70, LineMm, 90, LineMm}, QStringLiteral("薪資"));
     }
     caption(header, 160, LineMm, 14, QStringLiteral("頁次:"));
     header.addExpr(QStringLiteral("QRExpr1"), {174, LineMm, 16, LineMm}, QStringLiteral("PAGENUMBER"));
@@ -258,7 +258,7 @@ void TransferListReport::PrepareRun(const TransferListRun& run)
 {
     label(QStringLiteral("YY")).setCaption(QString::number(run.transferDate.year() - 1911));
     label(QStringLiteral("MM")).setCaption(QStringLiteral("%1").arg(run.transferDate.month(), 2, 10, QLatin1Char('0')));
-    if (ShowsSalaryKinds())
+    if (ShowsSalaryKinds() && FillsSalaryKinds())
         label(QStringLiteral("ED_SZ_F3")).setCaption(run.salaryKinds);
 }
 

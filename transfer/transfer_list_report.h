@@ -85,6 +85,8 @@ protected:
     virtual void DetailBeforePrint() {}
     // Whether the second header line shows the salary categories.
     virtual bool ShowsSalaryKinds() const { return true; }
+    // Whether the run fills that line with the chosen categories; if not it keeps its design text.
+    virtual bool FillsSalaryKinds() const { return true; }
     virtual ListWording Wording() const { return {}; }
     virtual ListLocalization Localization() const { return {}; }
 

@@ -71,9 +71,3 @@ const MediaLayout& TWagbk12bForm::Layout() const
     static const MediaLayout layout{{header()}, {detail()}, {}};
     return layout;
 }
-
-void TWagbk12cForm::PrepareRun(const TransferListRun& run)
-{
-    TransferListReport::PrepareRun(run);
-    label(QStringLiteral("ED_SZ_F3")).setCaption(QStringLiteral("薪資"));
-}

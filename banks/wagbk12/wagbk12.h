@@ -29,7 +29,7 @@ public:
     using TransferListReport::TransferListReport;
 
 protected:
-    void PrepareRun(const TransferListRun& run) override;
+    bool FillsSalaryKinds() const override { return false; }
 };
 
 class TWagbk12dForm : public FormatDescriptionForm {

@@ -1,6 +1,7 @@
 // Taipei City Bank: the "D" header and "C" records byte for byte, the largest amounts that fit, the
 // hidden identity number, what the window hands over and its list's heading.
 #include "banks/wagbk12/wagbk12.h"
+#include "runtime/cvcode.h"
 #include "runtime/language.h"
 #include "support/bank_export.h"
 
@@ -88,6 +89,18 @@ TEST_F(Bank12, TheWindowKeepsTheIdentityNumberHiddenAndHandsTheTotalButNoCount)
     EXPECT_EQ(PrintedLines(*list, table, QDate(2002, 3, 5), company.path("list.pdf")),
               (std::vector<QStringList>{{"0123456789", "王小明", "8,361.00"}, {"0223456789", "李大華", "52,000.00"}}));
     EXPECT_EQ(list->label("ED_SZ_F3").caption(), "薪資") << "the categories label keeps its design text";
+}
+
+TEST_F(Bank12, InSimplifiedChineseTheCategoriesLabelShowsItsDesignTextConverted)
+{
+    const int saved = Language::LanguageID;
+    Language::LanguageID = 0;
+    ReleasedForm<TWagbk12cForm> list(Create<TWagbk12cForm>(nullptr));
+    Language::LanguageID = saved;
+    FillTransferRows(table, layout, {{"1", "甲", 1}});
+    list->Prepare(table, TransferListRun{QDate(2002, 3, 5), false, QStringLiteral("正常薪資")});
+    EXPECT_EQ(list->label("ED_SZ_F3").caption(), BIG5toGB(QStringLiteral("薪資")));
+    EXPECT_NE(list->label("ED_SZ_F3").caption(), QStringLiteral("薪資"));
 }
 
 TEST_F(Bank12, ANewRowAndBrowsingForceTheTxtExtension)
