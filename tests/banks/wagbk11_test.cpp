@@ -4,8 +4,6 @@
 #include "runtime/language.h"
 #include "support/bank_export.h"
 
-#include <QLineEdit>
-
 namespace {
 
 const TransferTableLayout Layout = TransferTableLayout::Standard();

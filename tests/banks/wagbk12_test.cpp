@@ -5,8 +5,6 @@
 #include "runtime/language.h"
 #include "support/bank_export.h"
 
-#include <QLineEdit>
-
 namespace {
 
 class Bank12 : public BankExportTest {
@@ -29,31 +27,22 @@ TEST_F(Bank12, HeaderAndDetailsByteForByte)
     const QByteArray file = exportRows({{"0123456789", "王小明", 8361, "", "A123456789"},
                                         {"小計(A01)", "", 8361},
                                         {"12345678901234", "李大華", 52000, "", "B1234567890"},
-                                        {"合計", "", 60361}});
-    EXPECT_EQ(file, "D" "1234567" "00000" "            " "910305" "0000006036100" "          \r\n"
+                                        {"1", "陳一", 1},
+                                        {"合計", "", 60362}});
+    EXPECT_EQ(file, "D" "1234567" "00000" "            " "910305" "0000006036200" "          \r\n"
                     "C" "1234567" "00000" "0123456789  " "000000" "0000000836100" "A123456789\r\n"
-                    "C" "1234567" "00000" "123456789012" "000000" "0000005200000" "B123456789\r\n");
+                    "C" "1234567" "00000" "123456789012" "000000" "0000005200000" "B123456789\r\n"
+                    "C" "1234567" "00000" "1           " "000000" "0000000000100" "          \r\n")
+        << "no identity number: ten spaces";
     EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
     EXPECT_EQ(company.scalar("SELECT FILENAME FROM BANK1 WHERE BNK_NO='12'").toString(), "MEDIA.DAT");
-}
-
-TEST_F(Bank12, ShortOrMissingCodesAndIdentityNumbersArePaddedWithSpaces)
-{
-    company.setBankRow("12", "12345");
-    QList<QByteArray> lines = exportRows({{"1", "甲", 1}}).split('\n');
-    EXPECT_EQ(lines[0].left(13), "D12345  00000");
-    EXPECT_EQ(lines[1].left(13), "C12345  00000");
-    EXPECT_EQ(lines[1].mid(44), "          \r") << "no identity number: ten spaces";
-    company.exec("DELETE FROM BANK1");
-    lines = exportRows({{"1", "甲", 1}}).split('\n');
-    EXPECT_EQ(lines[1].left(13), "C       00000");
 }
 
 TEST_F(Bank12, FromRocYear100TheHeaderGrowsToFiftyFive)
 {
     const QList<QByteArray> lines = exportRows({{"1", "甲", 1}}, QDate(2011, 1, 1)).split('\n');
     EXPECT_EQ(lines[0].size(), 56) << "55 bytes and the CR";
-    EXPECT_EQ(lines[0].mid(25, 7), "1000101");
+    EXPECT_EQ(lines[0].left(32), "D" "       " "00000" "            " "1000101") << "no BANK1 row: a blank unit code";
     EXPECT_EQ(lines[1].size(), 55) << "details stay at 54";
 }
 
@@ -101,13 +90,6 @@ TEST_F(Bank12, InSimplifiedChineseTheCategoriesLabelShowsItsDesignTextConverted)
     list->Prepare(table, TransferListRun{QDate(2002, 3, 5), false, QStringLiteral("正常薪資")});
     EXPECT_EQ(list->label("ED_SZ_F3").caption(), BIG5toGB(QStringLiteral("薪資")));
     EXPECT_NE(list->label("ED_SZ_F3").caption(), QStringLiteral("薪資"));
-}
-
-TEST_F(Bank12, ANewRowAndBrowsingForceTheTxtExtension)
-{
-    EXPECT_EQ(saveParameters<TWagbk12aForm>("12"), std::pair(std::vector<int>{7}, LoadFormResourceStr("WAGBK", 11011) + "|LC.TXT"));
-    dialog.reset(Create<TWagbk12bForm>(nullptr));
-    EXPECT_EQ(browseTo("/tmp/PAY.DAT", "*.TXT"), "/tmp/PAY.TXT");
 }
 
 } // namespace

@@ -4,8 +4,6 @@
 #include "runtime/language.h"
 #include "support/bank_export.h"
 
-#include <QLineEdit>
-
 namespace {
 
 const TransferTableLayout Layout = TransferTableLayout::EmployeeNumbered(0, 10);
@@ -61,13 +59,6 @@ TEST_F(Bank14, TheWindowHandsTheDateOnlyAndTheListShowsTheRecordsColumns)
     EXPECT_EQ(PrintedLines(*list, window->transferTable(), QDate(2001, 10, 5), company.path("list.pdf")),
               (std::vector<QStringList>{{"E001", "王小明", "A123456789", "0021234567", "35,000.00", "90/10/05", ""}}));
     EXPECT_EQ(list->QuickRep1.findItem("ED_SZ_F3"), nullptr) << "no salary categories on this list";
-}
-
-TEST_F(Bank14, TheFileIsCsbcrDatAndBrowsingForcesDat)
-{
-    EXPECT_EQ(saveParameters<TWagbk14aForm>("14"), std::pair(std::vector<int>{3}, LoadFormResourceStr("WAGBK", 11013) + "|CSBCR.DAT"));
-    dialog.reset(Create<TWagbk14bForm>(nullptr));
-    EXPECT_EQ(browseTo("/tmp/PAY", "*.DAT"), "/tmp/PAY.DAT");
 }
 
 } // namespace

@@ -4,8 +4,6 @@
 #include "runtime/language.h"
 #include "support/bank_export.h"
 
-#include <QLineEdit>
-
 namespace {
 
 const TransferTableLayout Layout = TransferTableLayout::Standard();
@@ -58,15 +56,6 @@ TEST_F(Bank16, TheLargestValuesThatFitAreWrittenAndLargerOnesRefused)
     EXPECT_EQ(refusals([this] { exportTable(ExportValues{QDate(2002, 3, 5), 10000000000.0, 1234567}); }),
               (QStringList{"表頭: 總筆數 = 1234567", "表頭: 總金額 = 10000000000"}))
         << "a count of seven digits is refused, not cut to 234567";
-}
-
-TEST_F(Bank16, ANewRowProposesCmfpcslWithoutExtension)
-{
-    EXPECT_EQ(saveParameters<TWagbk16aForm>("16"), std::pair(std::vector<int>{4}, LoadFormResourceStr("WAGBK", 11015) + "|CMFPCSL"));
-    dialog.reset(Create<TWagbk16bForm>(nullptr));
-    dialog->ShowModal();
-    EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), company.mediaFolder() + "/CMFPCSL");
-    EXPECT_EQ(browseTo("/tmp/PAY.DAT", "*.TXT"), "/tmp/PAY.DAT");
 }
 
 } // namespace
