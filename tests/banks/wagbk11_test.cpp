@@ -13,7 +13,7 @@ protected:
     Bank11() : BankExportTest(QDate(2002, 3, 1)) {}
     QByteArray exportRows(std::initializer_list<TransferRow> rows, const QDate& date = QDate(2002, 3, 5))
     {
-        return BankExportTest::exportRows<TWagbk11bForm>(Layout, rows, date);
+        return BankExportTest::exportRows<TWagbk11bForm>(Layout, rows, HandedOverFor(rows, date));
     }
     void setCodes()
     {

@@ -12,7 +12,7 @@ protected:
     Bank12() : BankExportTest(QDate(2002, 3, 1)) {}
     QByteArray exportRows(std::initializer_list<TransferRow> rows, const QDate& date = QDate(2002, 3, 5))
     {
-        return BankExportTest::exportRows<TWagbk12bForm>(layout, rows, date);
+        return BankExportTest::exportRows<TWagbk12bForm>(layout, rows, HandedOverFor(rows, date));
     }
     const TransferTableLayout layout = [] {
         TransferTableLayout standard = TransferTableLayout::Standard();
@@ -66,7 +66,7 @@ TEST_F(Bank12, TheWindowKeepsTheIdentityNumberHiddenAndHandsTheTotalButNoCount)
     company.addPayLine("R1", "E001", 8361);
     company.addPayLine("R1", "E002", 52000);
     const ReleasedForm<TWagbk12Form> window = openWindow<TWagbk12Form>();
-    const ExportValues handed = valuesHandedOver(*window);
+    const ExportValues handed = handedOver(*window);
     EXPECT_EQ(handed.transferTotal, 60361);
     EXPECT_EQ(handed.transferCount, 0);
     db::LocalTable& table = window->transferTable();

@@ -11,7 +11,7 @@ protected:
     Bank13() : BankExportTest(QDate(2002, 3, 1)) {}
     QByteArray exportRows(std::initializer_list<TransferRow> rows, const QDate& date = QDate(2002, 3, 5))
     {
-        return BankExportTest::exportRows<TWagbk13bForm>(layout, rows, date);
+        return BankExportTest::exportRows<TWagbk13bForm>(layout, rows, HandedOverFor(rows, date));
     }
     const TransferTableLayout layout = [] {
         TransferTableLayout standard = TransferTableLayout::Standard();
@@ -52,7 +52,7 @@ TEST_F(Bank13, TheWindowShowsTheIdentityNumberHidesTheEmployeeNumberAndHandsTheD
     company.addEmployee({"E001", "王小明", "0123456789", "", "", "", "2", "A123456789"});
     company.addPayLine("R1", "E001", 8361);
     const ReleasedForm<TWagbk13Form> window = openWindow<TWagbk13Form>();
-    const ExportValues handed = valuesHandedOver(*window);
+    const ExportValues handed = handedOver(*window);
     EXPECT_EQ(handed.transferDate, QDate(2002, 3, 1));
     EXPECT_EQ(handed.transferTotal, 0);
     EXPECT_EQ(handed.transferCount, 0);

@@ -13,7 +13,7 @@ protected:
     Bank14() : BankExportTest(QDate(2001, 10, 1)) {}
     QByteArray exportRows(std::initializer_list<TransferRow> rows, const QDate& date = QDate(2001, 10, 5))
     {
-        return BankExportTest::exportRows<TWagbk14bForm>(Layout, rows, date);
+        return BankExportTest::exportRows<TWagbk14bForm>(Layout, rows, HandedOverFor(rows, date));
     }
 };
 
@@ -51,7 +51,7 @@ TEST_F(Bank14, TheWindowHandsTheDateOnlyAndTheListShowsTheRecordsColumns)
     company.addEmployee({"E001", "王小明", "0021234567", "", "", "", "2", "A123456789"});
     company.addPayLine("R1", "E001", 35000);
     const ReleasedForm<TWagbk14Form> window = openWindow<TWagbk14Form>();
-    const ExportValues handed = valuesHandedOver(*window);
+    const ExportValues handed = handedOver(*window);
     EXPECT_EQ(handed.transferTotal, 0);
     EXPECT_EQ(handed.transferCount, 0);
 

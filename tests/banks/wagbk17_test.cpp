@@ -60,7 +60,7 @@ TEST_F(Bank17, TheWindowHandsTheDateOnlyAndTheListShowsTheRecordsColumns)
     company.addEmployee({"E001", "王小明", "004123", "", "", "", "2", "A123456789"});
     company.addPayLine("R1", "E001", 35000);
     const ReleasedForm<TWagbk17Form> window = openWindow<TWagbk17Form>();
-    const ExportValues handed = valuesHandedOver(*window);
+    const ExportValues handed = handedOver(*window);
     EXPECT_EQ(handed.transferDate, QDate(2001, 10, 1));
     EXPECT_EQ(handed.transferTotal, 0);
     EXPECT_EQ(handed.transferCount, 0);

@@ -15,7 +15,7 @@ protected:
     Bank19() : BankExportTest(QDate(2002, 3, 1)) {}
     QByteArray exportRows(std::initializer_list<TransferRow> rows, const QDate& date = QDate(2002, 3, 5))
     {
-        return BankExportTest::exportRows<TWagbk19bForm>(Layout, rows, date);
+        return BankExportTest::exportRows<TWagbk19bForm>(Layout, rows, HandedOverFor(rows, date));
     }
 };
 
@@ -55,7 +55,7 @@ TEST_F(Bank19, TheWindowHandsTheDateOnlyAndItsListShowsNumberAndIdentity)
     company.addEmployee({"E001", "王小明", "0123456789", "", "", "", "2", "A123456789"});
     company.addPayLine("R1", "E001", 8361);
     const ReleasedForm<TWagbk19Form> window = openWindow<TWagbk19Form>();
-    const ExportValues handed = valuesHandedOver(*window);
+    const ExportValues handed = handedOver(*window);
     EXPECT_EQ(handed.transferTotal, 0);
     EXPECT_EQ(handed.transferCount, 0);
     db::LocalTable& table = window->transferTable();

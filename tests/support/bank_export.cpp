@@ -23,12 +23,6 @@ QByteArray BankExportTest::exportTable(const QDate& date)
 {
     ExportValues values;
     values.transferDate = date;
-    for (table.first(); !table.eof(); table.next()) {
-        if (IsEmployeeRow(table)) {
-            values.transferTotal += table.fieldFloat(AmountColumnName);
-            ++values.transferCount;
-        }
-    }
     return exportTable(values);
 }
 
@@ -41,18 +35,14 @@ QByteArray BankExportTest::exportTable(const ExportValues& values)
     return ReadFileBytes(path);
 }
 
-QStringList BankExportTest::refusals(const std::function<void()>& exportCall) const
+QString BankExportTest::proposedPath(const ExportValues& values)
 {
-    try {
-        exportCall();
-    } catch (const ExportRefused& refused) {
-        return QString::fromUtf8(refused.what()).split(u'\n').mid(1);
-    }
-    ADD_FAILURE() << "the export was not refused";
-    return {};
+    dialog->Bind(table, values);
+    dialog->ShowModal();
+    return dialog->component<QLineEdit>("PathFile")->text();
 }
 
-ExportValues BankExportTest::valuesHandedOver(TransferWindow& window)
+ExportValues BankExportTest::handedOver(MForm& window)
 {
     std::optional<ExportValues> handed;
     automation.onModal([&handed](MForm& form) {
@@ -60,7 +50,6 @@ ExportValues BankExportTest::valuesHandedOver(TransferWindow& window)
         return int(mrCancel);
     });
     window.component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
-    automation.onModal([](MForm&) { return int(mrCancel); });
     EXPECT_TRUE(handed.has_value()) << "the export dialog was not opened";
     return handed.value_or(ExportValues{});
 }
@@ -74,6 +63,17 @@ QString BankExportTest::browseTo(const QString& chosen, const QString& filter)
     });
     dialog->MSpeedButton1Click();
     return dialog->component<QLineEdit>("PathFile")->text();
+}
+
+QStringList BankExportTest::refusals(const std::function<void()>& exportCall) const
+{
+    try {
+        exportCall();
+    } catch (const ExportRefused& refused) {
+        return QString::fromUtf8(refused.what()).split(u'\n').mid(1);
+    }
+    ADD_FAILURE() << "the export was not refused";
+    return {};
 }
 
 std::vector<QStringList> PrintedLines(TransferListReport& report, const db::LocalTable& table, const QDate& transferDate,

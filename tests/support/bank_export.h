@@ -7,10 +7,8 @@
 #include "support/transfer_rows.h"
 #include "transfer/export_dialog.h"
 #include "transfer/transfer_list_report.h"
-#include "transfer/transfer_window.h"
 
 #include <QLineEdit>
-
 #include <gtest/gtest.h>
 
 class BankExportTest : public ::testing::Test {
@@ -27,10 +25,24 @@ protected:
         dialog.reset(Create<Dialog>(nullptr));
         return exportTable(date);
     }
-    // Exports the table as it stands, handing over what the transfer window hands: the transfer date,
-    // and the total and the count of the employee rows (banks that take neither ignore them).
     QByteArray exportTable(const QDate& date);
+    // The same with the values the window hands over (transfer date, total and count).
     QByteArray exportTable(const ExportValues& values);
+    template <class Dialog>
+    QByteArray exportRows(const TransferTableLayout& layout, std::initializer_list<TransferRow> rows, const ExportValues& values)
+    {
+        FillTransferRows(table, layout, rows);
+        dialog.reset(Create<Dialog>(nullptr));
+        return exportTable(values);
+    }
+    // The path a new dialog `Dialog` proposes when shown with `values`.
+    template <class Dialog>
+    QString proposedPath(const ExportValues& values = {})
+    {
+        dialog.reset(Create<Dialog>(nullptr));
+        return proposedPath(values);
+    }
+    QString proposedPath(const ExportValues& values);
     // The bank's transfer window, shown (off screen) as the host shows it.
     template <class Window>
     ReleasedForm<Window> openWindow()
@@ -40,10 +52,11 @@ protected:
         window->show();
         return window;
     }
+    // Runs the window's export command and returns what the window handed the export dialog (which
+    // is closed unseen).
+    ExportValues handedOver(MForm& window);
     // The refusal message of the last export, one line per value that does not fit.
     QStringList refusals(const std::function<void()>& exportCall) const;
-    // What the window hands its export dialog when the clerk exports (the dialog is closed unused).
-    ExportValues valuesHandedOver(TransferWindow& window);
     // Browses from the export dialog, choosing `chosen` in a save dialog that must offer `filter`;
     // returns the path the export dialog then shows.
     QString browseTo(const QString& chosen, const QString& filter);
