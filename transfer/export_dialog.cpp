@@ -144,7 +144,9 @@ QString ExportDialog::EmployeeOf(const db::LocalTable& row) const
     const QString name = row.fieldText(QStringLiteral("YG_NAME"));
     if (number.isEmpty() && name.isEmpty())
         return row.fieldText(QStringLiteral("BACC_NO"));   // a nameless employee is known by his account
-    return number.isEmpty() ? name : number + u' ' + name;
+    if (number.isEmpty() || name.isEmpty())
+        return number + name;
+    return number + u' ' + name;
 }
 
 void CountEmployeeRecords(db::LocalTable& table, RecordContext& context)

@@ -125,7 +125,7 @@ void TransferListReport::BuildPageHeader(const std::vector<ListColumn>& columns)
     header.addLabel(QStringLiteral("Sz_Dd"), {18, LineMm, 25, LineMm}, QString());
     if (ShowsSalaryKinds()) {
         Caption(header, {48, LineMm, 22, LineMm}, QStringLiteral("薪資期別:"));
-        header.addLabel(QStringLiteral("ED_SZ_F3"), {70, LineMm, 90, LineMm}, QString());
+        header.addLabel(QStringLiteral("ED_SZ_F3"), {70, LineMm, 90, LineMm}, QStringLiteral("薪資"));
     }
     Caption(header, {160, LineMm, 14, LineMm}, QStringLiteral("頁次:"));
     header.addExpr(QStringLiteral("QRExpr1"), {174, LineMm, 16, LineMm}, QStringLiteral("PAGENUMBER"));
@@ -241,7 +241,7 @@ void TransferListReport::PrepareRun(const TransferListRun& run)
 {
     label(QStringLiteral("YY")).setCaption(QString::number(run.transferDate.year() - 1911));
     label(QStringLiteral("MM")).setCaption(QStringLiteral("%1").arg(run.transferDate.month(), 2, 10, QLatin1Char('0')));
-    if (ShowsSalaryKinds())
+    if (ShowsSalaryKinds() && FillsSalaryKinds())
         label(QStringLiteral("ED_SZ_F3")).setCaption(run.salaryKinds);
 }
 

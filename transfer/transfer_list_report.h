@@ -80,6 +80,8 @@ protected:
     virtual void DetailBeforePrint() {}
     // Whether the second header line shows the salary categories.
     virtual bool ShowsSalaryKinds() const { return true; }
+    // Whether the run fills that line with the chosen categories; if not it keeps its design text.
+    virtual bool FillsSalaryKinds() const { return true; }
     virtual ListWording Wording() const { return {}; }
     // The grand total, and the item of the grand count at `place` (the report's COUNT by default).
     virtual QString GrandTotalExpression() const { return QStringLiteral("SUM(A_MTN)"); }

@@ -32,6 +32,19 @@ std::vector<QStringList> ColumnTexts(db::LocalTable& table, const QStringList& c
     return rows;
 }
 
+ExportValues HandedOverFor(std::initializer_list<TransferRow> rows, const QDate& date)
+{
+    ExportValues values;
+    values.transferDate = date;
+    for (const TransferRow& row : rows) {
+        if (!row.name.isEmpty() || !row.number.isEmpty()) {
+            values.transferTotal += row.amount;
+            ++values.transferCount;
+        }
+    }
+    return values;
+}
+
 void MarkEmployeeRow(db::LocalTable& table, int index)
 {
     table.first();
