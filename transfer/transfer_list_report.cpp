@@ -39,6 +39,14 @@ QString AmountText(double amount)
     return report::FormatMask(amount, QStringLiteral("#,##0.00"));
 }
 
+ListWording RecordCountWording()
+{
+    ListWording wording;
+    wording.pageCount = wording.grandCount = QStringLiteral("筆數共");
+    wording.countUnit = QStringLiteral("筆");
+    return wording;
+}
+
 ListColumn LineLabelColumn(const QString& heading, const QString& itemName, double widthMm,
                            std::function<QString(const TransferListRun&)> text)
 {

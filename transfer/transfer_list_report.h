@@ -46,6 +46,9 @@ struct ListWording {
     QString grandTotal = QStringLiteral("** 總    計 **");
 };
 
+// Counts in records rather than persons: "筆數共" n "筆".
+ListWording RecordCountWording();
+
 // How the list turns its captions to simplified Chinese (language 0): the font it gives them, and
 // whether the expressions take that font too.
 struct ListLocalization {

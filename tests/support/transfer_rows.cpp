@@ -3,7 +3,7 @@
 void FillTransferRows(db::LocalTable& table, const TransferTableLayout& layout, std::initializer_list<TransferRow> rows)
 {
     DefineTransferTable(table, layout);
-    const bool numbered = table.hasField("YG_NO") && table.hasField("ID_NO");
+    const bool numbered = table.hasField("YG_NO"), identified = table.hasField("ID_NO");
     for (const TransferRow& row : rows) {
         table.append();
         const bool label = row.name.isEmpty() && row.number.isEmpty();
@@ -11,10 +11,10 @@ void FillTransferRows(db::LocalTable& table, const TransferTableLayout& layout, 
         table.setField(label ? layout.labelColumn : QStringLiteral("BACC_NO"), row.account);
         table.setField("YG_NAME", row.name);
         table.setField("A_MTN", row.amount);
-        if (numbered && !label) {
+        if (numbered && !label)
             table.setField("YG_NO", row.number);
+        if (identified && !label)
             table.setField("ID_NO", row.idNo);
-        }
         table.post();
     }
 }
