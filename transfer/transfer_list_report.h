@@ -46,6 +46,10 @@ struct ListWording {
     QString grandTotal = QStringLiteral("** 總    計 **");
 };
 
+// Employee number, name, identity number, account and amount, as the employee-numbered transfer
+// table holds them, under the bank's headings for the account and the amount.
+std::vector<ListColumn> EmployeeNumberedListColumns(const QString& accountHeading, const QString& amountHeading);
+
 // Counts in records rather than persons: "筆數共" n "筆".
 ListWording RecordCountWording();
 

@@ -22,6 +22,11 @@ QByteArray BankExportTest::exportTable(const QDate& date)
 {
     ExportValues values;
     values.transferDate = date;
+    return exportTable(values);
+}
+
+QByteArray BankExportTest::exportTable(const ExportValues& values)
+{
     dialog->Bind(table, values);
     dialog->ShowModal();
     dialog->component<QLineEdit>("PathFile")->setText(path);

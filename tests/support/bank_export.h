@@ -25,6 +25,8 @@ protected:
         return exportTable(date);
     }
     QByteArray exportTable(const QDate& date);
+    // The same with every value the transfer window hands over.
+    QByteArray exportTable(const ExportValues& values);
     // The bank's transfer window, shown (off screen) as the host shows it.
     template <class Window>
     ReleasedForm<Window> openWindow()

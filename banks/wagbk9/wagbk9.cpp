@@ -1,0 +1,93 @@
+#include "banks/wagbk9/wagbk9.h"
+
+namespace {
+
+const QString RowKey = QStringLiteral("9");
+const QString DefaultFile = QStringLiteral("Wage");
+constexpr int BankNameText = 11008;
+
+using namespace source;
+constexpr auto L = FieldForm::Left;
+constexpr auto Z = FieldForm::Zeros;
+constexpr auto W = FieldForm::Whole;
+
+// Every record starts with its kind, the transfer group (positions 2-12) and the date (13-19).
+FieldSource Date()
+{
+    return TransferDateRoc(3);
+}
+FieldSource SpecialNumber()
+{
+    return Leading(6, Parameter("ID3"));
+}
+
+// Head record, 64 bytes.
+MediaRecord head()
+{
+    return {
+        {1, 1, L, Constant("1"), QStringLiteral("首筆")},
+        {2, 2, L, Parameter("ID1"), QStringLiteral("類別")},
+        {4, 3, L, Parameter("ID2"), QStringLiteral("分行別")},
+        {7, 6, Z, SpecialNumber(), QStringLiteral("專號")},
+        {13, 7, W, Date(), QStringLiteral("轉帳日期")},
+        {20, 45, L, Blank(), QStringLiteral("空白")},
+    };
+}
+
+// Detail record, 64 bytes, one per employee row.
+MediaRecord detail()
+{
+    return {
+        {1, 1, L, Constant("2"), QStringLiteral("明細")},
+        {2, 2, L, Parameter("ID1"), QStringLiteral("類別")},
+        {4, 3, L, Parameter("ID2"), QStringLiteral("分行別")},
+        {7, 6, Z, SpecialNumber(), QStringLiteral("專號")},
+        {13, 7, W, Date(), QStringLiteral("轉帳日期")},
+        {20, 14, FieldForm::ZerosAfter, Column("BACC_NO"), QStringLiteral("帳號")},
+        {34, 14, Z, RowAmount(Unit::Hundredths, IntegerWidth::Bits32), QStringLiteral("金額")},
+        {48, 17, L, Blank(), QStringLiteral("空白")},
+    };
+}
+
+// Total record, 64 bytes.
+MediaRecord total()
+{
+    return {
+        {1, 1, L, Constant("3"), QStringLiteral("總計")},
+        {2, 2, L, Parameter("ID1"), QStringLiteral("類別")},
+        {4, 3, L, Parameter("ID2"), QStringLiteral("分行別")},
+        {7, 6, Z, SpecialNumber(), QStringLiteral("專號")},
+        {13, 7, W, Date(), QStringLiteral("轉帳日期")},
+        {20, 14, Z, DetailCount(), QStringLiteral("總筆數")},
+        {34, 14, Z, TotalAmount(Unit::Hundredths, IntegerWidth::Bits32), QStringLiteral("總金額")},
+        {48, 17, L, Blank(), QStringLiteral("空白")},
+    };
+}
+
+const BankWindowRegistration<TWagbk9Form> registration(9);
+
+} // namespace
+
+TWagbk9aForm::TWagbk9aForm(QWidget* owner)
+    : BankParameterDialog(owner, {RowKey, BankNameText, DefaultFile,
+                                  {{QStringLiteral("ID1_9"), QStringLiteral("ID1"), QStringLiteral("類    別"), 2},
+                                   {QStringLiteral("ID2_9"), QStringLiteral("ID2"), QStringLiteral("分行別"), 3},
+                                   {QStringLiteral("ID3_9"), QStringLiteral("ID3"), QStringLiteral("專    號"), 6}}})
+{
+}
+
+TWagbk9bForm::TWagbk9bForm(QWidget* owner)
+    : ExportDialog(owner, {RowKey, DefaultFile, QStringLiteral("*.TXT"), QString()})
+{
+}
+
+const MediaLayout& TWagbk9bForm::Layout() const
+{
+    static const MediaLayout layout{{head()}, {detail()}, {total()}};
+    return layout;
+}
+
+std::vector<ListColumn> TWagbk9cForm::Columns() const
+{
+    return EmployeeNumberedListColumns(QStringLiteral("帳      號"), QStringLiteral("轉 帳 金 額"));
+}
