@@ -10,6 +10,13 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+ParameterSettings NoParameters(const QString& rowKey, int nameTextId, const QString& defaultFileName)
+{
+    ParameterSettings settings{rowKey, nameTextId, defaultFileName};
+    settings.noticeTextId = 12107;
+    return settings;
+}
+
 BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings& settings)
     : MForm(owner)
     , settings_(settings)

@@ -7,7 +7,6 @@ namespace {
 const QString RowKey = QStringLiteral("21");
 const QString DefaultFile = QStringLiteral("WAGE.TXT");
 constexpr int BankNameText = 11018;
-constexpr int NoParametersText = 12107;
 
 using namespace source;
 constexpr auto L = FieldForm::Left;
@@ -37,7 +36,7 @@ const BankWindowRegistration<TWagbk21Form> registration(21);
 } // namespace
 
 TWagbk21aForm::TWagbk21aForm(QWidget* owner)
-    : BankParameterDialog(owner, {RowKey, BankNameText, DefaultFile, {}, QString(), QString(), NoParametersText})
+    : BankParameterDialog(owner, NoParameters(RowKey, BankNameText, DefaultFile))
 {
 }
 

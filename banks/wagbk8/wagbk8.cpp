@@ -5,7 +5,6 @@ namespace {
 const QString RowKey = QStringLiteral("8");
 const QString DefaultFile = QStringLiteral("SPUOP.TXT");
 constexpr int BankNameText = 11007;
-constexpr int NoParametersText = 12107;
 
 using namespace source;
 constexpr auto L = FieldForm::Left;
@@ -26,7 +25,7 @@ const BankWindowRegistration<TWagbk8Form> registration(8);
 } // namespace
 
 TWagbk8aForm::TWagbk8aForm(QWidget* owner)
-    : BankParameterDialog(owner, {RowKey, BankNameText, DefaultFile, {}, QString(), QString(), NoParametersText})
+    : BankParameterDialog(owner, NoParameters(RowKey, BankNameText, DefaultFile))
 {
 }
 

@@ -2,7 +2,6 @@
 // transfer month, the short name taken into the table, and the list.
 #include "banks/wagbk4/wagbk4.h"
 #include "runtime/language.h"
-#include "runtime/ui/function_buttons.h"
 #include "support/bank_export.h"
 
 #include <QFile>
@@ -93,12 +92,7 @@ TEST_F(Bank4, TheWindowTakesTheShortNameWhenFillingAndTheListCountsRecords)
     company.addPayLine("R1", "E001", 35000);
     company.addPayLine("R1", "E002", 8361);
     const ReleasedForm<TWagbk4Form> window = openWindow<TWagbk4Form>();
-    std::optional<ExportValues> handed;
-    automation.onModal([&handed](MForm& form) {
-        handed = dynamic_cast<ExportDialog&>(form).values();
-        return int(mrCancel);
-    });
-    window->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
+    const std::optional<ExportValues> handed = valuesHandedOver(*window);
     ASSERT_TRUE(handed.has_value());
     EXPECT_EQ(handed->transferTotal, 0);
     EXPECT_EQ(handed->transferCount, 0);

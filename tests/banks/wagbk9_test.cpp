@@ -2,7 +2,6 @@
 // ROC year, what the export refuses, and what the window hands over.
 #include "banks/wagbk9/wagbk9.h"
 #include "runtime/language.h"
-#include "runtime/ui/function_buttons.h"
 #include "support/bank_export.h"
 #include "transfer/media_file_writer.h"
 
@@ -67,12 +66,7 @@ TEST_F(Bank9, TheWindowHandsTheDateAndTheTotalButNoCount)
     company.addPayLine("R1", "E001", 35000);
     company.addPayLine("R1", "E002", 8361);
     const ReleasedForm<TWagbk9Form> window = openWindow<TWagbk9Form>();
-    std::optional<ExportValues> handed;
-    automation.onModal([&handed](MForm& form) {
-        handed = dynamic_cast<ExportDialog&>(form).values();
-        return int(mrCancel);
-    });
-    window->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
+    const std::optional<ExportValues> handed = valuesHandedOver(*window);
     ASSERT_TRUE(handed.has_value());
     EXPECT_EQ(handed->transferTotal, 43361);
     EXPECT_EQ(handed->transferCount, 0);

@@ -2,6 +2,7 @@
 
 #include "runtime/report/pdfoutput.h"
 #include "runtime/report/qrprinter.h"
+#include "runtime/ui/function_buttons.h"
 #include "transfer/media_file_writer.h"
 
 #include "runtime/cvcode.h"
@@ -32,6 +33,17 @@ QByteArray BankExportTest::exportTable(const ExportValues& values)
     dialog->component<QLineEdit>("PathFile")->setText(path);
     dialog->Btn_F8Click();
     return ReadFileBytes(path);
+}
+
+std::optional<ExportValues> BankExportTest::valuesHandedOver(MForm& window)
+{
+    std::optional<ExportValues> handed;
+    automation.onModal([&handed](MForm& form) {
+        handed = dynamic_cast<ExportDialog&>(form).values();
+        return int(mrCancel);
+    });
+    window.component<TFunctionButtons>(QStringLiteral("FunctionButtons1"))->RunCommand(cmdExport);
+    return handed;
 }
 
 QStringList BankExportTest::refusals(const std::function<void()>& exportCall) const

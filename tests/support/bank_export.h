@@ -36,6 +36,8 @@ protected:
         window->show();
         return window;
     }
+    // What the window hands its export dialog when the clerk exports (the dialog is then closed).
+    std::optional<ExportValues> valuesHandedOver(MForm& window);
     // The refusal message of the last export, one line per value that does not fit.
     QStringList refusals(const std::function<void()>& exportCall) const;
 
