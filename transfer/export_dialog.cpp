@@ -1,5 +1,6 @@
 #include "transfer/export_dialog.h"
 
+#include "common/file_names.h"
 #include "runtime/clock.h"
 #include "runtime/config.h"
 #include "runtime/language.h"
@@ -87,14 +88,8 @@ void ExportDialog::MSpeedButton1Click()
     dialog.FileName = PathFile->text();
     dialog.Filter = settings_.filter;
     dialog.Execute();
-    QString path = dialog.FileName;
-    if (!settings_.forcedExtension.isEmpty()) {
-        const QString suffix = QFileInfo(path).suffix();
-        if (!suffix.isEmpty())
-            path.chop(suffix.size() + 1);
-        path += settings_.forcedExtension;
-    }
-    PathFile->setText(path);
+    const QString path = dialog.FileName;
+    PathFile->setText(settings_.forcedExtension.isEmpty() ? path : ChangeFileExt(path, settings_.forcedExtension));
 }
 
 void ExportDialog::Btn_EscClick()
@@ -147,10 +142,23 @@ QString ExportDialog::EmployeeOf(const db::LocalTable& row) const
     return number.isEmpty() ? name : number + u' ' + name;
 }
 
+void CountEmployeeRecords(db::LocalTable& table, RecordContext& context)
+{
+    context.employeeRecords = 0;
+    context.employeeTotal = 0;
+    for (table.first(); !table.eof(); table.next()) {
+        if (IsEmployeeRow(table)) {
+            ++context.employeeRecords;
+            context.employeeTotal += table.fieldFloat(AmountColumnName);
+        }
+    }
+}
+
 void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
 {
     const MediaLayout& layout = Layout();
     const QString header = QStringLiteral("表頭"), trailer = QStringLiteral("表尾");
+    CountEmployeeRecords(Report, context);
     for (const MediaRecord& record : layout.header)
         writer.Write(record, context, header);
     context.row = &Report;
@@ -160,7 +168,6 @@ void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
         if (layout.nameNeededWith.isEmpty() || !Report.fieldText(layout.nameNeededWith).isEmpty())
             RefuseNameless(Report, layout.nameColumn, EmployeeOf(Report), writer.findings());
         ++context.sequence;
-        context.detailAmounts.push_back(Report.fieldFloat(AmountColumnName));
         for (const MediaRecord& record : layout.detail)
             writer.Write(record, context, EmployeeOf(Report));
     }

@@ -60,6 +60,10 @@ private:
     QToolButton* MSpeedButton1 = nullptr;
 };
 
+// Counts the employee rows of the transfer table and sums their amounts into `context`, for the
+// headers that carry them.
+void CountEmployeeRecords(db::LocalTable& table, RecordContext& context);
+
 // The folder the export dialog proposes, standing for the diskette drive: the configured media
 // folder with a trailing "/".
 QString MediaFolder();

@@ -13,6 +13,11 @@ QString RocDateText(const QDate& date, int yearDigits)
         .arg(date.day(), 2, 10, QLatin1Char('0'));
 }
 
+QString CalendarDateText(const QDate& date)
+{
+    return date.toString(QStringLiteral("yyyyMMdd"));
+}
+
 qint64 TruncatedAmount(double amount, source::Unit unit)
 {
     const double scale = unit == source::Unit::Whole ? 1 : unit == source::Unit::Tenths ? 10 : 100;
@@ -24,15 +29,10 @@ qint64 TruncatedAmount(double amount, source::Unit unit)
 namespace source {
 
 namespace {
-double limitOf(IntegerWidth bits)
-{
-    return bits == IntegerWidth::Bits32 ? double(std::numeric_limits<qint32>::max()) : 9.0e18;
-}
-
 FieldValue amountValue(double amount, Unit unit, IntegerWidth bits, Sign sign = Sign::Any)
 {
     const double scale = unit == Unit::Whole ? 1 : unit == Unit::Tenths ? 10 : 100;
-    const double limit = limitOf(bits);
+    const double limit = bits == IntegerWidth::Bits32 ? double(std::numeric_limits<qint32>::max()) : 9.0e18;
     // Refused amounts are shown to the clerk in whole units, as the transfer table has them.
     if (std::fabs(std::trunc(amount) * scale) > limit || (sign == Sign::NotNegative && amount < 0))
         return FieldValue::Number(qint64(std::trunc(amount)), false);
@@ -81,14 +81,19 @@ FieldSource TransferDateRoc(int yearDigits)
     return [yearDigits](const RecordContext& c) { return FieldValue::Text(RocDateText(c.values.transferDate, yearDigits)); };
 }
 
-FieldSource TodayRoc()
+FieldSource TodayRoc(int yearDigits)
 {
-    return [](const RecordContext& c) { return FieldValue::Text(RocDateText(c.today)); };
+    return [yearDigits](const RecordContext& c) { return FieldValue::Text(RocDateText(c.today, yearDigits)); };
 }
 
-FieldSource Sequence()
+FieldSource TransferDateCalendar()
 {
-    return [](const RecordContext& c) { return FieldValue::Number(c.sequence); };
+    return [](const RecordContext& c) { return FieldValue::Text(CalendarDateText(c.values.transferDate)); };
+}
+
+FieldSource Sequence(int first)
+{
+    return [first](const RecordContext& c) { return FieldValue::Number(qint64(c.sequence) + first - 1); };
 }
 
 FieldSource TransferCount()
@@ -96,9 +101,9 @@ FieldSource TransferCount()
     return [](const RecordContext& c) { return FieldValue::Number(c.values.transferCount); };
 }
 
-FieldSource DetailCount()
+FieldSource EmployeeRecordCount()
 {
-    return [](const RecordContext& c) { return FieldValue::Number(qint64(c.detailAmounts.size())); };
+    return [](const RecordContext& c) { return FieldValue::Number(c.employeeRecords); };
 }
 
 FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign)
@@ -113,20 +118,9 @@ FieldSource TotalAmount(Unit unit, IntegerWidth bits)
     return [unit, bits](const RecordContext& c) { return amountValue(c.values.transferTotal, unit, bits); };
 }
 
-FieldSource DetailAmountSum(Unit unit, IntegerWidth bits)
+FieldSource EmployeeRecordTotal(Unit unit, IntegerWidth bits)
 {
-    return [unit, bits](const RecordContext& c) {
-        const double limit = limitOf(bits);
-        qint64 sum = 0;
-        double wholeUnits = 0;   // shown to the clerk when the sum is refused
-        bool fits = true;
-        for (const double amount : c.detailAmounts) {
-            sum += TruncatedAmount(amount, unit);
-            wholeUnits += std::trunc(amount);
-            fits = fits && std::fabs(double(sum)) <= limit;
-        }
-        return fits ? FieldValue::Number(sum) : FieldValue::Number(qint64(wholeUnits), false);
-    };
+    return [unit, bits](const RecordContext& c) { return amountValue(c.employeeTotal, unit, bits); };
 }
 
 } // namespace source

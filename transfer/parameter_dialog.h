@@ -7,10 +7,18 @@
 #include <functional>
 #include <vector>
 
+class QComboBox;
 class QLineEdit;
+
+// An item of a parameter list: what the clerk sees, and what BANK1 keeps for it.
+struct ParameterChoice {
+    QString caption;
+    QString value;
+};
 
 // One parameter edit: its component name ("ID1_10"), the BANK1 column it keeps, its label,
 // its maximum length, an optional input mask, and an optional check when the clerk leaves it.
+// With choices it is a list instead: a stored value that none of them keeps selects the last.
 struct ParameterEdit {
     QString objectName;
     QString column;
@@ -18,6 +26,7 @@ struct ParameterEdit {
     int maxLength = 0;
     QString inputMask;
     std::function<void(const QString& text)> exitCheck;
+    std::vector<ParameterChoice> choices;
 };
 
 struct ParameterSettings {
@@ -60,7 +69,11 @@ protected:
 private:
     ParameterSettings settings_;
     BankRow row_;
+    // The control of each parameter: an edit, or a list for a parameter with choices.
+    QString textOf(size_t parameter) const;
+    void setTextOf(size_t parameter, const QString& text);
     std::vector<QLineEdit*> edits_;
+    std::vector<QComboBox*> lists_;
     bool loading_ = false;
     bool modified_ = false;
 };

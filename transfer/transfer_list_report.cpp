@@ -59,7 +59,7 @@ ListWording RecordCountWording()
 }
 
 ListColumn LineLabelColumn(const QString& heading, const QString& itemName, double widthMm,
-                           std::function<QString(const TransferListRun&)> text)
+                           std::function<std::optional<QString>(const TransferListRun&)> text)
 {
     ListColumn column{heading, itemName, QString(), widthMm};
     column.text = std::move(text);
@@ -73,12 +73,26 @@ ListColumn TransferDateColumn(const QString& heading, double widthMm)
 }
 
 ListColumn BankParameterColumn(const QString& heading, const QString& itemName, double widthMm, const QString& rowKey,
-                               const QString& column)
+                               const QString& column, const QString& designCaption)
 {
-    return LineLabelColumn(heading, itemName, widthMm, [rowKey, column](const TransferListRun&) {
+    ListColumn parameter = LineLabelColumn(heading, itemName, widthMm, [rowKey, column](const TransferListRun&) {
         const auto row = BankRow(rowKey).Read();
-        return row ? row->value(column) : QString();
+        return row ? std::optional<QString>(row->value(column)) : std::nullopt;
     });
+    parameter.designCaption = designCaption;
+    return parameter;
+}
+
+std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading)
+{
+    return {
+        {numberHeading, QStringLiteral("QRDBText1"), QStringLiteral("YG_NO"), 30},
+        {QStringLiteral("姓       名"), QStringLiteral("QRDBText2"), QStringLiteral("YG_NAME"), 45},
+        {QStringLiteral("身份證編號"), QStringLiteral("QRDBText4"), QStringLiteral("ID_NO"), 32},
+        {QStringLiteral("帳      號"), QStringLiteral("QRDBText3"), QStringLiteral("BACC_NO"), 40},
+        {QStringLiteral("轉  帳  金  額"), QStringLiteral("QRDBText5"), QStringLiteral("A_MTN"), 38, Qt::AlignRight,
+         QStringLiteral("#,##0.00")},
+    };
 }
 
 TransferListReport::TransferListReport(QWidget* owner)
@@ -106,7 +120,7 @@ report::TQRLabel& TransferListReport::label(const QString& name)
 {
     auto* item = dynamic_cast<report::TQRLabel*>(QuickRep1.findItem(name));
     if (!item)
-        throw std::runtime_error(QStringLiteral("The transfer list has no label %1").arg(name).toStdString());
+        throw std::runtime_error(LoadFormStr(15107).arg(name).toStdString());
     return *item;
 }
 
@@ -132,9 +146,12 @@ void TransferListReport::buildBands()
 
     // Page header: title, print date / categories / page, a rule, the column headings.
     report::TQRBand& header = QuickRep1.addBand(BandType::PageHeader, QStringLiteral("PageHeaderBand1"), 4 * LineMm);
-    header.addLabel(QStringLiteral("YY"), {60, 0, 12, LineMm}, QString()).setAlignment(Qt::AlignRight);
+    // The title line, underlined whole: year, "年", month, "月薪資轉存清冊".
+    report::TQRLabel& year = header.addLabel(QStringLiteral("YY"), {60, 0, 12, LineMm}, QString());
+    year.setAlignment(Qt::AlignRight);
+    year.setUnderline(true);
     caption(header, 72, 0, 8, QStringLiteral("年")).setUnderline(true);
-    header.addLabel(QStringLiteral("MM"), {80, 0, 8, LineMm}, QString());
+    header.addLabel(QStringLiteral("MM"), {80, 0, 8, LineMm}, QString()).setUnderline(true);
     caption(header, 88, 0, 50, QStringLiteral("月薪資轉存清冊")).setUnderline(true);
     caption(header, 0, LineMm, 18, QStringLiteral("印表日:"));
     header.addLabel(QStringLiteral("Sz_Dd"), {18, LineMm, 25, LineMm}, QString());
@@ -159,7 +176,7 @@ void TransferListReport::buildBands()
     for (const ListColumn& column : columns) {
         const QRectF place(x, 0, column.widthMm, LineMm);
         if (column.dataField.isEmpty())
-            detail.addLabel(column.itemName, place, QString()).setAlignment(column.alignment);
+            detail.addLabel(column.itemName, place, column.designCaption).setAlignment(column.alignment);
         else
             detail.addDBText(column.itemName, place, column.dataField, column.mask).setAlignment(column.alignment);
         x += column.widthMm;
@@ -282,8 +299,10 @@ void TransferListReport::Prepare(const db::LocalTable& transferTable, const Tran
     QuickRep1.setDataSet(&Report);
     PrepareRun(run);
     for (const ListColumn& column : Columns()) {
-        if (column.text)
-            label(column.itemName).setCaption(column.text(run));
+        if (!column.text)
+            continue;
+        if (const std::optional<QString> text = column.text(run))
+            label(column.itemName).setCaption(*text);
     }
 }
 

@@ -43,12 +43,12 @@ TransferTableLayout TransferTableLayout::Standard()
     return layout;
 }
 
-TransferTableLayout TransferTableLayout::EmployeeNumbered()
+TransferTableLayout TransferTableLayout::EmployeeNumbered(int numberWidth, int nameWidth)
 {
     TransferTableLayout layout;
     layout.columns = {
-        {TextColumn(QStringLiteral("YG_NO"), 12, 12045, 16), QStringLiteral("YG_NO")},
-        {TextColumn(NameColumnName, 30, 12046, 12), QStringLiteral("YG_NAME")},
+        {TextColumn(QStringLiteral("YG_NO"), 12, 12045, numberWidth), QStringLiteral("YG_NO")},
+        {TextColumn(NameColumnName, 30, 12046, nameWidth), QStringLiteral("YG_NAME")},
         {TextColumn(QStringLiteral("ID_NO"), 20, 12047, 10), QStringLiteral("ID_NO")},
         {TextColumn(QStringLiteral("BACC_NO"), 20, 12048, 12), QStringLiteral("BACC_NO")},
         {AmountColumn(12049, 14), QString()},

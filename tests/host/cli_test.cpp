@@ -96,4 +96,38 @@ TEST_F(CommandLine, ParametersBanksAndDescription)
     EXPECT_TRUE(QFile::exists(path("l.pdf")));
 }
 
+// A database that is missing, is no database, or lacks a table or a column: one line that names the
+// cause, status 1, no crash and no file.
+TEST_F(CommandLine, ABrokenDatabaseIsOneLineAndStatusOne)
+{
+    const auto refused = [this](const QString& database, const QString& cause, const QStringList& more = {}) {
+        db = database;
+        const Outcome run = rar1(QStringList{"transfer", "17", "--out", path("OUT.DAT")} + february + more);
+        EXPECT_EQ(run.status, 1) << cause.toStdString() << ": " << run.err.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(cause)) << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(path("OUT.DAT")));
+    };
+    const QString company = db;
+    refused(path("missing.db"), "missing.db");
+    QFile garbage(path("garbage.db"));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(4096, 'x'));
+    garbage.close();
+    refused(path("garbage.db"), "file is not a database");
+
+    const auto altered = [&](const QString& name, const QString& statement) {
+        const QString copy = path(name);
+        QFile::copy(company, copy);
+        QProcess sqlite;
+        sqlite.start("sqlite3", {copy, statement});
+        sqlite.waitForFinished();
+        return copy;
+    };
+    refused(altered("nobank.db", "DROP TABLE BANK1"), "BANK1");
+    refused(altered("noaccount.db", "ALTER TABLE MF_YG DROP COLUMN BACC1_NO"), "BACC1_NO");
+    // The conditions cannot be kept: nothing is exported under conditions that were not saved.
+    refused(altered("noid4.db", "ALTER TABLE BANK1 DROP COLUMN ID4"), "ID4", {"--sort", "1"});
+}
+
 } // namespace
