@@ -39,17 +39,6 @@ QString AmountText(double amount)
     return report::FormatMask(amount, QStringLiteral("#,##0.00"));
 }
 
-std::vector<ListColumn> EmployeeNumberedListColumns(const QString& accountHeading, const QString& amountHeading)
-{
-    return {
-        {QStringLiteral("員 工 代 號"), QStringLiteral("QRDBText1"), QStringLiteral("YG_NO"), 30},
-        {QStringLiteral("姓       名"), QStringLiteral("QRDBText2"), QStringLiteral("YG_NAME"), 40},
-        {QStringLiteral("身份證編號"), QStringLiteral("QRDBText4"), QStringLiteral("ID_NO"), 35},
-        {accountHeading, QStringLiteral("QRDBText3"), QStringLiteral("BACC_NO"), 40},
-        {amountHeading, QStringLiteral("QRDBText5"), QStringLiteral("A_MTN"), 45, Qt::AlignRight, QStringLiteral("#,##0.00")},
-    };
-}
-
 ListWording RecordCountWording()
 {
     ListWording wording;
@@ -83,13 +72,13 @@ ListColumn BankParameterColumn(const QString& heading, const QString& itemName, 
     return parameter;
 }
 
-std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading)
+std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading, const QString& accountHeading)
 {
     return {
         {numberHeading, QStringLiteral("QRDBText1"), QStringLiteral("YG_NO"), 30},
         {QStringLiteral("姓       名"), QStringLiteral("QRDBText2"), QStringLiteral("YG_NAME"), 45},
         {QStringLiteral("身份證編號"), QStringLiteral("QRDBText4"), QStringLiteral("ID_NO"), 32},
-        {QStringLiteral("帳      號"), QStringLiteral("QRDBText3"), QStringLiteral("BACC_NO"), 40},
+        {accountHeading, QStringLiteral("QRDBText3"), QStringLiteral("BACC_NO"), 40},
         {QStringLiteral("轉  帳  金  額"), QStringLiteral("QRDBText5"), QStringLiteral("A_MTN"), 38, Qt::AlignRight,
          QStringLiteral("#,##0.00")},
     };

@@ -44,8 +44,9 @@ ListColumn BankParameterColumn(const QString& heading, const QString& itemName, 
                                const QString& column, const QString& designCaption = QString());
 
 // The columns of the lists that show who is paid: employee number (under `numberHeading`), name,
-// identity number, account and amount.
-std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading = QStringLiteral("員 工 代 號"));
+// identity number, account (under `accountHeading`) and amount.
+std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading = QStringLiteral("員 工 代 號"),
+                                            const QString& accountHeading = QStringLiteral("帳      號"));
 
 // The words of the page and grand total lines: before the count, after it, and the grand total's caption.
 struct ListWording {
@@ -54,10 +55,6 @@ struct ListWording {
     QString countUnit = QStringLiteral("人");
     QString grandTotal = QStringLiteral("** 總    計 **");
 };
-
-// Employee number, name, identity number, account and amount, as the employee-numbered transfer
-// table holds them, under the bank's headings for the account and the amount.
-std::vector<ListColumn> EmployeeNumberedListColumns(const QString& accountHeading, const QString& amountHeading);
 
 // Counts in records rather than persons: "筆數共" n "筆".
 ListWording RecordCountWording();

@@ -84,14 +84,6 @@ TransferTableLayout TransferTableLayout::AccountAndDepartment()
     return layout;
 }
 
-TransferTableLayout& TransferTableLayout::withDisplayWidths(std::initializer_list<int> widths)
-{
-    size_t i = 0;
-    for (const int width : widths)
-        columns.at(i++).field.displayWidth = width;
-    return *this;
-}
-
 TransferTableLayout& TransferTableLayout::withLabelIn(const QString& column)
 {
     labelColumn = column;

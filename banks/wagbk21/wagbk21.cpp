@@ -35,6 +35,11 @@ const BankWindowRegistration<TWagbk21Form> registration(21);
 
 } // namespace
 
+TWagbk21Form::TWagbk21Form(QWidget* owner)
+    : BankTransferWindow(owner, 21, {BankNameText, BankNameText}, ExportHandOver::TransferDateOnly)
+{
+}
+
 TWagbk21aForm::TWagbk21aForm(QWidget* owner)
     : BankParameterDialog(owner, NoParameters(RowKey, BankNameText, DefaultFile))
 {

@@ -43,7 +43,7 @@ public:
 class TWagbk21Form : public BankTransferWindow<TWagbk21aForm, TWagbk21bForm, TWagbk21cForm, TWagbk21dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk21Form(QWidget* owner) : BankTransferWindow(owner, 21, ExportHandOver::TransferDateOnly) {}
+    explicit TWagbk21Form(QWidget* owner);
 
 protected:
     TransferTableLayout TableLayout() const override { return TransferTableLayout::AccountAndNumber(12); }

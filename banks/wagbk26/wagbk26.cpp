@@ -1,10 +1,13 @@
 #include "banks/wagbk26/wagbk26.h"
 
+#include "runtime/language.h"
+
 namespace {
 
 const QString RowKey = QStringLiteral("26");
+constexpr int CaptionText = 11021;   // the bank's own name
 const QString DefaultFile = QStringLiteral("TRNFILE");
-constexpr int BankNameText = 11019;
+constexpr int BankNameText = 11019;   // BANK1.NAME and the hint of the format button
 
 using namespace source;
 constexpr auto L = FieldForm::Left;
@@ -25,7 +28,7 @@ MediaRecord header()
 MediaRecord detail()
 {
     return {
-        {1, 12, FieldForm::ZerosAfter, Column("BACC_NO"), QStringLiteral("帳號")},
+        {1, 12, FieldForm::LeftZeros, Column("BACC_NO"), QStringLiteral("帳號")},
         {13, 1, L, Blank(), QStringLiteral("空白")},
         {14, 10, C, Column("ID_NO"), QStringLiteral("身份證編號")},
         {24, 1, L, Blank(), QStringLiteral("空白")},
@@ -41,10 +44,15 @@ const BankWindowRegistration<TWagbk26Form> registration(26);
 
 } // namespace
 
+TWagbk26Form::TWagbk26Form(QWidget* owner)
+    : BankTransferWindow(owner, 26, {CaptionText, BankNameText})
+{
+}
+
 TWagbk26aForm::TWagbk26aForm(QWidget* owner)
     : BankParameterDialog(owner, {RowKey, BankNameText, DefaultFile,
                                   {{QStringLiteral("ID1_9"), QStringLiteral("ID1"), QStringLiteral("銀行帳號"), 12}},
-                                  QStringLiteral("聯邦商業銀行")})
+                                  LoadFormResourceStr(QStringLiteral("WAGBK"), CaptionText)})
 {
 }
 
@@ -61,5 +69,5 @@ const MediaLayout& TWagbk26bForm::Layout() const
 
 std::vector<ListColumn> TWagbk26cForm::Columns() const
 {
-    return EmployeeNumberedListColumns(QStringLiteral("帳           號"), QStringLiteral("轉  帳  金  額"));
+    return EmployeeListColumns(QStringLiteral("員 工 代 號"), QStringLiteral("帳           號"));
 }

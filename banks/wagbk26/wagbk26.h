@@ -42,11 +42,11 @@ public:
 class TWagbk26Form : public BankTransferWindow<TWagbk26aForm, TWagbk26bForm, TWagbk26cForm, TWagbk26dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk26Form(QWidget* owner) : BankTransferWindow(owner, 26) {}
+    explicit TWagbk26Form(QWidget* owner);
 
 protected:
     TransferTableLayout TableLayout() const override
     {
-        return TransferTableLayout::EmployeeNumbered().withDisplayWidths({12, 10, 10, 12, 14});
+        return TransferTableLayout::EmployeeNumbered(12, 10);
     }
 };

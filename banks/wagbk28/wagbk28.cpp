@@ -3,6 +3,8 @@
 namespace {
 
 const QString RowKey = QStringLiteral("28");
+constexpr int CaptionText = 15600;
+constexpr int RemHintText = 11020;
 const QString DefaultFile = QStringLiteral("TRANS.TXT");
 const QString OwnName = QStringLiteral("中國商業銀行");
 const QString HeadOffice = QStringLiteral("017");
@@ -59,8 +61,8 @@ MediaRecord last()
         {10, 8, L, Constant(HeadOffice), QStringLiteral("收件單位")},
         {18, 3, L, Constant(SalaryPayment), QStringLiteral("轉帳類別")},
         {21, 6, W, TransferDateRoc(), QStringLiteral("入扣帳日期")},
-        {27, 16, Z, DetailAmountSum(Unit::Hundredths, IntegerWidth::Bits32), QStringLiteral("成交總金額")},
-        {43, 10, Z, DetailCount(), QStringLiteral("成交總筆數")},
+        {27, 16, Z, EmployeeRecordTotal(Unit::Hundredths, IntegerWidth::Bits32), QStringLiteral("成交總金額")},
+        {43, 10, Z, EmployeeRecordCount(), QStringLiteral("成交總筆數")},
         {53, 16, L, Constant("0000000000000000"), QStringLiteral("未成交總金額")},
         {69, 16, L, Constant("0000000000000000"), QStringLiteral("未成交總筆數")},
         {85, 42, L, Blank(), QStringLiteral("空白")},
@@ -71,15 +73,9 @@ const BankWindowRegistration<TWagbk28Form> registration(28);
 
 } // namespace
 
-bool TWagbk28Form::ReadyToFill()
+TWagbk28Form::TWagbk28Form(QWidget* owner)
+    : BankTransferWindow(owner, 28, {CaptionText, RemHintText}, ExportHandOver::TransferDateOnly)
 {
-    Departments.Forget();
-    return true;
-}
-
-void TWagbk28Form::CompleteEmployeeRow(db::LocalTable& row)
-{
-    row.setField(QStringLiteral("DEP_NM"), Departments.NameOf(row.fieldText(QStringLiteral("DEP_NO"))));
 }
 
 TWagbk28aForm::TWagbk28aForm(QWidget* owner)

@@ -3,7 +3,7 @@
 // 126-byte last record with the total and count, all carrying the agent branch, the bank's head office
 // code "017" and the posting date; amounts in cents.
 #include "transfer/bank_window.h"
-#include "transfer/department_names.h"
+#include "transfer/department_window.h"
 #include "transfer/export_dialog.h"
 #include "transfer/format_description.h"
 #include "transfer/parameter_dialog.h"
@@ -41,16 +41,9 @@ public:
 
 // Employee number, identity number, department code and name in the transfer table; the records need
 // the transfer date only.
-class TWagbk28Form : public BankTransferWindow<TWagbk28aForm, TWagbk28bForm, TWagbk28cForm, TWagbk28dForm> {
+class TWagbk28Form
+    : public BankTransferWindow<TWagbk28aForm, TWagbk28bForm, TWagbk28cForm, TWagbk28dForm, DepartmentTransferWindow> {
     Q_OBJECT
 public:
-    explicit TWagbk28Form(QWidget* owner) : BankTransferWindow(owner, 28, ExportHandOver::TransferDateOnly) {}
-
-protected:
-    TransferTableLayout TableLayout() const override { return TransferTableLayout::AccountAndDepartment(); }
-    bool ReadyToFill() override;
-    void CompleteEmployeeRow(db::LocalTable& row) override;
-
-private:
-    DepartmentNames Departments;
+    explicit TWagbk28Form(QWidget* owner);
 };

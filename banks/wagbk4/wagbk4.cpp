@@ -7,8 +7,8 @@
 namespace {
 
 const QString RowKey = QStringLiteral("4");
+constexpr int OwnNameText = 11003;   // the window's caption and the hint of its format button
 constexpr int BankNameText = 11000;
-constexpr int OwnNameText = 11003;
 const QString ShortNameColumn = QStringLiteral("CK_ID1");
 
 using namespace source;
@@ -82,6 +82,11 @@ bool TWagbk4Form::ReadyToFill()
 void TWagbk4Form::CompleteEmployeeRow(db::LocalTable& row)
 {
     row.setField(ShortNameColumn, ShortName);
+}
+
+TWagbk4Form::TWagbk4Form(QWidget* owner)
+    : BankTransferWindow(owner, 4, {OwnNameText, OwnNameText}, ExportHandOver::TransferDateOnly)
+{
 }
 
 // The dialog carries the bank's own name; BANK1.NAME keeps the name text the bank has always stored.

@@ -47,7 +47,7 @@ public:
 class TWagbk4Form : public BankTransferWindow<TWagbk4aForm, TWagbk4bForm, TWagbk4cForm, TWagbk4dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk4Form(QWidget* owner) : BankTransferWindow(owner, 4, ExportHandOver::TransferDateOnly) {}
+    explicit TWagbk4Form(QWidget* owner);
 
 protected:
     TransferTableLayout TableLayout() const override;

@@ -30,6 +30,11 @@ const BankWindowRegistration<TWagbk7Form> registration(7);
 
 } // namespace
 
+TWagbk7Form::TWagbk7Form(QWidget* owner)
+    : BankTransferWindow(owner, 7, {BankNameText, BankNameText}, ExportHandOver::TransferDateOnly)
+{
+}
+
 TWagbk7aForm::TWagbk7aForm(QWidget* owner)
     : BankParameterDialog(owner, {RowKey, BankNameText, DefaultFile,
                                   {{QStringLiteral("ID1_7"), QStringLiteral("ID1"), QStringLiteral("主辦行"), 4}}})

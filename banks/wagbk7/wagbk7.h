@@ -46,7 +46,7 @@ public:
 class TWagbk7Form : public BankTransferWindow<TWagbk7aForm, TWagbk7bForm, TWagbk7cForm, TWagbk7dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk7Form(QWidget* owner) : BankTransferWindow(owner, 7, ExportHandOver::TransferDateOnly) {}
+    explicit TWagbk7Form(QWidget* owner);
 
 protected:
     TransferTableLayout TableLayout() const override

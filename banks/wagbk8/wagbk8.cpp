@@ -24,6 +24,11 @@ const BankWindowRegistration<TWagbk8Form> registration(8);
 
 } // namespace
 
+TWagbk8Form::TWagbk8Form(QWidget* owner)
+    : BankTransferWindow(owner, 8, {BankNameText, BankNameText}, ExportHandOver::TransferDateOnly)
+{
+}
+
 TWagbk8aForm::TWagbk8aForm(QWidget* owner)
     : BankParameterDialog(owner, NoParameters(RowKey, BankNameText, DefaultFile))
 {

@@ -42,7 +42,7 @@ public:
 class TWagbk8Form : public BankTransferWindow<TWagbk8aForm, TWagbk8bForm, TWagbk8cForm, TWagbk8dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk8Form(QWidget* owner) : BankTransferWindow(owner, 8, ExportHandOver::TransferDateOnly) {}
+    explicit TWagbk8Form(QWidget* owner);
 
 protected:
     TransferTableLayout TableLayout() const override { return TransferTableLayout::AccountAndNumber(12); }

@@ -43,7 +43,7 @@ MediaRecord detail()
         {4, 3, L, Parameter("ID2"), QStringLiteral("分行別")},
         {7, 6, Z, SpecialNumber(), QStringLiteral("專號")},
         {13, 7, W, Date(), QStringLiteral("轉帳日期")},
-        {20, 14, FieldForm::ZerosAfter, Column("BACC_NO"), QStringLiteral("帳號")},
+        {20, 14, FieldForm::LeftZeros, Column("BACC_NO"), QStringLiteral("帳號")},
         {34, 14, Z, RowAmount(Unit::Hundredths, IntegerWidth::Bits32), QStringLiteral("金額")},
         {48, 17, L, Blank(), QStringLiteral("空白")},
     };
@@ -58,7 +58,7 @@ MediaRecord total()
         {4, 3, L, Parameter("ID2"), QStringLiteral("分行別")},
         {7, 6, Z, SpecialNumber(), QStringLiteral("專號")},
         {13, 7, W, Date(), QStringLiteral("轉帳日期")},
-        {20, 14, Z, DetailCount(), QStringLiteral("總筆數")},
+        {20, 14, Z, EmployeeRecordCount(), QStringLiteral("總筆數")},
         {34, 14, Z, TotalAmount(Unit::Hundredths, IntegerWidth::Bits32), QStringLiteral("總金額")},
         {48, 17, L, Blank(), QStringLiteral("空白")},
     };
@@ -67,6 +67,11 @@ MediaRecord total()
 const BankWindowRegistration<TWagbk9Form> registration(9);
 
 } // namespace
+
+TWagbk9Form::TWagbk9Form(QWidget* owner)
+    : BankTransferWindow(owner, 9, {BankNameText, BankNameText}, ExportHandOver::TransferDateAndTotal)
+{
+}
 
 TWagbk9aForm::TWagbk9aForm(QWidget* owner)
     : BankParameterDialog(owner, {RowKey, BankNameText, DefaultFile,
@@ -89,5 +94,5 @@ const MediaLayout& TWagbk9bForm::Layout() const
 
 std::vector<ListColumn> TWagbk9cForm::Columns() const
 {
-    return EmployeeNumberedListColumns(QStringLiteral("帳      號"), QStringLiteral("轉 帳 金 額"));
+    return EmployeeListColumns();
 }

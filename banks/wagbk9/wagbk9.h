@@ -43,7 +43,7 @@ public:
 class TWagbk9Form : public BankTransferWindow<TWagbk9aForm, TWagbk9bForm, TWagbk9cForm, TWagbk9dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk9Form(QWidget* owner) : BankTransferWindow(owner, 9, ExportHandOver::TransferDateAndTotal) {}
+    explicit TWagbk9Form(QWidget* owner);
 
 protected:
     TransferTableLayout TableLayout() const override

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QToolButton>
 
 namespace {
 
@@ -47,8 +48,12 @@ TEST_F(Bank26, AnAmountOfMoreThanTenDigitsIsRefused)
     EXPECT_FALSE(QFile::exists(path));
 }
 
-TEST_F(Bank26, TheDialogIsCaptionedWithTheBanksNameAndCreatesTheRowWithTrnfile)
+TEST_F(Bank26, TheWindowAndDialogAreCaptionedWithTheBanksNameAndTheDialogCreatesTheRowWithTrnfile)
 {
+    const ReleasedForm<TWagbk26Form> window = openWindow<TWagbk26Form>();
+    EXPECT_EQ(window->windowTitle(), "聯邦商業銀行");
+    EXPECT_EQ(window->component<QToolButton>("Rem")->toolTip(), LoadFormResourceStr("WAGBK", 11019));
+
     ReleasedForm<TWagbk26bForm> exporter(Create<TWagbk26bForm>(nullptr));
     exporter->ShowModal();
     EXPECT_EQ(exporter->component<QLineEdit>("PathFile")->text(), company.mediaFolder() + "/TRNFILE");

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QToolButton>
 
 namespace {
 
@@ -64,6 +65,8 @@ TEST_F(Bank28, TheWindowNamesEachDepartmentAndTheListShowsTheTransferDate)
     company.addPayLine("R1", "E001", 35000, "A01");
     company.addPayLine("R1", "E002", 8361, "Z99");
     const ReleasedForm<TWagbk28Form> window = openWindow<TWagbk28Form>();
+    EXPECT_EQ(window->windowTitle(), "中國商業銀行");
+    EXPECT_EQ(window->component<QToolButton>("Rem")->toolTip(), LoadFormResourceStr("WAGBK", 11020));
     window->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdBuildTable);
     std::vector<QStringList> rows;
     db::LocalTable& table = window->transferTable();
