@@ -26,12 +26,6 @@ protected:
     {
         return BankExportTest::exportRows<TWagbk21bForm>(Layout, rows, QDate(2002, 3, 5));
     }
-    QString proposedPath()
-    {
-        ReleasedForm<TWagbk21bForm> exporter(Create<TWagbk21bForm>(nullptr));
-        exporter->ShowModal();
-        return exporter->component<QLineEdit>("PathFile")->text();
-    }
 };
 
 TEST_F(Bank21, LinesByteForByteWithTheirMarkAndNamesCutToTenBytes)
@@ -63,7 +57,7 @@ TEST_F(Bank21, AnEmployeeWithAnAccountButNoNameIsRefused)
 TEST_F(Bank21, WithoutTheBanksRowTheFileStaysWageAndTheDialogKeepsTheRowForTheName)
 {
     exportRows({{"1", "甲", 1, "E1"}});
-    EXPECT_EQ(proposedPath(), company.mediaFolder() + "/WAGE.TXT") << "no row: nothing remembered";
+    EXPECT_EQ(proposedPath<TWagbk21bForm>(), company.mediaFolder() + "/WAGE.TXT") << "no row: nothing remembered";
 
     ReleasedForm<TWagbk21aForm> parameters(Create<TWagbk21aForm>(nullptr));
     parameters->ShowModal();
@@ -74,9 +68,9 @@ TEST_F(Bank21, WithoutTheBanksRowTheFileStaysWageAndTheDialogKeepsTheRowForTheNa
               LoadFormResourceStr("WAGBK", 11018) + "|WAGE.TXT");
 
     exportRows({{"1", "甲", 1, "E1"}});
-    EXPECT_EQ(proposedPath(), company.mediaFolder() + "/MEDIA.DAT");
+    EXPECT_EQ(proposedPath<TWagbk21bForm>(), company.mediaFolder() + "/MEDIA.DAT");
     company.setBankRow("21", "", "", "");
-    EXPECT_EQ(proposedPath(), company.mediaFolder() + "/WAGE.TXT") << "an empty name gives way to the default";
+    EXPECT_EQ(proposedPath<TWagbk21bForm>(), company.mediaFolder() + "/WAGE.TXT") << "an empty name gives way to the default";
 }
 
 } // namespace

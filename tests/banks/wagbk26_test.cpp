@@ -54,9 +54,7 @@ TEST_F(Bank26, TheWindowAndDialogAreCaptionedWithTheBanksNameAndTheDialogCreates
     EXPECT_EQ(window->windowTitle(), "聯邦商業銀行");
     EXPECT_EQ(window->component<QToolButton>("Rem")->toolTip(), LoadFormResourceStr("WAGBK", 11019));
 
-    ReleasedForm<TWagbk26bForm> exporter(Create<TWagbk26bForm>(nullptr));
-    exporter->ShowModal();
-    EXPECT_EQ(exporter->component<QLineEdit>("PathFile")->text(), company.mediaFolder() + "/TRNFILE");
+    EXPECT_EQ(proposedPath<TWagbk26bForm>(), company.mediaFolder() + "/TRNFILE");
 
     ReleasedForm<TWagbk26aForm> parameters(Create<TWagbk26aForm>(nullptr));
     parameters->ShowModal();

@@ -34,15 +34,6 @@ protected:
         dialog.reset(Create<TWagbk4bForm>(nullptr));
         return exportTable(date);
     }
-    QString proposedPath(const QDate& date)
-    {
-        ReleasedForm<TWagbk4bForm> export4(Create<TWagbk4bForm>(nullptr));
-        ExportValues values;
-        values.transferDate = date;
-        export4->Bind(table, values);
-        export4->ShowModal();
-        return export4->component<QLineEdit>("PathFile")->text();
-    }
 };
 
 TEST_F(Bank4, ControlDetailAndEndRecordsByteForByteAsTheDescriptionShowsThem)
@@ -78,9 +69,10 @@ TEST_F(Bank4, WithoutTheBanksRowTheControlRecordHoldsSpacesAndFromYear100Details
 TEST_F(Bank4, TheFileIsNamedAfterTheTransferMonthWhateverTheRowRemembers)
 {
     company.setBankRow("4", "SHCOMP", "1", "OLD.TXT");
-    EXPECT_EQ(proposedPath(QDate(2010, 11, 30)), company.mediaFolder() + "/BT991120");
-    EXPECT_EQ(proposedPath(QDate(2011, 1, 2)), company.mediaFolder() + "/BT1000120");
-    EXPECT_EQ(proposedPath(QDate(2026, 3, 5)), company.mediaFolder() + "/BT1150320");
+    const auto proposedFor = [this](const QDate& date) { return proposedPath<TWagbk4bForm>({date}); };
+    EXPECT_EQ(proposedFor(QDate(2010, 11, 30)), company.mediaFolder() + "/BT991120");
+    EXPECT_EQ(proposedFor(QDate(2011, 1, 2)), company.mediaFolder() + "/BT1000120");
+    EXPECT_EQ(proposedFor(QDate(2026, 3, 5)), company.mediaFolder() + "/BT1150320");
 }
 
 TEST_F(Bank4, TheWindowTakesTheShortNameWhenFillingAndTheListCountsRecords)
@@ -92,10 +84,9 @@ TEST_F(Bank4, TheWindowTakesTheShortNameWhenFillingAndTheListCountsRecords)
     company.addPayLine("R1", "E001", 35000);
     company.addPayLine("R1", "E002", 8361);
     const ReleasedForm<TWagbk4Form> window = openWindow<TWagbk4Form>();
-    const std::optional<ExportValues> handed = valuesHandedOver(*window);
-    ASSERT_TRUE(handed.has_value());
-    EXPECT_EQ(handed->transferTotal, 0);
-    EXPECT_EQ(handed->transferCount, 0);
+    const ExportValues handed = handedOver(*window);
+    EXPECT_EQ(handed.transferTotal, 0);
+    EXPECT_EQ(handed.transferCount, 0);
     db::LocalTable& rows = window->transferTable();
     rows.first();
     EXPECT_EQ((QStringList{rows.fieldText("BACC_NO"), rows.fieldText("YG_NO"), rows.fieldText("ID_NO"), rows.fieldText("CK_ID1")}),

@@ -61,9 +61,7 @@ TEST_F(Bank7, EverySaveNamesTheFileAfterTheBranchAndTheExportProposesIt)
         EXPECT_EQ(company.scalar("SELECT FILENAME FROM BANK1 WHERE BNK_NO='7'").toString(), "ESB" + branch + ".IN");
     }
     EXPECT_EQ(company.scalar("SELECT NAME FROM BANK1 WHERE BNK_NO='7'").toString(), LoadFormResourceStr("WAGBK", 11006));
-    ReleasedForm<TWagbk7bForm> exporter(Create<TWagbk7bForm>(nullptr));
-    exporter->ShowModal();
-    EXPECT_EQ(exporter->component<QLineEdit>("PathFile")->text(), company.mediaFolder() + "/ESB0020.IN");
+    EXPECT_EQ(proposedPath<TWagbk7bForm>(), company.mediaFolder() + "/ESB0020.IN");
 }
 
 TEST_F(Bank7, TheWindowLabelsTotalsInTheAccountColumnAndTheListShowsNumberAndIdentity)

@@ -23,12 +23,6 @@ protected:
     {
         return BankExportTest::exportRows<TWagbk8bForm>(Layout, rows, QDate(2002, 3, 5));
     }
-    QString proposedPath()
-    {
-        ReleasedForm<TWagbk8bForm> exporter(Create<TWagbk8bForm>(nullptr));
-        exporter->ShowModal();
-        return exporter->component<QLineEdit>("PathFile")->text();
-    }
 };
 
 TEST_F(Bank8, AccountAndAmountOnlyAndAnEmployeeWithNeitherNameNorAccountIsStillWritten)
@@ -57,7 +51,7 @@ TEST_F(Bank8, AnAmountOfTenDigitsAndAnAccountWithoutNameAreRefused)
 
 TEST_F(Bank8, TheDialogWithoutParametersKeepsTheRowWithF8AndAnEmptyNameGivesTheDefaultFile)
 {
-    EXPECT_EQ(proposedPath(), company.mediaFolder() + "/SPUOP.TXT");
+    EXPECT_EQ(proposedPath<TWagbk8bForm>(), company.mediaFolder() + "/SPUOP.TXT");
     ReleasedForm<TWagbk8aForm> parameters(Create<TWagbk8aForm>(nullptr));
     parameters->ShowModal();
     EXPECT_TRUE(parameters->findChildren<QLineEdit*>().isEmpty());
@@ -70,9 +64,9 @@ TEST_F(Bank8, TheDialogWithoutParametersKeepsTheRowWithF8AndAnEmptyNameGivesTheD
               LoadFormResourceStr("WAGBK", 11007) + "|SPUOP.TXT");
 
     company.setBankRow("8", "", "", "");
-    EXPECT_EQ(proposedPath(), company.mediaFolder() + "/SPUOP.TXT");
+    EXPECT_EQ(proposedPath<TWagbk8bForm>(), company.mediaFolder() + "/SPUOP.TXT");
     company.setBankRow("8", "", "", "PAY.TXT");
-    EXPECT_EQ(proposedPath(), company.mediaFolder() + "/PAY.TXT");
+    EXPECT_EQ(proposedPath<TWagbk8bForm>(), company.mediaFolder() + "/PAY.TXT");
 }
 
 TEST_F(Bank8, TheListCountsRecords)

@@ -16,12 +16,7 @@ protected:
     Bank9() : BankExportTest(QDate(2002, 3, 1)) {}
     QByteArray exportRows(std::initializer_list<TransferRow> rows, double total, const QDate& date = QDate(2002, 3, 5))
     {
-        FillTransferRows(table, Layout, rows);
-        dialog.reset(Create<TWagbk9bForm>(nullptr));
-        ExportValues values;
-        values.transferDate = date;
-        values.transferTotal = total;
-        return exportTable(values);
+        return BankExportTest::exportRows<TWagbk9bForm>(Layout, rows, ExportValues{date, total});
     }
 };
 
@@ -66,10 +61,9 @@ TEST_F(Bank9, TheWindowHandsTheDateAndTheTotalButNoCount)
     company.addPayLine("R1", "E001", 35000);
     company.addPayLine("R1", "E002", 8361);
     const ReleasedForm<TWagbk9Form> window = openWindow<TWagbk9Form>();
-    const std::optional<ExportValues> handed = valuesHandedOver(*window);
-    ASSERT_TRUE(handed.has_value());
-    EXPECT_EQ(handed->transferTotal, 43361);
-    EXPECT_EQ(handed->transferCount, 0);
+    const ExportValues handed = handedOver(*window);
+    EXPECT_EQ(handed.transferTotal, 43361);
+    EXPECT_EQ(handed.transferCount, 0);
 
     ReleasedForm<TWagbk9cForm> list(Create<TWagbk9cForm>(nullptr));
     EXPECT_EQ(PrintedLines(*list, window->transferTable(), QDate(2002, 3, 5), company.path("list.pdf")).front(),

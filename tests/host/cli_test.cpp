@@ -69,6 +69,25 @@ TEST_F(CommandLine, AFolderTakesTheProposedNameAndTheSummaryNamesTheFile)
     EXPECT_EQ(existing.status, 0) << "an existing folder without the slash is a folder too";
 }
 
+// A list parameter is set by the value BANK1 keeps; the file is named after a parameter.
+TEST_F(CommandLine, ListParametersAndAFileNamedAfterTheCustomerCode)
+{
+    const Outcome wrong = rar1({"params", "23", "ID2=601", "ID4=5"});
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_TRUE(wrong.err.contains("ID4 takes 2 or 0")) << wrong.err.toStdString();
+    EXPECT_TRUE(rar1({"params", "23"}).out.contains("ID2\t委託戶代號\t\n")) << "nothing was saved";
+
+    ASSERT_EQ(rar1({"params", "23", "ID1=12", "ID2=601", "ID3=1234567890", "ID4=2"}).status, 0);
+    EXPECT_TRUE(rar1({"params", "23"}).out.contains("ID4\t身分核對\t2"));
+    const Outcome run = rar1(QStringList{"transfer", "23", "--out", dir.path() + "/"} + february);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    QFile file(path("601.TXT"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << run.out.toStdString();
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    EXPECT_EQ(lines.first().mid(54, 4).toInt(), lines.size() - 2) << "the header counts the employee records; both dates take seven";
+    EXPECT_EQ(lines[1].at(33), '2');
+}
+
 TEST_F(CommandLine, UsageAndDataErrorsEndWithStatusOne)
 {
     EXPECT_EQ(rar1({"transfer", "10"}).status, 1) << "no --out";

@@ -35,15 +35,23 @@ QByteArray BankExportTest::exportTable(const ExportValues& values)
     return ReadFileBytes(path);
 }
 
-std::optional<ExportValues> BankExportTest::valuesHandedOver(MForm& window)
+QString BankExportTest::proposedPath(const ExportValues& values)
+{
+    dialog->Bind(table, values);
+    dialog->ShowModal();
+    return dialog->component<QLineEdit>("PathFile")->text();
+}
+
+ExportValues BankExportTest::handedOver(MForm& window)
 {
     std::optional<ExportValues> handed;
     automation.onModal([&handed](MForm& form) {
         handed = dynamic_cast<ExportDialog&>(form).values();
         return int(mrCancel);
     });
-    window.component<TFunctionButtons>(QStringLiteral("FunctionButtons1"))->RunCommand(cmdExport);
-    return handed;
+    window.component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
+    EXPECT_TRUE(handed.has_value()) << "the export dialog was not opened";
+    return handed.value_or(ExportValues{});
 }
 
 QStringList BankExportTest::refusals(const std::function<void()>& exportCall) const
