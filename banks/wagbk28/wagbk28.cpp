@@ -15,32 +15,37 @@ constexpr auto L = FieldForm::Left;
 constexpr auto Z = FieldForm::Zeros;
 constexpr auto W = FieldForm::Whole;
 
-// First record, 120 bytes (121 from ROC year 100 on, when the date takes seven).
-MediaRecord first()
+// Every record starts with its kind, the sending unit (the agent branch and five blanks), the
+// receiving unit (the head office and five blanks), the transfer kind and the posting date; the
+// date takes seven positions from ROC year 100 on, and every record grows by one.
+MediaRecord record(const QString& kind, std::initializer_list<MediaField> rest)
 {
-    return {
-        {1, 1, L, Constant("1"), QStringLiteral("區別碼")},
+    std::vector<MediaField> fields{
+        {1, 1, L, Constant(kind), QStringLiteral("區別碼")},
         {2, 3, L, Parameter("ID1"), QStringLiteral("發件單位(代理行)")},
         {5, 5, L, Blank(), QStringLiteral("發件單位(空白)")},
         {10, 8, L, Constant(HeadOffice), QStringLiteral("收件單位")},
         {18, 3, L, Constant(SalaryPayment), QStringLiteral("轉帳類別")},
         {21, 6, W, TransferDateRoc(), QStringLiteral("入扣帳日期")},
+    };
+    fields.insert(fields.end(), rest);
+    return MediaRecord(fields);
+}
+
+// First record, 120 bytes.
+MediaRecord first()
+{
+    return record("1", {
         {27, 1, L, Constant("1"), QStringLiteral("性質別")},
         {28, 2, L, Constant("01"), QStringLiteral("資料種類")},
         {30, 91, L, Blank(), QStringLiteral("空白")},
-    };
+    });
 }
 
-// Detail record, 120 bytes (121 from ROC year 100 on), one per employee row.
+// Detail record, 120 bytes, one per employee row.
 MediaRecord detail()
 {
-    return {
-        {1, 1, L, Constant("2"), QStringLiteral("區別碼")},
-        {2, 3, L, Parameter("ID1"), QStringLiteral("發件單位(代理行)")},
-        {5, 5, L, Blank(), QStringLiteral("發件單位(空白)")},
-        {10, 8, L, Constant(HeadOffice), QStringLiteral("收件單位")},
-        {18, 3, L, Constant(SalaryPayment), QStringLiteral("轉帳類別")},
-        {21, 6, W, TransferDateRoc(), QStringLiteral("入扣帳日期")},
+    return record("2", {
         {27, 14, Z, Leading(11, Column("BACC_NO")), QStringLiteral("帳號")},
         {41, 14, Z, RowAmount(Unit::Hundredths, IntegerWidth::Bits32), QStringLiteral("金額")},
         {55, 8, L, CompanyUniformNumber(), QStringLiteral("營利事業編號")},
@@ -48,25 +53,19 @@ MediaRecord detail()
         {65, 20, L, Blank(), QStringLiteral("用戶專用資料")},
         {85, 10, L, Column("ID_NO"), QStringLiteral("身份證編號")},
         {95, 26, L, Blank(), QStringLiteral("用戶專用資料及空白")},
-    };
+    });
 }
 
-// Last record, 126 bytes (127 from ROC year 100 on).
+// Last record, 126 bytes.
 MediaRecord last()
 {
-    return {
-        {1, 1, L, Constant("3"), QStringLiteral("區別碼")},
-        {2, 3, L, Parameter("ID1"), QStringLiteral("發件單位(代理行)")},
-        {5, 5, L, Blank(), QStringLiteral("發件單位(空白)")},
-        {10, 8, L, Constant(HeadOffice), QStringLiteral("收件單位")},
-        {18, 3, L, Constant(SalaryPayment), QStringLiteral("轉帳類別")},
-        {21, 6, W, TransferDateRoc(), QStringLiteral("入扣帳日期")},
+    return record("3", {
         {27, 16, Z, EmployeeRecordTotal(Unit::Hundredths, IntegerWidth::Bits32), QStringLiteral("成交總金額")},
         {43, 10, Z, EmployeeRecordCount(), QStringLiteral("成交總筆數")},
         {53, 16, L, Constant("0000000000000000"), QStringLiteral("未成交總金額")},
         {69, 16, L, Constant("0000000000000000"), QStringLiteral("未成交總筆數")},
         {85, 42, L, Blank(), QStringLiteral("空白")},
-    };
+    });
 }
 
 const BankWindowRegistration<TWagbk28Form> registration(28);

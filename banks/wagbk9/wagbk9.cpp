@@ -11,57 +11,45 @@ constexpr auto L = FieldForm::Left;
 constexpr auto Z = FieldForm::Zeros;
 constexpr auto W = FieldForm::Whole;
 
-// Every record starts with its kind, the transfer group (positions 2-12) and the date (13-19).
-FieldSource Date()
+// Every record starts with its kind, the transfer group (positions 2-12: class, branch, special
+// number) and the transfer date with a three-digit ROC year (13-19); 64 bytes in all.
+MediaRecord record(const QString& kind, const QString& what, std::initializer_list<MediaField> rest)
 {
-    return TransferDateRoc(3);
-}
-FieldSource SpecialNumber()
-{
-    return Leading(6, Parameter("ID3"));
+    std::vector<MediaField> fields{
+        {1, 1, L, Constant(kind), what},
+        {2, 2, L, Parameter("ID1"), QStringLiteral("類別")},
+        {4, 3, L, Parameter("ID2"), QStringLiteral("分行別")},
+        {7, 6, Z, Leading(6, Parameter("ID3")), QStringLiteral("專號")},
+        {13, 7, W, TransferDateRoc(3), QStringLiteral("轉帳日期")},
+    };
+    fields.insert(fields.end(), rest);
+    return MediaRecord(fields);
 }
 
-// Head record, 64 bytes.
 MediaRecord head()
 {
-    return {
-        {1, 1, L, Constant("1"), QStringLiteral("首筆")},
-        {2, 2, L, Parameter("ID1"), QStringLiteral("類別")},
-        {4, 3, L, Parameter("ID2"), QStringLiteral("分行別")},
-        {7, 6, Z, SpecialNumber(), QStringLiteral("專號")},
-        {13, 7, W, Date(), QStringLiteral("轉帳日期")},
+    return record("1", QStringLiteral("首筆"), {
         {20, 45, L, Blank(), QStringLiteral("空白")},
-    };
+    });
 }
 
-// Detail record, 64 bytes, one per employee row.
+// One per employee row.
 MediaRecord detail()
 {
-    return {
-        {1, 1, L, Constant("2"), QStringLiteral("明細")},
-        {2, 2, L, Parameter("ID1"), QStringLiteral("類別")},
-        {4, 3, L, Parameter("ID2"), QStringLiteral("分行別")},
-        {7, 6, Z, SpecialNumber(), QStringLiteral("專號")},
-        {13, 7, W, Date(), QStringLiteral("轉帳日期")},
+    return record("2", QStringLiteral("明細"), {
         {20, 14, FieldForm::LeftZeros, Column("BACC_NO"), QStringLiteral("帳號")},
         {34, 14, Z, RowAmount(Unit::Hundredths, IntegerWidth::Bits32), QStringLiteral("金額")},
         {48, 17, L, Blank(), QStringLiteral("空白")},
-    };
+    });
 }
 
-// Total record, 64 bytes.
 MediaRecord total()
 {
-    return {
-        {1, 1, L, Constant("3"), QStringLiteral("總計")},
-        {2, 2, L, Parameter("ID1"), QStringLiteral("類別")},
-        {4, 3, L, Parameter("ID2"), QStringLiteral("分行別")},
-        {7, 6, Z, SpecialNumber(), QStringLiteral("專號")},
-        {13, 7, W, Date(), QStringLiteral("轉帳日期")},
+    return record("3", QStringLiteral("總計"), {
         {20, 14, Z, EmployeeRecordCount(), QStringLiteral("總筆數")},
         {34, 14, Z, TotalAmount(Unit::Hundredths, IntegerWidth::Bits32), QStringLiteral("總金額")},
         {48, 17, L, Blank(), QStringLiteral("空白")},
-    };
+    });
 }
 
 const BankWindowRegistration<TWagbk9Form> registration(9);
