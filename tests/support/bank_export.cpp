@@ -6,6 +6,7 @@
 #include "transfer/media_file_writer.h"
 
 #include "runtime/cvcode.h"
+#include "runtime/ui/function_buttons.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -33,6 +34,20 @@ QByteArray BankExportTest::exportTable(const ExportValues& values)
     dialog->component<QLineEdit>("PathFile")->setText(path);
     dialog->Btn_F8Click();
     return ReadFileBytes(path);
+}
+
+std::optional<ExportValues> BankExportTest::exportFromWindow(MForm& window)
+{
+    std::optional<ExportValues> handed;
+    automation.onModal([this, &handed](MForm& form) {
+        auto& exporter = dynamic_cast<ExportDialog&>(form);
+        handed = exporter.values();
+        exporter.component<QLineEdit>("PathFile")->setText(path);
+        exporter.Btn_F8Click();
+        return int(mrCancel);
+    });
+    window.component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
+    return handed;
 }
 
 QString BankExportTest::proposedPath(const ExportValues& values)

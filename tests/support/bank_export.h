@@ -24,6 +24,14 @@ protected:
         dialog.reset(Create<Dialog>(nullptr));
         return exportTable(date);
     }
+    // The same for a two-per-row table.
+    template <class Dialog>
+    QByteArray exportPairs(const TransferTableLayout& layout, std::initializer_list<TransferPair> rows, const QDate& date)
+    {
+        FillTransferPairs(table, layout, rows);
+        dialog.reset(Create<Dialog>(nullptr));
+        return exportTable(date);
+    }
     QByteArray exportTable(const QDate& date);
     // The same with the values the window hands over (transfer date, total and count).
     QByteArray exportTable(const ExportValues& values);
@@ -51,6 +59,9 @@ protected:
         window->show();
         return window;
     }
+    // Runs the export command of `window` as the clerk does, the dialog writing to `path`; returns
+    // the values the window handed over (none when no export dialog opened).
+    std::optional<ExportValues> exportFromWindow(MForm& window);
     // Runs the window's export command and returns what the window handed the export dialog (which
     // is closed unseen).
     ExportValues handedOver(MForm& window);

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 struct TransferRow {
@@ -22,3 +23,11 @@ std::vector<QStringList> ColumnTexts(db::LocalTable& table, const QStringList& c
 
 // Makes row `index` (0-based) an employee row whatever it holds: an employee whose name is empty.
 void MarkEmployeeRow(db::LocalTable& table, int index);
+
+// A row of a two-per-row table: its first employee (or, without name and number, a label row) and
+// its second employee, if any.
+struct TransferPair {
+    TransferRow first;
+    std::optional<TransferRow> second = std::nullopt;
+};
+void FillTransferPairs(db::LocalTable& table, const TransferTableLayout& layout, std::initializer_list<TransferPair> rows);
