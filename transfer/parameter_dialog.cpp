@@ -12,6 +12,13 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+ParameterSettings NoParameters(const QString& rowKey, int nameTextId, const QString& defaultFileName)
+{
+    ParameterSettings settings{rowKey, nameTextId, defaultFileName};
+    settings.noticeTextId = 12107;
+    return settings;
+}
+
 std::function<QString(const QString& text)> FirstCharacterAmong(const QString& codes, const QString& fallback)
 {
     return [codes, fallback](const QString& text) {

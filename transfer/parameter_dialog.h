@@ -50,6 +50,10 @@ struct ParameterSettings {
     int noticeTextId = 0;        // a bank without parameters: the notice shown instead; F8 alone saves
 };
 
+// A bank that needs no parameters: its dialog shows a notice, and F8 keeps the bank's row with its
+// name and default file name.
+ParameterSettings NoParameters(const QString& rowKey, int nameTextId, const QString& defaultFileName);
+
 class BankParameterDialog : public MForm {
     Q_OBJECT
     Q_PROPERTY(QString DefaultFileName READ DefaultFileName)

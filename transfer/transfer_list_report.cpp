@@ -56,13 +56,13 @@ ListColumn BankParameterColumn(const QString& heading, const QString& itemName, 
     return parameter;
 }
 
-std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading)
+std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading, const QString& accountHeading)
 {
     return {
         {numberHeading, QStringLiteral("QRDBText1"), QStringLiteral("YG_NO"), 30},
         {QStringLiteral("姓       名"), QStringLiteral("QRDBText2"), QStringLiteral("YG_NAME"), 45},
         {QStringLiteral("身份證編號"), QStringLiteral("QRDBText4"), QStringLiteral("ID_NO"), 32},
-        {QStringLiteral("帳      號"), QStringLiteral("QRDBText3"), QStringLiteral("BACC_NO"), 40},
+        {accountHeading, QStringLiteral("QRDBText3"), QStringLiteral("BACC_NO"), 40},
         {QStringLiteral("轉  帳  金  額"), QStringLiteral("QRDBText5"), QStringLiteral("A_MTN"), 38, Qt::AlignRight,
          QStringLiteral("#,##0.00")},
     };

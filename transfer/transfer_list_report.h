@@ -44,8 +44,9 @@ ListColumn BankParameterColumn(const QString& heading, const QString& itemName, 
                                const QString& column, const QString& designCaption = QString());
 
 // The columns of the lists that show who is paid: employee number (under `numberHeading`), name,
-// identity number, account and amount.
-std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading = QStringLiteral("員 工 代 號"));
+// identity number, account (under `accountHeading`) and amount.
+std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading = QStringLiteral("員 工 代 號"),
+                                            const QString& accountHeading = QStringLiteral("帳      號"));
 
 // The words of the page and grand total lines: before the count, after it, the grand total's caption,
 // and the caption before the amounts.
