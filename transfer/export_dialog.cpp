@@ -81,6 +81,11 @@ QString ExportDialog::ProposedFileName() const
     return fileName;
 }
 
+QString ExportDialog::FileNameToRemember(const QString& fileName, const QString&) const
+{
+    return fileName;
+}
+
 bool ExportDialog::FormKeyDown(QKeyEvent* event)
 {
     return HandleDialogKeys(event, [this] { Btn_F8Click(); }, [this] { Btn_EscClick(); });
@@ -187,7 +192,9 @@ QString ExportDialog::EmployeeOf(const db::LocalTable& row) const
     const QString name = row.fieldText(QStringLiteral("YG_NAME"));
     if (number.isEmpty() && name.isEmpty())
         return row.fieldText(QStringLiteral("BACC_NO"));   // a nameless employee is known by his account
-    return number.isEmpty() ? name : number + u' ' + name;
+    if (number.isEmpty() || name.isEmpty())
+        return number + name;
+    return number + u' ' + name;
 }
 
 void CountEmployeeRecords(db::LocalTable& table, RecordContext& context)
@@ -231,5 +238,6 @@ void ExportDialog::WriteLayout(db::LocalTable& rows, MediaFileWriter& writer, Re
 
 void ExportDialog::RememberFileName()
 {
-    row_.RememberFileName(PathFile->text());
+    row_.RememberFileName(PathFile->text(),
+                          [this](const QString& name, const QString& stored) { return FileNameToRemember(name, stored); });
 }

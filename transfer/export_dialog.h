@@ -52,6 +52,8 @@ protected:
     // The file name proposed in the media folder: the remembered one, or the bank's default. A bank
     // whose name comes from the data (the transfer date, a code) builds it here.
     virtual QString ProposedFileName() const;
+    // What FILENAME keeps after an export to `fileName` when it held `stored`: the name itself.
+    virtual QString FileNameToRemember(const QString& fileName, const QString& stored) const;
 
     db::LocalTable Report;
     ExportValues Values;

@@ -246,6 +246,7 @@ ExportValues TransferWindow::ValuesForExport() const
 void TransferWindow::FunctionButtons1Click(int code)
 {
     SavedRights = FunctionButtons1->RightsText();
+    LastCommand = code;
     if (code != cmdBankParameters && code != cmdExport && code != cmdPreview && code != cmdPrint)
         return;
     if ((code == cmdPreview || code == cmdPrint) && !report::HasPrinter()) {
@@ -275,13 +276,21 @@ void TransferWindow::FunctionButtons1Click(int code)
     Abort();
 }
 
+// Rebuilds a stale transfer table before an export or a print; false when the command ends there.
+bool TransferWindow::rebuildIfStale()
+{
+    if (!FunctionButtons1->NeedRebuild)
+        return true;
+    FunctionButtons1MakeTable();
+    FunctionButtons1->NeedRebuild = false;
+    return SelectionGoesOn;
+}
+
 void TransferWindow::runExport()
 {
     const QDate date = transferDate();
-    if (FunctionButtons1->NeedRebuild) {
-        FunctionButtons1MakeTable();
-        FunctionButtons1->NeedRebuild = false;
-    }
+    if (!rebuildIfStale() || !ChooseExport())
+        return;
     ReleasedForm<ExportDialog> dialog(CreateExportDialog());
     ExportValues values = ValuesForExport();
     values.transferDate = date;
@@ -302,10 +311,8 @@ QVariantMap TransferWindow::ReadMediaFileBack(const QString& path)
 void TransferWindow::runTransferList(bool direct)
 {
     PrintDirect = direct;
-    if (FunctionButtons1->NeedRebuild) {
-        FunctionButtons1MakeTable();
-        FunctionButtons1->NeedRebuild = false;
-    }
+    if (!rebuildIfStale())
+        return;
     if (transferTable().isEmpty()) {
         MessageById(QStringLiteral("WAGBK"), 10083, MsgType::Information, mbOK);
         return;
@@ -317,7 +324,11 @@ void TransferWindow::runTransferList(bool direct)
     SplitUniqueList(Conditions.SalaryKinds, kinds);
     kinds.removeAll(NoValueCode);
     run.salaryKinds = kinds.join(u',');
+    PrintTransferList(run);
+}
 
+void TransferWindow::PrintTransferList(const TransferListRun& run)
+{
     ReleasedForm<TransferListReport> report(CreateTransferList());
     report->Run(ListTable(), run);
 }

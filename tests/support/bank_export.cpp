@@ -69,6 +69,17 @@ ExportValues BankExportTest::handedOver(MForm& window)
     return handed.value_or(ExportValues{});
 }
 
+QString BankExportTest::browseTo(const QString& chosen, const QString& filter)
+{
+    automation.onFileDialog([chosen, filter](QString& name, const QString& offered) {
+        EXPECT_EQ(offered, filter);
+        name = chosen;
+        return true;
+    });
+    dialog->MSpeedButton1Click();
+    return dialog->component<QLineEdit>("PathFile")->text();
+}
+
 QStringList BankExportTest::refusals(const std::function<void()>& exportCall) const
 {
     try {
