@@ -60,11 +60,7 @@ TEST_F(Bank18, TheWrittenFileReadsBackFieldByFieldAndAWrongCheckCodeIsNamed)
                                    "身份證編號=A123456789"}));
 
     file[56] = '9';   // the first record's amount check
-    QFile damaged(path);
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write(file);
-    damaged.close();
-    reading = dialog->ReadBack(path);
+    reading = readBack(file);
     EXPECT_EQ(reading.failures, QStringList{LoadFormResourceStr("WAGBK", 15750).arg(1).arg("金額檢查", "18")});
 }
 
