@@ -5,6 +5,7 @@
 #include "runtime/ui/mform.h"
 #include "transfer/bank_row.h"
 #include "transfer/media_field.h"
+#include "transfer/media_file_reader.h"
 #include "transfer/media_layout.h"
 
 class QLineEdit;
@@ -31,6 +32,8 @@ public:
     // The transfer window hands over its table (bound by database and table name) and its values.
     void Bind(const db::LocalTable& transferTable, const ExportValues& values);
     const ExportValues& values() const { return Values; }
+    // Reads the media file at `path` back by the bank's layout, with the bank's parameters.
+    MediaFileReading ReadBack(const QString& path) const;
 
     void FormShow() override;
     bool FormKeyDown(QKeyEvent* event) override;
@@ -57,6 +60,7 @@ protected:
 
 private:
     void WriteMediaFile();
+    QStringList WrittenFileFaults(const RecordContext& written) const;
     void RememberFileName();
     ExportSettings settings_;
     BankRow row_;

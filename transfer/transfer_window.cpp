@@ -298,6 +298,16 @@ void TransferWindow::runExport()
     dialog->ShowModal();
 }
 
+QVariantMap TransferWindow::ReadMediaFileBack(const QString& path)
+{
+    try {
+        ReleasedForm<ExportDialog> dialog(CreateExportDialog());
+        return ReadingAsVariant(dialog->ReadBack(path));
+    } catch (const std::exception& e) {
+        return {{QStringLiteral("error"), QString::fromUtf8(e.what())}};
+    }
+}
+
 void TransferWindow::runTransferList(bool direct)
 {
     PrintDirect = direct;

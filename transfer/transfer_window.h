@@ -6,6 +6,7 @@
 #include "runtime/db/msqltable.h"
 #include "runtime/ui/mform.h"
 #include "transfer/media_field.h"
+#include "transfer/media_file_reader.h"
 #include "transfer/saved_conditions.h"
 #include "transfer/selection_statements.h"
 #include "transfer/transfer_table.h"
@@ -59,6 +60,9 @@ public:
     db::LocalTable& transferTable();
     // The table the transfer list prints: the transfer table, or one the bank lays out anew from it.
     virtual db::LocalTable& ListTable() { return transferTable(); }
+    // Reads a media file back by the layout of this bank's export, with its bank parameters: the
+    // reading as ReadingAsVariant gives it, or "error" with the message when the file cannot be read.
+    Q_INVOKABLE QVariantMap ReadMediaFileBack(const QString& path);
 
     // Event handlers, as the form wires them.
     void FormCreate() override;

@@ -27,6 +27,21 @@ QString wagbkText(int id)
     return LoadFormResourceStr(QStringLiteral("WAGBK"), id);
 }
 
+const QString AccountContent = QStringLiteral("局號帳號");
+
+// The bureau and account of the post office, fourteen characters. Read back, each group of seven
+// must be six digits and their check digit.
+FieldSource PostOfficeAccount()
+{
+    return CheckCode(Column("BACC_NO2"), [](const ReadFields& fields, const RecordContext&) -> std::optional<QString> {
+        const QString account = fields.value(AccountContent);
+        const std::optional<QChar> bureau = PostOfficeCheckDigit(account.left(6)), number = PostOfficeCheckDigit(account.mid(7, 6));
+        if (!bureau || !number)
+            return std::nullopt;
+        return account.left(6) + *bureau + account.mid(7, 6) + *number;
+    });
+}
+
 // Deposit record (kind 030), 80 bytes (81 from ROC year 100 on, when the date takes seven).
 MediaRecord depositRecord()
 {
@@ -36,7 +51,7 @@ MediaRecord depositRecord()
         {11, 6, L, Blank(), QStringLiteral("空白")},
         {17, 8, P, Parameter("ID3"), QStringLiteral("劃撥帳號")},
         {25, 6, W, TransferDateRoc(), QStringLiteral("存款日期")},
-        {31, 14, L, Column("BACC_NO2"), QStringLiteral("局號帳號")},
+        {31, 14, L, PostOfficeAccount(), AccountContent},
         {45, 10, L, Column("ID_NO"), QStringLiteral("身分證統一編號")},
         {55, 8, Z, RowAmount(Unit::Hundredths, IntegerWidth::Bits32), QStringLiteral("存款金額")},
         {63, 18, L, Blank(), QStringLiteral("空白")},
@@ -50,7 +65,7 @@ MediaRecord accountDataRecord()
         {1, 3, L, Constant("406"), QStringLiteral("資料別")},
         {4, 7, P, Parameter("ID2"), QStringLiteral("受託局號")},
         {11, 8, P, Parameter("ID3"), QStringLiteral("劃撥帳號")},
-        {19, 14, L, Column("BACC_NO2"), QStringLiteral("局號帳號")},
+        {19, 14, L, PostOfficeAccount(), AccountContent},
         {33, 10, L, Column("ID_NO"), QStringLiteral("身分證統一編號")},
         {43, 38, L, Blank(), QStringLiteral("空白")},
     };

@@ -10,6 +10,7 @@
 #include "support/bank_export.h"
 #include "transfer/media_file_writer.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -64,6 +65,20 @@ TEST_F(Bank2, BothFilesByteForByteAsTheDescriptionShowsThemWithoutSubtotalRows)
     const QByteArray before100 = exportAgain(PostOfficeFile::Deposit, QDate(2002, 3, 5));
     EXPECT_EQ(before100.left(44), "030" "0000001" "      " "12345678" "910305" "70012334567895");
     EXPECT_EQ(before100.indexOf('\r'), 80);
+}
+
+TEST_F(Bank2, TheDepositFileReadsBackAndAWrongCheckDigitIsNamed)
+{
+    setParameters("0000001", "12345678");
+    QByteArray file = exportRows(PostOfficeFile::Deposit, example);
+    MediaFileReading reading = dialog->ReadBack(path);
+    EXPECT_TRUE(reading.valid()) << reading.failures.join('\n').toStdString();
+    EXPECT_EQ(reading.employees, 2);
+    EXPECT_DOUBLE_EQ(reading.total, 43361);
+
+    file[31 + 13] = '4';   // the first account's check digit: 7001233456789 then 5
+    reading = readBack(file);
+    EXPECT_EQ(reading.failures, QStringList{LoadFormResourceStr("WAGBK", 15750).arg(1).arg("局號帳號", "70012334567895")});
 }
 
 TEST_F(Bank2, AMissingRowWritesBlankCodesAndTheExportProposesTheFolderAlone)

@@ -126,3 +126,12 @@ QByteArray DescriptionExample(const QString& resource, const QByteArray& recordS
             example += ToBig5(QString::fromUtf8(line)).bytes + "\r\n";
     return example;
 }
+
+MediaFileReading BankExportTest::readBack(const QByteArray& bytes)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    return dialog->ReadBack(path);
+}

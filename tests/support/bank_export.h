@@ -66,6 +66,8 @@ protected:
     // Runs the window's export command and returns what the window handed the export dialog (which
     // is closed unseen).
     ExportValues handedOver(MForm& window);
+    // Writes `bytes` (a damaged file) to `path` and reads it back through the dialog.
+    MediaFileReading readBack(const QByteArray& bytes);
     // The refusal message of the last export, one line per value that does not fit.
     QStringList refusals(const std::function<void()>& exportCall) const;
     // Browses from the export dialog, choosing `chosen` in a save dialog that must offer `filter`;
