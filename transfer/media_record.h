@@ -22,6 +22,8 @@ class MediaRecord {
 public:
     // Checks that the positions follow one another without gap or overlap.
     MediaRecord(std::initializer_list<MediaField> fields);
+    // Record kinds that begin alike are built from their common fields followed by their own.
+    explicit MediaRecord(std::vector<MediaField> fields);
 
     // `who` names the employee (or "表頭"/"表尾") in findings.
     QByteArray Render(const RecordContext& context, const QString& who, ExportFindings& findings) const;

@@ -43,18 +43,44 @@ TransferTableLayout TransferTableLayout::Standard()
     return layout;
 }
 
-TransferTableLayout TransferTableLayout::EmployeeNumbered()
+TransferTableLayout TransferTableLayout::EmployeeNumbered(int numberWidth, int nameWidth)
 {
     TransferTableLayout layout;
     layout.columns = {
-        {TextColumn(QStringLiteral("YG_NO"), 12, 12045, 16), QStringLiteral("YG_NO")},
-        {TextColumn(NameColumnName, 30, 12046, 12), QStringLiteral("YG_NAME")},
+        {TextColumn(QStringLiteral("YG_NO"), 12, 12045, numberWidth), QStringLiteral("YG_NO")},
+        {TextColumn(NameColumnName, 30, 12046, nameWidth), QStringLiteral("YG_NAME")},
         {TextColumn(QStringLiteral("ID_NO"), 20, 12047, 10), QStringLiteral("ID_NO")},
         {TextColumn(QStringLiteral("BACC_NO"), 20, 12048, 12), QStringLiteral("BACC_NO")},
         {AmountColumn(12049, 14), QString()},
     };
     layout.labelColumn = QStringLiteral("YG_NO");
     return layout;
+}
+
+TransferTableLayout TransferTableLayout::AccountAndNumber(int numberSize)
+{
+    TransferTableLayout layout;
+    layout.columns = {
+        {TextColumn(QStringLiteral("BACC_NO"), 14, 12101, 20), QStringLiteral("BACC_NO")},
+        {TextColumn(QStringLiteral("YG_NO"), numberSize, 12102, numberSize), QStringLiteral("YG_NO")},
+        {TextColumn(NameColumnName, 30, 12103, 10), QStringLiteral("YG_NAME")},
+        {AmountColumn(12104, 14), QString()},
+    };
+    return layout;
+}
+
+TransferTableLayout& TransferTableLayout::withDisplayWidths(std::initializer_list<int> widths)
+{
+    size_t i = 0;
+    for (const int width : widths)
+        columns.at(i++).field.displayWidth = width;
+    return *this;
+}
+
+TransferTableLayout& TransferTableLayout::withLabelIn(const QString& column)
+{
+    labelColumn = column;
+    return *this;
 }
 
 void DefineTransferTable(db::LocalTable& table, const TransferTableLayout& layout)

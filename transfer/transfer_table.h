@@ -4,6 +4,7 @@
 #include "runtime/db/localtable.h"
 
 #include <QString>
+#include <initializer_list>
 #include <vector>
 
 namespace db { class MQuery; }
@@ -22,8 +23,17 @@ struct TransferTableLayout {
     // Account (text 12040), name (12041) and amount (12042), the layout of most banks.
     static TransferTableLayout Standard();
     // Employee number (text 12045), name, identity number, account and amount (12046 to 12049), with
-    // the subtotal and total labels in the employee number column.
-    static TransferTableLayout EmployeeNumbered();
+    // the subtotal and total labels in the employee number column. Banks differ in how wide the grid
+    // shows the number and the name.
+    static TransferTableLayout EmployeeNumbered(int numberWidth = 16, int nameWidth = 12);
+    // Account cut to 14 (text 12101), employee number of `numberSize` (12102), name (12103) and amount
+    // (12104), with the subtotal and total labels in the account column.
+    static TransferTableLayout AccountAndNumber(int numberSize);
+
+    // The columns' display widths, in order.
+    TransferTableLayout& withDisplayWidths(std::initializer_list<int> widths);
+    // Where subtotal and total rows carry their label.
+    TransferTableLayout& withLabelIn(const QString& column);
 };
 
 // Column definitions in the bank's words: a text column, and the amount column.

@@ -1,6 +1,7 @@
 #include "headless_host.h"
 
 #include "runtime/db/database.h"
+#include "runtime/language.h"
 #include "runtime/mdichild.h"
 #include "runtime/ui/function_buttons.h"
 #include "runtime/ui/mform.h"
@@ -10,6 +11,24 @@
 HeadlessHost::HeadlessHost(const RuntimeConfig& config)
     : config_(config)
 {
+    try {
+        start();
+    } catch (...) {
+        // No destructor runs for a host that failed to start: nothing may keep pointing at it.
+        SetRunMDIChildHandler(nullptr);
+        SetHostErrorHandler(nullptr);
+        module_.reset();
+        db::Session::DestroyDefault();
+        throw;
+    }
+}
+
+void HeadlessHost::start()
+{
+    // Messages before the module has the company (a database that cannot be opened) are in the
+    // configured language as well.
+    Language::LanguageID = config_.language;
+    InitLanguage();
     SetCurrentConfig(config_);
     ConnectDatabases(config_);
     SetHostErrorHandler([this](const QString& message) { errors_ << message; });

@@ -34,6 +34,7 @@ public:
     const QStringList& refusedConfirmations() const { return refused_; }
 
 private:
+    void start();
     RuntimeConfig config_;
     AutomationGuard guard_;
     std::unique_ptr<Compdata::CompanyRecordBuilder> record_;

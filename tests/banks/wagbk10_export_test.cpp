@@ -178,6 +178,25 @@ TEST_F(Bank10Export, BrowsingForcesTheExtension)
     EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), "/tmp/KEEP.TXT") << "cancel keeps the path, extension forced";
 }
 
+TEST_F(Bank10Export, BrowsingReplacesOnlyTheExtensionOfTheFileName)
+{
+    dialog.reset(Create<TWagbk10bForm>(nullptr));
+    const std::pair<QString, QString> chosen[] = {
+        {"/tmp/PAY.", "/tmp/PAY.TXT"},
+        {"/tmp/v1.2/PAY", "/tmp/v1.2/PAY.TXT"},
+        {"/tmp/PAY.TAR.GZ", "/tmp/PAY.TAR.TXT"},
+        {"A:\\DIR.X\\PAY", "A:\\DIR.X\\PAY.TXT"},
+    };
+    for (const auto& [name, forced] : chosen) {
+        automation.onFileDialog([name = name](QString& file, const QString&) {
+            file = name;
+            return true;
+        });
+        dialog->MSpeedButton1Click();
+        EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), forced);
+    }
+}
+
 TEST_F(Bank10Export, AFailedWriteLeavesNoFileAndNoFinishedMessage)
 {
     company.setBankRow("10", "012", "7", "SALARY.TXT");

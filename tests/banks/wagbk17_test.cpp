@@ -80,4 +80,14 @@ TEST_F(Bank17, TheWindowHandsTheDateOnlyAndTheListShowsTheRecordsColumns)
     EXPECT_EQ(list->QuickRep1.findItem("ED_SZ_F3"), nullptr) << "no salary categories on this list";
 }
 
+TEST_F(Bank17, WithoutTheBanksRowTheBranchLabelKeepsItsDesignCaption)
+{
+    FillTransferRows(table, Layout, {{"0021234567", "李大華", 8361, "E002", "B223456789"}});
+    ReleasedForm<TWagbk17cForm> list(Create<TWagbk17cForm>(nullptr));
+    const std::vector<QStringList> lines = PrintedLines(*list, table, QDate(2001, 10, 5), company.path("list.pdf"));
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].value(1), "AID1");
+    EXPECT_EQ(lines[0].value(2), "12345678") << "the other labels are filled as ever";
+}
+
 } // namespace

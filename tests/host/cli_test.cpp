@@ -69,6 +69,25 @@ TEST_F(CommandLine, AFolderTakesTheProposedNameAndTheSummaryNamesTheFile)
     EXPECT_EQ(existing.status, 0) << "an existing folder without the slash is a folder too";
 }
 
+// A list parameter is set by the value BANK1 keeps; the file is named after a parameter.
+TEST_F(CommandLine, ListParametersAndAFileNamedAfterTheCustomerCode)
+{
+    const Outcome wrong = rar1({"params", "23", "ID2=601", "ID4=5"});
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_TRUE(wrong.err.contains("ID4 takes 2 or 0")) << wrong.err.toStdString();
+    EXPECT_TRUE(rar1({"params", "23"}).out.contains("ID2\t委託戶代號\t\n")) << "nothing was saved";
+
+    ASSERT_EQ(rar1({"params", "23", "ID1=12", "ID2=601", "ID3=1234567890", "ID4=2"}).status, 0);
+    EXPECT_TRUE(rar1({"params", "23"}).out.contains("ID4\t身分核對\t2"));
+    const Outcome run = rar1(QStringList{"transfer", "23", "--out", dir.path() + "/"} + february);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    QFile file(path("601.TXT"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << run.out.toStdString();
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    EXPECT_EQ(lines.first().mid(54, 4).toInt(), lines.size() - 2) << "the header counts the employee records; both dates take seven";
+    EXPECT_EQ(lines[1].at(33), '2');
+}
+
 TEST_F(CommandLine, UsageAndDataErrorsEndWithStatusOne)
 {
     EXPECT_EQ(rar1({"transfer", "10"}).status, 1) << "no --out";
@@ -94,6 +113,40 @@ TEST_F(CommandLine, ParametersBanksAndDescription)
     EXPECT_TRUE(QFile::exists(path("d.pdf")));
     EXPECT_EQ(rar1(QStringList{"list", "10", "--pdf", path("l.pdf"), "--sort", "1"} + february).status, 0);
     EXPECT_TRUE(QFile::exists(path("l.pdf")));
+}
+
+// A database that is missing, is no database, or lacks a table or a column: one line that names the
+// cause, status 1, no crash and no file.
+TEST_F(CommandLine, ABrokenDatabaseIsOneLineAndStatusOne)
+{
+    const auto refused = [this](const QString& database, const QString& cause, const QStringList& more = {}) {
+        db = database;
+        const Outcome run = rar1(QStringList{"transfer", "17", "--out", path("OUT.DAT")} + february + more);
+        EXPECT_EQ(run.status, 1) << cause.toStdString() << ": " << run.err.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(cause)) << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(path("OUT.DAT")));
+    };
+    const QString company = db;
+    refused(path("missing.db"), "missing.db");
+    QFile garbage(path("garbage.db"));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(4096, 'x'));
+    garbage.close();
+    refused(path("garbage.db"), "file is not a database");
+
+    const auto altered = [&](const QString& name, const QString& statement) {
+        const QString copy = path(name);
+        QFile::copy(company, copy);
+        QProcess sqlite;
+        sqlite.start("sqlite3", {copy, statement});
+        sqlite.waitForFinished();
+        return copy;
+    };
+    refused(altered("nobank.db", "DROP TABLE BANK1"), "BANK1");
+    refused(altered("noaccount.db", "ALTER TABLE MF_YG DROP COLUMN BACC1_NO"), "BACC1_NO");
+    // The conditions cannot be kept: nothing is exported under conditions that were not saved.
+    refused(altered("noid4.db", "ALTER TABLE BANK1 DROP COLUMN ID4"), "ID4", {"--sort", "1"});
 }
 
 } // namespace

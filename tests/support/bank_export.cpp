@@ -2,6 +2,7 @@
 
 #include "runtime/report/pdfoutput.h"
 #include "runtime/report/qrprinter.h"
+#include "runtime/ui/function_buttons.h"
 #include "transfer/media_file_writer.h"
 
 #include "runtime/cvcode.h"
@@ -22,11 +23,35 @@ QByteArray BankExportTest::exportTable(const QDate& date)
 {
     ExportValues values;
     values.transferDate = date;
+    return exportTable(values);
+}
+
+QByteArray BankExportTest::exportTable(const ExportValues& values)
+{
     dialog->Bind(table, values);
     dialog->ShowModal();
     dialog->component<QLineEdit>("PathFile")->setText(path);
     dialog->Btn_F8Click();
     return ReadFileBytes(path);
+}
+
+QString BankExportTest::proposedPath(const ExportValues& values)
+{
+    dialog->Bind(table, values);
+    dialog->ShowModal();
+    return dialog->component<QLineEdit>("PathFile")->text();
+}
+
+ExportValues BankExportTest::handedOver(MForm& window)
+{
+    std::optional<ExportValues> handed;
+    automation.onModal([&handed](MForm& form) {
+        handed = dynamic_cast<ExportDialog&>(form).values();
+        return int(mrCancel);
+    });
+    window.component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
+    EXPECT_TRUE(handed.has_value()) << "the export dialog was not opened";
+    return handed.value_or(ExportValues{});
 }
 
 QStringList BankExportTest::refusals(const std::function<void()>& exportCall) const

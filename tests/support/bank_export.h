@@ -25,6 +25,23 @@ protected:
         return exportTable(date);
     }
     QByteArray exportTable(const QDate& date);
+    // The same with the values the window hands over (transfer date, total and count).
+    QByteArray exportTable(const ExportValues& values);
+    template <class Dialog>
+    QByteArray exportRows(const TransferTableLayout& layout, std::initializer_list<TransferRow> rows, const ExportValues& values)
+    {
+        FillTransferRows(table, layout, rows);
+        dialog.reset(Create<Dialog>(nullptr));
+        return exportTable(values);
+    }
+    // The path a new dialog `Dialog` proposes when shown with `values`.
+    template <class Dialog>
+    QString proposedPath(const ExportValues& values = {})
+    {
+        dialog.reset(Create<Dialog>(nullptr));
+        return proposedPath(values);
+    }
+    QString proposedPath(const ExportValues& values);
     // The bank's transfer window, shown (off screen) as the host shows it.
     template <class Window>
     ReleasedForm<Window> openWindow()
@@ -34,6 +51,9 @@ protected:
         window->show();
         return window;
     }
+    // Runs the window's export command and returns what the window handed the export dialog (which
+    // is closed unseen).
+    ExportValues handedOver(MForm& window);
     // The refusal message of the last export, one line per value that does not fit.
     QStringList refusals(const std::function<void()>& exportCall) const;
 

@@ -79,6 +79,19 @@ TEST_F(ListTest, TwoPagesCarryTheirOwnTotals)
     EXPECT_EQ(text(report.pages[1], "QRExpr2"), "2");
 }
 
+TEST_F(ListTest, TheTitleLineIsUnderlinedWholeYearAndMonthIncluded)
+{
+    const report::LaidOutPage page = layOut(1).pages.front();
+    ASSERT_NE(page.find("YY"), nullptr);
+    const double titleTop = page.find("YY")->rectMm.top();
+    QStringList title;
+    for (const report::LaidOutItem& item : page.items) {
+        if (item.bandName == "PageHeaderBand1" && item.rectMm.top() == titleTop)
+            title << item.text + (item.font.underline() ? "" : " (not underlined)");
+    }
+    EXPECT_EQ(title, (QStringList{"115", "年", "03", "月薪資轉存清冊"}));
+}
+
 struct SimplifiedListTest : ListTest {
     SimplifiedListTest() : ListTest(0) {}
 };

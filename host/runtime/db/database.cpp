@@ -1,5 +1,7 @@
 #include "runtime/db/database.h"
 #include "runtime/db/sqlserver_dialect.h"
+#include "runtime/language.h"
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -12,6 +14,11 @@ QString NewConnectionName(const QString& database, const QString& owner)
 {
     static quint64 counter = 0;
     return QStringLiteral("%1/%2/%3").arg(database, owner).arg(++counter);
+}
+
+QString HostText(int id)
+{
+    return LoadFormResourceStr(QStringLiteral("RAR1HOST"), id);
 }
 
 QString EngineText(const QSqlError& error)
@@ -51,16 +58,39 @@ bool MDatabase::connected() const
     return QSqlDatabase::contains(connectionName_) && QSqlDatabase::database(connectionName_, false).isOpen();
 }
 
+QStringList MDatabase::livePrivateConnections()
+{
+    privateConnections_.removeIf([](const QString& name) { return !QSqlDatabase::contains(name); });
+    return privateConnections_;
+}
+
 void MDatabase::setConnected(bool on)
 {
-    if (on)
-        connection();
-    else if (QSqlDatabase::contains(connectionName_))
-        QSqlDatabase::database(connectionName_, false).close();
+    closed_ = !on;
+    if (!on) {
+        if (QSqlDatabase::contains(connectionName_))
+            QSqlDatabase::database(connectionName_, false).close();
+        for (const QString& name : livePrivateConnections())
+            QSqlDatabase::database(name, false).close();
+        return;
+    }
+    connection();
+    for (const QString& name : livePrivateConnections()) {
+        QSqlDatabase conn = QSqlDatabase::database(name, false);
+        if (!conn.isOpen())
+            openConnection(conn);
+    }
+}
+
+void MDatabase::refuseWhenClosed() const
+{
+    if (closed_)
+        throw DatabaseError(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 350).arg(name_).toStdString());
 }
 
 QSqlDatabase MDatabase::connection()
 {
+    refuseWhenClosed();
     QSqlDatabase conn = QSqlDatabase::contains(connectionName_) ? QSqlDatabase::database(connectionName_, false)
                                                                 : createConnection(connectionName_);
     if (!conn.isOpen())
@@ -70,6 +100,7 @@ QSqlDatabase MDatabase::connection()
 
 QSqlDatabase MDatabase::openPrivateConnection(const QString& owner)
 {
+    refuseWhenClosed();
     QSqlDatabase conn = createConnection(NewConnectionName(name_, owner));
     try {
         openConnection(conn);
@@ -77,6 +108,8 @@ QSqlDatabase MDatabase::openPrivateConnection(const QString& owner)
         ClosePrivateConnection(conn);
         throw;
     }
+    livePrivateConnections();
+    privateConnections_ << conn.connectionName();
     return conn;
 }
 
@@ -114,13 +147,20 @@ void MDatabase::openConnection(QSqlDatabase& conn) const
     // see "no such table". Say what is really wrong.
     if (settings_.engine == Engine::SQLite && settings_.sqliteFile != QLatin1String(":memory:")
         && !QFileInfo::exists(settings_.sqliteFile))
-        throw DatabaseError(QStringLiteral("The database \"%1\" cannot be opened: the file %2 does not exist.")
-                                .arg(name_, settings_.sqliteFile)
-                                .toStdString());
+        throw DatabaseError(HostText(300).arg(name_, settings_.sqliteFile).toStdString());
     if (!conn.open())
-        throw DatabaseError(QStringLiteral("The database \"%1\" cannot be opened: %2")
-                                .arg(name_, EngineText(conn.lastError()))
-                                .toStdString());
+        throw DatabaseError(HostText(301).arg(name_, EngineText(conn.lastError())).toStdString());
+    if (settings_.engine == Engine::SQLite) {
+        // SQLite opens any file and only its first read finds out what it is: read the schema now,
+        // so that a file that is no database is named as such and not as a missing table.
+        QSqlQuery probe(conn);
+        if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+            const QString why = EngineText(probe.lastError());
+            probe = QSqlQuery();
+            conn.close();
+            throw DatabaseError(HostText(301).arg(name_, why).toStdString());
+        }
+    }
     if (settings_.engine == Engine::SqlServer) {
         QSqlQuery set(conn);
         if (!set.exec(QLatin1String(DateFormatCommand(settings_.dateFormat.mode))))
@@ -147,8 +187,16 @@ Session* Session::Default()
 
 Session* Session::CreateDefault()
 {
-    if (!DefaultSession())
+    if (!DefaultSession()) {
         DefaultSession() = std::make_unique<Session>();
+        // The connections must close while Qt's registry of connections still exists: a host that
+        // leaves without destroying the session (an error on the way out) would otherwise crash in
+        // the static destructors. Post routines run when the application object goes.
+        if (QCoreApplication::instance()) {
+            qRemovePostRoutine(&Session::DestroyDefault);
+            qAddPostRoutine(&Session::DestroyDefault);
+        }
+    }
     return DefaultSession().get();
 }
 
