@@ -335,7 +335,20 @@ TEST_F(ToolbarTest, KeysReachTheWindowAgainAfterAProgressWindowOrDialogWentAway)
 {
     showActive();
     auto* progress = new MProgressForm(window.get());
+
+    // Quick work: the progress window never appears, and the keys wait only while the work runs.
     progress->Show();
+    progress->ProcessMessages();
+    QTest::keyClick(window->grid, Qt::Key_F7);
+    EXPECT_FALSE(progress->isVisible());
+    progress->Hide();
+    EXPECT_EQ(QApplication::activeWindow(), window.get());
+
+    // Longer work: the window appears and takes the keyboard, and gives it back when it goes.
+    progress->Show();
+    QTest::qWait(MProgressForm::ShowDelayMs + 20);
+    progress->ProcessMessages();
+    ASSERT_TRUE(progress->isVisible());
     progress->activateWindow();   // as the screen's window manager does with a new window
     QCoreApplication::processEvents();
     ASSERT_EQ(QApplication::activeWindow(), progress);
