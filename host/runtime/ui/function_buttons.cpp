@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QDebug>
 #include <QShortcut>
 #include <QToolButton>
 
@@ -122,8 +121,6 @@ bool TFunctionButtons::isCommandKey(const QKeyEvent& event) const
 
 bool TFunctionButtons::eventFilter(QObject* watched, QEvent* event)
 {
-    if (qEnvironmentVariableIsSet("I17DEBUG") && ((event->type() == QEvent::KeyPress && watched->isWindowType()) || ((event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate || event->type() == QEvent::Show || event->type() == QEvent::Hide) && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())))
-        qWarning() << "DBG" << event->type() << watched << QApplication::activeWindow() << QGuiApplication::focusWindow() << QApplication::activeModalWidget();
     if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() && shortcutHost_) {
         auto* widget = static_cast<QWidget*>(watched);
         if ((widget == shortcutHost_ || shortcutHost_->isAncestorOf(widget)) && isCommandKey(*static_cast<QKeyEvent*>(event))) {
