@@ -48,7 +48,7 @@ MainWindow::MainWindow(const RuntimeConfig& config, const QString& modulePath)
 {
     setCentralWidget(area_);
     // Most of the screen, so that a bank window fits with its conditions, toolbar and rows.
-    resize(QSize(1024, 720).expandedTo(screen()->availableSize() * 9 / 10).boundedTo(screen()->availableSize()));
+    resize(screen()->availableSize() * 9 / 10);
     for (QLabel* label : {companyStatus_, databaseStatus_, languageStatus_})
         statusBar()->addWidget(label);
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
