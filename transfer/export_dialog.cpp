@@ -77,6 +77,11 @@ QString ExportDialog::ProposedFileName() const
     return fileName;
 }
 
+QString ExportDialog::FileNameToRemember(const QString& fileName, const QString&) const
+{
+    return fileName;
+}
+
 bool ExportDialog::FormKeyDown(QKeyEvent* event)
 {
     return HandleDialogKeys(event, [this] { Btn_F8Click(); }, [this] { Btn_EscClick(); });
@@ -139,7 +144,9 @@ QString ExportDialog::EmployeeOf(const db::LocalTable& row) const
     const QString name = row.fieldText(QStringLiteral("YG_NAME"));
     if (number.isEmpty() && name.isEmpty())
         return row.fieldText(QStringLiteral("BACC_NO"));   // a nameless employee is known by his account
-    return number.isEmpty() ? name : number + u' ' + name;
+    if (number.isEmpty() || name.isEmpty())
+        return number + name;
+    return number + u' ' + name;
 }
 
 void CountEmployeeRecords(db::LocalTable& table, RecordContext& context)
@@ -156,20 +163,25 @@ void CountEmployeeRecords(db::LocalTable& table, RecordContext& context)
 
 void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
 {
+    WriteLayout(Report, writer, context);
+}
+
+void ExportDialog::WriteLayout(db::LocalTable& rows, MediaFileWriter& writer, RecordContext& context)
+{
     const MediaLayout& layout = Layout();
     const QString header = QStringLiteral("表頭"), trailer = QStringLiteral("表尾");
-    CountEmployeeRecords(Report, context);
+    CountEmployeeRecords(rows, context);
     for (const MediaRecord& record : layout.header)
         writer.Write(record, context, header);
-    context.row = &Report;
-    for (Report.first(); !Report.eof(); Report.next()) {
-        if (!IsEmployeeRow(Report))
+    context.row = &rows;
+    for (rows.first(); !rows.eof(); rows.next()) {
+        if (!IsEmployeeRow(rows))
             continue;
-        if (layout.nameNeededWith.isEmpty() || !Report.fieldText(layout.nameNeededWith).isEmpty())
-            RefuseNameless(Report, layout.nameColumn, EmployeeOf(Report), writer.findings());
+        if (layout.nameNeededWith.isEmpty() || !rows.fieldText(layout.nameNeededWith).isEmpty())
+            RefuseNameless(rows, layout.nameColumn, EmployeeOf(rows), writer.findings());
         ++context.sequence;
         for (const MediaRecord& record : layout.detail)
-            writer.Write(record, context, EmployeeOf(Report));
+            writer.Write(record, context, EmployeeOf(rows));
     }
     context.row = nullptr;
     for (const MediaRecord& record : layout.trailer)
@@ -178,5 +190,6 @@ void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
 
 void ExportDialog::RememberFileName()
 {
-    row_.RememberFileName(PathFile->text());
+    row_.RememberFileName(PathFile->text(),
+                          [this](const QString& name, const QString& stored) { return FileNameToRemember(name, stored); });
 }

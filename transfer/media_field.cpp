@@ -33,10 +33,10 @@ FieldValue amountValue(double amount, Unit unit, IntegerWidth bits, Sign sign = 
 {
     const double scale = unit == Unit::Whole ? 1 : unit == Unit::Tenths ? 10 : 100;
     const double limit = bits == IntegerWidth::Bits32 ? double(std::numeric_limits<qint32>::max()) : 9.0e18;
-    // Refused amounts are shown to the clerk in whole units, as the transfer table has them.
-    if (std::fabs(std::trunc(amount) * scale) > limit || (sign == Sign::NotNegative && amount < 0))
-        return FieldValue::Number(qint64(std::trunc(amount)), false);
-    return FieldValue::Number(TruncatedAmount(amount, unit));
+    const bool fits = std::fabs(std::trunc(amount) * scale) <= limit && (sign == Sign::Any || amount >= 0);
+    FieldValue value = FieldValue::Number(fits ? TruncatedAmount(amount, unit) : 0, fits);
+    value.shown = QString::number(qint64(std::trunc(amount)));
+    return value;
 }
 }
 

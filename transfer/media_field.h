@@ -15,6 +15,8 @@ struct ExportValues {
     QDate transferDate;
     double transferTotal = 0;
     int transferCount = 0;
+    // Further values a bank's window hands over, by name (a window option, a transfer kind).
+    QMap<QString, QString> further;
 };
 
 // Everything a field may draw on while one record is formed.
@@ -37,11 +39,14 @@ struct FieldValue {
     QString text;
     std::optional<qint64> number;
     bool fits = true;
+    // How a refused number is named to the clerk when not as formed: amounts in whole units, as the
+    // transfer table shows them, not in the bank's tenths or hundredths.
+    QString shown;
 
-    static FieldValue Text(const QString& text) { return {text, std::nullopt, true}; }
-    static FieldValue Number(qint64 value, bool fits = true) { return {QString(), value, fits}; }
+    static FieldValue Text(const QString& text) { return {text, std::nullopt, true, QString()}; }
+    static FieldValue Number(qint64 value, bool fits = true) { return {QString(), value, fits, QString()}; }
     // A text the bank cannot take (an account that is not all digits); the export lists it and stops.
-    static FieldValue Refused(const QString& text) { return {text, std::nullopt, false}; }
+    static FieldValue Refused(const QString& text) { return {text, std::nullopt, false, QString()}; }
 };
 
 using FieldSource = std::function<FieldValue(const RecordContext&)>;
@@ -56,6 +61,14 @@ enum class FieldForm {
     Padded,   // text written whole, spaces after up to `width`
     Cut,      // text: at most the first `width` bytes (never half a character), nothing after
 };
+
+// The forms by the short names that keep a bank's layout table readable: {1, 6, W, TodayRoc(), ...}.
+namespace forms {
+constexpr FieldForm L = FieldForm::Left;
+constexpr FieldForm LZ = FieldForm::LeftZeros;
+constexpr FieldForm Z = FieldForm::Zeros;
+constexpr FieldForm W = FieldForm::Whole;
+}
 
 struct MediaField {
     int position;       // 1-based, as the bank's layout counts

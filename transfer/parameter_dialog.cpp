@@ -7,9 +7,24 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+
+ParameterSettings NoParameters(const QString& rowKey, int nameTextId, const QString& defaultFileName)
+{
+    ParameterSettings settings{rowKey, nameTextId, defaultFileName};
+    settings.noticeTextId = 12107;
+    return settings;
+}
+
+std::function<QString(const QString& text)> FirstCharacterAmong(const QString& codes, const QString& fallback)
+{
+    return [codes, fallback](const QString& text) {
+        return !text.isEmpty() && codes.contains(text.front()) ? text : fallback;
+    };
+}
 
 BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings& settings)
     : MForm(owner)
@@ -32,10 +47,16 @@ BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings
                 edit->setMaxLength(parameter.maxLength);
             if (!parameter.inputMask.isEmpty())
                 edit->setInputMask(parameter.inputMask);
+            edit->setToolTip(parameter.hint);
             connect(edit, &QLineEdit::textChanged, this, [this] { IDChange(); });
             if (parameter.exitCheck)
                 connect(edit, &QLineEdit::editingFinished, this, [edit, check = parameter.exitCheck] {
                     RunGuarded([&] { check(edit->text()); });
+                });
+            if (parameter.exitCorrection)
+                connect(edit, &QLineEdit::editingFinished, this, [this, edit, correct = parameter.exitCorrection] {
+                    if (modified_)
+                        edit->setText(correct(edit->text()));
                 });
             control = edit;
             edits_.push_back(edit);
@@ -52,7 +73,19 @@ BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings
         control->setObjectName(parameter.objectName);
         // The BANK1 column the control keeps, for the hosts that set parameters by column.
         control->setProperty("BankColumn", parameter.column);
-        form->addRow(parameter.label, control);
+        auto* label = new QLabel(parameter.label, this);
+        label->setObjectName(parameter.labelName);
+        if (parameter.sideCaption.isEmpty()) {
+            form->addRow(label, control);
+        } else {
+            auto* caption = new QLabel(parameter.sideCaption, this);
+            caption->setObjectName(parameter.objectName + QStringLiteral("Caption"));
+            caption->setStyleSheet(QStringLiteral("color: red"));
+            auto* line = new QHBoxLayout;
+            line->addWidget(control);
+            line->addWidget(caption);
+            form->addRow(label, line);
+        }
     }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -105,8 +138,9 @@ void BankParameterDialog::LoadParameters()
     loading_ = true;
     const auto row = row_.Read();
     for (size_t i = 0; i < edits_.size(); ++i) {
-        if (row || lists_[i])
-            setTextOf(i, row ? row->value(settings_.edits[i].column) : QString());
+        const QString& missing = settings_.edits[i].missingRowText;
+        if (row || lists_[i] || !missing.isEmpty())
+            setTextOf(i, row ? row->value(settings_.edits[i].column) : missing);
     }
     loading_ = false;
 }

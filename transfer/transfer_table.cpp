@@ -69,12 +69,19 @@ TransferTableLayout TransferTableLayout::AccountAndNumber(int numberSize)
     return layout;
 }
 
-TransferTableLayout& TransferTableLayout::withDisplayWidths(std::initializer_list<int> widths)
+TransferTableLayout TransferTableLayout::AccountAndDepartment()
 {
-    size_t i = 0;
-    for (const int width : widths)
-        columns.at(i++).field.displayWidth = width;
-    return *this;
+    TransferTableLayout layout;
+    layout.columns = {
+        {TextColumn(QStringLiteral("BACC_NO"), 14, 12124, 20), QStringLiteral("BACC_NO")},
+        {TextColumn(QStringLiteral("YG_NO"), 10, 12125, 10), QStringLiteral("YG_NO")},
+        {TextColumn(NameColumnName, 30, 12126, 10), QStringLiteral("YG_NAME")},
+        {AmountColumn(12127, 14), QString()},
+        {TextColumn(QStringLiteral("ID_NO"), 20, 12128, 10), QStringLiteral("ID_NO")},
+        {TextColumn(QStringLiteral("DEP_NO"), 8, 12129, 8), QStringLiteral("DEP_NO")},
+        {TextColumn(QStringLiteral("DEP_NM"), 10, 12130, 10), QString()},
+    };
+    return layout;
 }
 
 TransferTableLayout& TransferTableLayout::withLabelIn(const QString& column)
@@ -87,14 +94,21 @@ void DefineTransferTable(db::LocalTable& table, const TransferTableLayout& layou
 {
     table.close();
     table.clearFields();
-    for (const TransferColumn& column : layout.columns)
-        table.addField(column.field);
-    db::FieldDef kind;
-    kind.name = RowKindColumnName;
-    kind.type = db::FieldDef::Type::Text;
-    kind.size = 1;
-    kind.visible = false;
-    table.addField(kind);
+    for (int slot = 0; slot < layout.slotsPerRow; ++slot) {
+        for (const TransferColumn& column : layout.columns) {
+            db::FieldDef field = column.field;
+            field.name = SlotColumn(field.name, slot);
+            table.addField(field);
+        }
+    }
+    for (int slot = 0; slot < layout.slotsPerRow; ++slot) {
+        db::FieldDef kind;
+        kind.name = SlotColumn(RowKindColumnName, slot);
+        kind.type = db::FieldDef::Type::Text;
+        kind.size = 1;
+        kind.visible = false;
+        table.addField(kind);
+    }
     table.createTable();
     table.open();
 }
@@ -111,10 +125,25 @@ void SetRowKind(db::LocalTable& row, RowKind kind)
 
 bool IsEmployeeRow(const db::LocalTable& row)
 {
-    return row.fieldText(RowKindColumnName) == QLatin1Char(char(RowKind::Employee));
+    return SlotHoldsEmployee(row, 0);
 }
 
 QString EmployeeRowsFilter()
 {
     return RowKindColumnName + QStringLiteral("='") + QChar::fromLatin1(char(RowKind::Employee)) + u'\'';
+}
+
+QString SlotColumn(const QString& name, int slot)
+{
+    return slot == 0 ? name : name + QString::number(slot);
+}
+
+void MarkSlotEmployee(db::LocalTable& row, int slot)
+{
+    row.setField(SlotColumn(RowKindColumnName, slot), QString(QChar::fromLatin1(char(RowKind::Employee))));
+}
+
+bool SlotHoldsEmployee(const db::LocalTable& row, int slot)
+{
+    return row.fieldText(SlotColumn(RowKindColumnName, slot)) == QLatin1Char(char(RowKind::Employee));
 }

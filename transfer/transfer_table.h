@@ -4,21 +4,27 @@
 #include "runtime/db/localtable.h"
 
 #include <QString>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
 namespace db { class MQuery; }
 
 // One column of the transfer table and the column of the selection that fills it on employee rows
-// (empty when the bank computes it). The amount column A_MTN is always accumulated, never copied.
+// (empty when the bank computes it), and what the row keeps of the selected text (a part of the
+// account; none: all of it). The amount column A_MTN is always accumulated, never copied.
 struct TransferColumn {
     db::FieldDef field;
     QString source;
+    std::function<QString(const QString&)> keep = {};
 };
 
 struct TransferTableLayout {
     std::vector<TransferColumn> columns;
     QString labelColumn = QStringLiteral("BACC_NO");   // where subtotal and total rows carry their label
+    // Employees side by side in one row. The columns above are the first employee's; each further
+    // slot repeats them with its number appended (BACC_NO1, YG_NAME1, A_MTN1 ...).
+    int slotsPerRow = 1;
 
     // Account (text 12040), name (12041) and amount (12042), the layout of most banks.
     static TransferTableLayout Standard();
@@ -29,9 +35,11 @@ struct TransferTableLayout {
     // Account cut to 14 (text 12101), employee number of `numberSize` (12102), name (12103) and amount
     // (12104), with the subtotal and total labels in the account column.
     static TransferTableLayout AccountAndNumber(int numberSize);
+    // Account cut to 14 (text 12124), employee number, name, amount, identity number, department code
+    // and the department's name (12125 to 12130), with the subtotal and total labels in the account
+    // column. The department name (DEP_NM) is filled by the department transfer window.
+    static TransferTableLayout AccountAndDepartment();
 
-    // The columns' display widths, in order.
-    TransferTableLayout& withDisplayWidths(std::initializer_list<int> widths);
     // Where subtotal and total rows carry their label.
     TransferTableLayout& withLabelIn(const QString& column);
 };
@@ -40,7 +48,8 @@ struct TransferTableLayout {
 db::FieldDef TextColumn(const QString& name, int size, int labelId, int displayWidth, bool visible = true);
 db::FieldDef AmountColumn(int labelId, int displayWidth);
 
-// Redefines `table` with the layout's columns and the hidden row kind, and leaves it open and empty.
+// Redefines `table` with the layout's columns (every slot's) and the hidden row and slot kinds, and
+// leaves it open and empty.
 void DefineTransferTable(db::LocalTable& table, const TransferTableLayout& layout);
 
 // The amount of one pay line as it enters the transfer table: a whole number, a half going to the
@@ -56,5 +65,12 @@ inline const QString RowKindColumnName = QStringLiteral("ROW_KIND");
 enum class RowKind : char { Employee = 'E', Subtotal = 'S', Total = 'T' };
 void SetRowKind(db::LocalTable& row, RowKind kind);
 bool IsEmployeeRow(const db::LocalTable& row);
+
+// Slots: the column `name` of slot `slot` (BACC_NO, BACC_NO1 ...). The first slot of a row holds an
+// employee when the row is an employee row; every further slot says so in its own hidden kind column
+// (ROW_KIND1 ...), never by its name being filled.
+QString SlotColumn(const QString& name, int slot);
+void MarkSlotEmployee(db::LocalTable& row, int slot);
+bool SlotHoldsEmployee(const db::LocalTable& row, int slot);
 // The filter that keeps employee rows only (sums, lists).
 QString EmployeeRowsFilter();

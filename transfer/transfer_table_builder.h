@@ -1,6 +1,8 @@
 #pragma once
-// Merges the selected pay lines into the transfer table: one row per employee (per employee and
-// department when ordered by department), department subtotal rows, and a total row.
+// Merges the selected pay lines into the transfer table: one entry per employee (per employee and
+// department when ordered by department), department subtotal rows, and a total row. An entry takes
+// a row of its own, or, in a table of several employees per row, the row's next free slot; ordered by
+// department, each department starts on a new row.
 #include "transfer/transfer_table.h"
 
 #include <functional>
@@ -18,7 +20,7 @@ public:
 };
 
 struct TransferTableResult {
-    int transferCount = 0;     // employee rows appended
+    int transferCount = 0;     // employee entries
     double transferTotal = 0;  // sum of all amounts
     int sourceLines = 0;       // selection rows read
     bool cancelled = false;
@@ -27,10 +29,14 @@ struct TransferTableResult {
 class TransferTableBuilder {
 public:
     // Called on every employee row after its amount has grown, before it is posted (check codes).
+    // In a table of several employees per row it runs for the row whichever slot grew.
     using RowCompletion = std::function<void(db::LocalTable& row)>;
 
     TransferTableBuilder(const TransferTableLayout& layout, int sortMode);
     void setRowCompletion(RowCompletion completion) { completion_ = std::move(completion); }
+    // Sees every selected line as it is taken into the table; `newRow` when it starts an employee row.
+    using LineObserver = std::function<void(const db::MQuery& line, bool newRow)>;
+    void setLineObserver(LineObserver observer) { observer_ = std::move(observer); }
 
     // `rows` is the opened read-back of #TF_FS1; `table` is emptied and refilled.
     TransferTableResult Fill(db::MQuery& rows, db::LocalTable& table, SelectionProgress& progress) const;
@@ -40,4 +46,5 @@ private:
     const TransferTableLayout& layout_;
     int sortMode_;
     RowCompletion completion_;
+    LineObserver observer_;
 };

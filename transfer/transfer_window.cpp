@@ -58,7 +58,7 @@ TransferWindow::TransferWindow(QWidget* owner, int bank, BankWindowTexts texts, 
 
 void TransferWindow::buildComponents(const BankWindowTexts& texts)
 {
-    auto* grid = new QGridLayout;
+    auto* grid = ConditionGrid = new QGridLayout;
     auto addRow = [&](int row, int textId, const QString& caption, QWidget* a, QWidget* b = nullptr) {
         auto* label = new QLabel(caption, this);
         label->setToolTip(LoadFormStr(textId));
@@ -161,6 +161,11 @@ void TransferWindow::buildComponents(const BankWindowTexts& texts)
     Dept->setSelectFields(QStringLiteral("DEP,NAME"));
 }
 
+void TransferWindow::AddCondition(QWidget* control)
+{
+    ConditionGrid->addWidget(control, 3, 2);
+}
+
 db::LocalTable& TransferWindow::transferTable()
 {
     return FunctionButtons1->Table();
@@ -241,6 +246,7 @@ ExportValues TransferWindow::ValuesForExport() const
 void TransferWindow::FunctionButtons1Click(int code)
 {
     SavedRights = FunctionButtons1->RightsText();
+    LastCommand = code;
     if (code != cmdBankParameters && code != cmdExport && code != cmdPreview && code != cmdPrint)
         return;
     if ((code == cmdPreview || code == cmdPrint) && !report::HasPrinter()) {
@@ -270,13 +276,21 @@ void TransferWindow::FunctionButtons1Click(int code)
     Abort();
 }
 
+// Rebuilds a stale transfer table before an export or a print; false when the command ends there.
+bool TransferWindow::rebuildIfStale()
+{
+    if (!FunctionButtons1->NeedRebuild)
+        return true;
+    FunctionButtons1MakeTable();
+    FunctionButtons1->NeedRebuild = false;
+    return SelectionGoesOn;
+}
+
 void TransferWindow::runExport()
 {
     const QDate date = transferDate();
-    if (FunctionButtons1->NeedRebuild) {
-        FunctionButtons1MakeTable();
-        FunctionButtons1->NeedRebuild = false;
-    }
+    if (!rebuildIfStale() || !ChooseExport())
+        return;
     ReleasedForm<ExportDialog> dialog(CreateExportDialog());
     ExportValues values = ValuesForExport();
     values.transferDate = date;
@@ -287,10 +301,8 @@ void TransferWindow::runExport()
 void TransferWindow::runTransferList(bool direct)
 {
     PrintDirect = direct;
-    if (FunctionButtons1->NeedRebuild) {
-        FunctionButtons1MakeTable();
-        FunctionButtons1->NeedRebuild = false;
-    }
+    if (!rebuildIfStale())
+        return;
     if (transferTable().isEmpty()) {
         MessageById(QStringLiteral("WAGBK"), 10083, MsgType::Information, mbOK);
         return;
@@ -302,7 +314,11 @@ void TransferWindow::runTransferList(bool direct)
     SplitUniqueList(Conditions.SalaryKinds, kinds);
     kinds.removeAll(NoValueCode);
     run.salaryKinds = kinds.join(u',');
+    PrintTransferList(run);
+}
 
+void TransferWindow::PrintTransferList(const TransferListRun& run)
+{
     ReleasedForm<TransferListReport> report(CreateTransferList());
-    report->Run(transferTable(), run);
+    report->Run(ListTable(), run);
 }

@@ -17,6 +17,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
@@ -56,6 +57,8 @@ public:
     int sourceLines() const { return SourceLines; }
     const TransferConditions& conditions() const { return Conditions; }
     db::LocalTable& transferTable();
+    // The table the transfer list prints: the transfer table, or one the bank lays out anew from it.
+    virtual db::LocalTable& ListTable() { return transferTable(); }
 
     // Event handlers, as the form wires them.
     void FormCreate() override;
@@ -81,13 +84,29 @@ protected:
     // What a bank changes. The defaults are the reference bank's.
     virtual TransferTableLayout TableLayout() const;
     virtual QString OrderClause(int sortMode) const;
-    // False keeps the transfer table as it is instead of selecting (a bank that lacks a parameter).
+    // Runs before every selection. False keeps the transfer table as it is instead of selecting (a
+    // bank that lacks a parameter); a bank that gathers something while filling starts it afresh here.
     virtual bool ReadyToFill() { return true; }
     // Computed columns of an employee row, after its amount has grown.
     virtual void CompleteEmployeeRow(db::LocalTable& row) { Q_UNUSED(row); }
+    // Every selected pay line as it enters the transfer table; `newRow` when it starts an employee row.
+    virtual void LineSelected(const db::MQuery& line, bool newRow) { Q_UNUSED(line); Q_UNUSED(newRow); }
+    // After a selection: false when the clerk stopped there, so that the export or print that
+    // rebuilt the table does not go on.
+    virtual bool SelectionAccepted() { return true; }
+    // Before the export dialog: false ends the export (a bank that asks which file to write).
+    virtual bool ChooseExport() { return true; }
+    // The printout of commands 8 and 9: the transfer list, or what the bank prints instead.
+    virtual void PrintTransferList(const TransferListRun& run);
     // Values handed to the export dialog: transfer date, and total and count unless the bank hands
     // the transfer date only.
     virtual ExportValues ValuesForExport() const;
+    // After every fill of the transfer table; `selectedLines` is the number of lines the selection returned.
+    virtual void TableFilled(const TransferTableResult& result, int selectedLines)
+    {
+        Q_UNUSED(result);
+        Q_UNUSED(selectedLines);
+    }
 
     virtual MForm* CreateParameterDialog() = 0;
     virtual ExportDialog* CreateExportDialog() = 0;
@@ -96,6 +115,10 @@ protected:
 
     int bank() const { return Bank; }
     QDate transferDate();          // ZZ_DD as a date, today filled in when empty
+    // Places a control of the bank's own beside the account prefix.
+    void AddCondition(QWidget* control);
+    // The code of the last toolbar command that reached the window (0 before the first).
+    int lastCommand() const { return LastCommand; }
 
 private:
     void buildComponents(const BankWindowTexts& texts);
@@ -105,6 +128,7 @@ private:
     void FillTransferTable();
     void PrepareTransferTable();
     void FillKindLists(const QString& selection);
+    bool rebuildIfStale();
     void runExport();
     void runTransferList(bool direct);
     void restoreCustomButton();
@@ -113,6 +137,8 @@ private:
     ExportHandOver HandOver;
     TransferConditions Conditions;
     QString SavedRights;
+    int LastCommand = 0;
+    bool SelectionGoesOn = true;
     bool PrintDirect = false;
     QStringList DeptAvailable, DeptChosen, KindAvailable, KindChosen;
     int TransferCount = 0;
@@ -120,6 +146,7 @@ private:
     int SourceLines = 0;
     TransferTableLayout Layout;
 
+    QGridLayout* ConditionGrid = nullptr;
     TFunctionButtons* FunctionButtons1 = nullptr;
     MDateEdit* B_DD = nullptr;
     MDateEdit* E_DD = nullptr;

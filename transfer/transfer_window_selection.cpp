@@ -43,10 +43,12 @@ void TransferWindow::FunctionButtons1MakeTable()
 void TransferWindow::SelectPaidSalary()
 {
     NormaliseRanges();
+    SelectionGoesOn = true;
     if (!ReadyToFill())
         return;
     BuildTempTable();
     FillTransferTable();
+    SelectionGoesOn = SelectionAccepted();
 }
 
 void TransferWindow::NormaliseRanges()
@@ -99,9 +101,11 @@ void TransferWindow::FillTransferTable()
 {
     TransferTableBuilder builder(Layout, Conditions.SortMode);
     builder.setRowCompletion([this](db::LocalTable& row) { CompleteEmployeeRow(row); });
+    builder.setLineObserver([this](const db::MQuery& line, bool newRow) { LineSelected(line, newRow); });
     ProgressWindowAdapter progress(*Progress);
     const TransferTableResult result = builder.Fill(*MySql, transferTable(), progress);
     TransferCount = result.transferCount;
     TransferTotal = result.transferTotal;
     SourceLines = result.sourceLines;
+    TableFilled(result, MySql->recordCount());
 }

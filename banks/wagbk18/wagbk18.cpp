@@ -12,9 +12,7 @@ const QString AccountCheckColumn = QStringLiteral("ChkBacc");
 const QString AmountCheckColumn = QStringLiteral("ChkAMTN");
 
 using namespace source;
-constexpr auto L = FieldForm::Left;
-constexpr auto Z = FieldForm::Zeros;
-constexpr auto W = FieldForm::Whole;
+using namespace forms;
 
 QString account(const RecordContext& c)
 {

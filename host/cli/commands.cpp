@@ -1,12 +1,14 @@
 #include "commands.h"
 
 #include "demo_database.h"
+#include "dialog_answers.h"
 #include "headless_host.h"
 #include "runtime/config.h"
 #include "runtime/language.h"
 #include "runtime/report/pdfoutput.h"
 #include "runtime/report/printers.h"
 #include "runtime/ui/function_buttons.h"
+#include "runtime/ui/kept_column.h"
 #include "window_conditions.h"
 
 #include <QAbstractButton>
@@ -44,11 +46,17 @@ RuntimeConfig printingToPdf(RuntimeConfig config, const QString& path)
     return config;
 }
 
+// The label of a parameter control: the form row that holds it, alone or beside its hint.
 QString parameterLabel(QWidget* control)
 {
     auto* form = control->parentWidget()->findChild<QFormLayout*>();
-    auto* label = form ? qobject_cast<QLabel*>(form->labelForField(control)) : nullptr;
-    return label ? label->text() : QString();
+    for (int row = 0; form && row < form->rowCount(); ++row) {
+        QLayoutItem* field = form->itemAt(row, QFormLayout::FieldRole);
+        QLayoutItem* label = form->itemAt(row, QFormLayout::LabelRole);
+        if (field && label && (field->widget() == control || (field->layout() && field->layout()->indexOf(control) >= 0)))
+            return qobject_cast<QLabel*>(label->widget()) ? qobject_cast<QLabel*>(label->widget())->text() : QString();
+    }
+    return QString();
 }
 
 // A parameter control's value as BANK1 keeps it: an edit's text, a list's stored value.
@@ -74,8 +82,51 @@ QStringList setParameterValue(QWidget* control, const QString& value)
             values << list->itemData(i).toString();
         return values;
     }
-    qobject_cast<QLineEdit*>(control)->setText(value);
+    auto* edit = qobject_cast<QLineEdit*>(control);
+    edit->setText(value);
+    emit edit->editingFinished();   // the clerk leaves the edit: its exit check runs
     return {};
+}
+
+// Sets the options of `form` that a BANK1 column keeps, as the clerk clicks them: the button whose
+// text for the assigned value matches. A value no button stands for is noted in `refused`.
+void setKeptButtons(const QWidget& form, const QMap<QString, QString>& assignments, QStringList& unknown, QStringList& refused)
+{
+    const std::vector<KeptButton> kept = KeptButtons(form);
+    for (auto assigned = assignments.cbegin(); assigned != assignments.cend(); ++assigned) {
+        QStringList values;
+        QAbstractButton* target = nullptr;
+        bool check = true;
+        for (const KeptButton& button : kept) {
+            if (button.column != assigned.key())
+                continue;
+            values << button.checkedText;
+            if (!button.uncheckedText.isEmpty())
+                values << button.uncheckedText;
+            if (button.checkedText == assigned.value())
+                target = button.button;
+            else if (!button.uncheckedText.isEmpty() && button.uncheckedText == assigned.value())
+                target = button.button, check = false;
+        }
+        if (values.isEmpty())
+            continue;
+        unknown.removeAll(assigned.key());
+        if (!target)
+            refused << QStringLiteral("%1 takes %2").arg(assigned.key(), values.join(QStringLiteral(" or ")));
+        else if (target->isChecked() != check)
+            target->click();
+    }
+}
+
+// Prints the options of `form` that a BANK1 column keeps: column, caption, the text the column takes.
+void printKeptButtons(const QWidget& form)
+{
+    for (const KeptButton& button : KeptButtons(form)) {
+        if (button.button->isChecked())
+            out() << QStringLiteral("%1\t%2\t%3").arg(button.column, button.button->text(), button.checkedText) << Qt::endl;
+        else if (!button.uncheckedText.isEmpty())
+            out() << QStringLiteral("%1\t%2\t%3").arg(button.column, button.button->text(), button.uncheckedText) << Qt::endl;
+    }
 }
 
 // Whether the window said it printed to a PDF file since `messagesBefore`; prints where, or why not.
@@ -93,6 +144,14 @@ bool printedToPdf(const HeadlessHost& host, int messagesBefore, const QString& w
     if (host.errors().isEmpty())
         QTextStream(stderr) << "rar1: " << (shown.isEmpty() ? QStringLiteral("nothing was printed") : shown.last().simplified()) << Qt::endl;
     return false;
+}
+
+// The lines of the lists that held the command back; true when there were any (nothing was done).
+bool reportHeldBack(const DialogAnswerer& answerer)
+{
+    for (const QString& line : answerer.heldBack())
+        QTextStream(stderr) << "rar1: " << line << Qt::endl;
+    return !answerer.heldBack().isEmpty();
 }
 
 // Sets the window's conditions; false (the errors told) when the window could not take or keep them,
@@ -158,7 +217,10 @@ int BankParameters(const RuntimeConfig& config, Arguments& arguments)
     HeadlessHost host(config);
     MForm& window = host.OpenBank(bank);
     QStringList unknown = assignments.keys(), refused;
+    // The window's own options first: the parameter dialog shows itself by them.
+    setKeptButtons(window, assignments, unknown, refused);
     host.onModal([&](MForm& dialog) {
+        setKeptButtons(dialog, assignments, unknown, refused);
         for (QWidget* control : dialog.findChildren<QWidget*>()) {
             const QString column = control->property("BankColumn").toString();
             if (column.isEmpty())
@@ -171,6 +233,8 @@ int BankParameters(const RuntimeConfig& config, Arguments& arguments)
             }
             out() << QStringLiteral("%1\t%2\t%3").arg(column, parameterLabel(control), parameterValue(control)) << Qt::endl;
         }
+        printKeptButtons(window);
+        printKeptButtons(dialog);
         if (!assignments.isEmpty() && unknown.isEmpty() && refused.isEmpty())
             dialog.component<QPushButton>(QStringLiteral("Btn_F8"))->click();
         return int(mrCancel);
@@ -197,6 +261,7 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
     const bool force = arguments.takeFlag(QStringLiteral("--force"));
     const std::optional<QString> list = arguments.take(QStringLiteral("--list"));
     const WindowConditions conditions = WindowConditions::Take(arguments);
+    DialogAnswerer answerer(DialogAnswers::Take(arguments));
     arguments.finish();
 
     const RuntimeConfig config = list ? printingToPdf(baseConfig, *list) : baseConfig;
@@ -210,16 +275,25 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
     // proposes, which for some banks comes from the data (transfer date, pay month, customer code).
     const bool intoFolder = file->endsWith(u'/') || QFileInfo(*file).isDir();
     QString path = QFileInfo(*file).absoluteFilePath();
-    host.onModal([&path, intoFolder](MForm& dialog) {
+    host.onModal([&path, intoFolder, &answerer](MForm& dialog) {
+        if (const std::optional<int> answered = answerer.Answer(dialog))
+            return *answered;
         auto* pathFile = dialog.component<QLineEdit>(QStringLiteral("PathFile"));
-        if (intoFolder)
-            path = QDir(path).filePath(QFileInfo(pathFile->text()).fileName());
+        if (intoFolder) {
+            const QString proposed = QFileInfo(pathFile->text()).fileName();
+            if (proposed.isEmpty())
+                throw std::runtime_error("the export dialog proposes no file name; give --out a file");
+            path = QDir(path).filePath(proposed);
+        }
         pathFile->setText(path);
         dialog.component<QPushButton>(QStringLiteral("Btn_F8"))->click();
         return int(mrCancel);
     });
     const int messagesBefore = int(host.messages().size());
+    answerer.answerForExport();
     host.RunCommand(window, cmdExport);
+    if (reportHeldBack(answerer))
+        return ExitRefused;
     if (!host.refusedConfirmations().isEmpty()) {
         QTextStream(stderr) << "rar1: " << path << " exists; nothing was written (use --force to replace it)" << Qt::endl;
         return ExitRefused;
@@ -254,6 +328,7 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
     }
     if (list) {
         const int printedBefore = int(host.messages().size());
+        answerer.answerForPrint();
         host.RunCommand(window, cmdPrint);
         if (!printedToPdf(host, printedBefore, QStringLiteral("list")))
             return ExitError;
@@ -268,14 +343,19 @@ int TransferList(const RuntimeConfig& baseConfig, Arguments& arguments)
     if (!pdf)
         throw UsageError("list needs --pdf FILE");
     const WindowConditions conditions = WindowConditions::Take(arguments);
+    DialogAnswerer answerer(DialogAnswers::Take(arguments));
     arguments.finish();
 
     HeadlessHost host(printingToPdf(baseConfig, QFileInfo(*pdf).absoluteFilePath()));
     MForm& window = host.OpenBank(bank);
     if (!appliedConditions(host, window, conditions))
         return ExitError;
+    host.onModal([&answerer](MForm& dialog) { return answerer.Answer(dialog).value_or(int(mrCancel)); });
     const int messagesBefore = int(host.messages().size());
+    answerer.answerForPrint();
     host.RunCommand(window, cmdPrint);
+    if (reportHeldBack(answerer))
+        return ExitRefused;
     return printedToPdf(host, messagesBefore, QStringLiteral("list")) ? ExitOk : ExitError;
 }
 

@@ -115,6 +115,87 @@ TEST_F(CommandLine, ParametersBanksAndDescription)
     EXPECT_TRUE(QFile::exists(path("l.pdf")));
 }
 
+TEST_F(CommandLine, AWindowOptionIsSetByItsColumnAndAnExitCheckRunsAsTheClerkLeavesTheEdit)
+{
+    const Outcome set = rar1({"params", "3", "ID1=5678", "ID10=1"});
+    ASSERT_EQ(set.status, 0) << set.err.toStdString();
+    EXPECT_TRUE(set.out.contains("ID10\t桃園專用\t1")) << set.out.toStdString();
+    EXPECT_TRUE(rar1({"params", "3"}).out.contains("ID10\t桃園專用\t1")) << "kept in BANK1 when the window closed";
+    const Outcome wrong = rar1({"params", "3", "ID10=2"});
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_TRUE(wrong.err.contains("ID10 takes 1 or 0")) << wrong.err.toStdString();
+
+    ASSERT_EQ(rar1({"params", "5", "ID2=7"}).status, 0);
+    EXPECT_TRUE(rar1({"params", "5"}).out.contains("ID2\t聯行/分行\t1")) << "a code other than 1 or 2 becomes 1";
+}
+
+TEST_F(CommandLine, TheCooperativeAndFirstBankFamilyTransferAndListOnTheDemoCompany)
+{
+    ASSERT_EQ(rar1({"params", "6", "ID1=12345678901", "ID2=009", "ID3=07"}).status, 0);
+    const QMap<QString, std::pair<QString, int>> files{
+        {"3", {"Hncbin", 82}}, {"5", {"SALY.DAT", 83}}, {"6", {"SALY.DAT", 42}}, {"20", {"HNCBIN.DAT", 76}}};
+    for (auto bank = files.cbegin(); bank != files.cend(); ++bank) {
+        const QString folder = path("out" + bank.key());
+        QDir().mkpath(folder);
+        const Outcome run = rar1(QStringList{"transfer", bank.key(), "--out", folder + "/", "--list", folder + "/list.pdf"} + february);
+        ASSERT_EQ(run.status, 0) << bank.key().toStdString() << run.err.toStdString();
+        QFile file(folder + "/" + bank->first);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << bank.key().toStdString();
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        EXPECT_GT(lines.size(), 2);
+        EXPECT_EQ(lines.last(), "");
+        for (int i = bank.key() == "6" ? 1 : 0; i + 1 < lines.size(); ++i)
+            ASSERT_EQ(lines[i].size(), bank->second - 1) << "bank " << bank.key().toStdString() << " line " << i;
+        EXPECT_TRUE(QFile::exists(folder + "/list.pdf"));
+    }
+}
+
+TEST_F(CommandLine, ChoicesAndTheAccountErrorListOfThePostOffice)
+{
+    ASSERT_EQ(rar1({"params", "2", "ID3=12345678"}).status, 0);
+    QDir(dir.path()).mkdir("out");
+    const QString out = dir.path() + "/out/";
+    const QStringList postOffice = february + QStringList{"--prefix", "700"};
+    const Outcome held = rar1(QStringList{"transfer", "2", "--choice", "1", "--out", out} + postOffice);
+    EXPECT_EQ(held.status, 2);
+    const QStringList listed = held.err.trimmed().split('\n');
+    EXPECT_GE(listed.size(), 1);
+    for (const QString& line : listed)
+        EXPECT_TRUE(line.startsWith("rar1: 帳號錯誤一覽表,請修改: 700")) << line.toStdString();
+    EXPECT_TRUE(QDir(out).isEmpty()) << "nothing written";
+
+    const Outcome deposit = rar1(QStringList{"transfer", "2", "--choice", "1", "--continue", "--out", out} + postOffice);
+    ASSERT_EQ(deposit.status, 0) << deposit.err.toStdString();
+    EXPECT_TRUE(deposit.out.contains("file: " + out + "PSBP-PAY"));
+    const Outcome accounts = rar1(QStringList{"transfer", "2", "--choice", "2", "--continue", "--out", out} + postOffice);
+    ASSERT_EQ(accounts.status, 0) << accounts.err.toStdString();
+    QFile file(out + "TDOP-PAY");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray first = file.readLine();
+    EXPECT_TRUE(first.startsWith("4060000001" "12345678" "700")) << first.toStdString();
+    EXPECT_EQ(first.size(), 82);
+
+    EXPECT_EQ(rar1(QStringList{"list", "2", "--form", "3", "--continue", "--pdf", path("407.pdf")} + postOffice).status, 0);
+    EXPECT_TRUE(QFile::exists(path("407.pdf")));
+    EXPECT_EQ(rar1(QStringList{"list", "2", "--form", "3", "--pdf", path("held.pdf")} + postOffice).status, 2);
+    EXPECT_FALSE(QFile::exists(path("held.pdf")));
+}
+
+TEST_F(CommandLine, TheFormChoiceOfChangHwaBankAndChoicesThatDoNotExist)
+{
+    const Outcome delivery = rar1(QStringList{"list", "1", "--form", "2", "--pdf", path("delivery.pdf")} + february);
+    EXPECT_EQ(delivery.status, 0) << delivery.err.toStdString();
+    EXPECT_TRUE(QFile::exists(path("delivery.pdf")));
+    const Outcome missing = rar1(QStringList{"list", "1", "--form", "4", "--pdf", path("none.pdf")} + february);
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.err.contains("no choice 4")) << missing.err.toStdString();
+    EXPECT_EQ(rar1(QStringList{"list", "1", "--form", "0", "--pdf", path("none.pdf")} + february).status, 1);
+    EXPECT_EQ(rar1(QStringList{"transfer", "1", "--out", dir.path() + "/"} + february).status, 1)
+        << "without its row the bank proposes no file name";
+    EXPECT_EQ(rar1(QStringList{"transfer", "10", "--choice", "2", "--out", path("S.TXT")} + february).status, 0)
+        << "a bank without a choice dialog ignores the answer";
+}
+
 // A database that is missing, is no database, or lacks a table or a column: one line that names the
 // cause, status 1, no crash and no file.
 TEST_F(CommandLine, ABrokenDatabaseIsOneLineAndStatusOne)

@@ -6,6 +6,7 @@
 #include "transfer/media_file_writer.h"
 
 #include "runtime/cvcode.h"
+#include "runtime/ui/function_buttons.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -35,6 +36,20 @@ QByteArray BankExportTest::exportTable(const ExportValues& values)
     return ReadFileBytes(path);
 }
 
+std::optional<ExportValues> BankExportTest::exportFromWindow(MForm& window)
+{
+    std::optional<ExportValues> handed;
+    automation.onModal([this, &handed](MForm& form) {
+        auto& exporter = dynamic_cast<ExportDialog&>(form);
+        handed = exporter.values();
+        exporter.component<QLineEdit>("PathFile")->setText(path);
+        exporter.Btn_F8Click();
+        return int(mrCancel);
+    });
+    window.component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
+    return handed;
+}
+
 QString BankExportTest::proposedPath(const ExportValues& values)
 {
     dialog->Bind(table, values);
@@ -52,6 +67,17 @@ ExportValues BankExportTest::handedOver(MForm& window)
     window.component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
     EXPECT_TRUE(handed.has_value()) << "the export dialog was not opened";
     return handed.value_or(ExportValues{});
+}
+
+QString BankExportTest::browseTo(const QString& chosen, const QString& filter)
+{
+    automation.onFileDialog([chosen, filter](QString& name, const QString& offered) {
+        EXPECT_EQ(offered, filter);
+        name = chosen;
+        return true;
+    });
+    dialog->MSpeedButton1Click();
+    return dialog->component<QLineEdit>("PathFile")->text();
 }
 
 QStringList BankExportTest::refusals(const std::function<void()>& exportCall) const

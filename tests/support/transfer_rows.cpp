@@ -32,6 +32,19 @@ std::vector<QStringList> ColumnTexts(db::LocalTable& table, const QStringList& c
     return rows;
 }
 
+ExportValues HandedOverFor(std::initializer_list<TransferRow> rows, const QDate& date)
+{
+    ExportValues values;
+    values.transferDate = date;
+    for (const TransferRow& row : rows) {
+        if (!row.name.isEmpty() || !row.number.isEmpty()) {
+            values.transferTotal += row.amount;
+            ++values.transferCount;
+        }
+    }
+    return values;
+}
+
 void MarkEmployeeRow(db::LocalTable& table, int index)
 {
     table.first();
@@ -40,4 +53,48 @@ void MarkEmployeeRow(db::LocalTable& table, int index)
     table.edit();
     SetRowKind(table, RowKind::Employee);
     table.post();
+}
+
+namespace {
+void setSlot(db::LocalTable& table, int slot, const TransferRow& row)
+{
+    table.setField(SlotColumn("BACC_NO", slot), row.account);
+    table.setField(SlotColumn("YG_NAME", slot), row.name);
+    table.setField(SlotColumn("A_MTN", slot), row.amount);
+    if (table.hasField(SlotColumn("ID_NO", slot)))
+        table.setField(SlotColumn("ID_NO", slot), row.idNo);
+}
+}
+
+void FillTransferPairs(db::LocalTable& table, const TransferTableLayout& layout, std::initializer_list<TransferPair> rows)
+{
+    DefineTransferTable(table, layout);
+    for (const TransferPair& pair : rows) {
+        table.append();
+        if (pair.first.name.isEmpty() && pair.first.number.isEmpty()) {
+            SetRowKind(table, RowKind::Subtotal);
+            table.setField(layout.labelColumn, pair.first.account);
+            table.setField("A_MTN", pair.first.amount);
+        } else {
+            SetRowKind(table, RowKind::Employee);
+            setSlot(table, 0, pair.first);
+        }
+        if (pair.second) {
+            MarkSlotEmployee(table, 1);
+            setSlot(table, 1, *pair.second);
+        }
+        table.post();
+    }
+}
+
+void FillTransferColumns(db::LocalTable& table, const TransferTableLayout& layout, const std::vector<ColumnRow>& rows)
+{
+    DefineTransferTable(table, layout);
+    for (const ColumnRow& row : rows) {
+        table.append();
+        SetRowKind(table, row.kind);
+        for (auto value = row.values.begin(); value != row.values.end(); ++value)
+            table.setField(value.key(), value.value());
+        table.post();
+    }
 }
