@@ -189,9 +189,14 @@ int ListBanks(const RuntimeConfig& config, Arguments& arguments)
         QString name;
         try {
             MForm& window = host.OpenBank(bank);
+            // The bank's name is its window's caption; banks 1 and 2 give their windows the general
+            // caption, and their parameter dialogs the bank's name.
             name = window.windowTitle();
-            host.onModal([&defaultFile](MForm& dialog) {
+            const bool generalCaption = name == LoadFormResourceStr(QStringLiteral("WAGBK"), 10000);
+            host.onModal([&defaultFile, &name, generalCaption](MForm& dialog) {
                 defaultFile = dialog.property("DefaultFileName").toString();
+                if (generalCaption)
+                    name = dialog.windowTitle();
                 return int(mrCancel);
             });
             host.RunCommand(window, cmdBankParameters);

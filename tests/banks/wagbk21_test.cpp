@@ -50,7 +50,7 @@ TEST_F(Bank21, LinesByteForByteWithTheirMarkAndNamesCutToTenBytes)
 TEST_F(Bank21, AnEmployeeWithAnAccountButNoNameIsRefused)
 {
     const QStringList refused = refusals([this] { exportRows({{"1", "甲", 1, "E1"}, {"2", "", 2, "E2"}}); });
-    EXPECT_EQ(refused, QStringList{"E2 : " + LoadFormResourceStr("WAGBK", 15900) + " = " + LoadFormResourceStr("WAGBK", 15901)});
+    EXPECT_EQ(refused, QStringList{"E2: " + LoadFormResourceStr("WAGBK", 15900) + " = " + LoadFormResourceStr("WAGBK", 15901)});
     EXPECT_FALSE(QFile::exists(path));
 }
 

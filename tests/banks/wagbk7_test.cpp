@@ -42,7 +42,7 @@ TEST_F(Bank7, CentsBeyondThirtyTwoBitsAndNamelessEmployeesAreRefusedFromYear100R
     const QStringList refused = refusals([this] {
         exportRows({{"1", "甲", 21474836, "E1"}, {"2", "乙", 21474837, "E2"}, {"3", "", 5, "E3"}});
     });
-    EXPECT_EQ(refused, (QStringList{"E2 乙: 金額 = 21474837", "E3 : " + LoadFormResourceStr("WAGBK", 15900) + " = " +
+    EXPECT_EQ(refused, (QStringList{"E2 乙: 金額 = 21474837", "E3: " + LoadFormResourceStr("WAGBK", 15900) + " = " +
                                                                         LoadFormResourceStr("WAGBK", 15901)}));
     EXPECT_FALSE(QFile::exists(path));
 

@@ -44,7 +44,7 @@ TEST_F(Bank8, AnAmountOfTenDigitsAndAnAccountWithoutNameAreRefused)
     const QStringList refused = refusals([this] {
         exportRows({{"1", "甲", 9999999.99, "E1"}, {"2", "乙", 10000000, "E2"}, {"3", "", 5, "E3"}});
     });
-    EXPECT_EQ(refused, (QStringList{"E2 乙: 金額 = 1000000000", "E3 : " + LoadFormResourceStr("WAGBK", 15900) + " = " +
+    EXPECT_EQ(refused, (QStringList{"E2 乙: 金額 = 10000000", "E3: " + LoadFormResourceStr("WAGBK", 15900) + " = " +
                                                                    LoadFormResourceStr("WAGBK", 15901)}));
     EXPECT_FALSE(QFile::exists(path));
 }

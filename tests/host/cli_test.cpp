@@ -108,6 +108,8 @@ TEST_F(CommandLine, ParametersBanksAndDescription)
     const Outcome banks = rar1({"banks"});
     EXPECT_EQ(banks.status, 0);
     EXPECT_TRUE(banks.out.contains("10\t臺灣銀行\tSALARY.TXT")) << banks.out.toStdString();
+    EXPECT_TRUE(banks.out.contains(" 1\t彰化商業銀行\tPccut.Txt")) << "a bank whose window has the general caption";
+    EXPECT_EQ(banks.out.count('\n'), 28);
     EXPECT_TRUE(rar1({"describe", "10"}).out.contains("SALARY.TXT"));
     EXPECT_EQ(rar1({"describe", "10", "--pdf", path("d.pdf")}).status, 0);
     EXPECT_TRUE(QFile::exists(path("d.pdf")));
