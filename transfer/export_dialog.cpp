@@ -102,6 +102,8 @@ void ExportDialog::Btn_F8Click()
         MessageById(QStringLiteral("WAGBK"), 10081, MsgType::Information, mbOK);
         return;
     }
+    // A device or a pipe at the path is refused before the clerk is asked to replace "the file".
+    MediaFileWriter::CheckTarget(PathFile->text());
     if (QFileInfo::exists(PathFile->text())
         && MessageDlg(LoadFormResourceStr(QStringLiteral("F5MAIN"), 11012), MsgType::Confirmation, mbOK | mbCancel) != mrOk)
         return;
