@@ -1,6 +1,7 @@
 #include "transfer/bank_row.h"
 
 #include "runtime/db/database.h"
+#include "runtime/db/transaction.h"
 
 namespace {
 const char* const Columns[] = {"BNK_NO", "NAME", "ID1", "ID2", "ID3", "ID4", "ID5", "ID10", "FILENAME"};
@@ -31,18 +32,20 @@ std::optional<QMap<QString, QString>> BankRow::Read() const
 void BankRow::Save(const QString& bankName, const std::vector<std::pair<QString, QString>>& parameters,
                    const QString& defaultFileName) const
 {
-    db::MSQLTable table = OpenBank1Table();
-    if (table.findKey({key_})) {
-        table.edit();
-    } else {
-        table.append();
-        table.setField(QStringLiteral("FILENAME"), defaultFileName);
-    }
-    table.setField(QStringLiteral("BNK_NO"), key_);
-    table.setField(QStringLiteral("NAME"), bankName);
-    for (const auto& [column, text] : parameters)
-        table.setField(column, text);
-    table.post();
+    db::InTransaction(db::CompanyDatabaseName, [&] {
+        db::MSQLTable table = OpenBank1Table();
+        if (table.findKey({key_})) {
+            table.edit();
+        } else {
+            table.append();
+            table.setField(QStringLiteral("FILENAME"), defaultFileName);
+        }
+        table.setField(QStringLiteral("BNK_NO"), key_);
+        table.setField(QStringLiteral("NAME"), bankName);
+        for (const auto& [column, text] : parameters)
+            table.setField(column, text);
+        table.post();
+    });
 }
 
 QString FileNamePart(const QString& path)
@@ -56,10 +59,12 @@ void BankRow::RememberFileName(const QString& path) const
     const QString name = FileNamePart(path);
     if (name.isEmpty())
         return;
-    db::MSQLTable table = OpenBank1Table();
-    if (!table.findKey({key_}))
-        return;
-    table.edit();
-    table.setField(QStringLiteral("FILENAME"), name);
-    table.post();
+    db::InTransaction(db::CompanyDatabaseName, [&] {
+        db::MSQLTable table = OpenBank1Table();
+        if (!table.findKey({key_}))
+            return;
+        table.edit();
+        table.setField(QStringLiteral("FILENAME"), name);
+        table.post();
+    });
 }

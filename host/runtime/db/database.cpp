@@ -107,7 +107,7 @@ QSqlDatabase MDatabase::createConnection(const QString& connectionName) const
         QSqlDatabase conn = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
         conn.setDatabaseName(settings_.sqliteFile);
         // Another connection may be writing (the bank parameters, a second window): wait for it.
-        conn.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+        conn.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(settings_.busyTimeoutMs));
         return conn;
     }
     QSqlDatabase conn = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), connectionName);
@@ -208,6 +208,10 @@ void Session::removeDatabase(const QString& name)
 
 DatabaseError QueryFailure(const QString& what, const QSqlError& error, const QString& statement)
 {
+    // SQLite's "busy" and "locked": another connection holds the database longer than we wait.
+    const QString code = error.nativeErrorCode();
+    if (code == QLatin1String("5") || code == QLatin1String("6"))
+        return DatabaseError(HostText(302).arg(what).toStdString());
     QString message = QStringLiteral("%1: %2").arg(what, EngineText(error));
     if (!statement.isEmpty())
         message += QStringLiteral("\nStatement: ") + statement;

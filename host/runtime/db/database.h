@@ -24,6 +24,7 @@ struct ConnectionSettings {
     QString sqliteFile;     // SQLite: the database file
     QString odbcConnection; // SQL Server: an ODBC connection string (FreeTDS), sent as given
     DateFormat dateFormat;  // SQL Server: the DATEFORMAT the connection sets; SQLite: always 2 and '-'
+    int busyTimeoutMs = 10000;   // SQLite: how long to wait for another connection's write
 };
 
 // Raised for every database failure; the message carries the engine's own text.
