@@ -98,4 +98,12 @@ TEST(SelectionStatements, OneDepartmentWithItsSubordinatesMeansAll)
     EXPECT_FALSE(BuildSelectionStatements(c, Regular, DefaultOrderClause(0)).fill[2].contains("A.DEP"));
 }
 
+TEST(SelectionStatements, ADepartmentListOfNoValueAloneStaysInItsBrackets)
+{
+    SelectionConditions c = marchConditions();
+    c.depMode = 0;
+    c.depList = "IsNull";
+    EXPECT_TRUE(BuildSelectionStatements(c, Regular, DefaultOrderClause(0)).fill[2].startsWith("And((A.DEP IS NULL)Or(A.DEP=''))And("));
+}
+
 } // namespace

@@ -161,4 +161,28 @@ TEST_F(TransferTableTest, AQuoteInTheEmployeeRangeIsData)
     EXPECT_EQ(rows().size(), 4u) << "E001 ... E004 sort after the quoted text";
 }
 
+// Departments "IsNull" alone, in either department mode: the lines without a department of the
+// chosen pay runs, and none of another month's, of another employee range or without an account.
+TEST_F(TransferTableTest, ADepartmentListOfNoValueAloneKeepsEveryOtherCondition)
+{
+    company.exec("UPDATE TF_FS1 SET DEP=NULL WHERE (FS_NO='R0' AND YG_NO='E001') OR (FS_NO='R1' AND YG_NO='E002')");
+    company.exec("UPDATE TF_FS1 SET DEP='' WHERE FS_NO='R2' AND YG_NO='E004'");
+    TestCompany::Employee noAccount{"E005", "趙無帳", "", "", "", ""};
+    company.addEmployee(noAccount);
+    company.addPayLine("R1", "E005", 900, QString());
+    for (int mode : {0, 1}) {
+        SelectionConditions c;
+        c.depMode = mode;
+        c.depList = "IsNull";
+        select(c);
+        EXPECT_EQ(rows(), (std::vector<QStringList>{{"008999", "李大華", "1002"},
+                                                     {"004777", "林工廠", "300"},
+                                                     {LoadFormResourceStr("WAGBK", 10101), "", "1302"}}))
+            << "mode " << mode;
+        c.employeeFrom = "E003";
+        select(c);
+        EXPECT_EQ(rows().size(), 2u) << "mode " << mode << ": the employee range holds as well";
+    }
+}
+
 } // namespace
