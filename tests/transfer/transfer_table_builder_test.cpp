@@ -4,7 +4,14 @@
 #include "support/test_company.h"
 #include "transfer/saved_conditions.h"
 #include "transfer/selection_statements.h"
+#include "transfer/progress_adapter.h"
 #include "transfer/transfer_table_builder.h"
+#include "runtime/ui/mprogress_form.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -64,7 +71,9 @@ protected:
         query.open();
         layout = TransferTableLayout::Standard();
         DefineTransferTable(table, layout);
-        return TransferTableBuilder(layout, c.sortMode).Fill(query, table, progress);
+        TransferTableBuilder builder(layout, c.sortMode);
+        builder.setRowCompletion(completion);
+        return builder.Fill(query, table, *progressShown);
     }
 
     std::vector<QStringList> rows()
@@ -80,6 +89,8 @@ protected:
     db::LocalTable table{"TEST", "TRANSFER"};
     TransferTableLayout layout;
     RecordingProgress progress;
+    SelectionProgress* progressShown = &progress;
+    TransferTableBuilder::RowCompletion completion;
 };
 
 TEST_F(TransferTableTest, ByEmployeeSumsRoundedLinesAndAddsTheTotal)
@@ -183,6 +194,21 @@ TEST_F(TransferTableTest, ADepartmentListOfNoValueAloneKeepsEveryOtherCondition)
         select(c);
         EXPECT_EQ(rows().size(), 2u) << "mode " << mode << ": the employee range holds as well";
     }
+}
+
+// Three employees, each taking 100 ms, and a cancel click after 50 ms: the progress window is looked
+// at by time as well as by count, so that a selection of few employees can be cancelled too.
+TEST_F(TransferTableTest, ACancelIsHeardInASmallSlowSelection)
+{
+    MProgressForm form;
+    ProgressWindowAdapter adapter(form);
+    progressShown = &adapter;
+    completion = [](db::LocalTable&) { QThread::msleep(100); };
+    QTimer::singleShot(50, &form, [&form] { QTest::mouseClick(form.component<QPushButton>("Btn_Cancel"), Qt::LeftButton); });
+    const TransferTableResult result = select({});
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_LT(result.transferCount, 3);
+    EXPECT_FALSE(form.isVisible());
 }
 
 } // namespace
