@@ -33,6 +33,21 @@ TransferConditions TransferConditions::Initial()
     return conditions;
 }
 
+namespace {
+// The category list with the regular-salary label, in whichever language it was stored, written in
+// the current language; the other categories as they stand.
+QString WithCurrentRegularLabel(const QString& kinds)
+{
+    const QStringList labels = LoadFormResourceStrAll(QStringLiteral("WAGBK"), 10019);
+    QStringList pieces = kinds.split(u';');
+    for (QString& piece : pieces) {
+        if (labels.contains(piece.trimmed()))
+            piece = RegularSalaryLabel();
+    }
+    return pieces.join(u';');
+}
+}
+
 void LoadSavedConditions(TransferConditions& conditions)
 {
     conditions = TransferConditions::Initial();
@@ -43,7 +58,7 @@ void LoadSavedConditions(TransferConditions& conditions)
     conditions.SortMode = integerColumn(row, QStringLiteral("ID2"));
     conditions.AccountChoice = integerColumn(row, QStringLiteral("ID3"));
     conditions.UseAccountTitle = row.fieldText(QStringLiteral("ID4")) == QLatin1String("T");
-    conditions.SalaryKinds = row.fieldText(QStringLiteral("NAME"));
+    conditions.SalaryKinds = WithCurrentRegularLabel(row.fieldText(QStringLiteral("NAME")));
     conditions.DepList = row.fieldText(QStringLiteral("FILENAME"));
 }
 

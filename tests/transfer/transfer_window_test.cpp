@@ -277,4 +277,25 @@ TEST_F(TransferWindowTest, AMissingColumnIsNamedAndNothingIsHalfSaved)
     EXPECT_EQ(table().recordCount(), 3) << "the rows shown before stay";
 }
 
+// The saved conditions keep the regular-salary label in the language that saved them; a window in
+// another language still selects the regular salary from them.
+TEST_F(TransferWindowTest, SavedCategoriesOfAnotherLanguageKeepTheRegularSalary)
+{
+    for (const QString& label : {QStringLiteral("正常薪资"), QStringLiteral("Regular salary"), QStringLiteral("正常薪資")}) {
+        company.exec("DELETE FROM BANK1");
+        company.exec(QStringLiteral("INSERT INTO BANK1 (BNK_NO, ID1, ID2, ID3, ID4, NAME, FILENAME) "
+                                    "VALUES ('0', '1', '0', '0', 'F', '%1;年終獎金', '0000')").arg(label));
+        TWagbk10Form* other = Create<TWagbk10Form>(nullptr);
+        other->setAttribute(Qt::WA_DontShowOnScreen);
+        other->show();
+        QApplication::processEvents();
+        other->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdBuildTable);
+        EXPECT_EQ(other->conditions().SalaryKinds, "正常薪資;年終獎金") << label.toStdString();
+        EXPECT_EQ(other->transferCount(), 2) << label.toStdString();
+        EXPECT_EQ(other->transferTotal(), 76000) << label.toStdString();
+        other->Release();
+    }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
 } // namespace
