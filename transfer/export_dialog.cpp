@@ -52,11 +52,12 @@ ExportDialog::ExportDialog(QWidget* owner, const ExportSettings& settings)
     connect(MSpeedButton1, &QToolButton::clicked, this, [this] { RunGuarded([this] { MSpeedButton1Click(); }); });
 }
 
-void ExportDialog::Bind(const db::LocalTable& transferTable, const ExportValues& values)
+void ExportDialog::Bind(const db::LocalTable& transferTable, const ExportValues& values, const QString& emptyCause)
 {
     Report.setDatabaseName(transferTable.databaseName());
     Report.setTableName(transferTable.tableName());
     Values = values;
+    emptyCause_ = emptyCause;
 }
 
 void ExportDialog::FormShow()
@@ -99,7 +100,10 @@ void ExportDialog::Btn_F8Click()
         Report.open();
     Report.first();
     if (Report.isEmpty()) {
-        MessageById(QStringLiteral("WAGBK"), 10081, MsgType::Information, mbOK);
+        if (emptyCause_.isEmpty())
+            MessageById(QStringLiteral("WAGBK"), 10081, MsgType::Information, mbOK);
+        else
+            MessageDlg(emptyCause_, MsgType::Information, mbOK);
         return;
     }
     // A device or a pipe at the path is refused before the clerk is asked to replace "the file".

@@ -278,8 +278,14 @@ void TransferWindow::runExport()
     ReleasedForm<ExportDialog> dialog(CreateExportDialog());
     ExportValues values = ValuesForExport();
     values.transferDate = date;
-    dialog->Bind(transferTable(), values);
+    dialog->Bind(transferTable(), values, emptyTableCause());
     dialog->ShowModal();
+}
+
+// What made the table empty when the bank was not ready to fill it; empty otherwise.
+QString TransferWindow::emptyTableCause() const
+{
+    return FillSkipped ? NotReadyCause() : QString();
 }
 
 void TransferWindow::runTransferList(bool direct)
@@ -290,7 +296,11 @@ void TransferWindow::runTransferList(bool direct)
         FunctionButtons1->NeedRebuild = false;
     }
     if (transferTable().isEmpty()) {
-        MessageById(QStringLiteral("WAGBK"), 10083, MsgType::Information, mbOK);
+        const QString cause = emptyTableCause();
+        if (cause.isEmpty())
+            MessageById(QStringLiteral("WAGBK"), 10083, MsgType::Information, mbOK);
+        else
+            MessageDlg(cause, MsgType::Information, mbOK);
         return;
     }
     TransferListRun run;

@@ -73,6 +73,9 @@ protected:
     virtual QString OrderClause(int sortMode) const;
     // False keeps the transfer table as it is instead of selecting (a bank that lacks a parameter).
     virtual bool ReadyToFill() { return true; }
+    // Why the table was not filled when ReadyToFill said no: the export and the list name it instead
+    // of saying that there is no data. Empty: they say that there is no data.
+    virtual QString NotReadyCause() const { return {}; }
     // Computed columns of an employee row, after its amount has grown.
     virtual void CompleteEmployeeRow(db::LocalTable& row) { Q_UNUSED(row); }
     // Values handed to the export dialog: transfer date, and total and count unless the bank hands
@@ -98,6 +101,7 @@ private:
     void runExport();
     void runTransferList(bool direct);
     void restoreCustomButton();
+    QString emptyTableCause() const;
 
     int Bank;
     ExportHandOver HandOver;
@@ -108,6 +112,7 @@ private:
     int TransferCount = 0;
     double TransferTotal = 0;
     int SourceLines = 0;
+    bool FillSkipped = false;   // the last selection found the bank not ready to fill
     TransferTableLayout Layout;
 
     TFunctionButtons* FunctionButtons1 = nullptr;

@@ -43,7 +43,8 @@ void TransferWindow::FunctionButtons1MakeTable()
 void TransferWindow::SelectPaidSalary()
 {
     NormaliseRanges();
-    if (!ReadyToFill())
+    FillSkipped = !ReadyToFill();
+    if (FillSkipped)
         return;
     BuildTempTable();
     FillTransferTable();
