@@ -1,8 +1,11 @@
 #include "common/sql_text.h"
 
 #include "runtime/db/mquery.h"
+#include "runtime/getdate.h"
+#include "runtime/language.h"
 
 #include <QDate>
+#include <QRegularExpression>
 
 QString SqlEscaped(const QString& text)
 {
@@ -52,6 +55,9 @@ bool RunSql(db::MQuery& query, const QString& statement)
 
 QString SqlDateText(const QDate& date, const db::DateFormat& format)
 {
+    // A null date is the all-zero date: year, month and day 0.
+    if (date.isNull())
+        return QStringLiteral("ERROR");
     const QString year = QString::number(date.year());
     const QString month = QStringLiteral("%1").arg(date.month(), 2, 10, QLatin1Char('0'));
     const QString day = QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0'));
@@ -67,10 +73,13 @@ QString SqlDateText(const QString& dateText, const db::DateFormat& format)
 {
     if (dateText.isEmpty() || dateText == QLatin1String("  -  -  "))
         return dateText;
-    QString normalized = dateText.trimmed();
-    normalized.replace(u'-', u'/');
-    const QDate date = QDate::fromString(normalized, QStringLiteral("yyyy/M/d"));
-    if (!date.isValid())
+    static const QRegularExpression shape(QStringLiteral("^\\s*(\\d{1,4})[/-](\\d{1,2})[/-](\\d{1,2})\\s*$"));
+    const QRegularExpressionMatch match = shape.match(dateText);
+    const int year = match.captured(1).toInt(), month = match.captured(2).toInt(), day = match.captured(3).toInt();
+    if (match.hasMatch() && year == 0 && month == 0 && day == 0)
         return QStringLiteral("ERROR");
+    const QDate date(year, month, day);
+    if (!match.hasMatch() || !date.isValid())
+        throw DateError(LoadFormResourceStr(QStringLiteral("WAGBK"), 15102).arg(dateText).toStdString());
     return SqlDateText(date, format);
 }

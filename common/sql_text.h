@@ -21,7 +21,7 @@ QString SqlBracketed(const QString& condition);
 bool RunSql(db::MQuery& query, const QString& statement);
 
 // A date text "yyyy/mm/dd" (or with "-") as the database engine writes dates in SQL. An empty text
-// gives an empty text; the empty mask "  -  -  " is returned as it stands; a text that names no date
-// gives "ERROR".
+// gives an empty text; the empty mask "  -  -  " is returned as it stands; the all-zero date (and a
+// null QDate) gives "ERROR". A text that names no date raises DateError naming the text.
 QString SqlDateText(const QString& dateText, const db::DateFormat& format);
 QString SqlDateText(const QDate& date, const db::DateFormat& format);

@@ -1,5 +1,7 @@
 #include "common/temp_names.h"
 
+#include "runtime/language.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -10,7 +12,8 @@ void MakeTempTableName(const QString& prefix, QString& folder, QString& name)
     QTemporaryFile file(QDir::tempPath() + u'/' + prefix + QStringLiteral("XXXXXX.tmp"));
     file.setAutoRemove(false);
     if (!file.open())
-        throw std::runtime_error("Cannot create a temporary file in the system's temporary folder.");
+        throw std::runtime_error(
+            LoadFormResourceStr(QStringLiteral("WAGBK"), 15103).arg(QDir::toNativeSeparators(QDir::tempPath())).toStdString());
     const QFileInfo info(file.fileName());
     folder = info.absolutePath() + u'/';
     name = info.fileName();

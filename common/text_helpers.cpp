@@ -1,6 +1,7 @@
 #include "common/text_helpers.h"
 
 #include <cmath>
+#include <cstdlib>
 
 QString Spaces(int n)
 {
@@ -14,14 +15,16 @@ QString FillChars(int count, QChar ch)
 
 double RoundTo(double& value, int digits)
 {
-    const double scale = std::pow(10.0, digits);
-    const double scaled = value * scale;
+    // Scaling by an exact power of ten: a negative digit count divides (50000 at -5 is 0.5 hundred
+    // thousands), so that no inexact 10^-n enters the value.
+    const double power = std::pow(10.0, std::abs(digits));
+    const double scaled = digits >= 0 ? value * power : value / power;
     double rounded = 0;
     if (scaled > 0)
         rounded = std::trunc(scaled + 0.5);
     else if (scaled < 0)
         rounded = std::trunc(scaled - 0.5);
-    value = rounded / scale;
+    value = digits >= 0 ? rounded / power : rounded * power;
     return value;
 }
 

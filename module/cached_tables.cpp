@@ -9,7 +9,7 @@ std::unique_ptr<db::MSQLTable> companyTable(const char* table, const char* index
 }
 
 // The five user and password tables, refreshed together in this order.
-const char* const PasswordTableNames[5] = {"Pswd", "Pswd1", "PSWD", "PSWD1", "SPC_PSWD"};
+const char* const PasswordTableNames[CachedTables::PasswordTableCount] = {"Pswd", "Pswd1", "PSWD", "PSWD1", "SPC_PSWD"};
 }
 
 CachedTables& CachedTables::Instance()
@@ -27,26 +27,23 @@ CachedTables::CachedTables()
     , warehouses_(companyTable("MY_WH", "WH"))
     , documentNumbers_(companyTable("BILN", "BIL_ID"))
 {
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < PasswordTableCount; ++i)
         passwordTables_[i] = companyTable(PasswordTableNames[i], "USR");
 }
 
-void CachedTables::refreshWithHistory(db::MSQLTable& table, const QString& label, bool onlyIfOpen)
+void CachedTables::refreshWithHistory(db::MSQLTable& table, bool onlyIfOpen)
 {
     if (onlyIfOpen && !table.active())
         return;
     table.SetKeyRecordHistory(false);
     table.SetKeyRecordHistory(true);
     table.refresh();
-    log_ << label + QStringLiteral(": history off, history on, refresh");
 }
 
-void CachedTables::refreshPlain(db::MSQLTable& table, const QString& label)
+void CachedTables::refreshPlain(db::MSQLTable& table)
 {
-    if (!table.active())
-        return;
-    table.refresh();
-    log_ << label + QStringLiteral(": refresh");
+    if (table.active())
+        table.refresh();
 }
 
 void CachedTables::Refresh(const QString& changedTable)
@@ -55,21 +52,21 @@ void CachedTables::Refresh(const QString& changedTable)
     auto named = [&](const char* key) { return all || changedTable == QLatin1String(key); };
 
     if (named("PRDT"))
-        refreshWithHistory(*products_, QStringLiteral("PRDT"), true);
+        refreshWithHistory(*products_, true);
     if (named("ACCN"))
-        refreshWithHistory(*accounts_, QStringLiteral("ACCN"), true);
+        refreshWithHistory(*accounts_, true);
     if (named("CUST"))
-        refreshWithHistory(*customers_, QStringLiteral("CUST"), true);
+        refreshWithHistory(*customers_, true);
     if (named("CUR_ID"))
-        refreshPlain(*currencies_, QStringLiteral("CUR_ID"));
+        refreshPlain(*currencies_);
     if (named("DEPT"))
-        refreshPlain(*departments_, QStringLiteral("DEPT"));
+        refreshPlain(*departments_);
     if (named("MY_WH"))
-        refreshPlain(*warehouses_, QStringLiteral("MY_WH"));
+        refreshPlain(*warehouses_);
     if (named("BILN"))
-        refreshPlain(*documentNumbers_, QStringLiteral("BILN"));
+        refreshPlain(*documentNumbers_);
     if (named("PSWD")) {
-        for (int i = 0; i < 5; ++i)
-            refreshWithHistory(*passwordTables_[i], QString::fromLatin1(PasswordTableNames[i]), false);
+        for (const auto& table : passwordTables_)
+            refreshWithHistory(*table, false);
     }
 }

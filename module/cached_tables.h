@@ -3,7 +3,6 @@
 // "this table changed" notice refreshes them.
 #include "runtime/db/msqltable.h"
 
-#include <QStringList>
 #include <memory>
 
 class CachedTables {
@@ -17,21 +16,19 @@ public:
     db::MSQLTable& departments() { return *departments_; }
     db::MSQLTable& warehouses() { return *warehouses_; }
     db::MSQLTable& documentNumbers() { return *documentNumbers_; }
+    // The user and password tables Pswd, Pswd1, PSWD, PSWD1 and SPC_PSWD, by index 0 to 4.
+    db::MSQLTable& passwordTable(int index) { return *passwordTables_[index]; }
+    static constexpr int PasswordTableCount = 5;
 
     // Refreshes the tables named by the changed-table name ("ALLDATA" refreshes every one).
     void Refresh(const QString& changedTable);
 
-    // What the refreshes did, one line each ("DEPT: refresh"), for tests and diagnosis.
-    const QStringList& Log() const { return log_; }
-    void ClearLog() { log_.clear(); }
-
 private:
     CachedTables();
-    void refreshWithHistory(db::MSQLTable& table, const QString& label, bool onlyIfOpen);
-    void refreshPlain(db::MSQLTable& table, const QString& label);
+    static void refreshWithHistory(db::MSQLTable& table, bool onlyIfOpen);
+    static void refreshPlain(db::MSQLTable& table);
 
     std::unique_ptr<db::MSQLTable> products_, accounts_, customers_, currencies_, departments_, warehouses_,
         documentNumbers_;
-    std::unique_ptr<db::MSQLTable> passwordTables_[5];
-    QStringList log_;
+    std::unique_ptr<db::MSQLTable> passwordTables_[PasswordTableCount];
 };

@@ -5,6 +5,7 @@
 #include "runtime/bank_names.h"
 #include "module/company_context.h"
 #include "module/form_registry.h"
+#include "runtime/language.h"
 #include "runtime/mdichild.h"
 
 #include <exception>
@@ -22,7 +23,7 @@ void reportingErrors(Action action)
     } catch (const std::exception& e) {
         ShowHostError(QString::fromUtf8(e.what()));
     } catch (...) {
-        ShowHostError(QStringLiteral("Unexpected error in the salary transfer module."));
+        ShowHostError(LoadFormResourceStr(QStringLiteral("WAGBK"), 15100));
     }
 }
 
@@ -31,10 +32,8 @@ void openBankWindow(int bank)
     reportingErrors([bank] {
         const FormClass* formClass = BankForm(bank);
         if (!formClass)
-            throw std::runtime_error(QStringLiteral("The salary transfer window of bank %1 (%2) is not available in this version.")
-                                         .arg(bank)
-                                         .arg(BankName(bank))
-                                         .toStdString());
+            throw std::runtime_error(
+                LoadFormResourceStr(QStringLiteral("WAGBK"), 15101).arg(bank).arg(BankName(bank)).toStdString());
         RunMDIChild(*formClass, &BankWindows[bank], QString());
     });
 }

@@ -38,7 +38,8 @@ void BankRow::Save(const QString& bankName, const std::vector<std::pair<QString,
             table.edit();
         } else {
             table.append();
-            table.setField(QStringLiteral("FILENAME"), defaultFileName);
+            if (!defaultFileName.isEmpty())
+                table.setField(QStringLiteral("FILENAME"), defaultFileName);
         }
         table.setField(QStringLiteral("BNK_NO"), key_);
         table.setField(QStringLiteral("NAME"), bankName);

@@ -19,7 +19,7 @@ public:
     std::optional<QMap<QString, QString>> Read() const;
 
     // Writes the parameters (column, text) in order: an existing row is updated, a new one gets
-    // `defaultFileName` as its FILENAME first. NAME is set to `bankName`.
+    // `defaultFileName` as its FILENAME first (none when it is empty). NAME is set to `bankName`.
     void Save(const QString& bankName, const std::vector<std::pair<QString, QString>>& parameters,
               const QString& defaultFileName) const;
 

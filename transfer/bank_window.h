@@ -4,10 +4,12 @@
 #include "module/form_registry.h"
 #include "transfer/transfer_window.h"
 
-template <class ParameterDialog, class ExportDialogForm, class TransferList, class FormatDescription>
-class BankTransferWindow : public TransferWindow {
+// `Window` is the framework's transfer window, or one of its kin that a group of banks shares.
+template <class ParameterDialog, class ExportDialogForm, class TransferList, class FormatDescription,
+          class Window = TransferWindow>
+class BankTransferWindow : public Window {
 protected:
-    using TransferWindow::TransferWindow;
+    using Window::Window;
 
     MForm* CreateParameterDialog() override { return Create<ParameterDialog>(this); }
     ExportDialog* CreateExportDialog() override { return Create<ExportDialogForm>(this); }

@@ -9,7 +9,7 @@ class MForm;
 class QHBoxLayout;
 
 // Btn_F8 and Btn_Esc, right-aligned in a row of their own; a click runs its handler guarded (an
-// error is shown and the dialog stays usable).
+// error is shown and the dialog stays usable). A button whose caption is empty is left out.
 QHBoxLayout* MakeDialogButtons(MForm& form, const QString& f8Caption, const QString& escCaption,
                                std::function<void()> onF8, std::function<void()> onEsc);
 

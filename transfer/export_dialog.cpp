@@ -1,5 +1,6 @@
 #include "transfer/export_dialog.h"
 
+#include "common/file_names.h"
 #include "runtime/clock.h"
 #include "runtime/config.h"
 #include "runtime/language.h"
@@ -8,6 +9,7 @@
 #include "runtime/ui/messages.h"
 #include "runtime/ui/msave_dialog.h"
 #include "transfer/media_file_writer.h"
+#include "transfer/transfer_table.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -62,10 +64,18 @@ void ExportDialog::Bind(const db::LocalTable& transferTable, const ExportValues&
 
 void ExportDialog::FormShow()
 {
+    PathFile->setText(MediaFolder() + ProposedFileName());
+}
+
+QString ExportDialog::ProposedFileName() const
+{
     QString fileName = settings_.defaultFileName;
-    if (const auto row = row_.Read())
-        fileName = row->value(QStringLiteral("FILENAME"));
-    PathFile->setText(MediaFolder() + fileName);
+    if (const auto row = row_.Read()) {
+        const QString remembered = row->value(QStringLiteral("FILENAME"));
+        if (!remembered.isEmpty() || !settings_.emptyNameTakesDefault)
+            fileName = remembered;
+    }
+    return fileName;
 }
 
 bool ExportDialog::FormKeyDown(QKeyEvent* event)
@@ -79,14 +89,8 @@ void ExportDialog::MSpeedButton1Click()
     dialog.FileName = PathFile->text();
     dialog.Filter = settings_.filter;
     dialog.Execute();
-    QString path = dialog.FileName;
-    if (!settings_.forcedExtension.isEmpty()) {
-        const QString suffix = QFileInfo(path).suffix();
-        if (!suffix.isEmpty())
-            path.chop(suffix.size() + 1);
-        path += settings_.forcedExtension;
-    }
-    PathFile->setText(path);
+    const QString path = dialog.FileName;
+    PathFile->setText(settings_.forcedExtension.isEmpty() ? path : ChangeFileExt(path, settings_.forcedExtension));
 }
 
 void ExportDialog::Btn_EscClick()
@@ -139,19 +143,36 @@ QString ExportDialog::EmployeeOf(const db::LocalTable& row) const
 {
     const QString number = row.hasField(QStringLiteral("YG_NO")) ? row.fieldText(QStringLiteral("YG_NO")) : QString();
     const QString name = row.fieldText(QStringLiteral("YG_NAME"));
+    if (number.isEmpty() && name.isEmpty())
+        return row.fieldText(QStringLiteral("BACC_NO"));   // a nameless employee is known by his account
     return number.isEmpty() ? name : number + u' ' + name;
+}
+
+void CountEmployeeRecords(db::LocalTable& table, RecordContext& context)
+{
+    context.employeeRecords = 0;
+    context.employeeTotal = 0;
+    for (table.first(); !table.eof(); table.next()) {
+        if (IsEmployeeRow(table)) {
+            ++context.employeeRecords;
+            context.employeeTotal += table.fieldFloat(AmountColumnName);
+        }
+    }
 }
 
 void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
 {
     const MediaLayout& layout = Layout();
     const QString header = QStringLiteral("表頭"), trailer = QStringLiteral("表尾");
+    CountEmployeeRecords(Report, context);
     for (const MediaRecord& record : layout.header)
         writer.Write(record, context, header);
     context.row = &Report;
     for (Report.first(); !Report.eof(); Report.next()) {
-        if (Report.fieldText(layout.keyColumn).isEmpty())
+        if (!IsEmployeeRow(Report))
             continue;
+        if (layout.nameNeededWith.isEmpty() || !Report.fieldText(layout.nameNeededWith).isEmpty())
+            RefuseNameless(Report, layout.nameColumn, EmployeeOf(Report), writer.findings());
         ++context.sequence;
         for (const MediaRecord& record : layout.detail)
             writer.Write(record, context, EmployeeOf(Report));

@@ -12,13 +12,15 @@ class QToolButton;
 class MediaFileWriter;
 
 // How a bank's export dialog differs: its BANK1 row, default file, save-dialog filter and the
-// extension forced on a browsed name (empty: none), and whether it remembers the file name.
+// extension forced on a browsed name (empty: none), whether it remembers the file name, and whether
+// an empty remembered name gives way to the default.
 struct ExportSettings {
     QString rowKey;
     QString defaultFileName;
     QString filter = QStringLiteral("*.TXT");
     QString forcedExtension;
     bool remembersFileName = true;
+    bool emptyNameTakesDefault = false;
 };
 
 class ExportDialog : public MForm {
@@ -43,6 +45,9 @@ protected:
     virtual void WriteRecords(MediaFileWriter& writer, RecordContext& context);
     // Who a detail record belongs to, for the clerk's messages.
     virtual QString EmployeeOf(const db::LocalTable& row) const;
+    // The file name proposed in the media folder: the remembered one, or the bank's default. A bank
+    // whose name comes from the data (the transfer date, a code) builds it here.
+    virtual QString ProposedFileName() const;
 
     db::LocalTable Report;
     ExportValues Values;
@@ -56,6 +61,10 @@ private:
     QLineEdit* PathFile = nullptr;
     QToolButton* MSpeedButton1 = nullptr;
 };
+
+// Counts the employee rows of the transfer table and sums their amounts into `context`, for the
+// headers that carry them.
+void CountEmployeeRecords(db::LocalTable& table, RecordContext& context);
 
 // The folder the export dialog proposes, standing for the diskette drive: the configured media
 // folder with a trailing "/".

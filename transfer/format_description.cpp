@@ -16,7 +16,7 @@ FormatDescriptionForm::FormatDescriptionForm(QWidget* owner, const QString& reso
     setWindowTitle(QStringLiteral("媒体资料格式说明"));
     QFile file(resource);
     if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(QStringLiteral("The format description %1 is missing.").arg(resource).toStdString());
+        throw std::runtime_error(LoadFormStr(15108).arg(resource).toStdString());
 
     MMemo1 = new QPlainTextEdit(this);
     MMemo1->setObjectName(QStringLiteral("MMemo1"));

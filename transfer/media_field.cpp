@@ -5,12 +5,17 @@
 #include <cmath>
 #include <limits>
 
-QString RocDateText(const QDate& date)
+QString RocDateText(const QDate& date, int yearDigits)
 {
     return QStringLiteral("%1%2%3")
-        .arg(date.year() - 1911)
+        .arg(date.year() - 1911, yearDigits, 10, QLatin1Char('0'))
         .arg(date.month(), 2, 10, QLatin1Char('0'))
         .arg(date.day(), 2, 10, QLatin1Char('0'));
+}
+
+QString CalendarDateText(const QDate& date)
+{
+    return date.toString(QStringLiteral("yyyyMMdd"));
 }
 
 qint64 TruncatedAmount(double amount, source::Unit unit)
@@ -27,8 +32,7 @@ namespace {
 FieldValue amountValue(double amount, Unit unit, IntegerWidth bits, Sign sign = Sign::Any)
 {
     const double scale = unit == Unit::Whole ? 1 : unit == Unit::Tenths ? 10 : 100;
-    const double limit = bits == IntegerWidth::Bits32 ? double(std::numeric_limits<qint32>::max())
-                                                      : 9.0e18;
+    const double limit = bits == IntegerWidth::Bits32 ? double(std::numeric_limits<qint32>::max()) : 9.0e18;
     // Refused amounts are shown to the clerk in whole units, as the transfer table has them.
     if (std::fabs(std::trunc(amount) * scale) > limit || (sign == Sign::NotNegative && amount < 0))
         return FieldValue::Number(qint64(std::trunc(amount)), false);
@@ -58,29 +62,48 @@ FieldSource Parameter(const QString& column)
     };
 }
 
+FieldSource Leading(int count, FieldSource text)
+{
+    return [count, text = std::move(text)](const RecordContext& c) {
+        FieldValue value = text(c);
+        value.text.truncate(count);
+        return value;
+    };
+}
+
 FieldSource CompanyUniformNumber()
 {
     return [](const RecordContext&) { return FieldValue::Text(Compdata::CompanyUniformNumber()); };
 }
 
-FieldSource TransferDateRoc()
+FieldSource TransferDateRoc(int yearDigits)
 {
-    return [](const RecordContext& c) { return FieldValue::Text(RocDateText(c.values.transferDate)); };
+    return [yearDigits](const RecordContext& c) { return FieldValue::Text(RocDateText(c.values.transferDate, yearDigits)); };
 }
 
-FieldSource TodayRoc()
+FieldSource TodayRoc(int yearDigits)
 {
-    return [](const RecordContext& c) { return FieldValue::Text(RocDateText(c.today)); };
+    return [yearDigits](const RecordContext& c) { return FieldValue::Text(RocDateText(c.today, yearDigits)); };
 }
 
-FieldSource Sequence()
+FieldSource TransferDateCalendar()
 {
-    return [](const RecordContext& c) { return FieldValue::Number(c.sequence); };
+    return [](const RecordContext& c) { return FieldValue::Text(CalendarDateText(c.values.transferDate)); };
+}
+
+FieldSource Sequence(int first)
+{
+    return [first](const RecordContext& c) { return FieldValue::Number(qint64(c.sequence) + first - 1); };
 }
 
 FieldSource TransferCount()
 {
     return [](const RecordContext& c) { return FieldValue::Number(c.values.transferCount); };
+}
+
+FieldSource EmployeeRecordCount()
+{
+    return [](const RecordContext& c) { return FieldValue::Number(c.employeeRecords); };
 }
 
 FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign)
@@ -93,6 +116,11 @@ FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign)
 FieldSource TotalAmount(Unit unit, IntegerWidth bits)
 {
     return [unit, bits](const RecordContext& c) { return amountValue(c.values.transferTotal, unit, bits); };
+}
+
+FieldSource EmployeeRecordTotal(Unit unit, IntegerWidth bits)
+{
+    return [unit, bits](const RecordContext& c) { return amountValue(c.employeeTotal, unit, bits); };
 }
 
 } // namespace source

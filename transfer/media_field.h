@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 // Values the transfer window hands to the export dialog.
 struct ExportValues {
@@ -23,6 +24,10 @@ struct RecordContext {
     ExportValues values;
     QDate today;
     int sequence = 0;                         // 1 for the first detail record written
+    // The employee records of the file, known before its header is written: how many, and the sum
+    // of their amounts (whole units, as the transfer table holds them).
+    int employeeRecords = 0;
+    double employeeTotal = 0;
 };
 
 // A field's value before formatting: a text, or a whole number formed in the integer type the bank
@@ -43,8 +48,13 @@ using FieldSource = std::function<FieldValue(const RecordContext&)>;
 
 enum class FieldForm {
     Left,     // text: the first `width` bytes (never half a character), spaces after
+    LeftZeros,// text: the first `width` bytes (never half a character), "0" after, as accounts some banks take
     Zeros,    // number: decimal text right-aligned with "0" in front (before a minus sign); must fit
     Whole,    // text written whole, as dates in ROC form that grow from the year 100 on
+    Right,    // text: right-aligned with spaces in front; a longer text is written whole
+    Code,     // text: right-aligned with "0" in front; a longer code is written whole
+    Padded,   // text written whole, spaces after up to `width`
+    Cut,      // text: at most the first `width` bytes (never half a character), nothing after
 };
 
 struct MediaField {
@@ -61,11 +71,18 @@ FieldSource Constant(const QString& text);
 FieldSource Blank();
 FieldSource Column(const QString& column);
 FieldSource Parameter(const QString& column);
+// The first `count` characters of the text that `text` gives.
+FieldSource Leading(int count, FieldSource text);
 FieldSource CompanyUniformNumber();
-FieldSource TransferDateRoc();
-FieldSource TodayRoc();
-FieldSource Sequence();
+// Dates in ROC form (see RocDateText), or as a calendar date yyyyMMdd.
+FieldSource TransferDateRoc(int yearDigits = 0);
+FieldSource TodayRoc(int yearDigits = 0);
+FieldSource TransferDateCalendar();
+// The running number of the detail record: `first` for the first one written.
+FieldSource Sequence(int first = 1);
 FieldSource TransferCount();
+// The number of employee records in the file.
+FieldSource EmployeeRecordCount();
 // Amounts: A_MTN of the row or the total, fraction cut off, in whole units or hundredths, formed in a
 // signed 32-bit or 64-bit integer as the bank does. A bank whose records take digits only refuses
 // an amount below zero.
@@ -74,9 +91,14 @@ enum class IntegerWidth { Bits32, Bits64 };
 enum class Sign { Any, NotNegative };
 FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign = Sign::Any);
 FieldSource TotalAmount(Unit unit, IntegerWidth bits);
+// The sum of the amounts of the employee records in the file.
+FieldSource EmployeeRecordTotal(Unit unit, IntegerWidth bits);
 }
 
-// A date as ROC text without separators: the year minus 1911 unpadded, month and day two digits.
-QString RocDateText(const QDate& date);
+// A date as ROC text without separators: the year minus 1911, month and day two digits. The year
+// is unpadded, or "0"-filled to `yearDigits` (0950305 with three).
+QString RocDateText(const QDate& date, int yearDigits = 0);
+// A date as the calendar's yyyyMMdd.
+QString CalendarDateText(const QDate& date);
 // The amount in the unit, fraction cut off toward zero.
 qint64 TruncatedAmount(double amount, source::Unit unit);

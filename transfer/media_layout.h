@@ -9,6 +9,10 @@ struct MediaLayout {
     std::vector<MediaRecord> header;
     std::vector<MediaRecord> detail;
     std::vector<MediaRecord> trailer;
-    // Rows whose value in this column is empty (subtotal and total rows) produce no detail record.
-    QString keyColumn = QStringLiteral("YG_NAME");
+    // The column every employee row must fill (the name, or the account holder's title): an employee
+    // row left empty there is refused, never passed over as if it were a subtotal or total row.
+    QString nameColumn = QStringLiteral("YG_NAME");
+    // For banks that pass over only rows with an account and no name: an employee row whose name and
+    // this column are both empty is written, not refused.
+    QString nameNeededWith;
 };

@@ -1,6 +1,7 @@
 #include "transfer/media_record.h"
 
 #include "runtime/cvcode.h"
+#include "runtime/language.h"
 
 #include <charconv>
 #include <stdexcept>
@@ -10,8 +11,19 @@ void ExportFindings::refuse(const QString& who, const QString& content, const QS
     refusals << QStringLiteral("%1: %2 = %3").arg(who, content, value);
 }
 
+void RefuseNameless(const db::LocalTable& row, const QString& nameColumn, const QString& who, ExportFindings& findings)
+{
+    if (row.fieldText(nameColumn).trimmed().isEmpty())
+        findings.refuse(who, LoadFormResourceStr(QStringLiteral("WAGBK"), 15900), LoadFormResourceStr(QStringLiteral("WAGBK"), 15901));
+}
+
 MediaRecord::MediaRecord(std::initializer_list<MediaField> fields)
-    : fields_(fields)
+    : MediaRecord(std::vector<MediaField>(fields))
+{
+}
+
+MediaRecord::MediaRecord(std::vector<MediaField> fields)
+    : fields_(std::move(fields))
 {
     int next = 1;
     for (const MediaField& field : fields_) {
@@ -30,16 +42,16 @@ int MediaRecord::length() const
 namespace {
 
 // The field rules append to the record in place: a file of many records is mostly these.
-void appendLeftAligned(QByteArray& record, const QByteArray& big5, int width)
+void appendLeftAligned(QByteArray& record, const QByteArray& big5, int width, char fill = ' ')
 {
     if (big5.size() <= width) {
         record.append(big5);
-        record.append(width - big5.size(), ' ');
+        record.append(width - big5.size(), fill);
         return;
     }
     const QByteArray cut = CutBig5(big5, width);
     record.append(cut);
-    record.append(width - cut.size(), ' ');
+    record.append(width - cut.size(), fill);
 }
 
 // False, appending nothing, when the digits exceed the width.
@@ -90,14 +102,36 @@ QByteArray MediaRecord::Render(const RecordContext& context, const QString& who,
         const Big5Text big5 = ToBig5(value.text);
         if (big5.substituted && !findings.substitutedNames.contains(who))
             findings.substitutedNames << who;
-        if (field.form == FieldForm::Whole) {
+        switch (field.form) {
+        case FieldForm::Whole:
             record.append(big5.bytes);
-        } else if (field.form == FieldForm::Zeros) {
+            break;
+        case FieldForm::Padded:
+            record.append(big5.bytes);
+            record.append(qMax(0, field.width - int(big5.bytes.size())), ' ');
+            break;
+        case FieldForm::Cut:
+            record.append(big5.bytes.size() <= field.width ? big5.bytes : CutBig5(big5.bytes, field.width));
+            break;
+        case FieldForm::LeftZeros: {
+            const QByteArray cut = big5.bytes.size() <= field.width ? big5.bytes : CutBig5(big5.bytes, field.width);
+            record.append(cut);
+            record.append(field.width - int(cut.size()), '0');
+            break;
+        }
+        case FieldForm::Right:
+        case FieldForm::Code:
+            record.append(qMax(0, field.width - int(big5.bytes.size())), field.form == FieldForm::Right ? ' ' : '0');
+            record.append(big5.bytes);
+            break;
+        case FieldForm::Zeros:
             if (big5.bytes.size() > field.width)
                 findings.refuse(who, field.content, value.text);
             record.append(QByteArray(qMax(0, field.width - int(big5.bytes.size())), '0') + big5.bytes.left(field.width));
-        } else {
+            break;
+        case FieldForm::Left:
             appendLeftAligned(record, big5.bytes, field.width);
+            break;
         }
     }
     return record;

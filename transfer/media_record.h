@@ -14,10 +14,16 @@ struct ExportFindings {
     void refuse(const QString& who, const QString& content, const QString& value);
 };
 
+// An employee row whose name (or account holder's title) in `nameColumn` is empty cannot be written as
+// the bank expects; it is refused by name so that the clerk can fill it in.
+void RefuseNameless(const db::LocalTable& row, const QString& nameColumn, const QString& who, ExportFindings& findings);
+
 class MediaRecord {
 public:
     // Checks that the positions follow one another without gap or overlap.
     MediaRecord(std::initializer_list<MediaField> fields);
+    // Record kinds that begin alike are built from their common fields followed by their own.
+    explicit MediaRecord(std::vector<MediaField> fields);
 
     // `who` names the employee (or "表頭"/"表尾") in findings.
     QByteArray Render(const RecordContext& context, const QString& who, ExportFindings& findings) const;

@@ -5,7 +5,9 @@
 #include "transfer/dialog_buttons.h"
 #include "runtime/ui/messages.h"
 
+#include <QComboBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -16,27 +18,52 @@ BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings
 {
     MFormProperty1.FormRcID = QStringLiteral("WAGBK");
     MFormProperty1.FormCaptionID = settings.nameTextId;
+    const QString caption = settings.caption.isEmpty() ? settings.fixedName : settings.caption;
+    if (!caption.isEmpty())
+        setWindowTitle(caption);
     setObjectName(QStringLiteral("BankParameterDialog%1").arg(settings.rowKey));
 
     auto* form = new QFormLayout;
     for (const ParameterEdit& parameter : settings_.edits) {
-        auto* edit = new QLineEdit(this);
-        edit->setObjectName(parameter.objectName);
-        if (parameter.maxLength > 0)
-            edit->setMaxLength(parameter.maxLength);
-        if (!parameter.inputMask.isEmpty())
-            edit->setInputMask(parameter.inputMask);
-        connect(edit, &QLineEdit::textChanged, this, [this] { IDChange(); });
-        if (parameter.exitCheck)
-            connect(edit, &QLineEdit::editingFinished, this, [edit, check = parameter.exitCheck] {
-                RunGuarded([&] { check(edit->text()); });
-            });
-        form->addRow(parameter.label, edit);
-        edits_.push_back(edit);
+        QWidget* control = nullptr;
+        if (parameter.choices.empty()) {
+            auto* edit = new QLineEdit(this);
+            if (parameter.maxLength > 0)
+                edit->setMaxLength(parameter.maxLength);
+            if (!parameter.inputMask.isEmpty())
+                edit->setInputMask(parameter.inputMask);
+            connect(edit, &QLineEdit::textChanged, this, [this] { IDChange(); });
+            if (parameter.exitCheck)
+                connect(edit, &QLineEdit::editingFinished, this, [edit, check = parameter.exitCheck] {
+                    RunGuarded([&] { check(edit->text()); });
+                });
+            control = edit;
+            edits_.push_back(edit);
+            lists_.push_back(nullptr);
+        } else {
+            auto* list = new QComboBox(this);
+            for (const ParameterChoice& choice : parameter.choices)
+                list->addItem(choice.caption, choice.value);
+            connect(list, &QComboBox::currentIndexChanged, this, [this] { IDChange(); });
+            control = list;
+            edits_.push_back(nullptr);
+            lists_.push_back(list);
+        }
+        control->setObjectName(parameter.objectName);
+        // The BANK1 column the control keeps, for the hosts that set parameters by column.
+        control->setProperty("BankColumn", parameter.column);
+        form->addRow(parameter.label, control);
     }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(MakeDialogButtons(*this, QStringLiteral("F8 確認"), QStringLiteral("Esc 取消"), [this] { Btn_F8Click(); },
+    if (settings_.noticeTextId != 0) {
+        auto* notice = new QLabel(LoadFormStr(settings_.noticeTextId), this);
+        notice->setObjectName(QStringLiteral("MLabel1"));
+        layout->addWidget(notice);
+    }
+    // A bank without parameters has Esc alone; its F8 key still saves the row.
+    const QString f8Caption = settings_.noticeTextId != 0 ? QString() : QStringLiteral("F8 確認");
+    layout->addLayout(MakeDialogButtons(*this, f8Caption, QStringLiteral("Esc 取消"), [this] { Btn_F8Click(); },
                                         [this] { Btn_EscClick(); }));
 }
 
@@ -57,22 +84,45 @@ void BankParameterDialog::IDChange()
         modified_ = true;
 }
 
+QString BankParameterDialog::textOf(size_t parameter) const
+{
+    return edits_[parameter] ? edits_[parameter]->text() : lists_[parameter]->currentData().toString();
+}
+
+void BankParameterDialog::setTextOf(size_t parameter, const QString& text)
+{
+    if (edits_[parameter]) {
+        edits_[parameter]->setText(text);
+        return;
+    }
+    const int index = lists_[parameter]->findData(text);
+    lists_[parameter]->setCurrentIndex(index >= 0 ? index : lists_[parameter]->count() - 1);
+}
+
+// Without a row the edits stay as they are and the lists show their last item.
 void BankParameterDialog::LoadParameters()
 {
     loading_ = true;
-    if (const auto row = row_.Read()) {
-        for (size_t i = 0; i < edits_.size(); ++i)
-            edits_[i]->setText(row->value(settings_.edits[i].column));
+    const auto row = row_.Read();
+    for (size_t i = 0; i < edits_.size(); ++i) {
+        if (row || lists_[i])
+            setTextOf(i, row ? row->value(settings_.edits[i].column) : QString());
     }
     loading_ = false;
 }
 
+std::vector<std::pair<QString, QString>> BankParameterDialog::SavedColumns() const
+{
+    std::vector<std::pair<QString, QString>> columns;
+    for (size_t i = 0; i < edits_.size(); ++i)
+        columns.emplace_back(settings_.edits[i].column, textOf(i));
+    return columns;
+}
+
 void BankParameterDialog::SaveParameters()
 {
-    std::vector<std::pair<QString, QString>> parameters;
-    for (size_t i = 0; i < edits_.size(); ++i)
-        parameters.emplace_back(settings_.edits[i].column, edits_[i]->text());
-    row_.Save(LoadFormStr(settings_.nameTextId), parameters, settings_.defaultFileName);
+    const QString name = settings_.fixedName.isEmpty() ? LoadFormStr(settings_.nameTextId) : settings_.fixedName;
+    row_.Save(name, SavedColumns(), settings_.defaultFileName);
     modified_ = false;
 }
 

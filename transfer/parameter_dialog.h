@@ -7,10 +7,18 @@
 #include <functional>
 #include <vector>
 
+class QComboBox;
 class QLineEdit;
+
+// An item of a parameter list: what the clerk sees, and what BANK1 keeps for it.
+struct ParameterChoice {
+    QString caption;
+    QString value;
+};
 
 // One parameter edit: its component name ("ID1_10"), the BANK1 column it keeps, its label,
 // its maximum length, an optional input mask, and an optional check when the clerk leaves it.
+// With choices it is a list instead: a stored value that none of them keeps selects the last.
 struct ParameterEdit {
     QString objectName;
     QString column;
@@ -18,21 +26,26 @@ struct ParameterEdit {
     int maxLength = 0;
     QString inputMask;
     std::function<void(const QString& text)> exitCheck;
+    std::vector<ParameterChoice> choices;
 };
 
 struct ParameterSettings {
     QString rowKey;
     int nameTextId = 0;          // the bank's name text, the dialog's caption and BANK1.NAME
-    QString defaultFileName;     // FILENAME of a row the dialog creates
+    QString defaultFileName;     // FILENAME of a row the dialog creates; empty: none is set
     std::vector<ParameterEdit> edits;
+    QString caption;             // the caption when it is not the name text
+    QString fixedName;           // BANK1.NAME (and caption) when the bank stores a fixed name, not the text
+    int noticeTextId = 0;        // a bank without parameters: the notice shown instead; F8 alone saves
 };
 
 class BankParameterDialog : public MForm {
     Q_OBJECT
-    Q_PROPERTY(QString DefaultFileName READ defaultFileName)
+    Q_PROPERTY(QString DefaultFileName READ DefaultFileName)
 public:
     BankParameterDialog(QWidget* owner, const ParameterSettings& settings);
-    QString defaultFileName() const { return settings_.defaultFileName; }
+    // The media file the bank proposes when nothing is remembered.
+    virtual QString DefaultFileName() const { return settings_.defaultFileName; }
 
     void FormCreate() override;
     void FormShow() override;
@@ -45,10 +58,18 @@ public:
 
     bool modified() const { return modified_; }
 
+protected:
+    // The columns a save writes after BNK_NO and NAME, in order: each edit's column and text.
+    virtual std::vector<std::pair<QString, QString>> SavedColumns() const;
+
 private:
     ParameterSettings settings_;
     BankRow row_;
+    // The control of each parameter: an edit, or a list for a parameter with choices.
+    QString textOf(size_t parameter) const;
+    void setTextOf(size_t parameter, const QString& text);
     std::vector<QLineEdit*> edits_;
+    std::vector<QComboBox*> lists_;
     bool loading_ = false;
     bool modified_ = false;
 };

@@ -15,8 +15,7 @@ int integerColumn(const db::MSQLTable& row, const QString& column)
     const QString text = row.fieldText(column);
     const int value = text.trimmed().toInt(&ok);
     if (!ok)
-        throw std::runtime_error(QStringLiteral("'%1' is not a valid integer value (BANK1.%2 of the saved conditions)")
-                                     .arg(text, column).toStdString());
+        throw std::runtime_error(LoadFormResourceStr(QStringLiteral("WAGBK"), 15104).arg(text, column).toStdString());
     return value;
 }
 }

@@ -9,6 +9,7 @@
 #include "runtime/report/printersettings.h"
 #include "transfer/pdf_notice.h"
 #include "transfer/bank_row.h"
+#include "transfer/transfer_table.h"
 
 namespace {
 using report::BandType;
@@ -16,7 +17,6 @@ using report::ShapeKind;
 
 constexpr double LineMm = 6;
 const QString MingFont = QStringLiteral("細明體");
-const QString SongFont = QStringLiteral("宋体");
 
 QFont captionFont()
 {
@@ -40,7 +40,7 @@ QString AmountText(double amount)
 }
 
 ListColumn LineLabelColumn(const QString& heading, const QString& itemName, double widthMm,
-                           std::function<QString(const TransferListRun&)> text)
+                           std::function<std::optional<QString>(const TransferListRun&)> text)
 {
     ListColumn column{heading, itemName, QString(), widthMm};
     column.text = std::move(text);
@@ -54,12 +54,26 @@ ListColumn TransferDateColumn(const QString& heading, double widthMm)
 }
 
 ListColumn BankParameterColumn(const QString& heading, const QString& itemName, double widthMm, const QString& rowKey,
-                               const QString& column)
+                               const QString& column, const QString& designCaption)
 {
-    return LineLabelColumn(heading, itemName, widthMm, [rowKey, column](const TransferListRun&) {
+    ListColumn parameter = LineLabelColumn(heading, itemName, widthMm, [rowKey, column](const TransferListRun&) {
         const auto row = BankRow(rowKey).Read();
-        return row ? row->value(column) : QString();
+        return row ? std::optional<QString>(row->value(column)) : std::nullopt;
     });
+    parameter.designCaption = designCaption;
+    return parameter;
+}
+
+std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading)
+{
+    return {
+        {numberHeading, QStringLiteral("QRDBText1"), QStringLiteral("YG_NO"), 30},
+        {QStringLiteral("姓       名"), QStringLiteral("QRDBText2"), QStringLiteral("YG_NAME"), 45},
+        {QStringLiteral("身份證編號"), QStringLiteral("QRDBText4"), QStringLiteral("ID_NO"), 32},
+        {QStringLiteral("帳      號"), QStringLiteral("QRDBText3"), QStringLiteral("BACC_NO"), 40},
+        {QStringLiteral("轉  帳  金  額"), QStringLiteral("QRDBText5"), QStringLiteral("A_MTN"), 38, Qt::AlignRight,
+         QStringLiteral("#,##0.00")},
+    };
 }
 
 TransferListReport::TransferListReport(QWidget* owner)
@@ -87,7 +101,7 @@ report::TQRLabel& TransferListReport::label(const QString& name)
 {
     auto* item = dynamic_cast<report::TQRLabel*>(QuickRep1.findItem(name));
     if (!item)
-        throw std::runtime_error(QStringLiteral("The transfer list has no label %1").arg(name).toStdString());
+        throw std::runtime_error(LoadFormStr(15107).arg(name).toStdString());
     return *item;
 }
 
@@ -113,9 +127,12 @@ void TransferListReport::buildBands()
 
     // Page header: title, print date / categories / page, a rule, the column headings.
     report::TQRBand& header = QuickRep1.addBand(BandType::PageHeader, QStringLiteral("PageHeaderBand1"), 4 * LineMm);
-    header.addLabel(QStringLiteral("YY"), {60, 0, 12, LineMm}, QString()).setAlignment(Qt::AlignRight);
+    // The title line, underlined whole: year, "年", month, "月薪資轉存清冊".
+    report::TQRLabel& year = header.addLabel(QStringLiteral("YY"), {60, 0, 12, LineMm}, QString());
+    year.setAlignment(Qt::AlignRight);
+    year.setUnderline(true);
     caption(header, 72, 0, 8, QStringLiteral("年")).setUnderline(true);
-    header.addLabel(QStringLiteral("MM"), {80, 0, 8, LineMm}, QString());
+    header.addLabel(QStringLiteral("MM"), {80, 0, 8, LineMm}, QString()).setUnderline(true);
     caption(header, 88, 0, 50, QStringLiteral("月薪資轉存清冊")).setUnderline(true);
     caption(header, 0, LineMm, 18, QStringLiteral("印表日:"));
     header.addLabel(QStringLiteral("Sz_Dd"), {18, LineMm, 25, LineMm}, QString());
@@ -140,7 +157,7 @@ void TransferListReport::buildBands()
     for (const ListColumn& column : columns) {
         const QRectF place(x, 0, column.widthMm, LineMm);
         if (column.dataField.isEmpty())
-            detail.addLabel(column.itemName, place, QString()).setAlignment(column.alignment);
+            detail.addLabel(column.itemName, place, column.designCaption).setAlignment(column.alignment);
         else
             detail.addDBText(column.itemName, place, column.dataField, column.mask).setAlignment(column.alignment);
         x += column.widthMm;
@@ -152,13 +169,14 @@ void TransferListReport::buildBands()
     };
 
     // The page line of the footer and the summary: "** 本頁合計 **  金額 ： n  本頁小計 n 人".
+    const ListWording wording = Wording();
     auto pageLine = [&](report::TQRBand& band, double y, const QString& amountName, const QString& countName) {
         caption(band, 0, y, 35, QStringLiteral("** 本頁合計 **"));
         caption(band, 40, y, 30, QStringLiteral("金        額 ："));
         band.addLabel(amountName, {70, y, 40, LineMm}, QString()).setAlignment(Qt::AlignRight);
-        caption(band, 120, y, 22, QStringLiteral("本頁小計"));
+        caption(band, 120, y, 22, wording.pageCount);
         band.addLabel(countName, {142, y, 20, LineMm}, QString()).setAlignment(Qt::AlignHCenter);
-        caption(band, 162, y, 8, QStringLiteral("人"));
+        caption(band, 162, y, 8, wording.countUnit);
     };
 
     report::TQRBand& footer = QuickRep1.addBand(BandType::PageFooter, QStringLiteral("PageFooterBand1"), LineMm + 2);
@@ -170,13 +188,13 @@ void TransferListReport::buildBands()
     rule(summary, 0);
     pageLine(summary, 1, QStringLiteral("PageAmtn1"), QStringLiteral("PageCount1"));
     const double y = LineMm + 1;
-    caption(summary, 0, y, 35, QStringLiteral("** 總    計 **"));
+    caption(summary, 0, y, 35, wording.grandTotal);
     caption(summary, 40, y, 30, QStringLiteral("金        額 ："));
     summary.addExpr(QStringLiteral("QRExpr3"), {70, y, 40, LineMm}, QStringLiteral("SUM(A_MTN)"), QStringLiteral("#,##0.00"))
         .setAlignment(Qt::AlignRight);
-    caption(summary, 120, y, 22, QStringLiteral("本頁合計"));
+    caption(summary, 120, y, 22, wording.grandCount);
     summary.addExpr(QStringLiteral("QRExpr4"), {142, y, 20, LineMm}, QStringLiteral("COUNT")).setAlignment(Qt::AlignHCenter);
-    caption(summary, 162, y, 8, QStringLiteral("人"));
+    caption(summary, 162, y, 8, wording.countUnit);
     caption(summary, 172, y, 6, QStringLiteral("共"));
     summary.addExpr(QStringLiteral("QRExpr2"), {178, y, 8, LineMm}, QStringLiteral("PAGENUMBER")).setAlignment(Qt::AlignHCenter);
     caption(summary, 186, y, 6, QStringLiteral("頁"));
@@ -191,18 +209,19 @@ void TransferListReport::LocalizeReport()
 {
     if (Language::LanguageID != 0)
         return;
+    const ListLocalization localization = Localization();
     for (report::TQRPrintable* item : QuickRep1.allItems()) {
         if (auto* label = dynamic_cast<report::TQRLabel*>(item)) {
             label->setCaption(BIG5toGB(label->caption()));
-            label->setFontFamily(SongFont);
+            label->setFontFamily(localization.font);
         } else if (auto* memo = dynamic_cast<report::TQRMemo*>(item)) {
             QStringList lines = memo->lines();
             for (QString& line : lines)
                 line = BIG5toGB(line);
             memo->setLines(lines);
-            memo->setFontFamily(SongFont);
-        } else if (auto* expr = dynamic_cast<report::TQRExpr*>(item)) {
-            expr->setFontFamily(SongFont);
+            memo->setFontFamily(localization.font);
+        } else if (auto* expr = dynamic_cast<report::TQRExpr*>(item); expr && localization.expressions) {
+            expr->setFontFamily(localization.font);
         }
     }
 }
@@ -255,14 +274,16 @@ void TransferListReport::Prepare(const db::LocalTable& transferTable, const Tran
 {
     Report.setDatabaseName(transferTable.databaseName());
     Report.setTableName(transferTable.tableName());
-    Report.setFilter(QStringLiteral("YG_NAME<>''"));
+    Report.setFilter(EmployeeRowsFilter());
     Report.setFiltered(true);
     Report.open();
     QuickRep1.setDataSet(&Report);
     PrepareRun(run);
     for (const ListColumn& column : Columns()) {
-        if (column.text)
-            label(column.itemName).setCaption(column.text(run));
+        if (!column.text)
+            continue;
+        if (const std::optional<QString> text = column.text(run))
+            label(column.itemName).setCaption(*text);
     }
 }
 

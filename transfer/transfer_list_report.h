@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // What the transfer window hands to a run of the list.
@@ -25,18 +26,41 @@ struct ListColumn {
     double widthMm = 40;
     Qt::Alignment alignment = Qt::AlignLeft;
     QString mask;
-    // A label's text for the whole run, the same on every line; none: the label is the bank's to fill.
-    std::function<QString(const TransferListRun&)> text;
+    // A label's caption as the list is designed, before any run fills it.
+    QString designCaption;
+    // A label's text for the whole run, the same on every line; no function, or no text from it,
+    // leaves the label as it is (the bank fills it, or it keeps its design caption).
+    std::function<std::optional<QString>(const TransferListRun&)> text;
 };
 
 // A label on every line, with the same text for the whole run.
 ListColumn LineLabelColumn(const QString& heading, const QString& itemName, double widthMm,
-                           std::function<QString(const TransferListRun&)> text = {});
+                           std::function<std::optional<QString>(const TransferListRun&)> text = {});
 // The transfer date on every line, "115/03/05", in the label YMD.
 ListColumn TransferDateColumn(const QString& heading, double widthMm);
-// A column of the bank's BANK1 row on every line; blank when the row does not exist.
+// A column of the bank's BANK1 row on every line; when the row does not exist the label keeps its
+// design caption.
 ListColumn BankParameterColumn(const QString& heading, const QString& itemName, double widthMm, const QString& rowKey,
-                               const QString& column);
+                               const QString& column, const QString& designCaption = QString());
+
+// The columns of the lists that show who is paid: employee number (under `numberHeading`), name,
+// identity number, account and amount.
+std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading = QStringLiteral("員 工 代 號"));
+
+// The words of the page and grand total lines: before the count, after it, and the grand total's caption.
+struct ListWording {
+    QString pageCount = QStringLiteral("本頁小計");
+    QString grandCount = QStringLiteral("本頁合計");
+    QString countUnit = QStringLiteral("人");
+    QString grandTotal = QStringLiteral("** 總    計 **");
+};
+
+// How the list turns its captions to simplified Chinese (language 0): the font it gives them, and
+// whether the expressions take that font too.
+struct ListLocalization {
+    QString font = QStringLiteral("宋体");
+    bool expressions = true;
+};
 
 class TransferListReport : public MForm {
     Q_OBJECT
@@ -61,6 +85,8 @@ protected:
     virtual void DetailBeforePrint() {}
     // Whether the second header line shows the salary categories.
     virtual bool ShowsSalaryKinds() const { return true; }
+    virtual ListWording Wording() const { return {}; }
+    virtual ListLocalization Localization() const { return {}; }
 
     db::LocalTable Report;
 

@@ -43,12 +43,12 @@ TransferTableLayout TransferTableLayout::Standard()
     return layout;
 }
 
-TransferTableLayout TransferTableLayout::EmployeeNumbered()
+TransferTableLayout TransferTableLayout::EmployeeNumbered(int numberWidth, int nameWidth)
 {
     TransferTableLayout layout;
     layout.columns = {
-        {TextColumn(QStringLiteral("YG_NO"), 12, 12045, 16), QStringLiteral("YG_NO")},
-        {TextColumn(NameColumnName, 30, 12046, 12), QStringLiteral("YG_NAME")},
+        {TextColumn(QStringLiteral("YG_NO"), 12, 12045, numberWidth), QStringLiteral("YG_NO")},
+        {TextColumn(NameColumnName, 30, 12046, nameWidth), QStringLiteral("YG_NAME")},
         {TextColumn(QStringLiteral("ID_NO"), 20, 12047, 10), QStringLiteral("ID_NO")},
         {TextColumn(QStringLiteral("BACC_NO"), 20, 12048, 12), QStringLiteral("BACC_NO")},
         {AmountColumn(12049, 14), QString()},
@@ -57,12 +57,44 @@ TransferTableLayout TransferTableLayout::EmployeeNumbered()
     return layout;
 }
 
+TransferTableLayout TransferTableLayout::AccountAndNumber(int numberSize)
+{
+    TransferTableLayout layout;
+    layout.columns = {
+        {TextColumn(QStringLiteral("BACC_NO"), 14, 12101, 20), QStringLiteral("BACC_NO")},
+        {TextColumn(QStringLiteral("YG_NO"), numberSize, 12102, numberSize), QStringLiteral("YG_NO")},
+        {TextColumn(NameColumnName, 30, 12103, 10), QStringLiteral("YG_NAME")},
+        {AmountColumn(12104, 14), QString()},
+    };
+    return layout;
+}
+
+TransferTableLayout& TransferTableLayout::withDisplayWidths(std::initializer_list<int> widths)
+{
+    size_t i = 0;
+    for (const int width : widths)
+        columns.at(i++).field.displayWidth = width;
+    return *this;
+}
+
+TransferTableLayout& TransferTableLayout::withLabelIn(const QString& column)
+{
+    labelColumn = column;
+    return *this;
+}
+
 void DefineTransferTable(db::LocalTable& table, const TransferTableLayout& layout)
 {
     table.close();
     table.clearFields();
     for (const TransferColumn& column : layout.columns)
         table.addField(column.field);
+    db::FieldDef kind;
+    kind.name = RowKindColumnName;
+    kind.type = db::FieldDef::Type::Text;
+    kind.size = 1;
+    kind.visible = false;
+    table.addField(kind);
     table.createTable();
     table.open();
 }
@@ -70,4 +102,19 @@ void DefineTransferTable(db::LocalTable& table, const TransferTableLayout& layou
 double TransferAmount(double netPay)
 {
     return RoundHalfEven(netPay);
+}
+
+void SetRowKind(db::LocalTable& row, RowKind kind)
+{
+    row.setField(RowKindColumnName, QString(QChar::fromLatin1(char(kind))));
+}
+
+bool IsEmployeeRow(const db::LocalTable& row)
+{
+    return row.fieldText(RowKindColumnName) == QLatin1Char(char(RowKind::Employee));
+}
+
+QString EmployeeRowsFilter()
+{
+    return RowKindColumnName + QStringLiteral("='") + QChar::fromLatin1(char(RowKind::Employee)) + u'\'';
 }

@@ -4,6 +4,7 @@
 #include "runtime/db/localtable.h"
 
 #include <QString>
+#include <initializer_list>
 #include <vector>
 
 namespace db { class MQuery; }
@@ -22,15 +23,24 @@ struct TransferTableLayout {
     // Account (text 12040), name (12041) and amount (12042), the layout of most banks.
     static TransferTableLayout Standard();
     // Employee number (text 12045), name, identity number, account and amount (12046 to 12049), with
-    // the subtotal and total labels in the employee number column.
-    static TransferTableLayout EmployeeNumbered();
+    // the subtotal and total labels in the employee number column. Banks differ in how wide the grid
+    // shows the number and the name.
+    static TransferTableLayout EmployeeNumbered(int numberWidth = 16, int nameWidth = 12);
+    // Account cut to 14 (text 12101), employee number of `numberSize` (12102), name (12103) and amount
+    // (12104), with the subtotal and total labels in the account column.
+    static TransferTableLayout AccountAndNumber(int numberSize);
+
+    // The columns' display widths, in order.
+    TransferTableLayout& withDisplayWidths(std::initializer_list<int> widths);
+    // Where subtotal and total rows carry their label.
+    TransferTableLayout& withLabelIn(const QString& column);
 };
 
 // Column definitions in the bank's words: a text column, and the amount column.
 db::FieldDef TextColumn(const QString& name, int size, int labelId, int displayWidth, bool visible = true);
 db::FieldDef AmountColumn(int labelId, int displayWidth);
 
-// Redefines `table` with the layout's columns and leaves it open and empty.
+// Redefines `table` with the layout's columns and the hidden row kind, and leaves it open and empty.
 void DefineTransferTable(db::LocalTable& table, const TransferTableLayout& layout);
 
 // The amount of one pay line as it enters the transfer table: a whole number, a half going to the
@@ -39,3 +49,12 @@ double TransferAmount(double netPay);
 
 inline const QString AmountColumnName = QStringLiteral("A_MTN");
 inline const QString NameColumnName = QStringLiteral("YG_NAME");
+
+// Every transfer table carries a hidden column that says what each row is, so that subtotal and total
+// rows are never mistaken for employees (nor an employee without a name for a subtotal).
+inline const QString RowKindColumnName = QStringLiteral("ROW_KIND");
+enum class RowKind : char { Employee = 'E', Subtotal = 'S', Total = 'T' };
+void SetRowKind(db::LocalTable& row, RowKind kind);
+bool IsEmployeeRow(const db::LocalTable& row);
+// The filter that keeps employee rows only (sums, lists).
+QString EmployeeRowsFilter();

@@ -16,9 +16,10 @@ TransferTableBuilder::TransferTableBuilder(const TransferTableLayout& layout, in
 {
 }
 
-void TransferTableBuilder::appendLabelRow(db::LocalTable& table, const QString& label, double amount) const
+void TransferTableBuilder::appendLabelRow(db::LocalTable& table, RowKind kind, const QString& label, double amount) const
 {
     table.append();
+    SetRowKind(table, kind);
     table.setField(layout_.labelColumn, label);
     table.setField(AmountColumnName, amount);
     table.post();
@@ -70,6 +71,7 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
             double sofar = 0;
             if (newRow) {
                 table.append();
+                SetRowKind(table, RowKind::Employee);
                 ++result.transferCount;
             } else {
                 table.edit();
@@ -94,10 +96,10 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
             }
         }
         if (sortMode_ == 1 && departmentSum > 0)
-            appendLabelRow(table, wagbkText(10102) + u'(' + department + u')', departmentSum);
+            appendLabelRow(table, RowKind::Subtotal, wagbkText(10102) + u'(' + department + u')', departmentSum);
     }
     if (!result.cancelled && result.transferTotal > 0)
-        appendLabelRow(table, wagbkText(10101), result.transferTotal);
+        appendLabelRow(table, RowKind::Total, wagbkText(10101), result.transferTotal);
     progress.Finish();
     return result;
 }

@@ -36,7 +36,7 @@ public:
     TransferTableResult Fill(db::MQuery& rows, db::LocalTable& table, SelectionProgress& progress) const;
 
 private:
-    void appendLabelRow(db::LocalTable& table, const QString& label, double amount) const;
+    void appendLabelRow(db::LocalTable& table, RowKind kind, const QString& label, double amount) const;
     const TransferTableLayout& layout_;
     int sortMode_;
     RowCompletion completion_;

@@ -4,7 +4,6 @@
 
 #include "common/code_lists.h"
 #include "common/date_range.h"
-#include "runtime/bank_names.h"
 #include "runtime/clock.h"
 #include "runtime/db/database.h"
 #include "runtime/getdate.h"
@@ -44,7 +43,7 @@ const QStringList F2Conditions = {
 
 } // namespace
 
-TransferWindow::TransferWindow(QWidget* owner, int bank, ExportHandOver handOver)
+TransferWindow::TransferWindow(QWidget* owner, int bank, BankWindowTexts texts, ExportHandOver handOver)
     : MForm(owner)
     , Bank(bank)
     , HandOver(handOver)
@@ -53,11 +52,11 @@ TransferWindow::TransferWindow(QWidget* owner, int bank, ExportHandOver handOver
     MFormProperty1.FormRcID = QStringLiteral("WAGBK");
     MFormProperty1.FormName = QStringLiteral("YDF");
     setObjectName(QStringLiteral("TWagbk%1Form").arg(bank));
-    setWindowTitle(BankName(bank));
-    buildComponents();
+    setWindowTitle(LoadFormStr(texts.caption));
+    buildComponents(texts);
 }
 
-void TransferWindow::buildComponents()
+void TransferWindow::buildComponents(const BankWindowTexts& texts)
 {
     auto* grid = new QGridLayout;
     auto addRow = [&](int row, int textId, const QString& caption, QWidget* a, QWidget* b = nullptr) {
@@ -92,7 +91,7 @@ void TransferWindow::buildComponents()
     Rem = new QToolButton(this);
     Rem->setObjectName(QStringLiteral("Rem"));
     Rem->setText(QStringLiteral("格式說明"));
-    Rem->setToolTip(BankName(Bank));
+    Rem->setToolTip(LoadFormStr(texts.remHint));
     grid->addWidget(Rem, 2, 2);
     connect(Rem, &QToolButton::clicked, this, [this] { RunGuarded([this] { RemClick(); }); });
 
@@ -137,9 +136,12 @@ void TransferWindow::buildComponents()
     FunctionButtons1->GridRights = QStringLiteral("YYYYY");
     FunctionButtons1->F2LabelsID = 10010;
     FunctionButtons1->F2LabelToolFunctionID = F2Conditions;
+    // The bank parameters (F4) have no button of their own: the F4 key reaches them.
+    FunctionButtons1->VisibleButtons = {cmdConditions, cmdBuildTable, cmdDefine, cmdSort, cmdSum, cmdPreview,
+                                        cmdClose, cmdPrior, cmdNext, cmdFirst, cmdLast};
     FunctionButtons1->CanRunF5Define = FunctionButtons1->CanRunF6Sort = FunctionButtons1->CanRunF7Sum = true;
     FunctionButtons1->ReportType = {QStringLiteral("1")};
-    FunctionButtons1->SumFilter = NameColumnName + QStringLiteral("<>''");   // employee rows only
+    FunctionButtons1->SumFilter = EmployeeRowsFilter();
     FunctionButtons1->LoadUserData = [this] { FunctionButtons1LoadUserData(); };
     FunctionButtons1->SaveUserData = [this](QString& text) { FunctionButtons1SaveUserData(text); };
     FunctionButtons1->F2UserInitValue = [this](QWidget* c, const QString& n) { FunctionButtons1F2UserInitValue(c, n); };
@@ -229,10 +231,10 @@ QDate TransferWindow::transferDate()
 ExportValues TransferWindow::ValuesForExport() const
 {
     ExportValues values;
-    if (HandOver == ExportHandOver::TransferDateTotalAndCount) {
+    if (HandOver != ExportHandOver::TransferDateOnly)
         values.transferTotal = TransferTotal;
+    if (HandOver == ExportHandOver::TransferDateTotalAndCount)
         values.transferCount = TransferCount;
-    }
     return values;
 }
 

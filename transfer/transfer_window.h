@@ -32,7 +32,16 @@ struct TransferListRun;
 // What the window hands the export dialog besides the transfer date.
 enum class ExportHandOver {
     TransferDateTotalAndCount,   // the total and the count of the employee rows as well
+    TransferDateAndTotal,        // the total of the employee rows, but no count
     TransferDateOnly,            // banks whose records carry no total and no count
+};
+
+// The bank's own texts on its transfer window, as text ids of the group "WAGBK", shown in the clerk's
+// language: the window's caption (the bank's name; banks 1 and 2 carry text 10000, "銀行薪資轉存作業")
+// and the hint of the format description button Rem.
+struct BankWindowTexts {
+    int caption = 0;
+    int remHint = 0;
 };
 
 class TransferWindow : public MForm {
@@ -66,7 +75,8 @@ public:
     void RemClick();
 
 protected:
-    TransferWindow(QWidget* owner, int bank, ExportHandOver handOver = ExportHandOver::TransferDateTotalAndCount);
+    TransferWindow(QWidget* owner, int bank, BankWindowTexts texts,
+                   ExportHandOver handOver = ExportHandOver::TransferDateTotalAndCount);
 
     // What a bank changes. The defaults are the reference bank's.
     virtual TransferTableLayout TableLayout() const;
@@ -91,7 +101,7 @@ protected:
     QDate transferDate();          // ZZ_DD as a date, today filled in when empty
 
 private:
-    void buildComponents();
+    void buildComponents(const BankWindowTexts& texts);
     void SelectPaidSalary();
     void NormaliseRanges();
     void BuildTempTable();

@@ -44,6 +44,9 @@ const BankWindowRegistration<TWagbk10Form> registration(10);
 
 } // namespace
 
+// The bank's name is the window's caption and the hint of its format description button.
+TWagbk10Form::TWagbk10Form(QWidget* owner) : BankTransferWindow(owner, 10, {BankNameText, BankNameText}) {}
+
 TWagbk10aForm::TWagbk10aForm(QWidget* owner)
     : BankParameterDialog(owner, {RowKey, BankNameText, DefaultFile,
                                   {{QStringLiteral("ID1_10"), QStringLiteral("ID1"), QStringLiteral("分行代號"), 3},

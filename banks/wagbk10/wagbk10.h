@@ -37,5 +37,5 @@ public:
 class TWagbk10Form : public BankTransferWindow<TWagbk10aForm, TWagbk10bForm, TWagbk10cForm, TWagbk10dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk10Form(QWidget* owner) : BankTransferWindow(owner, 10) {}
+    explicit TWagbk10Form(QWidget* owner);
 };

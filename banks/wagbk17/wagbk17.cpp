@@ -37,6 +37,11 @@ const BankWindowRegistration<TWagbk17Form> registration(17);
 
 } // namespace
 
+TWagbk17Form::TWagbk17Form(QWidget* owner)
+    : BankTransferWindow(owner, 17, {BankNameText, BankNameText}, ExportHandOver::TransferDateOnly)
+{
+}
+
 TWagbk17aForm::TWagbk17aForm(QWidget* owner)
     : BankParameterDialog(owner, {RowKey, BankNameText, DefaultFile,
                                   {{QStringLiteral("ID1_17"), QStringLiteral("ID1"),
@@ -59,7 +64,8 @@ std::vector<ListColumn> TWagbk17cForm::Columns() const
 {
     return {
         TransferDateColumn(QStringLiteral("轉帳日期"), 20),
-        BankParameterColumn(QStringLiteral("主辨行"), QStringLiteral("AID1"), 14, RowKey, QStringLiteral("ID1")),
+        BankParameterColumn(QStringLiteral("主辨行"), QStringLiteral("AID1"), 14, RowKey, QStringLiteral("ID1"),
+                            QStringLiteral("AID1")),
         LineLabelColumn(QStringLiteral("公司編號"), QStringLiteral("UNION"), 22,
                         [](const TransferListRun&) { return Compdata::CompanyUniformNumber().left(10); }),
         {QStringLiteral("轉 帳 帳 號"), QStringLiteral("QRDBText3"), QStringLiteral("BACC_NO"), 30},

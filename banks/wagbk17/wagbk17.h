@@ -42,7 +42,7 @@ public:
 class TWagbk17Form : public BankTransferWindow<TWagbk17aForm, TWagbk17bForm, TWagbk17cForm, TWagbk17dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk17Form(QWidget* owner) : BankTransferWindow(owner, 17, ExportHandOver::TransferDateOnly) {}
+    explicit TWagbk17Form(QWidget* owner);
 
 protected:
     TransferTableLayout TableLayout() const override { return TransferTableLayout::EmployeeNumbered(); }

@@ -1,12 +1,18 @@
 #include "banks/wagbk18/check_codes.h"
 
 #include "common/text_helpers.h"
+#include "runtime/language.h"
 
 #include <cmath>
 #include <initializer_list>
 #include <stdexcept>
 
 namespace {
+
+QString FormText(int id)
+{
+    return LoadFormResourceStr(QStringLiteral("WAGBK"), id);
+}
 
 // A digit position (from 1) of the checked text and what its digit is multiplied by.
 struct Weighted {
@@ -81,11 +87,7 @@ std::optional<int> CheckWeight(const QString& text)
     if (weight.isEmpty())
         return std::nullopt;
     if (weight.size() > 2 || !allDigits(weight))
-        throw std::runtime_error(QStringLiteral("The weight (權數) in the bank parameters of 世華商業銀行 is \"%1\"; "
-                                                "it must be a number of two digits (00 to 99). Correct it in the bank "
-                                                "parameters.")
-                                     .arg(text)
-                                     .toStdString());
+        throw std::runtime_error(FormText(15105).arg(text).toStdString());
     return weight.toInt();
 }
 
@@ -93,7 +95,5 @@ int RequiredWeight(const QString& text)
 {
     if (const std::optional<int> weight = CheckWeight(text))
         return *weight;
-    throw std::runtime_error("The bank parameters of 世華商業銀行 have no weight (權數); the check codes of the salary "
-                             "file cannot be formed. Enter the weight that the bank gave the company in the bank "
-                             "parameters.");
+    throw std::runtime_error(FormText(15106).toStdString());
 }

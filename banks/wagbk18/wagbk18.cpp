@@ -81,6 +81,11 @@ const BankWindowRegistration<TWagbk18Form> registration(18);
 
 } // namespace
 
+TWagbk18Form::TWagbk18Form(QWidget* owner)
+    : BankTransferWindow(owner, 18, {BankNameText, BankNameText}, ExportHandOver::TransferDateOnly)
+{
+}
+
 TransferTableLayout TWagbk18Form::TableLayout() const
 {
     TransferTableLayout layout = TransferTableLayout::EmployeeNumbered();

@@ -48,7 +48,7 @@ public:
 class TWagbk18Form : public BankTransferWindow<TWagbk18aForm, TWagbk18bForm, TWagbk18cForm, TWagbk18dForm> {
     Q_OBJECT
 public:
-    explicit TWagbk18Form(QWidget* owner) : BankTransferWindow(owner, 18, ExportHandOver::TransferDateOnly) {}
+    explicit TWagbk18Form(QWidget* owner);
 
 protected:
     TransferTableLayout TableLayout() const override;

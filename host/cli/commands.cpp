@@ -10,6 +10,8 @@
 #include "window_conditions.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
@@ -42,11 +44,38 @@ RuntimeConfig printingToPdf(RuntimeConfig config, const QString& path)
     return config;
 }
 
-QString parameterLabel(QLineEdit* edit)
+QString parameterLabel(QWidget* control)
 {
-    auto* form = edit->parentWidget()->findChild<QFormLayout*>();
-    auto* label = form ? qobject_cast<QLabel*>(form->labelForField(edit)) : nullptr;
+    auto* form = control->parentWidget()->findChild<QFormLayout*>();
+    auto* label = form ? qobject_cast<QLabel*>(form->labelForField(control)) : nullptr;
     return label ? label->text() : QString();
+}
+
+// A parameter control's value as BANK1 keeps it: an edit's text, a list's stored value.
+QString parameterValue(QWidget* control)
+{
+    if (auto* list = qobject_cast<QComboBox*>(control))
+        return list->currentData().toString();
+    return qobject_cast<QLineEdit*>(control)->text();
+}
+
+// Sets a parameter control as the clerk would. A list takes only the values of its items; for
+// another value it returns those values.
+QStringList setParameterValue(QWidget* control, const QString& value)
+{
+    if (auto* list = qobject_cast<QComboBox*>(control)) {
+        const int index = list->findData(value);
+        if (index >= 0) {
+            list->setCurrentIndex(index);
+            return {};
+        }
+        QStringList values;
+        for (int i = 0; i < list->count(); ++i)
+            values << list->itemData(i).toString();
+        return values;
+    }
+    qobject_cast<QLineEdit*>(control)->setText(value);
+    return {};
 }
 
 // Whether the window said it printed to a PDF file since `messagesBefore`; prints where, or why not.
@@ -128,17 +157,21 @@ int BankParameters(const RuntimeConfig& config, Arguments& arguments)
     }
     HeadlessHost host(config);
     MForm& window = host.OpenBank(bank);
-    QStringList unknown = assignments.keys();
+    QStringList unknown = assignments.keys(), refused;
     host.onModal([&](MForm& dialog) {
-        for (QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
-            const QString column = edit->objectName().section(u'_', 0, 0).toUpper();
+        for (QWidget* control : dialog.findChildren<QWidget*>()) {
+            const QString column = control->property("BankColumn").toString();
+            if (column.isEmpty())
+                continue;
             if (assignments.contains(column)) {
-                edit->setText(assignments.value(column));
                 unknown.removeAll(column);
+                const QStringList takes = setParameterValue(control, assignments.value(column));
+                if (!takes.isEmpty())
+                    refused << QStringLiteral("%1 takes %2").arg(column, takes.join(QStringLiteral(" or ")));
             }
-            out() << QStringLiteral("%1\t%2\t%3").arg(column, parameterLabel(edit), edit->text()) << Qt::endl;
+            out() << QStringLiteral("%1\t%2\t%3").arg(column, parameterLabel(control), parameterValue(control)) << Qt::endl;
         }
-        if (!assignments.isEmpty() && unknown.isEmpty())
+        if (!assignments.isEmpty() && unknown.isEmpty() && refused.isEmpty())
             dialog.component<QPushButton>(QStringLiteral("Btn_F8"))->click();
         return int(mrCancel);
     });
@@ -146,6 +179,10 @@ int BankParameters(const RuntimeConfig& config, Arguments& arguments)
     reportErrors(host);
     if (!unknown.isEmpty()) {
         QTextStream(stderr) << "rar1: bank " << bank << " has no parameter " << unknown.join(QStringLiteral(", ")) << Qt::endl;
+        return ExitError;
+    }
+    if (!refused.isEmpty()) {
+        QTextStream(stderr) << "rar1: bank " << bank << ": " << refused.join(QStringLiteral("; ")) << "; nothing was saved" << Qt::endl;
         return ExitError;
     }
     return host.errors().isEmpty() ? ExitOk : ExitError;
@@ -169,9 +206,15 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
         return ExitError;
 
     host.setConfirmAnswer(force ? mrOk : mrCancel);
-    const QString path = QFileInfo(*file).absoluteFilePath();
-    host.onModal([&path](MForm& dialog) {
-        dialog.component<QLineEdit>(QStringLiteral("PathFile"))->setText(path);
+    // A folder (an existing one, or any path ending with "/") takes the name the export dialog
+    // proposes, which for some banks comes from the data (transfer date, pay month, customer code).
+    const bool intoFolder = file->endsWith(u'/') || QFileInfo(*file).isDir();
+    QString path = QFileInfo(*file).absoluteFilePath();
+    host.onModal([&path, intoFolder](MForm& dialog) {
+        auto* pathFile = dialog.component<QLineEdit>(QStringLiteral("PathFile"));
+        if (intoFolder)
+            path = QDir(path).filePath(QFileInfo(pathFile->text()).fileName());
+        pathFile->setText(path);
         dialog.component<QPushButton>(QStringLiteral("Btn_F8"))->click();
         return int(mrCancel);
     });

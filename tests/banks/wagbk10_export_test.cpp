@@ -68,13 +68,30 @@ TEST_F(Bank10Export, TheReferenceExampleByteForByte)
     EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
 }
 
-TEST_F(Bank10Export, RowsWithoutNameAreSkippedButCounted)
+TEST_F(Bank10Export, SubtotalRowsAreSkippedAndANamelessEmployeeIsRefused)
 {
     company.setBankRow("10", "012", "7");
-    const QByteArray file = exportRows({{"111", "甲", 100}, {"222", "", 50}, {"小計(A01)", "", 150}}, 2);
+    const QByteArray file = exportRows({{"111", "甲", 100}, {"小計(A01)", "", 100}, {"合計", "", 100}}, 1);
     const QList<QByteArray> lines = file.split('\n');
     ASSERT_EQ(lines.size(), 3);   // header, one detail, and the empty piece after the last line end
-    EXPECT_EQ(lines[0].mid(52, 4), "0002");
+    EXPECT_EQ(lines[0].mid(52, 4), "0001");
+
+    // An employee whose name is an empty text is counted in the header: he must not vanish from the file.
+    QFile::remove(path);
+    FillTransferRows(table, TransferTableLayout::Standard(), {{"111", "甲", 100}, {"222", "", 50}});
+    MarkEmployeeRow(table, 1);
+    dialog.reset(Create<TWagbk10bForm>(nullptr));
+    dialog->Bind(table, {QDate(2002, 3, 5), 150, 2});
+    dialog->ShowModal();
+    dialog->component<QLineEdit>("PathFile")->setText(path);
+    try {
+        dialog->Btn_F8Click();
+        ADD_FAILURE() << "the export was not refused";
+    } catch (const ExportRefused& refused) {
+        const QString message = QString::fromUtf8(refused.what());
+        EXPECT_TRUE(message.contains("222: " + LoadFormResourceStr("WAGBK", 15900))) << message.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(path));
 }
 
 TEST_F(Bank10Export, NegativeAmountsKeepTheirSign)
@@ -159,6 +176,25 @@ TEST_F(Bank10Export, BrowsingForcesTheExtension)
     dialog->component<QLineEdit>("PathFile")->setText("/tmp/KEEP");
     dialog->MSpeedButton1Click();
     EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), "/tmp/KEEP.TXT") << "cancel keeps the path, extension forced";
+}
+
+TEST_F(Bank10Export, BrowsingReplacesOnlyTheExtensionOfTheFileName)
+{
+    dialog.reset(Create<TWagbk10bForm>(nullptr));
+    const std::pair<QString, QString> chosen[] = {
+        {"/tmp/PAY.", "/tmp/PAY.TXT"},
+        {"/tmp/v1.2/PAY", "/tmp/v1.2/PAY.TXT"},
+        {"/tmp/PAY.TAR.GZ", "/tmp/PAY.TAR.TXT"},
+        {"A:\\DIR.X\\PAY", "A:\\DIR.X\\PAY.TXT"},
+    };
+    for (const auto& [name, forced] : chosen) {
+        automation.onFileDialog([name = name](QString& file, const QString&) {
+            file = name;
+            return true;
+        });
+        dialog->MSpeedButton1Click();
+        EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), forced);
+    }
 }
 
 TEST_F(Bank10Export, AFailedWriteLeavesNoFileAndNoFinishedMessage)

@@ -20,13 +20,12 @@ protected:
     }
 };
 
-TEST_F(Bank17, RecordsByteForByteAsTheDescriptionShowsThemSkippingRowsWithoutName)
+TEST_F(Bank17, RecordsByteForByteAsTheDescriptionShowsThemSkippingSubtotalRows)
 {
     company.setBankRow("17", "1080");
     const QByteArray file = exportRows({{"123456789012345", "王小明", 35000, "E001", "A123456789"},
                                         {"小計(A01)", "", 35000},
                                         {"0021234567", "李大華", 8361, "E002", "B223456789"},
-                                        {"0029999999", "", 100, "E009", "C123456789"},
                                         {"0031234567", "陳一", 100, "E0030000000009", "C2234567891234"},
                                         {"合計", "", 43461}});
     const QByteArray example = DescriptionExample(":/banks/wagbk17/description.txt", "901005");
@@ -79,6 +78,16 @@ TEST_F(Bank17, TheWindowHandsTheDateOnlyAndTheListShowsTheRecordsColumns)
     EXPECT_EQ(PrintedLines(*list, window->transferTable(), QDate(2001, 10, 5), company.path("list.pdf")),
               (std::vector<QStringList>{{"90/10/05", "1080", "12345678", "004123", "A123456789", "101", "35,000.00", "", "E001"}}));
     EXPECT_EQ(list->QuickRep1.findItem("ED_SZ_F3"), nullptr) << "no salary categories on this list";
+}
+
+TEST_F(Bank17, WithoutTheBanksRowTheBranchLabelKeepsItsDesignCaption)
+{
+    FillTransferRows(table, Layout, {{"0021234567", "李大華", 8361, "E002", "B223456789"}});
+    ReleasedForm<TWagbk17cForm> list(Create<TWagbk17cForm>(nullptr));
+    const std::vector<QStringList> lines = PrintedLines(*list, table, QDate(2001, 10, 5), company.path("list.pdf"));
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].value(1), "AID1");
+    EXPECT_EQ(lines[0].value(2), "12345678") << "the other labels are filled as ever";
 }
 
 } // namespace

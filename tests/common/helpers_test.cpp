@@ -5,9 +5,13 @@
 #include "common/text_helpers.h"
 #include "runtime/clock.h"
 #include "runtime/db/mquery.h"
+#include "runtime/getdate.h"
+#include "runtime/language.h"
 #include "support/test_company.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,8 +36,23 @@ TEST(SqlHelpers, DatesInTheEnginesOrder)
     EXPECT_EQ(SqlDateText(QString("2026/3/5"), {2, u'-'}), "2026-03-05");
     EXPECT_EQ(SqlDateText(QString(""), {2, u'-'}), "");
     EXPECT_EQ(SqlDateText(QString("  -  -  "), {2, u'-'}), "  -  -  ");
-    EXPECT_EQ(SqlDateText(QString("2026/02/30"), {2, u'-'}), "ERROR");
     EXPECT_EQ(SqlLiteral("O'Neil"), "'O''Neil'");
+}
+
+TEST(SqlHelpers, OnlyTheAllZeroDateIsAnErrorTextAndAnUnreadableDateIsRaisedByName)
+{
+    EXPECT_EQ(SqlDateText(QString("0000/00/00"), {2, u'-'}), "ERROR");
+    EXPECT_EQ(SqlDateText(QString("0-0-0"), {0, u'/'}), "ERROR");
+    EXPECT_EQ(SqlDateText(QDate(), {2, u'-'}), "ERROR") << "not 0-00-00";
+    EXPECT_EQ(SqlDateText(QDate(2026, 3, 5), {2, u'-'}), "2026-03-05");
+    for (const char* unreadable : {"2026/02/30", "2026/13/01", "yesterday", "2026/03", "0000/00/01"}) {
+        try {
+            SqlDateText(QString(unreadable), {2, u'-'});
+            ADD_FAILURE() << unreadable << " gave no error";
+        } catch (const DateError& e) {
+            EXPECT_TRUE(QString::fromUtf8(e.what()).contains(unreadable)) << e.what();
+        }
+    }
 }
 
 TEST(DateHelpers, EmptyRangeBecomesTheCurrentMonth)
@@ -82,6 +101,25 @@ TEST(TextHelpers, PaddingAndRounding)
     EXPECT_EQ(RoundHalfEven(-2.5), -2);
 }
 
+TEST(TextHelpers, RoundToScalesBothWaysWithoutDrift)
+{
+    // Negative digits round to tens of thousands and more: the result is the exact multiple.
+    const struct {
+        double value;
+        int digits;
+        double rounded;
+    } cases[] = {
+        {50000, -5, 100000}, {49999, -5, 0}, {-50000, -5, -100000}, {150, -2, 200}, {-149, -2, -100},
+        {123456789, -3, 123457000}, {0.5, 0, 1}, {-0.5, 0, -1}, {0.125, 2, 0.13}, {-0.125, 2, -0.13},
+        {2.675, 3, 2.675}, {0, -4, 0},
+    };
+    for (const auto& c : cases) {
+        double v = c.value;
+        EXPECT_EQ(RoundTo(v, c.digits), c.rounded) << c.value << " at " << c.digits;
+        EXPECT_EQ(v, c.rounded) << "the value itself takes the result";
+    }
+}
+
 TEST(TempNames, UniqueNameWithTheTableExtension)
 {
     QString folder, name, other;
@@ -90,6 +128,34 @@ TEST(TempNames, UniqueNameWithTheTableExtension)
     EXPECT_TRUE(folder.endsWith('/'));
     EXPECT_TRUE(name.startsWith("Dn4") && name.endsWith(".DB"));
     EXPECT_NE(name, other);
+}
+
+TEST(TempNames, AFolderThatCannotTakeTheFileIsNamedInTheClerksLanguage)
+{
+    // A "temporary folder" that is a plain file can take no file.
+    QTemporaryFile notAFolder;
+    ASSERT_TRUE(notAFolder.open());
+    const QString folder = QFileInfo(notAFolder.fileName()).canonicalFilePath();
+    const QByteArray savedTmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", folder.toLocal8Bit());
+    Language::LanguageID = 0;
+    InitLanguage();
+    QString message;
+    try {
+        QString folderOut, name;
+        MakeTempTableName("Dn4", folderOut, name);
+    } catch (const std::runtime_error& e) {
+        message = QString::fromUtf8(e.what());
+    }
+    const QString expected = LoadFormResourceStr("WAGBK", 15103).arg(folder);
+    Language::LanguageID = 1;
+    InitLanguage();
+    if (savedTmp.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", savedTmp);
+    EXPECT_EQ(message, expected);
+    EXPECT_TRUE(expected.contains(QStringLiteral("暂存"))) << expected.toStdString();
 }
 
 } // namespace

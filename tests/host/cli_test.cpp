@@ -61,6 +61,20 @@ TEST_F(CommandLine, TransferWritesTheFileAndTheListAndRefusesToOverwrite)
     EXPECT_EQ(rar1(QStringList{"transfer", "10", "--out", path("SALARY.TXT"), "--force"} + february).status, 0);
 }
 
+TEST_F(CommandLine, AFolderTakesTheProposedNameAndTheSummaryNamesTheFile)
+{
+    ASSERT_EQ(rar1({"params", "17", "ID1=1080"}).status, 0);
+    const Outcome run = rar1(QStringList{"transfer", "17", "--out", dir.path() + "/out/"} + february);
+    ASSERT_EQ(run.status, 1) << "a folder that does not exist cannot take the file";
+    QDir(dir.path()).mkdir("out");
+    const Outcome written = rar1(QStringList{"transfer", "17", "--out", dir.path() + "/out/"} + february);
+    ASSERT_EQ(written.status, 0) << written.err.toStdString();
+    EXPECT_TRUE(written.out.contains("file: " + dir.path() + "/out/HNCBIN.DAT")) << written.out.toStdString();
+    EXPECT_TRUE(QFile::exists(dir.path() + "/out/HNCBIN.DAT"));
+    const Outcome existing = rar1(QStringList{"transfer", "17", "--out", dir.path() + "/out", "--force"} + february);
+    EXPECT_EQ(existing.status, 0) << "an existing folder without the slash is a folder too";
+}
+
 TEST_F(CommandLine, UsageAndDataErrorsEndWithStatusOne)
 {
     EXPECT_EQ(rar1({"transfer", "10"}).status, 1) << "no --out";

@@ -1,5 +1,6 @@
 // The module's face to the host: the 30 exported functions and a window that is not built.
 #include "module/form_registry.h"
+#include "runtime/language.h"
 #include "runtime/mdichild.h"
 
 #include <QDir>
@@ -47,6 +48,19 @@ TEST(Exports, AWindowThatIsNotBuiltReachesTheHostAsAnError)
     EXPECT_FALSE(created);
     ASSERT_EQ(shown.size(), 1);
     EXPECT_TRUE(shown.first().contains("中國商業銀行")) << shown.first().toStdString();
+
+    // The message is the module's text in the clerk's language.
+    Language::LanguageID = 0;
+    InitLanguage();
+    shown.clear();
+    SetHostErrorHandler([&](const QString& message) { shown << message; });
+    doWagBK();
+    SetHostErrorHandler(nullptr);
+    const QString expected = LoadFormResourceStr("WAGBK", 15101).arg(28).arg("中國商業銀行");
+    Language::LanguageID = 1;
+    InitLanguage();
+    EXPECT_EQ(shown, QStringList{expected});
+    EXPECT_TRUE(expected.contains(QStringLiteral("视窗"))) << expected.toStdString();
 }
 
 } // namespace

@@ -7,6 +7,7 @@ void FillTransferRows(db::LocalTable& table, const TransferTableLayout& layout, 
     for (const TransferRow& row : rows) {
         table.append();
         const bool label = row.name.isEmpty() && row.number.isEmpty();
+        SetRowKind(table, label ? RowKind::Total : RowKind::Employee);
         table.setField(label ? layout.labelColumn : QStringLiteral("BACC_NO"), row.account);
         table.setField("YG_NAME", row.name);
         table.setField("A_MTN", row.amount);
@@ -16,4 +17,14 @@ void FillTransferRows(db::LocalTable& table, const TransferTableLayout& layout, 
         }
         table.post();
     }
+}
+
+void MarkEmployeeRow(db::LocalTable& table, int index)
+{
+    table.first();
+    for (int i = 0; i < index; ++i)
+        table.next();
+    table.edit();
+    SetRowKind(table, RowKind::Employee);
+    table.post();
 }

@@ -13,3 +13,6 @@ struct TransferRow {
 // Defines `table` with `layout` and appends the rows. A row without name and number is a label row:
 // its `account` goes into the layout's label column.
 void FillTransferRows(db::LocalTable& table, const TransferTableLayout& layout, std::initializer_list<TransferRow> rows);
+
+// Makes row `index` (0-based) an employee row whatever it holds: an employee whose name is empty.
+void MarkEmployeeRow(db::LocalTable& table, int index);

@@ -1,5 +1,7 @@
 // The field rules of media records: alignment, fill, cuts, and what is refused.
 #include "runtime/cvcode.h"
+#include "support/transfer_rows.h"
+#include "transfer/export_dialog.h"
 #include "transfer/media_record.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +21,80 @@ TEST(MediaFields, TextAndNumberRules)
     EXPECT_EQ(TruncatedAmount(1234.56, source::Unit::Whole), 1234);
     EXPECT_EQ(TruncatedAmount(1234.56, source::Unit::Hundredths), 123456);
     EXPECT_EQ(TruncatedAmount(-1234.56, source::Unit::Tenths), -12345);
+}
+
+TEST(MediaFields, RocYearsOfFixedLengthAroundTheYear100)
+{
+    EXPECT_EQ(RocDateText(QDate(2002, 3, 5), 3), "0910305");
+    EXPECT_EQ(RocDateText(QDate(2010, 12, 31), 3), "0991231");
+    EXPECT_EQ(RocDateText(QDate(2012, 3, 5), 3), "1010305");
+    EXPECT_EQ(RocDateText(QDate(1992, 2, 10), 4), "00810210");
+    EXPECT_EQ(RocDateText(QDate(2011, 1, 1), 4), "01000101");
+}
+
+TEST(MediaFields, AccountsZeroFilledOnTheRight)
+{
+    using namespace source;
+    const MediaRecord record{{1, 12, FieldForm::LeftZeros, Column("BACC_NO"), "帳號"}};
+    db::LocalTable row("TEST", "ACCOUNTS");
+    row.addField({"BACC_NO", db::FieldDef::Type::Text, 20});
+    row.createTable();
+    row.open();
+    RecordContext context;
+    context.row = &row;
+    ExportFindings findings;
+    for (const auto& [account, written] : {std::pair<QString, QByteArray>{"0123456789", "012345678900"},
+                                           {"1234567890123", "123456789012"},
+                                           {"", "000000000000"}}) {
+        row.append();
+        row.setField("BACC_NO", account);
+        row.post();
+        EXPECT_EQ(record.Render(context, "E1", findings), written) << account.toStdString();
+    }
+    EXPECT_TRUE(findings.refusals.isEmpty());
+}
+
+TEST(MediaFields, CalendarDates)
+{
+    EXPECT_EQ(CalendarDateText(QDate(2006, 3, 5)), "20060305");
+}
+
+TEST(MediaFields, PaddedCutAndZeroFilledTexts)
+{
+    using namespace source;
+    const QString name = QStringLiteral("王小明");   // six bytes in Big5
+    const MediaRecord record{
+        {1, 4, FieldForm::Padded, Constant("12"), "a"},
+        {5, 3, FieldForm::Padded, Constant("12345"), "b"},
+        {8, 5, FieldForm::Cut, Constant(name), "c"},
+        {13, 6, FieldForm::LeftZeros, Constant("1234"), "d"},
+        {19, 3, FieldForm::LeftZeros, Constant("123456"), "e"},
+        {22, 4, FieldForm::Zeros, Leading(2, Constant("98765")), "f"},
+    };
+    ExportFindings findings;
+    EXPECT_EQ(record.Render({}, "E1", findings),
+              "12  " "12345" + ToBig5(name).bytes.left(4) + "123400" "123" "0098")
+        << "padded texts are never cut; a cut text is never padded nor splits a character";
+    EXPECT_TRUE(findings.refusals.isEmpty());
+}
+
+TEST(MediaFields, CountAndSumOfTheEmployeeRecords)
+{
+    using namespace source;
+    const MediaRecord trailer{
+        {1, 3, FieldForm::Zeros, EmployeeRecordCount(), "筆數"},
+        {4, 12, FieldForm::Zeros, EmployeeRecordTotal(Unit::Hundredths, IntegerWidth::Bits32), "總金額"},
+    };
+    RecordContext context;
+    context.employeeRecords = 3;
+    context.employeeTotal = 33500;
+    ExportFindings findings;
+    EXPECT_EQ(trailer.Render(context, "表尾", findings), "003" "000003350000");
+    EXPECT_TRUE(findings.refusals.isEmpty());
+
+    context.employeeTotal = 21474837;
+    trailer.Render(context, "表尾", findings);
+    EXPECT_EQ(findings.refusals, QStringList{"表尾: 總金額 = 21474837"}) << "a sum past 32 bits in cents is refused";
 }
 
 TEST(MediaFields, ADoubleByteCharacterIsNeverSplit)
@@ -90,6 +166,45 @@ TEST(MediaRecords, LongSequenceNumbersAndNegativeAmountsAreRefused)
     row.post();
     record.Render(context, "E2 乙", findings);
     EXPECT_EQ(findings.refusals, QStringList{"E2 乙: 金額 = -500"}) << "shown in whole units, as the clerk knows it";
+}
+
+TEST(MediaRecords, RightAlignedTextsAndCodesAreWrittenWholeWhenLonger)
+{
+    using namespace source;
+    const MediaRecord record{
+        {1, 10, FieldForm::Right, Constant("A1234567"), "身份證"},
+        {11, 3, FieldForm::Code, Constant("7"), "代號"},
+        {14, 3, FieldForm::Code, Constant("1234"), "代號"},
+        {17, 4, FieldForm::Right, Constant("A12345"), "身份證"},
+    };
+    ExportFindings findings;
+    EXPECT_EQ(record.Render({}, "表頭", findings), "  A1234567" "007" "1234" "A12345");
+    EXPECT_TRUE(findings.refusals.isEmpty());
+}
+
+TEST(MediaRecords, SerialNumbersAndTheCountAndSumOfTheEmployeeRecords)
+{
+    db::LocalTable table("TEST", "COUNTED");
+    FillTransferRows(table, TransferTableLayout::Standard(),
+                     {{"1", "甲", 100}, {"小計(A01)", "", 100}, {"2", "乙", 250}, {"3", "丙", -50}, {"合計", "", 300}});
+    RecordContext context;
+    CountEmployeeRecords(table, context);
+    EXPECT_EQ(context.employeeRecords, 3) << "subtotal and total rows are no records";
+    EXPECT_EQ(context.employeeTotal, 300);
+
+    using namespace source;
+    const MediaRecord record{
+        {1, 5, FieldForm::Zeros, Sequence(2), "序號"},
+        {6, 4, FieldForm::Zeros, EmployeeRecordCount(), "筆數"},
+        {10, 8, FieldForm::Zeros, EmployeeRecordTotal(Unit::Hundredths, IntegerWidth::Bits32), "總金額"},
+    };
+    context.sequence = 1;
+    ExportFindings findings;
+    EXPECT_EQ(record.Render(context, "E1", findings), "00002" "0003" "00030000");
+    context.employeeRecords = 10000;
+    context.employeeTotal = 21474837;
+    record.Render(context, "表頭", findings);
+    EXPECT_EQ(findings.refusals, (QStringList{"表頭: 筆數 = 10000", "表頭: 總金額 = 21474837"}));
 }
 
 TEST(MediaRecords, NamesOutsideBig5AreSubstitutedAndReported)

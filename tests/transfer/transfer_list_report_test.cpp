@@ -16,12 +16,14 @@ struct ListTest : ::testing::Test {
         DefineTransferTable(table, TransferTableLayout::Standard());
         for (int i = 1; i <= employees; ++i) {
             table.append();
+            SetRowKind(table, RowKind::Employee);
             table.setField("BACC_NO", QString::number(1000 + i));
             table.setField("YG_NAME", QStringLiteral("王小明"));
             table.setField("A_MTN", 100.0 * i);
             table.post();
         }
         table.append();
+        SetRowKind(table, RowKind::Total);
         table.setField("BACC_NO", QStringLiteral("合計"));
         table.setField("A_MTN", 1.0);
         table.post();
@@ -75,6 +77,19 @@ TEST_F(ListTest, TwoPagesCarryTheirOwnTotals)
     EXPECT_EQ(text(report.pages[1], "QRExpr4"), "60");
     EXPECT_EQ(text(report.pages[1], "QRExpr3"), "183,000.00");
     EXPECT_EQ(text(report.pages[1], "QRExpr2"), "2");
+}
+
+TEST_F(ListTest, TheTitleLineIsUnderlinedWholeYearAndMonthIncluded)
+{
+    const report::LaidOutPage page = layOut(1).pages.front();
+    ASSERT_NE(page.find("YY"), nullptr);
+    const double titleTop = page.find("YY")->rectMm.top();
+    QStringList title;
+    for (const report::LaidOutItem& item : page.items) {
+        if (item.bandName == "PageHeaderBand1" && item.rectMm.top() == titleTop)
+            title << item.text + (item.font.underline() ? "" : " (not underlined)");
+    }
+    EXPECT_EQ(title, (QStringList{"115", "年", "03", "月薪資轉存清冊"}));
 }
 
 struct SimplifiedListTest : ListTest {

@@ -80,7 +80,8 @@ protected:
     {
         std::vector<QStringList> all;
         for (table.first(); !table.eof(); table.next())
-            all.push_back({table.fieldText("BACC_NO"), table.fieldText("YG_NAME"), QString::number(table.fieldFloat("A_MTN"))});
+            all.push_back({table.fieldText("BACC_NO"), table.fieldText("YG_NAME"), QString::number(table.fieldFloat("A_MTN")),
+                           table.fieldText(RowKindColumnName)});
         return all;
     }
 
@@ -96,10 +97,10 @@ protected:
 TEST_F(TransferTableTest, ByEmployeeSumsRoundedLinesAndAddsTheTotal)
 {
     const TransferTableResult result = select({}, RegularSalaryLabel() + ";年終獎金");
-    EXPECT_EQ(rows(), (std::vector<QStringList>{{"004123", "王小明", "1200"},
-                                                 {"008999", "李大華", "1002"},
-                                                 {"004777", "林工廠", "800"},
-                                                 {LoadFormResourceStr("WAGBK", 10101), "", "3002"}}));
+    EXPECT_EQ(rows(), (std::vector<QStringList>{{"004123", "王小明", "1200", "E"},
+                                                 {"008999", "李大華", "1002", "E"},
+                                                 {"004777", "林工廠", "800", "E"},
+                                                 {LoadFormResourceStr("WAGBK", 10101), "", "3002", "T"}}));
     EXPECT_EQ(result.transferCount, 3);
     EXPECT_EQ(result.transferTotal, 3002);
     EXPECT_EQ(result.sourceLines, 5);
@@ -111,13 +112,13 @@ TEST_F(TransferTableTest, ByDepartmentGivesARowPerDepartmentAndSubtotals)
     c.sortMode = 1;
     select(c);
     const QString subtotal = LoadFormResourceStr("WAGBK", 10102);
-    EXPECT_EQ(rows(), (std::vector<QStringList>{{"004123", "王小明", "1000"},
-                                                 {"008999", "李大華", "1002"},
-                                                 {"004777", "林工廠", "300"},
-                                                 {subtotal + "(A01)", "", "2302"},
-                                                 {"004777", "林工廠", "500"},
-                                                 {subtotal + "(B01)", "", "500"},
-                                                 {LoadFormResourceStr("WAGBK", 10101), "", "2802"}}));
+    EXPECT_EQ(rows(), (std::vector<QStringList>{{"004123", "王小明", "1000", "E"},
+                                                 {"008999", "李大華", "1002", "E"},
+                                                 {"004777", "林工廠", "300", "E"},
+                                                 {subtotal + "(A01)", "", "2302", "S"},
+                                                 {"004777", "林工廠", "500", "E"},
+                                                 {subtotal + "(B01)", "", "500", "S"},
+                                                 {LoadFormResourceStr("WAGBK", 10101), "", "2802", "T"}}));
 }
 
 TEST_F(TransferTableTest, AccountChoicePrefixAndTitle)
@@ -126,19 +127,19 @@ TEST_F(TransferTableTest, AccountChoicePrefixAndTitle)
     c.accountPrefix = "004";
     c.useAccountTitle = true;
     select(c);
-    EXPECT_EQ(rows().front(), (QStringList{"004123", "王小明帳戶", "1000"}));
+    EXPECT_EQ(rows().front(), (QStringList{"004123", "王小明帳戶", "1000", "E"}));
     EXPECT_EQ(rows().size(), 3u) << "E002 has no account beginning with 004";
 
     c = {};
     c.accountChoice = 2;
     select(c);
-    EXPECT_EQ(rows(), (std::vector<QStringList>{{"008999", "李大華", "1002"}, {LoadFormResourceStr("WAGBK", 10101), "", "1002"}}));
+    EXPECT_EQ(rows(), (std::vector<QStringList>{{"008999", "李大華", "1002", "E"}, {LoadFormResourceStr("WAGBK", 10101), "", "1002", "T"}}));
 }
 
 TEST_F(TransferTableTest, CategoriesOfNoValueSelectOnlyRunsWithoutCategory)
 {
     select({}, "IsNull");
-    EXPECT_EQ(rows(), (std::vector<QStringList>{{"008999", "李大華", "50"}, {LoadFormResourceStr("WAGBK", 10101), "", "50"}}));
+    EXPECT_EQ(rows(), (std::vector<QStringList>{{"008999", "李大華", "50", "E"}, {LoadFormResourceStr("WAGBK", 10101), "", "50", "T"}}));
 }
 
 TEST_F(TransferTableTest, NothingSelectedAndNonPositiveTotals)
@@ -160,7 +161,7 @@ TEST_F(TransferTableTest, CancellingKeepsTheRowsSoFarWithoutTotal)
     progress.cancelAfter = 1;
     const TransferTableResult result = select({});
     EXPECT_TRUE(result.cancelled);
-    EXPECT_EQ(rows(), (std::vector<QStringList>{{"004123", "王小明", "1000"}}));
+    EXPECT_EQ(rows(), (std::vector<QStringList>{{"004123", "王小明", "1000", "E"}}));
     EXPECT_EQ(result.transferCount, 1);
 }
 
@@ -186,9 +187,9 @@ TEST_F(TransferTableTest, ADepartmentListOfNoValueAloneKeepsEveryOtherCondition)
         c.depMode = mode;
         c.depList = "IsNull";
         select(c);
-        EXPECT_EQ(rows(), (std::vector<QStringList>{{"008999", "李大華", "1002"},
-                                                     {"004777", "林工廠", "300"},
-                                                     {LoadFormResourceStr("WAGBK", 10101), "", "1302"}}))
+        EXPECT_EQ(rows(), (std::vector<QStringList>{{"008999", "李大華", "1002", "E"},
+                                                     {"004777", "林工廠", "300", "E"},
+                                                     {LoadFormResourceStr("WAGBK", 10101), "", "1302", "T"}}))
             << "mode " << mode;
         c.employeeFrom = "E003";
         select(c);

@@ -58,16 +58,39 @@ bool MDatabase::connected() const
     return QSqlDatabase::contains(connectionName_) && QSqlDatabase::database(connectionName_, false).isOpen();
 }
 
+QStringList MDatabase::livePrivateConnections()
+{
+    privateConnections_.removeIf([](const QString& name) { return !QSqlDatabase::contains(name); });
+    return privateConnections_;
+}
+
 void MDatabase::setConnected(bool on)
 {
-    if (on)
-        connection();
-    else if (QSqlDatabase::contains(connectionName_))
-        QSqlDatabase::database(connectionName_, false).close();
+    closed_ = !on;
+    if (!on) {
+        if (QSqlDatabase::contains(connectionName_))
+            QSqlDatabase::database(connectionName_, false).close();
+        for (const QString& name : livePrivateConnections())
+            QSqlDatabase::database(name, false).close();
+        return;
+    }
+    connection();
+    for (const QString& name : livePrivateConnections()) {
+        QSqlDatabase conn = QSqlDatabase::database(name, false);
+        if (!conn.isOpen())
+            openConnection(conn);
+    }
+}
+
+void MDatabase::refuseWhenClosed() const
+{
+    if (closed_)
+        throw DatabaseError(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 350).arg(name_).toStdString());
 }
 
 QSqlDatabase MDatabase::connection()
 {
+    refuseWhenClosed();
     QSqlDatabase conn = QSqlDatabase::contains(connectionName_) ? QSqlDatabase::database(connectionName_, false)
                                                                 : createConnection(connectionName_);
     if (!conn.isOpen())
@@ -77,6 +100,7 @@ QSqlDatabase MDatabase::connection()
 
 QSqlDatabase MDatabase::openPrivateConnection(const QString& owner)
 {
+    refuseWhenClosed();
     QSqlDatabase conn = createConnection(NewConnectionName(name_, owner));
     try {
         openConnection(conn);
@@ -84,6 +108,8 @@ QSqlDatabase MDatabase::openPrivateConnection(const QString& owner)
         ClosePrivateConnection(conn);
         throw;
     }
+    livePrivateConnections();
+    privateConnections_ << conn.connectionName();
     return conn;
 }
 

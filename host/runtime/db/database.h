@@ -3,6 +3,7 @@
 // The module writes SQL Server statements; a SQLite database translates them (sqlserver_dialect.h).
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -42,8 +43,11 @@ public:
     DateFormat dateFormat() const { return settings_.dateFormat; }
     const ConnectionSettings& settings() const { return settings_; }
 
-    bool connected() const;
-    void setConnected(bool on);   // closes or (re)opens the shared connection
+    bool connected() const;   // the shared connection is open
+    // Off: closes every connection of this database, the shared one and each query's own, and refuses
+    // any further use (DatabaseError) until it is switched on again. On: opens the shared connection
+    // and reopens each query's own; what those held for the session (temporary tables) is gone.
+    void setConnected(bool on);
     // The shared connection of this database (opened on first use).
     QSqlDatabase connection();
     // A new connection of its own, for a query whose temporary tables must not be shared.
@@ -56,9 +60,14 @@ public:
 private:
     QSqlDatabase createConnection(const QString& connectionName) const;
     void openConnection(QSqlDatabase& conn) const;
+    void refuseWhenClosed() const;
+    // The private connections given out that still exist.
+    QStringList livePrivateConnections();
     QString name_;
     ConnectionSettings settings_;
     QString connectionName_;
+    QStringList privateConnections_;
+    bool closed_ = false;   // switched off: no connection may be used or opened
 };
 
 // The registry of named databases.

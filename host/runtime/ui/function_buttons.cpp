@@ -154,7 +154,8 @@ void TFunctionButtons::SetCustomButton(const QString& caption, const QString& hi
     QToolButton* button = buttons_.at(cmdExport);
     const QString key = KeyText(cmdExport);
     button->setText(key + u' ' + caption);
-    button->setToolTip(hint + QStringLiteral(" (") + key + u')');
+    // A hint that names its key already ("轉出薪資媒體檔 (F9)") stands as it is.
+    button->setToolTip(hint.contains(key) ? hint : hint + QStringLiteral(" (") + key + u')');
     button->setIcon(glyph);
     customButtonSet_ = true;
     UpdateButtons();

@@ -1,0 +1,22 @@
+#pragma once
+// A transfer window whose table shows, beside account, employee, name and amount, the identity
+// number and the employee's department with its name from the department master.
+#include "transfer/transfer_window.h"
+
+#include <QHash>
+
+class DepartmentTransferWindow : public TransferWindow {
+protected:
+    using TransferWindow::TransferWindow;
+
+    TransferTableLayout TableLayout() const override;
+    // The department names are read afresh for every selection.
+    bool ReadyToFill() override;
+    void CompleteEmployeeRow(db::LocalTable& row) override;
+
+private:
+    QHash<QString, QString> departmentNames_;
+};
+
+// The departments' names (DEPT.NAME) by their codes.
+QHash<QString, QString> ReadDepartmentNames();
