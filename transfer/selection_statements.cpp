@@ -84,8 +84,12 @@ SelectionStatements BuildSelectionStatements(const SelectionConditions& c, const
            << QStringLiteral("Into #TF_FS1 From TF_FS1 A,MF_YG B Where (A.YG_NO=B.YG_NO)And(B.PAY_MTH='2')")
            << cond + QStringLiteral("And(A.FS_NO IN (") + runs + QStringLiteral(")) Order By A.BIL_NO");
 
-    const QString kinds = QStringLiteral("(Select FJ_NO From MF_FJ Where ")
-        + BuildListCondition(-1, c.salaryKinds, QStringLiteral("FJ_KND")) + QStringLiteral(")");
+    // A category list of separators alone names no category: no additional payment run is taken
+    // (rather than a statement the database cannot read).
+    QString kindCondition = BuildListCondition(-1, c.salaryKinds, QStringLiteral("FJ_KND"));
+    if (kindCondition.isEmpty())
+        kindCondition = QStringLiteral("(1=0)");
+    const QString kinds = QStringLiteral("(Select FJ_NO From MF_FJ Where ") + kindCondition + QStringLiteral(")");
     QStringList kindItems;
     SplitUniqueList(c.salaryKinds, kindItems);
     if (kindItems.contains(regularLabel))
