@@ -3,9 +3,9 @@
 // no value). Bracketing keeps a condition whole.
 #include "common/code_lists.h"
 #include "common/sql_text.h"
+#include "support/memory_database.h"
 #include "support/random_inputs.h"
 
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <gtest/gtest.h>
@@ -36,20 +36,6 @@ bool WellFormed(const QString& condition)
 
 class ListConditionsRandom : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        connection = QSqlDatabase::addDatabase("QSQLITE", "list-conditions-random");
-        connection.setDatabaseName(":memory:");
-        ASSERT_TRUE(connection.open());
-        ASSERT_TRUE(QSqlQuery(connection).exec("CREATE TABLE D (DEP)"));
-    }
-    void TearDown() override
-    {
-        connection.close();
-        connection = QSqlDatabase();
-        QSqlDatabase::removeDatabase("list-conditions-random");
-    }
-
     // The values of D that the condition, appended in its brackets to `before`, selects.
     std::multiset<QString> selected(const QString& before, const QString& condition, const std::string& shown)
     {
@@ -63,7 +49,8 @@ protected:
         return values;
     }
 
-    QSqlDatabase connection;
+    MemoryDatabase database{"list-conditions-random", {"CREATE TABLE D (DEP)"}};
+    QSqlDatabase& connection = database.connection();
 };
 
 TEST_F(ListConditionsRandom, ConditionsSelectExactlyTheirCodes)

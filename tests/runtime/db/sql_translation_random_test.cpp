@@ -3,9 +3,9 @@
 // translated statement runs on SQLite or fails with an error.
 #include "runtime/db/sql_tokenizer.h"
 #include "runtime/db/sqlserver_dialect.h"
+#include "support/memory_database.h"
 #include "support/random_inputs.h"
 
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <gtest/gtest.h>
 
@@ -55,25 +55,13 @@ QStringList literals(const QString& statement)
 
 class SqlTranslationRandom : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        connection = QSqlDatabase::addDatabase("QSQLITE", "translation-random");
-        connection.setDatabaseName(":memory:");
-        ASSERT_TRUE(connection.open());
-        for (const char* table : {"CREATE TABLE TF_FS1 (FS_NO, YG_NO, DEP, AMTN_NET, BIL_NO)",
-                                  "CREATE TABLE MF_YG (YG_NO, NAME, ENG_NAME, ID_NO, PAY_MTH, BACC1_NO, BACC1_TIT, BACC2_NO, BACC2_TIT)",
-                                  "CREATE TABLE MF_FS (FS_NO, FS_DD)", "CREATE TABLE MF_FJ (FJ_NO, FJ_KND)",
-                                  "INSERT INTO TF_FS1 VALUES ('R1', 'E1', 'A01', 100, NULL)",
-                                  "INSERT INTO MF_YG VALUES ('E1', '王', '', '', '2', '004', '', '', '')"})
-            ASSERT_TRUE(QSqlQuery(connection).exec(QString::fromUtf8(table)));
-    }
-    void TearDown() override
-    {
-        connection.close();
-        connection = QSqlDatabase();
-        QSqlDatabase::removeDatabase("translation-random");
-    }
-    QSqlDatabase connection;
+    MemoryDatabase database{"translation-random",
+                            {"CREATE TABLE TF_FS1 (FS_NO, YG_NO, DEP, AMTN_NET, BIL_NO)",
+                             "CREATE TABLE MF_YG (YG_NO, NAME, ENG_NAME, ID_NO, PAY_MTH, BACC1_NO, BACC1_TIT, BACC2_NO, BACC2_TIT)",
+                             "CREATE TABLE MF_FS (FS_NO, FS_DD)", "CREATE TABLE MF_FJ (FJ_NO, FJ_KND)",
+                             "INSERT INTO TF_FS1 VALUES ('R1', 'E1', 'A01', 100, NULL)",
+                             "INSERT INTO MF_YG VALUES ('E1', '王', '', '', '2', '004', '', '', '')"}};
+    QSqlDatabase& connection = database.connection();
 };
 
 TEST_F(SqlTranslationRandom, TranslatedStatementsRunOrFailWithAnError)
