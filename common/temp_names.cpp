@@ -7,9 +7,15 @@
 #include <QTemporaryFile>
 #include <stdexcept>
 
+namespace {
+// The system's file is the table's name with ".tmp" in place of ".DB".
+const QString SystemSuffix = QStringLiteral(".tmp");
+const QString TableSuffix = QStringLiteral(".DB");
+}
+
 void MakeTempTableName(const QString& prefix, QString& folder, QString& name)
 {
-    QTemporaryFile file(QDir::tempPath() + u'/' + prefix + QStringLiteral("XXXXXX.tmp"));
+    QTemporaryFile file(QDir::tempPath() + u'/' + prefix + QStringLiteral("XXXXXX") + SystemSuffix);
     file.setAutoRemove(false);
     if (!file.open())
         throw std::runtime_error(
@@ -20,5 +26,12 @@ void MakeTempTableName(const QString& prefix, QString& folder, QString& name)
     const int dot = name.lastIndexOf(u'.');
     if (dot >= 0)
         name.truncate(dot);
-    name += QStringLiteral(".DB");
+    name += TableSuffix;
+}
+
+void RemoveTempTableFile(const QString& folder, const QString& name)
+{
+    if (!name.endsWith(TableSuffix))
+        return;
+    QFile::remove(folder + name.chopped(TableSuffix.size()) + SystemSuffix);
 }

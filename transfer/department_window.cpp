@@ -18,9 +18,7 @@ QHash<QString, QString> ReadDepartmentNames()
     return names;
 }
 
-// Account (cut to 14 characters, the subtotal and total labels too), employee number, name, amount,
-// identity number, department code and name.
-TransferTableLayout DepartmentTransferWindow::TableLayout() const
+TransferTableLayout DepartmentTableLayout()
 {
     TransferTableLayout layout;
     layout.columns = {

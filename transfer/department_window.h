@@ -5,11 +5,18 @@
 
 #include <QHash>
 
+// The departments' names (DEPT.NAME) by their codes.
+QHash<QString, QString> ReadDepartmentNames();
+
+// The window's table: account (cut to 14 characters, the subtotal and total labels too), employee
+// number, name, amount, identity number, department code and name.
+TransferTableLayout DepartmentTableLayout();
+
 class DepartmentTransferWindow : public TransferWindow {
 protected:
     using TransferWindow::TransferWindow;
 
-    TransferTableLayout TableLayout() const override;
+    TransferTableLayout TableLayout() const override { return DepartmentTableLayout(); }
     // The department names are read afresh for every selection.
     bool ReadyToFill() override;
     void CompleteEmployeeRow(db::LocalTable& row) override;
@@ -17,6 +24,3 @@ protected:
 private:
     QHash<QString, QString> departmentNames_;
 };
-
-// The departments' names (DEPT.NAME) by their codes.
-QHash<QString, QString> ReadDepartmentNames();

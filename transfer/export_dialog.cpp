@@ -162,20 +162,25 @@ void CountEmployeeRecords(db::LocalTable& table, RecordContext& context)
 
 void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
 {
+    WriteLayout(Report, writer, context);
+}
+
+void ExportDialog::WriteLayout(db::LocalTable& rows, MediaFileWriter& writer, RecordContext& context)
+{
     const MediaLayout& layout = Layout();
     const QString header = QStringLiteral("表頭"), trailer = QStringLiteral("表尾");
-    CountEmployeeRecords(Report, context);
+    CountEmployeeRecords(rows, context);
     for (const MediaRecord& record : layout.header)
         writer.Write(record, context, header);
-    context.row = &Report;
-    for (Report.first(); !Report.eof(); Report.next()) {
-        if (!IsEmployeeRow(Report))
+    context.row = &rows;
+    for (rows.first(); !rows.eof(); rows.next()) {
+        if (!IsEmployeeRow(rows))
             continue;
-        if (layout.nameNeededWith.isEmpty() || !Report.fieldText(layout.nameNeededWith).isEmpty())
-            RefuseNameless(Report, layout.nameColumn, EmployeeOf(Report), writer.findings());
+        if (layout.nameNeededWith.isEmpty() || !rows.fieldText(layout.nameNeededWith).isEmpty())
+            RefuseNameless(rows, layout.nameColumn, EmployeeOf(rows), writer.findings());
         ++context.sequence;
         for (const MediaRecord& record : layout.detail)
-            writer.Write(record, context, EmployeeOf(Report));
+            writer.Write(record, context, EmployeeOf(rows));
     }
     context.row = nullptr;
     for (const MediaRecord& record : layout.trailer)

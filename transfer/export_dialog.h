@@ -43,6 +43,8 @@ protected:
     // The bank's records. The default writes the layout: header, a detail per employee row, trailer.
     virtual const MediaLayout& Layout() const = 0;
     virtual void WriteRecords(MediaFileWriter& writer, RecordContext& context);
+    // The layout written over the employee rows of `rows` (Report, or a table the bank lays out from it).
+    void WriteLayout(db::LocalTable& rows, MediaFileWriter& writer, RecordContext& context);
     // Who a detail record belongs to, for the clerk's messages.
     virtual QString EmployeeOf(const db::LocalTable& row) const;
     // The file name proposed in the media folder: the remembered one, or the bank's default. A bank

@@ -15,6 +15,8 @@ struct ExportValues {
     QDate transferDate;
     double transferTotal = 0;
     int transferCount = 0;
+    // Further values a bank's window hands over, by name (a window option, a transfer kind).
+    QMap<QString, QString> further;
 };
 
 // Everything a field may draw on while one record is formed.

@@ -11,6 +11,13 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+std::function<QString(const QString& text)> FirstCharacterAmong(const QString& codes, const QString& fallback)
+{
+    return [codes, fallback](const QString& text) {
+        return !text.isEmpty() && codes.contains(text.front()) ? text : fallback;
+    };
+}
+
 BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings& settings)
     : MForm(owner)
     , settings_(settings)
@@ -32,10 +39,16 @@ BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings
                 edit->setMaxLength(parameter.maxLength);
             if (!parameter.inputMask.isEmpty())
                 edit->setInputMask(parameter.inputMask);
+            edit->setToolTip(parameter.hint);
             connect(edit, &QLineEdit::textChanged, this, [this] { IDChange(); });
             if (parameter.exitCheck)
                 connect(edit, &QLineEdit::editingFinished, this, [edit, check = parameter.exitCheck] {
                     RunGuarded([&] { check(edit->text()); });
+                });
+            if (parameter.correctOnExit)
+                connect(edit, &QLineEdit::editingFinished, this, [this, edit, correct = parameter.correctOnExit] {
+                    if (modified_)
+                        edit->setText(correct(edit->text()));
                 });
             control = edit;
             edits_.push_back(edit);
@@ -52,7 +65,9 @@ BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings
         control->setObjectName(parameter.objectName);
         // The BANK1 column the control keeps, for the hosts that set parameters by column.
         control->setProperty("BankColumn", parameter.column);
-        form->addRow(parameter.label, control);
+        auto* label = new QLabel(parameter.label, this);
+        label->setObjectName(parameter.labelName);
+        form->addRow(label, control);
     }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -103,6 +118,10 @@ void BankParameterDialog::setTextOf(size_t parameter, const QString& text)
 void BankParameterDialog::LoadParameters()
 {
     loading_ = true;
+    for (size_t i = 0; i < edits_.size(); ++i) {
+        if (edits_[i] && !settings_.edits[i].initialText.isEmpty())
+            edits_[i]->setText(settings_.edits[i].initialText);
+    }
     const auto row = row_.Read();
     for (size_t i = 0; i < edits_.size(); ++i) {
         if (row || lists_[i])

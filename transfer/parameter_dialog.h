@@ -27,7 +27,15 @@ struct ParameterEdit {
     QString inputMask;
     std::function<void(const QString& text)> exitCheck;
     std::vector<ParameterChoice> choices;
+    QString hint = {};
+    QString labelName = {};      // the label's component name, for a bank that shows or hides it
+    QString initialText = {};    // what an edit shows before the row is loaded (a missing row)
+    // The text an edit takes when the clerk leaves it after changing the dialog's parameters.
+    std::function<QString(const QString& text)> correctOnExit = {};
 };
+
+// A one-character code among `codes` ("12"): anything else, or nothing, becomes `fallback`.
+std::function<QString(const QString& text)> FirstCharacterAmong(const QString& codes, const QString& fallback);
 
 struct ParameterSettings {
     QString rowKey;

@@ -26,6 +26,14 @@ QFont captionFont()
 }
 }
 
+ListWording RecordCountWording()
+{
+    ListWording wording;
+    wording.pageCount = wording.grandCount = QStringLiteral("筆數共");
+    wording.countUnit = QStringLiteral("筆");
+    return wording;
+}
+
 QString RocSlashedDate(const QDate& date)
 {
     return QStringLiteral("%1/%2/%3")
@@ -124,9 +132,13 @@ void TransferListReport::buildBands()
         band.addShape(QStringLiteral("QRShape%1").arg(++labelNo), {0, y, 190, 0.5}, ShapeKind::HorizontalLine);
     };
     const std::vector<ListColumn> columns = Columns();
+    qsizetype headingLines = 1;
+    for (const ListColumn& column : columns)
+        headingLines = qMax(headingLines, column.heading.count(u'\n') + 1);
 
     // Page header: title, print date / categories / page, a rule, the column headings.
-    report::TQRBand& header = QuickRep1.addBand(BandType::PageHeader, QStringLiteral("PageHeaderBand1"), 4 * LineMm);
+    report::TQRBand& header =
+        QuickRep1.addBand(BandType::PageHeader, QStringLiteral("PageHeaderBand1"), double(3 + headingLines) * LineMm);
     // The title line, underlined whole: year, "年", month, "月薪資轉存清冊".
     report::TQRLabel& year = header.addLabel(QStringLiteral("YY"), {60, 0, 12, LineMm}, QString());
     year.setAlignment(Qt::AlignRight);
@@ -145,9 +157,18 @@ void TransferListReport::buildBands()
     rule(header, 2 * LineMm + 2);
     double x = 0;
     for (const ListColumn& column : columns) {
-        report::TQRLabel& heading = caption(header, x, 3 * LineMm, column.widthMm, column.heading);
-        heading.setUnderline(true);
-        heading.setAlignment(column.alignment);
+        x += column.gapBeforeMm;
+        const QStringList lines = column.heading.split(u'\n');
+        if (lines.size() > 1) {
+            report::TQRMemo& memo = header.addMemo(QStringLiteral("QRMemo%1").arg(++labelNo),
+                                                   {x, 3 * LineMm, column.widthMm, double(lines.size()) * LineMm}, lines);
+            memo.setFont(captionFont());
+            memo.setAlignment(column.alignment);
+        } else {
+            report::TQRLabel& heading = caption(header, x, 3 * LineMm, column.widthMm, column.heading);
+            heading.setUnderline(true);
+            heading.setAlignment(column.alignment);
+        }
         x += column.widthMm;
     }
 
@@ -155,6 +176,7 @@ void TransferListReport::buildBands()
     report::TQRBand& detail = QuickRep1.addBand(BandType::Detail, QStringLiteral("DetailBand1"), LineMm);
     x = 0;
     for (const ListColumn& column : columns) {
+        x += column.gapBeforeMm;
         const QRectF place(x, 0, column.widthMm, LineMm);
         if (column.dataField.isEmpty())
             detail.addLabel(column.itemName, place, column.designCaption).setAlignment(column.alignment);
@@ -172,7 +194,7 @@ void TransferListReport::buildBands()
     const ListWording wording = Wording();
     auto pageLine = [&](report::TQRBand& band, double y, const QString& amountName, const QString& countName) {
         caption(band, 0, y, 35, QStringLiteral("** 本頁合計 **"));
-        caption(band, 40, y, 30, QStringLiteral("金        額 ："));
+        caption(band, 40, y, 30, wording.amount);
         band.addLabel(amountName, {70, y, 40, LineMm}, QString()).setAlignment(Qt::AlignRight);
         caption(band, 120, y, 22, wording.pageCount);
         band.addLabel(countName, {142, y, 20, LineMm}, QString()).setAlignment(Qt::AlignHCenter);
@@ -189,11 +211,11 @@ void TransferListReport::buildBands()
     pageLine(summary, 1, QStringLiteral("PageAmtn1"), QStringLiteral("PageCount1"));
     const double y = LineMm + 1;
     caption(summary, 0, y, 35, wording.grandTotal);
-    caption(summary, 40, y, 30, QStringLiteral("金        額 ："));
-    summary.addExpr(QStringLiteral("QRExpr3"), {70, y, 40, LineMm}, QStringLiteral("SUM(A_MTN)"), QStringLiteral("#,##0.00"))
+    caption(summary, 40, y, 30, wording.amount);
+    summary.addExpr(QStringLiteral("QRExpr3"), {70, y, 40, LineMm}, GrandTotalExpression(), QStringLiteral("#,##0.00"))
         .setAlignment(Qt::AlignRight);
     caption(summary, 120, y, 22, wording.grandCount);
-    summary.addExpr(QStringLiteral("QRExpr4"), {142, y, 20, LineMm}, QStringLiteral("COUNT")).setAlignment(Qt::AlignHCenter);
+    AddGrandCount(summary, {142, y, 20, LineMm});
     caption(summary, 162, y, 8, wording.countUnit);
     caption(summary, 172, y, 6, QStringLiteral("共"));
     summary.addExpr(QStringLiteral("QRExpr2"), {178, y, 8, LineMm}, QStringLiteral("PAGENUMBER")).setAlignment(Qt::AlignHCenter);
@@ -203,6 +225,16 @@ void TransferListReport::buildBands()
 
     QuickRep1.OnStartPage = [this](report::TQuickRep&) { QuickRep1StartPage(); };
     QuickRep1.OnPreview = [this](report::TQuickRep&) { QuickRep1Preview(); };
+}
+
+void TransferListReport::AddGrandCount(report::TQRBand& summary, const QRectF& place)
+{
+    summary.addExpr(QStringLiteral("QRExpr4"), place, QStringLiteral("COUNT")).setAlignment(Qt::AlignHCenter);
+}
+
+double TransferListReport::LineAmount() const
+{
+    return Report.fieldFloat(AmountColumnName);
 }
 
 void TransferListReport::LocalizeReport()
@@ -234,8 +266,8 @@ void TransferListReport::QuickRep1StartPage()
 
 void TransferListReport::DetailBand1AfterPrint()
 {
-    ++pageCount_;
-    pageAmount_ += Report.fieldFloat(QStringLiteral("A_MTN"));
+    pageCount_ += LineCount();
+    pageAmount_ += LineAmount();
 }
 
 void TransferListReport::PageFooterBand1BeforePrint(bool& printBand)

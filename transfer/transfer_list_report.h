@@ -17,8 +17,8 @@ struct TransferListRun {
     QString salaryKinds;     // the chosen categories joined by ","
 };
 
-// A column of the list: its heading, and either a field of the transfer table or a label whose
-// caption the bank sets (the same on every line).
+// A column of the list: its heading (lines separated by "\n" make a memo of several lines), and
+// either a field of the transfer table or a label whose caption the bank sets.
 struct ListColumn {
     QString heading;
     QString itemName;
@@ -31,6 +31,7 @@ struct ListColumn {
     // A label's text for the whole run, the same on every line; no function, or no text from it,
     // leaves the label as it is (the bank fills it, or it keeps its design caption).
     std::function<std::optional<QString>(const TransferListRun&)> text;
+    double gapBeforeMm = 0;  // room between this column and the one before it
 };
 
 // A label on every line, with the same text for the whole run.
@@ -47,12 +48,14 @@ ListColumn BankParameterColumn(const QString& heading, const QString& itemName, 
 // identity number, account and amount.
 std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading = QStringLiteral("員 工 代 號"));
 
-// The words of the page and grand total lines: before the count, after it, and the grand total's caption.
+// The words of the page and grand total lines: before the count, after it, the grand total's caption,
+// and the caption before the amounts.
 struct ListWording {
     QString pageCount = QStringLiteral("本頁小計");
     QString grandCount = QStringLiteral("本頁合計");
     QString countUnit = QStringLiteral("人");
     QString grandTotal = QStringLiteral("** 總    計 **");
+    QString amount = QStringLiteral("金        額 ：");
 };
 
 // How the list turns its captions to simplified Chinese (language 0): the font it gives them, and
@@ -61,6 +64,9 @@ struct ListLocalization {
     QString font = QStringLiteral("宋体");
     bool expressions = true;
 };
+
+// Records rather than persons: "筆數共" n "筆" on the page and grand total lines.
+ListWording RecordCountWording();
 
 class TransferListReport : public MForm {
     Q_OBJECT
@@ -87,6 +93,12 @@ protected:
     virtual bool ShowsSalaryKinds() const { return true; }
     virtual ListWording Wording() const { return {}; }
     virtual ListLocalization Localization() const { return {}; }
+    // The grand total, and the item of the grand count at `place` (the report's COUNT by default).
+    virtual QString GrandTotalExpression() const { return QStringLiteral("SUM(A_MTN)"); }
+    virtual void AddGrandCount(report::TQRBand& summary, const QRectF& place);
+    // What the printed line adds to the page's count and amount.
+    virtual int LineCount() const { return 1; }
+    virtual double LineAmount() const;
 
     db::LocalTable Report;
 

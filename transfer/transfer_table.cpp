@@ -87,14 +87,21 @@ void DefineTransferTable(db::LocalTable& table, const TransferTableLayout& layou
 {
     table.close();
     table.clearFields();
-    for (const TransferColumn& column : layout.columns)
-        table.addField(column.field);
-    db::FieldDef kind;
-    kind.name = RowKindColumnName;
-    kind.type = db::FieldDef::Type::Text;
-    kind.size = 1;
-    kind.visible = false;
-    table.addField(kind);
+    for (int slot = 0; slot < layout.slotsPerRow; ++slot) {
+        for (const TransferColumn& column : layout.columns) {
+            db::FieldDef field = column.field;
+            field.name = SlotColumn(field.name, slot);
+            table.addField(field);
+        }
+    }
+    for (int slot = 0; slot < layout.slotsPerRow; ++slot) {
+        db::FieldDef kind;
+        kind.name = SlotColumn(RowKindColumnName, slot);
+        kind.type = db::FieldDef::Type::Text;
+        kind.size = 1;
+        kind.visible = false;
+        table.addField(kind);
+    }
     table.createTable();
     table.open();
 }
@@ -111,10 +118,25 @@ void SetRowKind(db::LocalTable& row, RowKind kind)
 
 bool IsEmployeeRow(const db::LocalTable& row)
 {
-    return row.fieldText(RowKindColumnName) == QLatin1Char(char(RowKind::Employee));
+    return SlotHoldsEmployee(row, 0);
 }
 
 QString EmployeeRowsFilter()
 {
     return RowKindColumnName + QStringLiteral("='") + QChar::fromLatin1(char(RowKind::Employee)) + u'\'';
+}
+
+QString SlotColumn(const QString& name, int slot)
+{
+    return slot == 0 ? name : name + QString::number(slot);
+}
+
+void MarkSlotEmployee(db::LocalTable& row, int slot)
+{
+    row.setField(SlotColumn(RowKindColumnName, slot), QString(QChar::fromLatin1(char(RowKind::Employee))));
+}
+
+bool SlotHoldsEmployee(const db::LocalTable& row, int slot)
+{
+    return row.fieldText(SlotColumn(RowKindColumnName, slot)) == QLatin1Char(char(RowKind::Employee));
 }

@@ -4,21 +4,27 @@
 #include "runtime/db/localtable.h"
 
 #include <QString>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
 namespace db { class MQuery; }
 
 // One column of the transfer table and the column of the selection that fills it on employee rows
-// (empty when the bank computes it). The amount column A_MTN is always accumulated, never copied.
+// (empty when the bank computes it), and what the row keeps of the selected text (a part of the
+// account; none: all of it). The amount column A_MTN is always accumulated, never copied.
 struct TransferColumn {
     db::FieldDef field;
     QString source;
+    std::function<QString(const QString&)> keep = {};
 };
 
 struct TransferTableLayout {
     std::vector<TransferColumn> columns;
     QString labelColumn = QStringLiteral("BACC_NO");   // where subtotal and total rows carry their label
+    // Employees side by side in one row. The columns above are the first employee's; each further
+    // slot repeats them with its number appended (BACC_NO1, YG_NAME1, A_MTN1 ...).
+    int slotsPerRow = 1;
 
     // Account (text 12040), name (12041) and amount (12042), the layout of most banks.
     static TransferTableLayout Standard();
@@ -40,7 +46,8 @@ struct TransferTableLayout {
 db::FieldDef TextColumn(const QString& name, int size, int labelId, int displayWidth, bool visible = true);
 db::FieldDef AmountColumn(int labelId, int displayWidth);
 
-// Redefines `table` with the layout's columns and the hidden row kind, and leaves it open and empty.
+// Redefines `table` with the layout's columns (every slot's) and the hidden row and slot kinds, and
+// leaves it open and empty.
 void DefineTransferTable(db::LocalTable& table, const TransferTableLayout& layout);
 
 // The amount of one pay line as it enters the transfer table: a whole number, a half going to the
@@ -56,5 +63,12 @@ inline const QString RowKindColumnName = QStringLiteral("ROW_KIND");
 enum class RowKind : char { Employee = 'E', Subtotal = 'S', Total = 'T' };
 void SetRowKind(db::LocalTable& row, RowKind kind);
 bool IsEmployeeRow(const db::LocalTable& row);
+
+// Slots: the column `name` of slot `slot` (BACC_NO, BACC_NO1 ...). The first slot of a row holds an
+// employee when the row is an employee row; every further slot says so in its own hidden kind column
+// (ROW_KIND1 ...), never by its name being filled.
+QString SlotColumn(const QString& name, int slot);
+void MarkSlotEmployee(db::LocalTable& row, int slot);
+bool SlotHoldsEmployee(const db::LocalTable& row, int slot);
 // The filter that keeps employee rows only (sums, lists).
 QString EmployeeRowsFilter();

@@ -40,10 +40,23 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
     // Columns are looked up once: the walk reads them for every line.
     const int yg = rows.fieldIndex(QStringLiteral("YG_NO")), dep = rows.fieldIndex(QStringLiteral("DEP_NO"));
     const int name = rows.fieldIndex(NameColumnName), amount = rows.fieldIndex(AmountColumnName);
-    std::vector<std::pair<QString, int>> copied;
-    for (const TransferColumn& column : layout_.columns) {
-        if (!column.source.isEmpty())
-            copied.emplace_back(column.field.name, rows.fieldIndex(column.source));
+    struct Copied {
+        QString field;
+        int column;
+        const std::function<QString(const QString&)>* keep;
+    };
+    struct SlotColumns {
+        QString amount;
+        std::vector<Copied> copied;
+    };
+    std::vector<SlotColumns> slotColumns(layout_.slotsPerRow);
+    for (int slot = 0; slot < layout_.slotsPerRow; ++slot) {
+        slotColumns[slot].amount = SlotColumn(AmountColumnName, slot);
+        for (const TransferColumn& column : layout_.columns) {
+            if (!column.source.isEmpty())
+                slotColumns[slot].copied.push_back({SlotColumn(column.field.name, slot), rows.fieldIndex(column.source),
+                                              column.keep ? &column.keep : nullptr});
+        }
     }
     db::LocalTableUpdate update(table.data());
     // The employee and department of the line the walk stands on, read once per line.
@@ -54,6 +67,7 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
 
     TransferTableResult result;
     int counter = 0;
+    int nextSlot = 0;
     rows.first();
     LineKey line = keyOf();
     while (!rows.eof()) {
@@ -66,21 +80,33 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
         const QString department = line.department;
         double departmentSum = 0;
         bool newRow = true;
+        if (sortMode_ == 1)
+            nextSlot = 0;
+        int slot = 0;
         while (!rows.eof() && (sortMode_ == 0 ? line.employee == employee : line.department == department)) {
             ++result.sourceLines;
             double sofar = 0;
             if (newRow) {
-                table.append();
-                SetRowKind(table, RowKind::Employee);
+                slot = nextSlot;
+                nextSlot = (nextSlot + 1) % layout_.slotsPerRow;
+                if (slot == 0) {
+                    table.append();
+                    SetRowKind(table, RowKind::Employee);
+                } else {
+                    table.edit();
+                    MarkSlotEmployee(table, slot);
+                }
                 ++result.transferCount;
             } else {
                 table.edit();
-                sofar = table.fieldFloat(AmountColumnName);
+                sofar = table.fieldFloat(slotColumns[slot].amount);
             }
-            for (const auto& [field, column] : copied)
-                table.setField(field, rows.asString(column));
+            for (const Copied& copied : slotColumns[slot].copied) {
+                const QString value = rows.asString(copied.column);
+                table.setField(copied.field, copied.keep ? (*copied.keep)(value) : value);
+            }
             const double lineAmount = TransferAmount(rows.asFloat(amount));
-            table.setField(AmountColumnName, sofar + lineAmount);
+            table.setField(slotColumns[slot].amount, sofar + lineAmount);
             if (completion_)
                 completion_(table);
             table.post();

@@ -1,6 +1,8 @@
 #pragma once
-// Merges the selected pay lines into the transfer table: one row per employee (per employee and
-// department when ordered by department), department subtotal rows, and a total row.
+// Merges the selected pay lines into the transfer table: one entry per employee (per employee and
+// department when ordered by department), department subtotal rows, and a total row. An entry takes
+// a row of its own, or, in a table of several employees per row, the row's next free slot; ordered by
+// department, each department starts on a new row.
 #include "transfer/transfer_table.h"
 
 #include <functional>
@@ -18,7 +20,7 @@ public:
 };
 
 struct TransferTableResult {
-    int transferCount = 0;     // employee rows appended
+    int transferCount = 0;     // employee entries
     double transferTotal = 0;  // sum of all amounts
     int sourceLines = 0;       // selection rows read
     bool cancelled = false;
@@ -27,6 +29,7 @@ struct TransferTableResult {
 class TransferTableBuilder {
 public:
     // Called on every employee row after its amount has grown, before it is posted (check codes).
+    // In a table of several employees per row it runs for the row whichever slot grew.
     using RowCompletion = std::function<void(db::LocalTable& row)>;
 
     TransferTableBuilder(const TransferTableLayout& layout, int sortMode);

@@ -58,7 +58,7 @@ TransferWindow::TransferWindow(QWidget* owner, int bank, BankWindowTexts texts, 
 
 void TransferWindow::buildComponents(const BankWindowTexts& texts)
 {
-    auto* grid = new QGridLayout;
+    auto* grid = ConditionGrid = new QGridLayout;
     auto addRow = [&](int row, int textId, const QString& caption, QWidget* a, QWidget* b = nullptr) {
         auto* label = new QLabel(caption, this);
         label->setToolTip(LoadFormStr(textId));
@@ -159,6 +159,11 @@ void TransferWindow::buildComponents(const BankWindowTexts& texts)
     MySql = std::make_unique<db::MQuery>(db::CompanyDatabaseName);
     Dept = std::make_unique<db::MSQLTable>(db::CompanyDatabaseName, QStringLiteral("DEPT"), QStringLiteral("DEP"));
     Dept->setSelectFields(QStringLiteral("DEP,NAME"));
+}
+
+void TransferWindow::AddCondition(QWidget* control)
+{
+    ConditionGrid->addWidget(control, 3, 2);
 }
 
 db::LocalTable& TransferWindow::transferTable()
@@ -314,5 +319,5 @@ void TransferWindow::runTransferList(bool direct)
     run.salaryKinds = kinds.join(u',');
 
     ReleasedForm<TransferListReport> report(CreateTransferList());
-    report->Run(transferTable(), run);
+    report->Run(ListTable(), run);
 }

@@ -17,6 +17,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
@@ -56,6 +57,8 @@ public:
     int sourceLines() const { return SourceLines; }
     const TransferConditions& conditions() const { return Conditions; }
     db::LocalTable& transferTable();
+    // The table the transfer list prints: the transfer table, or one the bank lays out anew from it.
+    virtual db::LocalTable& ListTable() { return transferTable(); }
 
     // Event handlers, as the form wires them.
     void FormCreate() override;
@@ -91,6 +94,12 @@ protected:
     // Values handed to the export dialog: transfer date, and total and count unless the bank hands
     // the transfer date only.
     virtual ExportValues ValuesForExport() const;
+    // After every fill of the transfer table; `selectedLines` is the number of lines the selection returned.
+    virtual void TableFilled(const TransferTableResult& result, int selectedLines)
+    {
+        Q_UNUSED(result);
+        Q_UNUSED(selectedLines);
+    }
 
     virtual MForm* CreateParameterDialog() = 0;
     virtual ExportDialog* CreateExportDialog() = 0;
@@ -99,6 +108,8 @@ protected:
 
     int bank() const { return Bank; }
     QDate transferDate();          // ZZ_DD as a date, today filled in when empty
+    // Places a control of the bank's own beside the account prefix.
+    void AddCondition(QWidget* control);
 
 private:
     void buildComponents(const BankWindowTexts& texts);
@@ -125,6 +136,7 @@ private:
     bool FillSkipped = false;   // the last selection found the bank not ready to fill
     TransferTableLayout Layout;
 
+    QGridLayout* ConditionGrid = nullptr;
     TFunctionButtons* FunctionButtons1 = nullptr;
     MDateEdit* B_DD = nullptr;
     MDateEdit* E_DD = nullptr;

@@ -7,6 +7,7 @@
 #include "runtime/report/pdfoutput.h"
 #include "runtime/report/printers.h"
 #include "runtime/ui/function_buttons.h"
+#include "runtime/ui/kept_column.h"
 #include "window_conditions.h"
 
 #include <QAbstractButton>
@@ -74,8 +75,51 @@ QStringList setParameterValue(QWidget* control, const QString& value)
             values << list->itemData(i).toString();
         return values;
     }
-    qobject_cast<QLineEdit*>(control)->setText(value);
+    auto* edit = qobject_cast<QLineEdit*>(control);
+    edit->setText(value);
+    emit edit->editingFinished();   // the clerk leaves the edit: its exit check runs
     return {};
+}
+
+// Sets the options of `form` that a BANK1 column keeps, as the clerk clicks them: the button whose
+// text for the assigned value matches. A value no button stands for is noted in `refused`.
+void setKeptButtons(const QWidget& form, const QMap<QString, QString>& assignments, QStringList& unknown, QStringList& refused)
+{
+    const std::vector<KeptButton> kept = KeptButtons(form);
+    for (auto assigned = assignments.cbegin(); assigned != assignments.cend(); ++assigned) {
+        QStringList values;
+        QAbstractButton* target = nullptr;
+        bool check = true;
+        for (const KeptButton& button : kept) {
+            if (button.column != assigned.key())
+                continue;
+            values << button.checkedText;
+            if (!button.uncheckedText.isEmpty())
+                values << button.uncheckedText;
+            if (button.checkedText == assigned.value())
+                target = button.button;
+            else if (!button.uncheckedText.isEmpty() && button.uncheckedText == assigned.value())
+                target = button.button, check = false;
+        }
+        if (values.isEmpty())
+            continue;
+        unknown.removeAll(assigned.key());
+        if (!target)
+            refused << QStringLiteral("%1 takes %2").arg(assigned.key(), values.join(QStringLiteral(" or ")));
+        else if (target->isChecked() != check)
+            target->click();
+    }
+}
+
+// Prints the options of `form` that a BANK1 column keeps: column, caption, the text the column takes.
+void printKeptButtons(const QWidget& form)
+{
+    for (const KeptButton& button : KeptButtons(form)) {
+        if (button.button->isChecked())
+            out() << QStringLiteral("%1\t%2\t%3").arg(button.column, button.button->text(), button.checkedText) << Qt::endl;
+        else if (!button.uncheckedText.isEmpty())
+            out() << QStringLiteral("%1\t%2\t%3").arg(button.column, button.button->text(), button.uncheckedText) << Qt::endl;
+    }
 }
 
 // Whether the window said it printed to a PDF file since `messagesBefore`; prints where, or why not.
@@ -158,7 +202,10 @@ int BankParameters(const RuntimeConfig& config, Arguments& arguments)
     HeadlessHost host(config);
     MForm& window = host.OpenBank(bank);
     QStringList unknown = assignments.keys(), refused;
+    // The window's own options first: the parameter dialog shows itself by them.
+    setKeptButtons(window, assignments, unknown, refused);
     host.onModal([&](MForm& dialog) {
+        setKeptButtons(dialog, assignments, unknown, refused);
         for (QWidget* control : dialog.findChildren<QWidget*>()) {
             const QString column = control->property("BankColumn").toString();
             if (column.isEmpty())
@@ -171,6 +218,8 @@ int BankParameters(const RuntimeConfig& config, Arguments& arguments)
             }
             out() << QStringLiteral("%1\t%2\t%3").arg(column, parameterLabel(control), parameterValue(control)) << Qt::endl;
         }
+        printKeptButtons(window);
+        printKeptButtons(dialog);
         if (!assignments.isEmpty() && unknown.isEmpty() && refused.isEmpty())
             dialog.component<QPushButton>(QStringLiteral("Btn_F8"))->click();
         return int(mrCancel);

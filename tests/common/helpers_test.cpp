@@ -128,6 +128,11 @@ TEST(TempNames, UniqueNameWithTheTableExtension)
     EXPECT_TRUE(folder.endsWith('/'));
     EXPECT_TRUE(name.startsWith("Dn4") && name.endsWith(".DB"));
     EXPECT_NE(name, other);
+
+    const QStringList before = QDir(folder).entryList({"Dn4*"}, QDir::Files);
+    RemoveTempTableFile(folder, name);
+    RemoveTempTableFile(folder, other);
+    EXPECT_EQ(QDir(folder).entryList({"Dn4*"}, QDir::Files).size(), before.size() - 2) << "the system's files are removed";
 }
 
 TEST(TempNames, AFolderThatCannotTakeTheFileIsNamedInTheClerksLanguage)

@@ -75,6 +75,25 @@ TEST_F(CommandLine, AFolderTakesTheProposedNameAndTheSummaryNamesTheFile)
     EXPECT_EQ(existing.status, 0) << "an existing folder without the slash is a folder too";
 }
 
+// A list parameter is set by the value BANK1 keeps; the file is named after a parameter.
+TEST_F(CommandLine, ListParametersAndAFileNamedAfterTheCustomerCode)
+{
+    const Outcome wrong = rar1({"params", "23", "ID2=601", "ID4=5"});
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_TRUE(wrong.err.contains("ID4 takes 2 or 0")) << wrong.err.toStdString();
+    EXPECT_TRUE(rar1({"params", "23"}).out.contains("ID2\t委託戶代號\t\n")) << "nothing was saved";
+
+    ASSERT_EQ(rar1({"params", "23", "ID1=12", "ID2=601", "ID3=1234567890", "ID4=2"}).status, 0);
+    EXPECT_TRUE(rar1({"params", "23"}).out.contains("ID4\t身分核對\t2"));
+    const Outcome run = rar1(QStringList{"transfer", "23", "--out", dir.path() + "/"} + february);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    QFile file(path("601.TXT"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << run.out.toStdString();
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    EXPECT_EQ(lines.first().mid(54, 4).toInt(), lines.size() - 2) << "the header counts the employee records; both dates take seven";
+    EXPECT_EQ(lines[1].at(33), '2');
+}
+
 TEST_F(CommandLine, UsageAndDataErrorsEndWithStatusOne)
 {
     EXPECT_EQ(rar1({"transfer", "10"}).status, 1) << "no --out";
@@ -100,6 +119,41 @@ TEST_F(CommandLine, ParametersBanksAndDescription)
     EXPECT_TRUE(QFile::exists(path("d.pdf")));
     EXPECT_EQ(rar1(QStringList{"list", "10", "--pdf", path("l.pdf"), "--sort", "1"} + february).status, 0);
     EXPECT_TRUE(QFile::exists(path("l.pdf")));
+}
+
+TEST_F(CommandLine, AWindowOptionIsSetByItsColumnAndAnExitCheckRunsAsTheClerkLeavesTheEdit)
+{
+    const Outcome set = rar1({"params", "3", "ID1=5678", "ID10=1"});
+    ASSERT_EQ(set.status, 0) << set.err.toStdString();
+    EXPECT_TRUE(set.out.contains("ID10\t桃園專用\t1")) << set.out.toStdString();
+    EXPECT_TRUE(rar1({"params", "3"}).out.contains("ID10\t桃園專用\t1")) << "kept in BANK1 when the window closed";
+    const Outcome wrong = rar1({"params", "3", "ID10=2"});
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_TRUE(wrong.err.contains("ID10 takes 1 or 0")) << wrong.err.toStdString();
+
+    ASSERT_EQ(rar1({"params", "5", "ID2=7"}).status, 0);
+    EXPECT_TRUE(rar1({"params", "5"}).out.contains("ID2\t聯行/分行\t1")) << "a code other than 1 or 2 becomes 1";
+}
+
+TEST_F(CommandLine, TheCooperativeAndFirstBankFamilyTransferAndListOnTheDemoCompany)
+{
+    ASSERT_EQ(rar1({"params", "6", "ID1=12345678901", "ID2=009", "ID3=07"}).status, 0);
+    const QMap<QString, std::pair<QString, int>> files{
+        {"3", {"Hncbin", 82}}, {"5", {"SALY.DAT", 83}}, {"6", {"SALY.DAT", 42}}, {"20", {"HNCBIN.DAT", 76}}};
+    for (auto bank = files.cbegin(); bank != files.cend(); ++bank) {
+        const QString folder = path("out" + bank.key());
+        QDir().mkpath(folder);
+        const Outcome run = rar1(QStringList{"transfer", bank.key(), "--out", folder + "/", "--list", folder + "/list.pdf"} + february);
+        ASSERT_EQ(run.status, 0) << bank.key().toStdString() << run.err.toStdString();
+        QFile file(folder + "/" + bank->first);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << bank.key().toStdString();
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        EXPECT_GT(lines.size(), 2);
+        EXPECT_EQ(lines.last(), "");
+        for (int i = bank.key() == "6" ? 1 : 0; i + 1 < lines.size(); ++i)
+            ASSERT_EQ(lines[i].size(), bank->second - 1) << "bank " << bank.key().toStdString() << " line " << i;
+        EXPECT_TRUE(QFile::exists(folder + "/list.pdf"));
+    }
 }
 
 // A database that is missing, is no database, or lacks a table or a column: one line that names the

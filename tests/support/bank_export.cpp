@@ -2,9 +2,11 @@
 
 #include "runtime/report/pdfoutput.h"
 #include "runtime/report/qrprinter.h"
+#include "runtime/ui/function_buttons.h"
 #include "transfer/media_file_writer.h"
 
 #include "runtime/cvcode.h"
+#include "runtime/ui/function_buttons.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -22,11 +24,49 @@ QByteArray BankExportTest::exportTable(const QDate& date)
 {
     ExportValues values;
     values.transferDate = date;
+    return exportTable(values);
+}
+
+QByteArray BankExportTest::exportTable(const ExportValues& values)
+{
     dialog->Bind(table, values);
     dialog->ShowModal();
     dialog->component<QLineEdit>("PathFile")->setText(path);
     dialog->Btn_F8Click();
     return ReadFileBytes(path);
+}
+
+std::optional<ExportValues> BankExportTest::exportFromWindow(MForm& window)
+{
+    std::optional<ExportValues> handed;
+    automation.onModal([this, &handed](MForm& form) {
+        auto& exporter = dynamic_cast<ExportDialog&>(form);
+        handed = exporter.values();
+        exporter.component<QLineEdit>("PathFile")->setText(path);
+        exporter.Btn_F8Click();
+        return int(mrCancel);
+    });
+    window.component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
+    return handed;
+}
+
+QString BankExportTest::proposedPath(const ExportValues& values)
+{
+    dialog->Bind(table, values);
+    dialog->ShowModal();
+    return dialog->component<QLineEdit>("PathFile")->text();
+}
+
+ExportValues BankExportTest::handedOver(MForm& window)
+{
+    std::optional<ExportValues> handed;
+    automation.onModal([&handed](MForm& form) {
+        handed = dynamic_cast<ExportDialog&>(form).values();
+        return int(mrCancel);
+    });
+    window.component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
+    EXPECT_TRUE(handed.has_value()) << "the export dialog was not opened";
+    return handed.value_or(ExportValues{});
 }
 
 QStringList BankExportTest::refusals(const std::function<void()>& exportCall) const

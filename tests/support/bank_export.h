@@ -24,7 +24,32 @@ protected:
         dialog.reset(Create<Dialog>(nullptr));
         return exportTable(date);
     }
+    // The same for a two-per-row table.
+    template <class Dialog>
+    QByteArray exportPairs(const TransferTableLayout& layout, std::initializer_list<TransferPair> rows, const QDate& date)
+    {
+        FillTransferPairs(table, layout, rows);
+        dialog.reset(Create<Dialog>(nullptr));
+        return exportTable(date);
+    }
     QByteArray exportTable(const QDate& date);
+    // The same with the values the window hands over (transfer date, total and count).
+    QByteArray exportTable(const ExportValues& values);
+    template <class Dialog>
+    QByteArray exportRows(const TransferTableLayout& layout, std::initializer_list<TransferRow> rows, const ExportValues& values)
+    {
+        FillTransferRows(table, layout, rows);
+        dialog.reset(Create<Dialog>(nullptr));
+        return exportTable(values);
+    }
+    // The path a new dialog `Dialog` proposes when shown with `values`.
+    template <class Dialog>
+    QString proposedPath(const ExportValues& values = {})
+    {
+        dialog.reset(Create<Dialog>(nullptr));
+        return proposedPath(values);
+    }
+    QString proposedPath(const ExportValues& values);
     // The bank's transfer window, shown (off screen) as the host shows it.
     template <class Window>
     ReleasedForm<Window> openWindow()
@@ -34,6 +59,12 @@ protected:
         window->show();
         return window;
     }
+    // Runs the export command of `window` as the clerk does, the dialog writing to `path`; returns
+    // the values the window handed over (none when no export dialog opened).
+    std::optional<ExportValues> exportFromWindow(MForm& window);
+    // Runs the window's export command and returns what the window handed the export dialog (which
+    // is closed unseen).
+    ExportValues handedOver(MForm& window);
     // The refusal message of the last export, one line per value that does not fit.
     QStringList refusals(const std::function<void()>& exportCall) const;
 

@@ -3,7 +3,6 @@
 void FillTransferRows(db::LocalTable& table, const TransferTableLayout& layout, std::initializer_list<TransferRow> rows)
 {
     DefineTransferTable(table, layout);
-    const bool numbered = table.hasField("YG_NO") && table.hasField("ID_NO");
     for (const TransferRow& row : rows) {
         table.append();
         const bool label = row.name.isEmpty() && row.number.isEmpty();
@@ -11,12 +10,26 @@ void FillTransferRows(db::LocalTable& table, const TransferTableLayout& layout, 
         table.setField(label ? layout.labelColumn : QStringLiteral("BACC_NO"), row.account);
         table.setField("YG_NAME", row.name);
         table.setField("A_MTN", row.amount);
-        if (numbered && !label) {
-            table.setField("YG_NO", row.number);
-            table.setField("ID_NO", row.idNo);
+        const std::pair<const char*, QString> employeeColumns[] = {
+            {"YG_NO", row.number}, {"ID_NO", row.idNo}, {"DEP_NO", row.department}};
+        for (const auto& [column, value] : employeeColumns) {
+            if (!label && table.hasField(column))
+                table.setField(column, value);
         }
         table.post();
     }
+}
+
+std::vector<QStringList> ColumnTexts(db::LocalTable& table, const QStringList& columns)
+{
+    std::vector<QStringList> rows;
+    for (table.first(); !table.eof(); table.next()) {
+        QStringList texts;
+        for (const QString& column : columns)
+            texts << table.fieldText(column);
+        rows.push_back(texts);
+    }
+    return rows;
 }
 
 void MarkEmployeeRow(db::LocalTable& table, int index)
@@ -27,4 +40,36 @@ void MarkEmployeeRow(db::LocalTable& table, int index)
     table.edit();
     SetRowKind(table, RowKind::Employee);
     table.post();
+}
+
+namespace {
+void setSlot(db::LocalTable& table, int slot, const TransferRow& row)
+{
+    table.setField(SlotColumn("BACC_NO", slot), row.account);
+    table.setField(SlotColumn("YG_NAME", slot), row.name);
+    table.setField(SlotColumn("A_MTN", slot), row.amount);
+    if (table.hasField(SlotColumn("ID_NO", slot)))
+        table.setField(SlotColumn("ID_NO", slot), row.idNo);
+}
+}
+
+void FillTransferPairs(db::LocalTable& table, const TransferTableLayout& layout, std::initializer_list<TransferPair> rows)
+{
+    DefineTransferTable(table, layout);
+    for (const TransferPair& pair : rows) {
+        table.append();
+        if (pair.first.name.isEmpty() && pair.first.number.isEmpty()) {
+            SetRowKind(table, RowKind::Subtotal);
+            table.setField(layout.labelColumn, pair.first.account);
+            table.setField("A_MTN", pair.first.amount);
+        } else {
+            SetRowKind(table, RowKind::Employee);
+            setSlot(table, 0, pair.first);
+        }
+        if (pair.second) {
+            MarkSlotEmployee(table, 1);
+            setSlot(table, 1, *pair.second);
+        }
+        table.post();
+    }
 }

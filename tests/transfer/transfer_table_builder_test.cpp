@@ -2,17 +2,18 @@
 #include "runtime/db/mquery.h"
 #include "runtime/language.h"
 #include "support/test_company.h"
+#include "runtime/ui/mprogress_form.h"
+#include "transfer/employee_slots.h"
+#include "transfer/progress_adapter.h"
 #include "transfer/saved_conditions.h"
 #include "transfer/selection_statements.h"
-#include "transfer/progress_adapter.h"
 #include "transfer/transfer_table_builder.h"
-#include "runtime/ui/mprogress_form.h"
+#include "transfer/two_per_row.h"
 
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -54,7 +55,8 @@ protected:
         company.addPayLine("R0", "E001", 99999);
     }
 
-    TransferTableResult select(SelectionConditions c, QString kinds = QString())
+    TransferTableResult select(SelectionConditions c, QString kinds = QString(),
+                               const TransferTableLayout& chosen = TransferTableLayout::Standard())
     {
         c.salaryKinds = kinds.isEmpty() ? RegularSalaryLabel() : kinds;
         c.payDateFrom = "2026-03-01";
@@ -69,7 +71,7 @@ protected:
         query.execSQL();
         query.SQL() = s.read;
         query.open();
-        layout = TransferTableLayout::Standard();
+        layout = chosen;
         DefineTransferTable(table, layout);
         TransferTableBuilder builder(layout, c.sortMode);
         builder.setRowCompletion(completion);
@@ -82,6 +84,21 @@ protected:
         for (table.first(); !table.eof(); table.next())
             all.push_back({table.fieldText("BACC_NO"), table.fieldText("YG_NAME"), QString::number(table.fieldFloat("A_MTN")),
                            table.fieldText(RowKindColumnName)});
+        return all;
+    }
+
+    // Both slots of every row of a two-per-row table: account, name, amount and kind of each.
+    std::vector<QStringList> pairs()
+    {
+        std::vector<QStringList> all;
+        for (table.first(); !table.eof(); table.next()) {
+            QStringList row;
+            for (int slot = 0; slot < 2; ++slot)
+                row << table.fieldText(SlotColumn("BACC_NO", slot)) << table.fieldText(SlotColumn("YG_NAME", slot))
+                    << QString::number(table.fieldFloat(SlotColumn("A_MTN", slot)))
+                    << table.fieldText(SlotColumn(RowKindColumnName, slot));
+            all.push_back(row);
+        }
         return all;
     }
 
@@ -210,6 +227,72 @@ TEST_F(TransferTableTest, ACancelIsHeardInASmallSlowSelection)
     EXPECT_TRUE(result.cancelled);
     EXPECT_LT(result.transferCount, 3);
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(TransferTableTest, TwoPerRowByEmployeeAlternatesSlotsAndLeavesTheLastSecondSlotEmpty)
+{
+    const TransferTableResult result = select({}, QString(), TwoPerRowLayout());
+    const QString total = LoadFormResourceStr("WAGBK", 10101);
+    EXPECT_EQ(pairs(), (std::vector<QStringList>{{"004123", "王小明", "1000", "E", "008999", "李大華", "1002", "E"},
+                                                  {"004777", "林工廠", "800", "E", "", "", "0", ""},
+                                                  {total, "", "2802", "T", "", "", "0", ""}}));
+    EXPECT_EQ(result.transferCount, 3) << "employees, not rows";
+}
+
+TEST_F(TransferTableTest, TwoPerRowByDepartmentStartsEachDepartmentOnANewRow)
+{
+    SelectionConditions c;
+    c.sortMode = 1;
+    select(c, QString(), TwoPerRowLayout());
+    const QString subtotal = LoadFormResourceStr("WAGBK", 10102);
+    EXPECT_EQ(pairs(), (std::vector<QStringList>{{"004123", "王小明", "1000", "E", "008999", "李大華", "1002", "E"},
+                                                  {"004777", "林工廠", "300", "E", "", "", "0", ""},
+                                                  {subtotal + "(A01)", "", "2302", "S", "", "", "0", ""},
+                                                  {"004777", "林工廠", "500", "E", "", "", "0", ""},
+                                                  {subtotal + "(B01)", "", "500", "S", "", "", "0", ""},
+                                                  {LoadFormResourceStr("WAGBK", 10101), "", "2802", "T", "", "", "0", ""}}));
+
+    // A department without subtotal (its sum is not above zero) still ends its row.
+    company.exec("UPDATE TF_FS1 SET AMTN_NET=-5000 WHERE FS_NO='R1' AND YG_NO='E001'");
+    select(c, QString(), TwoPerRowLayout());
+    EXPECT_EQ(pairs(), (std::vector<QStringList>{{"004123", "王小明", "-5000", "E", "008999", "李大華", "1002", "E"},
+                                                  {"004777", "林工廠", "300", "E", "", "", "0", ""},
+                                                  {"004777", "林工廠", "500", "E", "", "", "0", ""},
+                                                  {subtotal + "(B01)", "", "500", "S", "", "", "0", ""}}));
+}
+
+TEST_F(TransferTableTest, TwoPerRowKeepsTheAccountsFirstTwelveCharacters)
+{
+    company.exec("UPDATE MF_YG SET BACC1_NO='12345678901234' WHERE YG_NO='E002'");
+    select({}, QString(), TwoPerRowLayout());
+    table.first();
+    EXPECT_EQ(table.fieldText("BACC_NO1"), "123456789012");
+}
+
+TEST_F(TransferTableTest, EmployeesWithoutNamesKeepTheirSlotsWhenLaidOutAnew)
+{
+    company.exec("UPDATE MF_YG SET NAME='' WHERE YG_NO IN ('E001','E002')");
+    SelectionConditions c;
+    c.sortMode = 1;
+    select(c, QString(), TwoPerRowLayout());
+    EXPECT_EQ(pairs().front(), (QStringList{"004123", "", "1000", "E", "008999", "", "1002", "E"}));
+
+    db::LocalTable flat("TEST", "FLAT"), list("TEST", "LIST");
+    RelayEmployees(table, layout, flat, 1);
+    std::vector<QStringList> employees;
+    for (flat.first(); !flat.eof(); flat.next())
+        employees.push_back({flat.fieldText("BACC_NO"), QString::number(flat.fieldFloat("A_MTN")), flat.fieldText(RowKindColumnName)});
+    EXPECT_EQ(employees, (std::vector<QStringList>{{"004123", "1000", "E"}, {"008999", "1002", "E"}, {"004777", "300", "E"},
+                                                    {"004777", "500", "E"}}))
+        << "subtotal and total rows left out, nameless employees kept";
+
+    RelayEmployees(table, layout, list, 2);
+    EXPECT_EQ(list.recordCount(), 2) << "paired again without the department break";
+    list.last();
+    EXPECT_EQ(list.fieldText("BACC_NO1"), "004777");
+    EXPECT_EQ(list.fieldFloat("A_MTN1"), 500);
+    EXPECT_EQ(CountEmployees(list, 2), 4);
+    EXPECT_EQ(CountEmployees(table, 2), 4);
 }
 
 } // namespace

@@ -11,7 +11,7 @@ ReportExpression::ReportExpression(const TQRExpr& item, const QString& reportTit
     : mask_(item.mask())
 {
     const QString text = item.expression().simplified().remove(u' ').toUpper();
-    static const QRegularExpression sumPattern(QStringLiteral("^SUM\\((\\w+)\\)$"));
+    static const QRegularExpression sumPattern(QStringLiteral("^SUM\\((\\w+(?:\\+\\w+)*)\\)$"));
     static const QRegularExpression fieldPattern(QStringLiteral("^\\w+$"));
     const QRegularExpressionMatch sum = sumPattern.match(text);
     if (text == u"PAGENUMBER") {
@@ -20,25 +20,30 @@ ReportExpression::ReportExpression(const TQRExpr& item, const QString& reportTit
         kind_ = Kind::Count;
     } else if (sum.hasMatch()) {
         kind_ = Kind::Sum;
-        field_ = sum.captured(1);
+        fields_ = sum.captured(1).split(u'+');
     } else if (fieldPattern.match(text).hasMatch()) {
         kind_ = Kind::Field;
-        field_ = text;
+        fields_ = {text};
     } else {
         throw ReportError(QStringLiteral("The report \"%1\" cannot be printed: its item \"%2\" asks for \"%3\", "
                                          "which the report cannot work out.")
                               .arg(reportTitle, item.name(), item.expression()));
     }
-    if (!field_.isEmpty() && !(dataSet && dataSet->hasField(field_)))
-        throw ReportError(QStringLiteral("The report \"%1\" cannot be printed: its item \"%2\" needs the field "
-                                         "\"%3\", which its data does not have.")
-                              .arg(reportTitle, item.name(), field_));
+    for (const QString& field : fields_) {
+        if (!(dataSet && dataSet->hasField(field)))
+            throw ReportError(QStringLiteral("The report \"%1\" cannot be printed: its item \"%2\" needs the field "
+                                             "\"%3\", which its data does not have.")
+                                  .arg(reportTitle, item.name(), field));
+    }
 }
 
 void ReportExpression::accumulate(const db::LocalTable* printedRow)
 {
     ++count_;
-    if (kind_ == Kind::Sum) sum_ += printedRow->fieldFloat(field_);
+    if (kind_ == Kind::Sum) {
+        for (const QString& field : fields_)
+            sum_ += printedRow->fieldFloat(field);
+    }
 }
 
 void ReportExpression::reset()
@@ -53,7 +58,7 @@ QString ReportExpression::text(int pageNumber, const db::LocalTable* dataSet) co
     case Kind::PageNumber: return ValueText(pageNumber, mask_);
     case Kind::Count: return ValueText(count_, mask_);
     case Kind::Sum: return ValueText(sum_, mask_);
-    case Kind::Field: return ValueText(dataSet->field(field_), mask_);
+    case Kind::Field: return ValueText(dataSet->field(fields_.front()), mask_);
     }
     return QString();
 }

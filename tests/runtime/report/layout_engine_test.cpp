@@ -46,6 +46,8 @@ TEST(LayoutEngine, FaultsInTheDesignAreReportedByNameBeforeAnythingPrints)
         rep.addBand(BandType::Summary, QStringLiteral("SummaryBand1"), 5)
             .addExpr(QStringLiteral("QRExpr1"), {0, 0, 20, 5}, QStringLiteral("sum( ID_NO )"));
         EXPECT_THROW(rep.layout(), ReportError);
+        rep.band(BandType::Summary)->addExpr(QStringLiteral("QRExpr2"), {0, 0, 20, 5}, QStringLiteral("SUM(A_MTN+A_MTN9)"));
+        EXPECT_THROW(rep.layout(), ReportError) << "every field of a sum must exist";
     }
     {
         TQuickRep rep;
@@ -80,6 +82,7 @@ TEST(LayoutEngine, ARowItsBandRefusesIsNeitherPrintedNorCounted)
     TQRBand& summary = rep.addBand(BandType::Summary, QStringLiteral("SummaryBand1"), 5);
     summary.addExpr(QStringLiteral("QRExpr1"), {0, 0, 20, 5}, QStringLiteral("COUNT"));
     summary.addExpr(QStringLiteral("QRExpr2"), {20, 0, 40, 5}, QStringLiteral("SUM(A_MTN)"), QStringLiteral("0.00"));
+    summary.addExpr(QStringLiteral("QRExpr3"), {60, 0, 40, 5}, QStringLiteral("Sum(A_MTN + A_MTN)"), QStringLiteral("0.00"));
 
     const LaidOutReport laid = rep.layout();
 
@@ -88,6 +91,7 @@ TEST(LayoutEngine, ARowItsBandRefusesIsNeitherPrintedNorCounted)
     EXPECT_EQ(afterPrintSkipped, 2);
     EXPECT_EQ(page.find(QStringLiteral("QRExpr1"))->text, QStringLiteral("3"));
     EXPECT_EQ(page.find(QStringLiteral("QRExpr2"))->text, QStringLiteral("3060.75"));   // rows 0, 2 and 4
+    EXPECT_EQ(page.find(QStringLiteral("QRExpr3"))->text, QStringLiteral("6121.50")) << "a sum of two fields adds both per row";
     // The band printing after a shrunk row is back at its own height.
     EXPECT_DOUBLE_EQ(detail.heightMm(), 5.0);
 }
