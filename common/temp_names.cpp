@@ -3,6 +3,7 @@
 #include "runtime/language.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <stdexcept>

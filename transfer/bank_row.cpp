@@ -55,7 +55,7 @@ QString FileNamePart(const QString& path)
     return path.mid(slash + 1).left(255);
 }
 
-void BankRow::RememberFileName(const QString& path) const
+void BankRow::RememberFileName(const QString& path, const FileNameMerge& merge) const
 {
     const QString name = FileNamePart(path);
     if (name.isEmpty())
@@ -64,8 +64,10 @@ void BankRow::RememberFileName(const QString& path) const
         db::MSQLTable table = OpenBank1Table();
         if (!table.findKey({key_}))
             return;
+        const QString fileName = QStringLiteral("FILENAME");
+        const QString stored = table.fieldText(fileName);
         table.edit();
-        table.setField(QStringLiteral("FILENAME"), name);
+        table.setField(fileName, merge ? merge(name, stored) : name);
         table.post();
     });
 }

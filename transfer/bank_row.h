@@ -6,6 +6,7 @@
 
 #include <QMap>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -23,8 +24,10 @@ public:
     void Save(const QString& bankName, const std::vector<std::pair<QString, QString>>& parameters,
               const QString& defaultFileName) const;
 
-    // Stores the file name part of `path` (after the last "/" or "\") in FILENAME when the row exists.
-    void RememberFileName(const QString& path) const;
+    // Stores the file name part of `path` (after the last "/" or "\") in FILENAME when the row exists;
+    // `merge` (name, FILENAME as stored) gives what to store instead of the name alone.
+    using FileNameMerge = std::function<QString(const QString& name, const QString& stored)>;
+    void RememberFileName(const QString& path, const FileNameMerge& merge = {}) const;
 
 private:
     QString key_;

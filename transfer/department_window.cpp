@@ -20,17 +20,7 @@ QHash<QString, QString> ReadDepartmentNames()
 
 TransferTableLayout DepartmentTableLayout()
 {
-    TransferTableLayout layout;
-    layout.columns = {
-        {TextColumn(QStringLiteral("BACC_NO"), 14, 12124, 20), QStringLiteral("BACC_NO")},
-        {TextColumn(QStringLiteral("YG_NO"), 10, 12125, 10), QStringLiteral("YG_NO")},
-        {TextColumn(NameColumnName, 30, 12126, 10), QStringLiteral("YG_NAME")},
-        {AmountColumn(12127, 14), QString()},
-        {TextColumn(QStringLiteral("ID_NO"), 20, 12128, 10), QStringLiteral("ID_NO")},
-        {TextColumn(DepartmentColumn, 8, 12129, 8), DepartmentColumn},
-        {TextColumn(DepartmentNameColumn, 10, 12130, 10), QString()},
-    };
-    return layout;
+    return TransferTableLayout::AccountAndDepartment();
 }
 
 bool DepartmentTransferWindow::ReadyToFill()

@@ -12,11 +12,15 @@
 #include "transfer/transfer_table.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+
+#include <cmath>
+#include <stdexcept>
 
 QString MediaFolder()
 {
@@ -78,6 +82,11 @@ QString ExportDialog::ProposedFileName() const
     return fileName;
 }
 
+QString ExportDialog::FileNameToRemember(const QString& fileName, const QString&) const
+{
+    return fileName;
+}
+
 bool ExportDialog::FormKeyDown(QKeyEvent* event)
 {
     return HandleDialogKeys(event, [this] { Btn_F8Click(); }, [this] { Btn_EscClick(); });
@@ -132,11 +141,55 @@ void ExportDialog::WriteMediaFile()
     MediaFileWriter writer(PathFile->text());
     WriteRecords(writer, context);
     writer.Commit();
+    const QStringList faults = WrittenFileFaults(context);
+    if (!faults.isEmpty())
+        throw std::runtime_error((LoadFormStr(15761) + u'\n' + faults.join(u'\n')).toStdString());
 
     QString finished = LoadFormStr(10082);
     if (!writer.findings().substitutedNames.isEmpty())
         finished += u'\n' + LoadFormStr(10088) + u'\n' + writer.findings().substitutedNames.join(u'\n');
     MessageDlg(finished, MsgType::Information, mbOK);
+}
+
+MediaFileReading ExportDialog::ReadBack(const QString& path) const
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error(LoadFormStr(15763).arg(path, file.errorString()).toStdString());
+    const std::optional<QMap<QString, QString>> parameters = row_.Read();
+    RecordContext context;
+    context.parameters = parameters ? &*parameters : nullptr;
+    context.values = Values;
+    context.today = Today();
+    return ReadMediaFile(Layout(), file.readAll(), context);
+}
+
+// The file just written, read back from the disk, against the transfer table it was written from:
+// its employees and the sum of their amounts. Only a real mismatch fails the export: when the
+// file cannot be read back field by field (a bank that writes what its layout does not show), or
+// the bank counts nothing, the file stands as written.
+QStringList ExportDialog::WrittenFileFaults(const RecordContext& written) const
+{
+    MediaFileReading reading;
+    try {
+        reading = ReadBack(PathFile->text());
+    } catch (const std::exception&) {
+        return {};
+    }
+    if (!reading.placed || written.employeeRecords <= 0)
+        return {};
+    // Each amount is cut to the unit the bank takes, so the file's total may fall short of the
+    // table's by less than one unit for each employee.
+    const double unit = !reading.amountUnit ? 0
+        : *reading.amountUnit == source::Unit::Whole ? 1 : *reading.amountUnit == source::Unit::Tenths ? 0.1 : 0.01;
+    const bool totalDiffers = reading.amountUnit && std::fabs(reading.total - written.employeeTotal) >= written.employeeRecords * unit + 0.005;
+    if (reading.employees == written.employeeRecords && !totalDiffers)
+        return {};
+    return {LoadFormStr(15762)
+                .arg(reading.employees)
+                .arg(reading.total, 0, 'f', 2)
+                .arg(written.employeeRecords)
+                .arg(written.employeeTotal, 0, 'f', 2)};
 }
 
 QString ExportDialog::EmployeeOf(const db::LocalTable& row) const
@@ -145,7 +198,9 @@ QString ExportDialog::EmployeeOf(const db::LocalTable& row) const
     const QString name = row.fieldText(QStringLiteral("YG_NAME"));
     if (number.isEmpty() && name.isEmpty())
         return row.fieldText(QStringLiteral("BACC_NO"));   // a nameless employee is known by his account
-    return number.isEmpty() ? name : number + u' ' + name;
+    if (number.isEmpty() || name.isEmpty())
+        return number + name;
+    return number + u' ' + name;
 }
 
 void CountEmployeeRecords(db::LocalTable& table, RecordContext& context)
@@ -189,5 +244,6 @@ void ExportDialog::WriteLayout(db::LocalTable& rows, MediaFileWriter& writer, Re
 
 void ExportDialog::RememberFileName()
 {
-    row_.RememberFileName(PathFile->text());
+    row_.RememberFileName(PathFile->text(),
+                          [this](const QString& name, const QString& stored) { return FileNameToRemember(name, stored); });
 }

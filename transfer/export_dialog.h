@@ -5,6 +5,7 @@
 #include "runtime/ui/mform.h"
 #include "transfer/bank_row.h"
 #include "transfer/media_field.h"
+#include "transfer/media_file_reader.h"
 #include "transfer/media_layout.h"
 
 class QLineEdit;
@@ -32,6 +33,8 @@ public:
     // and, when the table was left unfilled, why: an empty table is then refused naming that cause.
     void Bind(const db::LocalTable& transferTable, const ExportValues& values, const QString& emptyCause = QString());
     const ExportValues& values() const { return Values; }
+    // Reads the media file at `path` back by the bank's layout, with the bank's parameters.
+    MediaFileReading ReadBack(const QString& path) const;
 
     void FormShow() override;
     bool FormKeyDown(QKeyEvent* event) override;
@@ -50,12 +53,15 @@ protected:
     // The file name proposed in the media folder: the remembered one, or the bank's default. A bank
     // whose name comes from the data (the transfer date, a code) builds it here.
     virtual QString ProposedFileName() const;
+    // What FILENAME keeps after an export to `fileName` when it held `stored`: the name itself.
+    virtual QString FileNameToRemember(const QString& fileName, const QString& stored) const;
 
     db::LocalTable Report;
     ExportValues Values;
 
 private:
     void WriteMediaFile();
+    QStringList WrittenFileFaults(const RecordContext& written) const;
     void RememberFileName();
     ExportSettings settings_;
     BankRow row_;

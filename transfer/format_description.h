@@ -5,6 +5,9 @@
 
 class QPlainTextEdit;
 
+// The description of a bank whose format description the bank has not yet given: "建檔中".
+inline const QString DescriptionBeingSetUp = QStringLiteral(":/transfer/being_set_up.txt");
+
 class FormatDescriptionForm : public MForm {
     Q_OBJECT
 public:

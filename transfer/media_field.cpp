@@ -33,16 +33,21 @@ FieldValue amountValue(double amount, Unit unit, IntegerWidth bits, Sign sign = 
 {
     const double scale = unit == Unit::Whole ? 1 : unit == Unit::Tenths ? 10 : 100;
     const double limit = bits == IntegerWidth::Bits32 ? double(std::numeric_limits<qint32>::max()) : 9.0e18;
-    // Refused amounts are shown to the clerk in whole units, as the transfer table has them.
-    if (std::fabs(std::trunc(amount) * scale) > limit || (sign == Sign::NotNegative && amount < 0))
-        return FieldValue::Number(qint64(std::trunc(amount)), false);
-    return FieldValue::Number(TruncatedAmount(amount, unit));
+    const bool fits = std::fabs(std::trunc(amount) * scale) <= limit && (sign == Sign::Any || amount >= 0);
+    FieldValue value = FieldValue::Number(fits ? TruncatedAmount(amount, unit) : 0, fits);
+    value.shown = QString::number(qint64(std::trunc(amount)));
+    return value;
+}
+
+FieldReading rocDate(int yearDigits)
+{
+    return {.kind = FieldKind::Date, .roc = true, .yearDigits = yearDigits};
 }
 }
 
 FieldSource Constant(const QString& text)
 {
-    return [text](const RecordContext&) { return FieldValue::Text(text); };
+    return {[text](const RecordContext&) { return FieldValue::Text(text); }, {.kind = FieldKind::Constant, .constant = text}};
 }
 
 FieldSource Blank()
@@ -78,49 +83,59 @@ FieldSource CompanyUniformNumber()
 
 FieldSource TransferDateRoc(int yearDigits)
 {
-    return [yearDigits](const RecordContext& c) { return FieldValue::Text(RocDateText(c.values.transferDate, yearDigits)); };
+    return {[yearDigits](const RecordContext& c) { return FieldValue::Text(RocDateText(c.values.transferDate, yearDigits)); }, rocDate(yearDigits)};
 }
 
 FieldSource TodayRoc(int yearDigits)
 {
-    return [yearDigits](const RecordContext& c) { return FieldValue::Text(RocDateText(c.today, yearDigits)); };
+    return {[yearDigits](const RecordContext& c) { return FieldValue::Text(RocDateText(c.today, yearDigits)); }, rocDate(yearDigits)};
 }
 
 FieldSource TransferDateCalendar()
 {
-    return [](const RecordContext& c) { return FieldValue::Text(CalendarDateText(c.values.transferDate)); };
+    return {[](const RecordContext& c) { return FieldValue::Text(CalendarDateText(c.values.transferDate)); }, {.kind = FieldKind::Date}};
 }
 
 FieldSource Sequence(int first)
 {
-    return [first](const RecordContext& c) { return FieldValue::Number(qint64(c.sequence) + first - 1); };
+    return {[first](const RecordContext& c) { return FieldValue::Number(qint64(c.sequence) + first - 1); },
+            {.kind = FieldKind::Sequence, .first = first}};
 }
 
 FieldSource TransferCount()
 {
-    return [](const RecordContext& c) { return FieldValue::Number(c.values.transferCount); };
+    return {[](const RecordContext& c) { return FieldValue::Number(c.values.transferCount); }, {.kind = FieldKind::Count}};
 }
 
 FieldSource EmployeeRecordCount()
 {
-    return [](const RecordContext& c) { return FieldValue::Number(c.employeeRecords); };
+    return {[](const RecordContext& c) { return FieldValue::Number(c.employeeRecords); }, {.kind = FieldKind::Count}};
 }
 
 FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign)
 {
-    return [unit, bits, sign](const RecordContext& c) {
-        return amountValue(c.row ? c.row->fieldFloat(QStringLiteral("A_MTN")) : 0, unit, bits, sign);
-    };
+    return {[unit, bits, sign](const RecordContext& c) {
+                return amountValue(c.row ? c.row->fieldFloat(QStringLiteral("A_MTN")) : 0, unit, bits, sign);
+            },
+            {.kind = FieldKind::Amount, .unit = unit}};
 }
 
 FieldSource TotalAmount(Unit unit, IntegerWidth bits)
 {
-    return [unit, bits](const RecordContext& c) { return amountValue(c.values.transferTotal, unit, bits); };
+    return {[unit, bits](const RecordContext& c) { return amountValue(c.values.transferTotal, unit, bits); },
+            {.kind = FieldKind::Total, .unit = unit}};
 }
 
 FieldSource EmployeeRecordTotal(Unit unit, IntegerWidth bits)
 {
-    return [unit, bits](const RecordContext& c) { return amountValue(c.employeeTotal, unit, bits); };
+    return {[unit, bits](const RecordContext& c) { return amountValue(c.employeeTotal, unit, bits); },
+            {.kind = FieldKind::Total, .unit = unit}};
+}
+
+FieldSource CheckCode(FieldSource value, FieldCheck check)
+{
+    return {[value = std::move(value)](const RecordContext& c) { return value(c); },
+            {.kind = FieldKind::Checked, .check = std::move(check)}};
 }
 
 } // namespace source

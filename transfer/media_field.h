@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 // Values the transfer window hands to the export dialog.
@@ -39,14 +40,66 @@ struct FieldValue {
     QString text;
     std::optional<qint64> number;
     bool fits = true;
+    // How a refused number is named to the clerk when not as formed: amounts in whole units, as the
+    // transfer table shows them, not in the bank's tenths or hundredths.
+    QString shown;
 
-    static FieldValue Text(const QString& text) { return {text, std::nullopt, true}; }
-    static FieldValue Number(qint64 value, bool fits = true) { return {QString(), value, fits}; }
+    static FieldValue Text(const QString& text) { return {text, std::nullopt, true, QString()}; }
+    static FieldValue Number(qint64 value, bool fits = true) { return {QString(), value, fits, QString()}; }
     // A text the bank cannot take (an account that is not all digits); the export lists it and stops.
-    static FieldValue Refused(const QString& text) { return {text, std::nullopt, false}; }
+    static FieldValue Refused(const QString& text) { return {text, std::nullopt, false, QString()}; }
 };
 
-using FieldSource = std::function<FieldValue(const RecordContext&)>;
+namespace source {
+enum class Unit { Whole, Tenths, Hundredths };
+}
+
+// What a field holds, as a reader of the written file checks it.
+enum class FieldKind {
+    Text,       // whatever the bank takes
+    Constant,   // always the same text
+    Date,       // a date in ROC form, or as yyyyMMdd
+    Sequence,   // the running number of the employee records
+    Amount,     // an employee's amount
+    Total,      // the sum of the employees' amounts
+    Count,      // the number of employees
+    Checked,    // worked out from other fields of its record, as a check code
+};
+
+// The fields of one record as read back, by what they hold (MediaField::content), Big5 decoded.
+using ReadFields = QMap<QString, QString>;
+// The text a checked field must hold, worked out from the other fields of its record and the bank's
+// parameters; none when nothing can be worked out (the field the code stands for is already wrong).
+using FieldCheck = std::function<std::optional<QString>(const ReadFields&, const RecordContext&)>;
+
+struct FieldReading {
+    FieldKind kind = FieldKind::Text;
+    QString constant;                  // Constant
+    bool roc = false;                  // Date: ROC form (year minus 1911), else yyyyMMdd
+    int yearDigits = 0;                // Date in ROC form: the year's digits, unpadded when 0
+    int first = 1;                     // Sequence: the number of the first employee record
+    source::Unit unit = source::Unit::Whole;   // Amount, Total
+    FieldCheck check;                  // Checked
+};
+
+// A field's value for a record being written, and what a reader can check it against.
+class FieldSource {
+public:
+    FieldSource() = default;
+    template <class F, class = std::enable_if_t<!std::is_same_v<std::decay_t<F>, FieldSource>
+                                                && std::is_invocable_r_v<FieldValue, const F&, const RecordContext&>>>
+    FieldSource(F value, FieldReading reading = {})
+        : value_(std::move(value))
+        , reading_(std::move(reading))
+    {
+    }
+    FieldValue operator()(const RecordContext& context) const { return value_(context); }
+    const FieldReading& reading() const { return reading_; }
+
+private:
+    std::function<FieldValue(const RecordContext&)> value_;
+    FieldReading reading_;
+};
 
 enum class FieldForm {
     Left,     // text: the first `width` bytes (never half a character), spaces after
@@ -58,6 +111,14 @@ enum class FieldForm {
     Padded,   // text written whole, spaces after up to `width`
     Cut,      // text: at most the first `width` bytes (never half a character), nothing after
 };
+
+// The forms by the short names that keep a bank's layout table readable: {1, 6, W, TodayRoc(), ...}.
+namespace forms {
+constexpr FieldForm L = FieldForm::Left;
+constexpr FieldForm LZ = FieldForm::LeftZeros;
+constexpr FieldForm Z = FieldForm::Zeros;
+constexpr FieldForm W = FieldForm::Whole;
+}
 
 struct MediaField {
     int position;       // 1-based, as the bank's layout counts
@@ -88,10 +149,11 @@ FieldSource EmployeeRecordCount();
 // Amounts: A_MTN of the row or the total, fraction cut off, in whole units or hundredths, formed in a
 // signed 32-bit or 64-bit integer as the bank does. A bank whose records take digits only refuses
 // an amount below zero.
-enum class Unit { Whole, Tenths, Hundredths };
 enum class IntegerWidth { Bits32, Bits64 };
 enum class Sign { Any, NotNegative };
 FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign = Sign::Any);
+// A field worked out from the record's other fields: `check` gives what the reader expects.
+FieldSource CheckCode(FieldSource value, FieldCheck check);
 FieldSource TotalAmount(Unit unit, IntegerWidth bits);
 // The sum of the amounts of the employee records in the file.
 FieldSource EmployeeRecordTotal(Unit unit, IntegerWidth bits);

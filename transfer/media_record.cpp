@@ -92,7 +92,7 @@ QByteArray MediaRecord::Render(const RecordContext& context, const QString& who,
         const FieldValue value = field.source(context);
         if (value.number) {
             if (!value.fits || !appendZeroFilled(record, *value.number, field.width)) {
-                findings.refuse(who, field.content, QString::number(*value.number));
+                findings.refuse(who, field.content, value.shown.isEmpty() ? QString::number(*value.number) : value.shown);
                 record.append(field.width, '0');
             }
             continue;

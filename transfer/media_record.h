@@ -28,6 +28,7 @@ public:
     // `who` names the employee (or "表頭"/"表尾") in findings.
     QByteArray Render(const RecordContext& context, const QString& who, ExportFindings& findings) const;
     int length() const;   // nominal length in bytes
+    const std::vector<MediaField>& fields() const { return fields_; }
 
 private:
     std::vector<MediaField> fields_;

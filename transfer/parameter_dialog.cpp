@@ -7,9 +7,17 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+
+ParameterSettings NoParameters(const QString& rowKey, int nameTextId, const QString& defaultFileName)
+{
+    ParameterSettings settings{rowKey, nameTextId, defaultFileName};
+    settings.noticeTextId = 12107;
+    return settings;
+}
 
 std::function<QString(const QString& text)> FirstCharacterAmong(const QString& codes, const QString& fallback)
 {
@@ -45,8 +53,8 @@ BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings
                 connect(edit, &QLineEdit::editingFinished, this, [edit, check = parameter.exitCheck] {
                     RunGuarded([&] { check(edit->text()); });
                 });
-            if (parameter.correctOnExit)
-                connect(edit, &QLineEdit::editingFinished, this, [this, edit, correct = parameter.correctOnExit] {
+            if (parameter.exitCorrection)
+                connect(edit, &QLineEdit::editingFinished, this, [this, edit, correct = parameter.exitCorrection] {
                     if (modified_)
                         edit->setText(correct(edit->text()));
                 });
@@ -67,7 +75,17 @@ BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings
         control->setProperty("BankColumn", parameter.column);
         auto* label = new QLabel(parameter.label, this);
         label->setObjectName(parameter.labelName);
-        form->addRow(label, control);
+        if (parameter.sideCaption.isEmpty()) {
+            form->addRow(label, control);
+        } else {
+            auto* caption = new QLabel(parameter.sideCaption, this);
+            caption->setObjectName(parameter.objectName + QStringLiteral("Caption"));
+            caption->setStyleSheet(QStringLiteral("color: red"));
+            auto* line = new QHBoxLayout;
+            line->addWidget(control);
+            line->addWidget(caption);
+            form->addRow(label, line);
+        }
     }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -118,14 +136,11 @@ void BankParameterDialog::setTextOf(size_t parameter, const QString& text)
 void BankParameterDialog::LoadParameters()
 {
     loading_ = true;
-    for (size_t i = 0; i < edits_.size(); ++i) {
-        if (edits_[i] && !settings_.edits[i].initialText.isEmpty())
-            edits_[i]->setText(settings_.edits[i].initialText);
-    }
     const auto row = row_.Read();
     for (size_t i = 0; i < edits_.size(); ++i) {
-        if (row || lists_[i])
-            setTextOf(i, row ? row->value(settings_.edits[i].column) : QString());
+        const QString& missing = settings_.edits[i].missingRowText;
+        if (row || lists_[i] || !missing.isEmpty())
+            setTextOf(i, row ? row->value(settings_.edits[i].column) : missing);
     }
     loading_ = false;
 }

@@ -27,11 +27,14 @@ struct ParameterEdit {
     QString inputMask;
     std::function<void(const QString& text)> exitCheck;
     std::vector<ParameterChoice> choices;
-    QString hint = {};
+    QString hint = {};           // the edit's tool tip
     QString labelName = {};      // the label's component name, for a bank that shows or hides it
-    QString initialText = {};    // what an edit shows before the row is loaded (a missing row)
-    // The text an edit takes when the clerk leaves it after changing the dialog's parameters.
-    std::function<QString(const QString& text)> correctOnExit = {};
+    // A caption in red beside the edit, as the label "<objectName>Caption".
+    QString sideCaption = {};
+    // What the edit shows while the bank's row does not exist yet.
+    QString missingRowText = {};
+    // Once the dialog has been modified, the text the edit takes when the clerk leaves it.
+    std::function<QString(const QString& text)> exitCorrection = {};
 };
 
 // A one-character code among `codes` ("12"): anything else, or nothing, becomes `fallback`.
@@ -46,6 +49,10 @@ struct ParameterSettings {
     QString fixedName;           // BANK1.NAME (and caption) when the bank stores a fixed name, not the text
     int noticeTextId = 0;        // a bank without parameters: the notice shown instead; F8 alone saves
 };
+
+// A bank that needs no parameters: its dialog shows a notice, and F8 keeps the bank's row with its
+// name and default file name.
+ParameterSettings NoParameters(const QString& rowKey, int nameTextId, const QString& defaultFileName);
 
 class BankParameterDialog : public MForm {
     Q_OBJECT

@@ -1,29 +1,13 @@
 #include "transfer/transfer_list_report.h"
 
 #include "runtime/clock.h"
-#include "runtime/cvcode.h"
-#include "runtime/language.h"
 #include "runtime/report/band.h"
 #include "runtime/report/numbermask.h"
-#include "runtime/report/f6form.h"
-#include "runtime/report/printersettings.h"
-#include "transfer/pdf_notice.h"
 #include "transfer/bank_row.h"
 #include "transfer/transfer_table.h"
 
 namespace {
 using report::BandType;
-using report::ShapeKind;
-
-constexpr double LineMm = 6;
-const QString MingFont = QStringLiteral("細明體");
-
-QFont captionFont()
-{
-    QFont font(MingFont);
-    font.setPixelSize(13);
-    return font;
-}
 }
 
 ListWording RecordCountWording()
@@ -72,27 +56,21 @@ ListColumn BankParameterColumn(const QString& heading, const QString& itemName, 
     return parameter;
 }
 
-std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading)
+std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading, const QString& accountHeading)
 {
     return {
         {numberHeading, QStringLiteral("QRDBText1"), QStringLiteral("YG_NO"), 30},
         {QStringLiteral("姓       名"), QStringLiteral("QRDBText2"), QStringLiteral("YG_NAME"), 45},
         {QStringLiteral("身份證編號"), QStringLiteral("QRDBText4"), QStringLiteral("ID_NO"), 32},
-        {QStringLiteral("帳      號"), QStringLiteral("QRDBText3"), QStringLiteral("BACC_NO"), 40},
+        {accountHeading, QStringLiteral("QRDBText3"), QStringLiteral("BACC_NO"), 40},
         {QStringLiteral("轉  帳  金  額"), QStringLiteral("QRDBText5"), QStringLiteral("A_MTN"), 38, Qt::AlignRight,
          QStringLiteral("#,##0.00")},
     };
 }
 
 TransferListReport::TransferListReport(QWidget* owner)
-    : MForm(owner)
-    , QuickRep1(this)
+    : ReportForm(owner)
 {
-    MFormProperty1.FormRcID = QStringLiteral("WAGBK");
-    QuickRep1.setObjectName(QStringLiteral("QuickRep1"));
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPointSize(10);
-    QuickRep1.setFont(arial);
 }
 
 std::vector<ListColumn> TransferListReport::Columns() const
@@ -105,76 +83,92 @@ std::vector<ListColumn> TransferListReport::Columns() const
     };
 }
 
-report::TQRLabel& TransferListReport::label(const QString& name)
-{
-    auto* item = dynamic_cast<report::TQRLabel*>(QuickRep1.findItem(name));
-    if (!item)
-        throw std::runtime_error(LoadFormStr(15107).arg(name).toStdString());
-    return *item;
-}
-
 void TransferListReport::FormCreate()
 {
     buildBands();
-    label(QStringLiteral("Sz_Dd")).setCaption(RocSlashedDate(Today()));
+    setCaptionIfPresent(QStringLiteral("Sz_Dd"), RocSlashedDate(Today()));
     LocalizeReport();
 }
 
-void TransferListReport::buildBands()
+void TransferListReport::ColumnHeadings(report::TQRBand& band, double y, const std::vector<ListColumn>& columns)
 {
-    int labelNo = 0;
-    auto caption = [&](report::TQRBand& band, double x, double y, double w, const QString& text) -> report::TQRLabel& {
-        report::TQRLabel& item = band.addLabel(QStringLiteral("QRLabel%1").arg(++labelNo), {x, y, w, LineMm}, text);
-        item.setFont(captionFont());
-        return item;
-    };
-    auto rule = [&](report::TQRBand& band, double y) {
-        band.addShape(QStringLiteral("QRShape%1").arg(++labelNo), {0, y, 190, 0.5}, ShapeKind::HorizontalLine);
-    };
-    const std::vector<ListColumn> columns = Columns();
+    double x = 0;
+    for (const ListColumn& column : columns) {
+        x += column.gapBeforeMm;
+        const QStringList lines = column.heading.split(u'\n');
+        if (lines.size() > 1) {
+            CaptionMemo(band, {x, y, column.widthMm, double(lines.size()) * LineMm}, lines).setAlignment(column.alignment);
+        } else {
+            report::TQRLabel& heading = Caption(band, {x, y, column.widthMm, LineMm}, column.heading);
+            heading.setUnderline(true);
+            heading.setAlignment(column.alignment);
+        }
+        x += column.widthMm;
+    }
+}
+
+void TransferListReport::BuildPageHeader(const std::vector<ListColumn>& columns)
+{
     qsizetype headingLines = 1;
     for (const ListColumn& column : columns)
         headingLines = qMax(headingLines, column.heading.count(u'\n') + 1);
-
-    // Page header: title, print date / categories / page, a rule, the column headings.
     report::TQRBand& header =
         QuickRep1.addBand(BandType::PageHeader, QStringLiteral("PageHeaderBand1"), double(3 + headingLines) * LineMm);
     // The title line, underlined whole: year, "年", month, "月薪資轉存清冊".
     report::TQRLabel& year = header.addLabel(QStringLiteral("YY"), {60, 0, 12, LineMm}, QString());
     year.setAlignment(Qt::AlignRight);
     year.setUnderline(true);
-    caption(header, 72, 0, 8, QStringLiteral("年")).setUnderline(true);
+    Caption(header, {72, 0, 8, LineMm}, QStringLiteral("年")).setUnderline(true);
     header.addLabel(QStringLiteral("MM"), {80, 0, 8, LineMm}, QString()).setUnderline(true);
-    caption(header, 88, 0, 50, QStringLiteral("月薪資轉存清冊")).setUnderline(true);
-    caption(header, 0, LineMm, 18, QStringLiteral("印表日:"));
+    Caption(header, {88, 0, 50, LineMm}, QStringLiteral("月薪資轉存清冊")).setUnderline(true);
+    Caption(header, {0, LineMm, 18, LineMm}, QStringLiteral("印表日:"));
     header.addLabel(QStringLiteral("Sz_Dd"), {18, LineMm, 25, LineMm}, QString());
     if (ShowsSalaryKinds()) {
-        caption(header, 48, LineMm, 22, QStringLiteral("薪資期別:"));
-        header.addLabel(QStringLiteral("ED_SZ_F3"), {70, LineMm, 90, LineMm}, QString());
+        Caption(header, {48, LineMm, 22, LineMm}, QStringLiteral("薪資期別:"));
+        header.addLabel(QStringLiteral("ED_SZ_F3"), {70, LineMm, 90, LineMm}, QStringLiteral("薪資"));
     }
-    caption(header, 160, LineMm, 14, QStringLiteral("頁次:"));
+    Caption(header, {160, LineMm, 14, LineMm}, QStringLiteral("頁次:"));
     header.addExpr(QStringLiteral("QRExpr1"), {174, LineMm, 16, LineMm}, QStringLiteral("PAGENUMBER"));
-    rule(header, 2 * LineMm + 2);
-    double x = 0;
-    for (const ListColumn& column : columns) {
-        x += column.gapBeforeMm;
-        const QStringList lines = column.heading.split(u'\n');
-        if (lines.size() > 1) {
-            report::TQRMemo& memo = header.addMemo(QStringLiteral("QRMemo%1").arg(++labelNo),
-                                                   {x, 3 * LineMm, column.widthMm, double(lines.size()) * LineMm}, lines);
-            memo.setFont(captionFont());
-            memo.setAlignment(column.alignment);
-        } else {
-            report::TQRLabel& heading = caption(header, x, 3 * LineMm, column.widthMm, column.heading);
-            heading.setUnderline(true);
-            heading.setAlignment(column.alignment);
-        }
-        x += column.widthMm;
-    }
+    Rule(header, 2 * LineMm + 2);
+    ColumnHeadings(header, 3 * LineMm, columns);
+}
+
+// "** 本頁合計 **  金額 ： n  本頁小計 n 人", in the bank's wording.
+void TransferListReport::PageTotalsLine(report::TQRBand& band, double y, const QString& amountItem, const QString& countItem)
+{
+    const ListWording wording = Wording();
+    Caption(band, {0, y, 35, LineMm}, QStringLiteral("** 本頁合計 **"));
+    Caption(band, {40, y, 30, LineMm}, wording.amount);
+    band.addLabel(amountItem, {70, y, 40, LineMm}, QString()).setAlignment(Qt::AlignRight);
+    Caption(band, {120, y, 22, LineMm}, wording.pageCount);
+    band.addLabel(countItem, {142, y, 20, LineMm}, QString()).setAlignment(Qt::AlignHCenter);
+    Caption(band, {162, y, 8, LineMm}, wording.countUnit);
+}
+
+// "** 總    計 **  金額 ： sum  本頁合計 count 人  共 n 頁".
+void TransferListReport::GrandTotalsLine(report::TQRBand& band, double y)
+{
+    const ListWording wording = Wording();
+    Caption(band, {0, y, 35, LineMm}, wording.grandTotal);
+    Caption(band, {40, y, 30, LineMm}, wording.amount);
+    band.addExpr(QStringLiteral("QRExpr3"), {70, y, 40, LineMm}, GrandTotalExpression(), QStringLiteral("#,##0.00"))
+        .setAlignment(Qt::AlignRight);
+    Caption(band, {120, y, 22, LineMm}, wording.grandCount);
+    AddGrandCount(band, {142, y, 20, LineMm});
+    Caption(band, {162, y, 8, LineMm}, wording.countUnit);
+    Caption(band, {172, y, 6, LineMm}, QStringLiteral("共"));
+    band.addExpr(QStringLiteral("QRExpr2"), {178, y, 8, LineMm}, QStringLiteral("PAGENUMBER")).setAlignment(Qt::AlignHCenter);
+    Caption(band, {186, y, 6, LineMm}, QStringLiteral("頁"));
+}
+
+void TransferListReport::buildBands()
+{
+    const std::vector<ListColumn> columns = Columns();
+    BuildPageHeader(columns);
 
     // Detail: one line per employee row.
     report::TQRBand& detail = QuickRep1.addBand(BandType::Detail, QStringLiteral("DetailBand1"), LineMm);
-    x = 0;
+    double x = 0;
     for (const ListColumn& column : columns) {
         x += column.gapBeforeMm;
         const QRectF place(x, 0, column.widthMm, LineMm);
@@ -190,41 +184,19 @@ void TransferListReport::buildBands()
             DetailBand1AfterPrint();
     };
 
-    // The page line of the footer and the summary: "** 本頁合計 **  金額 ： n  本頁小計 n 人".
-    const ListWording wording = Wording();
-    auto pageLine = [&](report::TQRBand& band, double y, const QString& amountName, const QString& countName) {
-        caption(band, 0, y, 35, QStringLiteral("** 本頁合計 **"));
-        caption(band, 40, y, 30, wording.amount);
-        band.addLabel(amountName, {70, y, 40, LineMm}, QString()).setAlignment(Qt::AlignRight);
-        caption(band, 120, y, 22, wording.pageCount);
-        band.addLabel(countName, {142, y, 20, LineMm}, QString()).setAlignment(Qt::AlignHCenter);
-        caption(band, 162, y, 8, wording.countUnit);
-    };
-
     report::TQRBand& footer = QuickRep1.addBand(BandType::PageFooter, QStringLiteral("PageFooterBand1"), LineMm + 2);
-    rule(footer, 0);
-    pageLine(footer, 1, QStringLiteral("PageAmtn"), QStringLiteral("PageCount"));
+    Rule(footer, 0);
+    PageTotalsLine(footer, 1, QStringLiteral("PageAmtn"), QStringLiteral("PageCount"));
     footer.BeforePrint = [this](report::TQRBand&, bool& printBand) { PageFooterBand1BeforePrint(printBand); };
 
     report::TQRBand& summary = QuickRep1.addBand(BandType::Summary, QStringLiteral("SummaryBand1"), 2 * LineMm + 4);
-    rule(summary, 0);
-    pageLine(summary, 1, QStringLiteral("PageAmtn1"), QStringLiteral("PageCount1"));
-    const double y = LineMm + 1;
-    caption(summary, 0, y, 35, wording.grandTotal);
-    caption(summary, 40, y, 30, wording.amount);
-    summary.addExpr(QStringLiteral("QRExpr3"), {70, y, 40, LineMm}, GrandTotalExpression(), QStringLiteral("#,##0.00"))
-        .setAlignment(Qt::AlignRight);
-    caption(summary, 120, y, 22, wording.grandCount);
-    AddGrandCount(summary, {142, y, 20, LineMm});
-    caption(summary, 162, y, 8, wording.countUnit);
-    caption(summary, 172, y, 6, QStringLiteral("共"));
-    summary.addExpr(QStringLiteral("QRExpr2"), {178, y, 8, LineMm}, QStringLiteral("PAGENUMBER")).setAlignment(Qt::AlignHCenter);
-    caption(summary, 186, y, 6, QStringLiteral("頁"));
-    rule(summary, 2 * LineMm + 2);
+    Rule(summary, 0);
+    PageTotalsLine(summary, 1, QStringLiteral("PageAmtn1"), QStringLiteral("PageCount1"));
+    GrandTotalsLine(summary, LineMm + 1);
+    Rule(summary, 2 * LineMm + 2);
     summary.BeforePrint = [this](report::TQRBand&, bool&) { SummaryBand1BeforePrint(); };
 
     QuickRep1.OnStartPage = [this](report::TQuickRep&) { QuickRep1StartPage(); };
-    QuickRep1.OnPreview = [this](report::TQuickRep&) { QuickRep1Preview(); };
 }
 
 void TransferListReport::AddGrandCount(report::TQRBand& summary, const QRectF& place)
@@ -235,27 +207,6 @@ void TransferListReport::AddGrandCount(report::TQRBand& summary, const QRectF& p
 double TransferListReport::LineAmount() const
 {
     return Report.fieldFloat(AmountColumnName);
-}
-
-void TransferListReport::LocalizeReport()
-{
-    if (Language::LanguageID != 0)
-        return;
-    const ListLocalization localization = Localization();
-    for (report::TQRPrintable* item : QuickRep1.allItems()) {
-        if (auto* label = dynamic_cast<report::TQRLabel*>(item)) {
-            label->setCaption(BIG5toGB(label->caption()));
-            label->setFontFamily(localization.font);
-        } else if (auto* memo = dynamic_cast<report::TQRMemo*>(item)) {
-            QStringList lines = memo->lines();
-            for (QString& line : lines)
-                line = BIG5toGB(line);
-            memo->setLines(lines);
-            memo->setFontFamily(localization.font);
-        } else if (auto* expr = dynamic_cast<report::TQRExpr*>(item); expr && localization.expressions) {
-            expr->setFontFamily(localization.font);
-        }
-    }
 }
 
 void TransferListReport::QuickRep1StartPage()
@@ -276,30 +227,22 @@ void TransferListReport::PageFooterBand1BeforePrint(bool& printBand)
         printBand = false;
         return;
     }
-    label(QStringLiteral("PageCount")).setCaption(QString::number(pageCount_));
-    label(QStringLiteral("PageAmtn")).setCaption(AmountText(pageAmount_));
+    setCaptionIfPresent(QStringLiteral("PageCount"), QString::number(pageCount_));
+    setCaptionIfPresent(QStringLiteral("PageAmtn"), AmountText(pageAmount_));
 }
 
 void TransferListReport::SummaryBand1BeforePrint()
 {
-    label(QStringLiteral("PageCount1")).setCaption(QString::number(pageCount_));
-    label(QStringLiteral("PageAmtn1")).setCaption(AmountText(pageAmount_));
+    setCaptionIfPresent(QStringLiteral("PageCount1"), QString::number(pageCount_));
+    setCaptionIfPresent(QStringLiteral("PageAmtn1"), AmountText(pageAmount_));
 }
 
 void TransferListReport::PrepareRun(const TransferListRun& run)
 {
     label(QStringLiteral("YY")).setCaption(QString::number(run.transferDate.year() - 1911));
     label(QStringLiteral("MM")).setCaption(QStringLiteral("%1").arg(run.transferDate.month(), 2, 10, QLatin1Char('0')));
-    if (ShowsSalaryKinds())
+    if (ShowsSalaryKinds() && FillsSalaryKinds())
         label(QStringLiteral("ED_SZ_F3")).setCaption(run.salaryKinds);
-}
-
-void TransferListReport::QuickRep1Preview()
-{
-    // The preview belongs to the transfer window, so that it stays open after this form is freed.
-    auto* preview = new report::TF6MainForm(parentWidget());
-    preview->SetQRPrinter(QuickRep1.QRPrinter());
-    preview->show();
 }
 
 void TransferListReport::Prepare(const db::LocalTable& transferTable, const TransferListRun& run)
@@ -321,10 +264,6 @@ void TransferListReport::Prepare(const db::LocalTable& transferTable, const Tran
 
 void TransferListReport::Run(const db::LocalTable& transferTable, const TransferListRun& run)
 {
-    QuickRep1.setPrinterSettings(report::TPrinterSettings::FromCurrentPrinter());
     Prepare(transferTable, run);
-    if (run.printDirect)
-        TellPdfWritten(QuickRep1.print());
-    else
-        QuickRep1.preview();
+    Output(run.printDirect);
 }

@@ -2,8 +2,7 @@
 // The transfer list: the selected transfers (one line per employee row) with page totals and grand
 // totals, printed or previewed. A bank changes its columns and what its header labels show.
 #include "runtime/db/localtable.h"
-#include "runtime/report/quickrep.h"
-#include "runtime/ui/mform.h"
+#include "transfer/report_form.h"
 
 #include <QDate>
 #include <functional>
@@ -18,7 +17,7 @@ struct TransferListRun {
 };
 
 // A column of the list: its heading (lines separated by "\n" make a memo of several lines), and
-// either a field of the transfer table or a label whose caption the bank sets.
+// either a field of the transfer table or a label whose caption the bank sets (the same on every line).
 struct ListColumn {
     QString heading;
     QString itemName;
@@ -45,8 +44,9 @@ ListColumn BankParameterColumn(const QString& heading, const QString& itemName, 
                                const QString& column, const QString& designCaption = QString());
 
 // The columns of the lists that show who is paid: employee number (under `numberHeading`), name,
-// identity number, account and amount.
-std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading = QStringLiteral("員 工 代 號"));
+// identity number, account (under `accountHeading`) and amount.
+std::vector<ListColumn> EmployeeListColumns(const QString& numberHeading = QStringLiteral("員 工 代 號"),
+                                            const QString& accountHeading = QStringLiteral("帳      號"));
 
 // The words of the page and grand total lines: before the count, after it, the grand total's caption,
 // and the caption before the amounts.
@@ -58,17 +58,10 @@ struct ListWording {
     QString amount = QStringLiteral("金        額 ：");
 };
 
-// How the list turns its captions to simplified Chinese (language 0): the font it gives them, and
-// whether the expressions take that font too.
-struct ListLocalization {
-    QString font = QStringLiteral("宋体");
-    bool expressions = true;
-};
-
 // Records rather than persons: "筆數共" n "筆" on the page and grand total lines.
 ListWording RecordCountWording();
 
-class TransferListReport : public MForm {
+class TransferListReport : public ReportForm {
     Q_OBJECT
 public:
     explicit TransferListReport(QWidget* owner);
@@ -79,9 +72,6 @@ public:
     // Prepares, then prints or previews.
     void Run(const db::LocalTable& transferTable, const TransferListRun& run);
 
-    report::TQuickRep QuickRep1;
-    report::TQRLabel& label(const QString& name);
-
 protected:
     // The reference bank's columns: account, name, amount.
     virtual std::vector<ListColumn> Columns() const;
@@ -91,8 +81,9 @@ protected:
     virtual void DetailBeforePrint() {}
     // Whether the second header line shows the salary categories.
     virtual bool ShowsSalaryKinds() const { return true; }
+    // Whether the run fills that line with the chosen categories; if not it keeps its design text.
+    virtual bool FillsSalaryKinds() const { return true; }
     virtual ListWording Wording() const { return {}; }
-    virtual ListLocalization Localization() const { return {}; }
     // The grand total, and the item of the grand count at `place` (the report's COUNT by default).
     virtual QString GrandTotalExpression() const { return QStringLiteral("SUM(A_MTN)"); }
     virtual void AddGrandCount(report::TQRBand& summary, const QRectF& place);
@@ -100,16 +91,25 @@ protected:
     virtual int LineCount() const { return 1; }
     virtual double LineAmount() const;
 
+    // The page header: title, print date, categories and page, a rule, the column headings.
+    virtual void BuildPageHeader(const std::vector<ListColumn>& columns);
+    // The line of a page's totals, in the page footer and again in the summary: the labels named
+    // `amountItem` and `countItem` get the page's amount and count.
+    virtual void PageTotalsLine(report::TQRBand& band, double y, const QString& amountItem, const QString& countItem);
+    // The grand totals line of the summary (count, sum and number of pages).
+    virtual void GrandTotalsLine(report::TQRBand& band, double y);
+    // The column headings at `y` of the band, one beside the other as the columns stand; a heading of
+    // several lines is a memo.
+    void ColumnHeadings(report::TQRBand& band, double y, const std::vector<ListColumn>& columns);
+
     db::LocalTable Report;
 
 private:
     void buildBands();
-    void LocalizeReport();
     void QuickRep1StartPage();
     void DetailBand1AfterPrint();
     void PageFooterBand1BeforePrint(bool& printBand);
     void SummaryBand1BeforePrint();
-    void QuickRep1Preview();
 
     int pageCount_ = 0;
     double pageAmount_ = 0;

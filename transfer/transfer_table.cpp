@@ -69,12 +69,19 @@ TransferTableLayout TransferTableLayout::AccountAndNumber(int numberSize)
     return layout;
 }
 
-TransferTableLayout& TransferTableLayout::withDisplayWidths(std::initializer_list<int> widths)
+TransferTableLayout TransferTableLayout::AccountAndDepartment()
 {
-    size_t i = 0;
-    for (const int width : widths)
-        columns.at(i++).field.displayWidth = width;
-    return *this;
+    TransferTableLayout layout;
+    layout.columns = {
+        {TextColumn(QStringLiteral("BACC_NO"), 14, 12124, 20), QStringLiteral("BACC_NO")},
+        {TextColumn(QStringLiteral("YG_NO"), 10, 12125, 10), QStringLiteral("YG_NO")},
+        {TextColumn(NameColumnName, 30, 12126, 10), QStringLiteral("YG_NAME")},
+        {AmountColumn(12127, 14), QString()},
+        {TextColumn(QStringLiteral("ID_NO"), 20, 12128, 10), QStringLiteral("ID_NO")},
+        {TextColumn(QStringLiteral("DEP_NO"), 8, 12129, 8), QStringLiteral("DEP_NO")},
+        {TextColumn(QStringLiteral("DEP_NM"), 10, 12130, 10), QString()},
+    };
+    return layout;
 }
 
 TransferTableLayout& TransferTableLayout::withLabelIn(const QString& column)

@@ -35,9 +35,11 @@ struct TransferTableLayout {
     // Account cut to 14 (text 12101), employee number of `numberSize` (12102), name (12103) and amount
     // (12104), with the subtotal and total labels in the account column.
     static TransferTableLayout AccountAndNumber(int numberSize);
+    // Account cut to 14 (text 12124), employee number, name, amount, identity number, department code
+    // and the department's name (12125 to 12130), with the subtotal and total labels in the account
+    // column. The department name (DEP_NM) is filled by the department transfer window.
+    static TransferTableLayout AccountAndDepartment();
 
-    // The columns' display widths, in order.
-    TransferTableLayout& withDisplayWidths(std::initializer_list<int> widths);
     // Where subtotal and total rows carry their label.
     TransferTableLayout& withLabelIn(const QString& column);
 };

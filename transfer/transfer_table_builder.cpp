@@ -105,6 +105,8 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
                 const QString value = rows.asString(copied.column);
                 table.setField(copied.field, copied.keep ? (*copied.keep)(value) : value);
             }
+            if (observer_)
+                observer_(rows, newRow);
             const double lineAmount = TransferAmount(rows.asFloat(amount));
             table.setField(slotColumns[slot].amount, sofar + lineAmount);
             if (completion_)

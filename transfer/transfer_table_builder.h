@@ -34,6 +34,9 @@ public:
 
     TransferTableBuilder(const TransferTableLayout& layout, int sortMode);
     void setRowCompletion(RowCompletion completion) { completion_ = std::move(completion); }
+    // Sees every selected line as it is taken into the table; `newRow` when it starts an employee row.
+    using LineObserver = std::function<void(const db::MQuery& line, bool newRow)>;
+    void setLineObserver(LineObserver observer) { observer_ = std::move(observer); }
 
     // `rows` is the opened read-back of #TF_FS1; `table` is emptied and refilled.
     TransferTableResult Fill(db::MQuery& rows, db::LocalTable& table, SelectionProgress& progress) const;
@@ -43,4 +46,5 @@ private:
     const TransferTableLayout& layout_;
     int sortMode_;
     RowCompletion completion_;
+    LineObserver observer_;
 };

@@ -246,6 +246,7 @@ ExportValues TransferWindow::ValuesForExport() const
 void TransferWindow::FunctionButtons1Click(int code)
 {
     SavedRights = FunctionButtons1->RightsText();
+    LastCommand = code;
     if (code != cmdBankParameters && code != cmdExport && code != cmdPreview && code != cmdPrint)
         return;
     if ((code == cmdPreview || code == cmdPrint) && !report::HasPrinter()) {
@@ -275,13 +276,21 @@ void TransferWindow::FunctionButtons1Click(int code)
     Abort();
 }
 
+// Rebuilds a stale transfer table before an export or a print; false when the command ends there.
+bool TransferWindow::rebuildIfStale()
+{
+    if (!FunctionButtons1->NeedRebuild)
+        return true;
+    FunctionButtons1MakeTable();
+    FunctionButtons1->NeedRebuild = false;
+    return SelectionGoesOn;
+}
+
 void TransferWindow::runExport()
 {
     const QDate date = transferDate();
-    if (FunctionButtons1->NeedRebuild) {
-        FunctionButtons1MakeTable();
-        FunctionButtons1->NeedRebuild = false;
-    }
+    if (!rebuildIfStale() || !ChooseExport())
+        return;
     ReleasedForm<ExportDialog> dialog(CreateExportDialog());
     ExportValues values = ValuesForExport();
     values.transferDate = date;
@@ -295,13 +304,21 @@ QString TransferWindow::emptyTableCause() const
     return FillSkipped ? NotReadyCause() : QString();
 }
 
+QVariantMap TransferWindow::ReadMediaFileBack(const QString& path)
+{
+    try {
+        ReleasedForm<ExportDialog> dialog(CreateExportDialog());
+        return ReadingAsVariant(dialog->ReadBack(path));
+    } catch (const std::exception& e) {
+        return {{QStringLiteral("error"), QString::fromUtf8(e.what())}};
+    }
+}
+
 void TransferWindow::runTransferList(bool direct)
 {
     PrintDirect = direct;
-    if (FunctionButtons1->NeedRebuild) {
-        FunctionButtons1MakeTable();
-        FunctionButtons1->NeedRebuild = false;
-    }
+    if (!rebuildIfStale())
+        return;
     if (transferTable().isEmpty()) {
         const QString cause = emptyTableCause();
         if (cause.isEmpty())
@@ -317,7 +334,11 @@ void TransferWindow::runTransferList(bool direct)
     SplitUniqueList(Conditions.SalaryKinds, kinds);
     kinds.removeAll(NoValueCode);
     run.salaryKinds = kinds.join(u',');
+    PrintTransferList(run);
+}
 
+void TransferWindow::PrintTransferList(const TransferListRun& run)
+{
     ReleasedForm<TransferListReport> report(CreateTransferList());
     report->Run(ListTable(), run);
 }

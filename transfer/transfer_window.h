@@ -6,6 +6,7 @@
 #include "runtime/db/msqltable.h"
 #include "runtime/ui/mform.h"
 #include "transfer/media_field.h"
+#include "transfer/media_file_reader.h"
 #include "transfer/saved_conditions.h"
 #include "transfer/selection_statements.h"
 #include "transfer/transfer_table.h"
@@ -59,6 +60,9 @@ public:
     db::LocalTable& transferTable();
     // The table the transfer list prints: the transfer table, or one the bank lays out anew from it.
     virtual db::LocalTable& ListTable() { return transferTable(); }
+    // Reads a media file back by the layout of this bank's export, with its bank parameters: the
+    // reading as ReadingAsVariant gives it, or "error" with the message when the file cannot be read.
+    Q_INVOKABLE QVariantMap ReadMediaFileBack(const QString& path);
 
     // Event handlers, as the form wires them.
     void FormCreate() override;
@@ -84,13 +88,23 @@ protected:
     // What a bank changes. The defaults are the reference bank's.
     virtual TransferTableLayout TableLayout() const;
     virtual QString OrderClause(int sortMode) const;
-    // False keeps the transfer table as it is instead of selecting (a bank that lacks a parameter).
+    // Runs before every selection. False keeps the transfer table as it is instead of selecting (a
+    // bank that lacks a parameter); a bank that gathers something while filling starts it afresh here.
     virtual bool ReadyToFill() { return true; }
     // Why the table was not filled when ReadyToFill said no: the export and the list name it instead
     // of saying that there is no data. Empty: they say that there is no data.
     virtual QString NotReadyCause() const { return {}; }
     // Computed columns of an employee row, after its amount has grown.
     virtual void CompleteEmployeeRow(db::LocalTable& row) { Q_UNUSED(row); }
+    // Every selected pay line as it enters the transfer table; `newRow` when it starts an employee row.
+    virtual void LineSelected(const db::MQuery& line, bool newRow) { Q_UNUSED(line); Q_UNUSED(newRow); }
+    // After a selection: false when the clerk stopped there, so that the export or print that
+    // rebuilt the table does not go on.
+    virtual bool SelectionAccepted() { return true; }
+    // Before the export dialog: false ends the export (a bank that asks which file to write).
+    virtual bool ChooseExport() { return true; }
+    // The printout of commands 8 and 9: the transfer list, or what the bank prints instead.
+    virtual void PrintTransferList(const TransferListRun& run);
     // Values handed to the export dialog: transfer date, and total and count unless the bank hands
     // the transfer date only.
     virtual ExportValues ValuesForExport() const;
@@ -110,6 +124,8 @@ protected:
     QDate transferDate();          // ZZ_DD as a date, today filled in when empty
     // Places a control of the bank's own beside the account prefix.
     void AddCondition(QWidget* control);
+    // The code of the last toolbar command that reached the window (0 before the first).
+    int lastCommand() const { return LastCommand; }
 
 private:
     void buildComponents(const BankWindowTexts& texts);
@@ -119,6 +135,7 @@ private:
     void FillTransferTable();
     void PrepareTransferTable();
     void FillKindLists(const QString& selection);
+    bool rebuildIfStale();
     void runExport();
     void runTransferList(bool direct);
     void restoreCustomButton();
@@ -128,6 +145,8 @@ private:
     ExportHandOver HandOver;
     TransferConditions Conditions;
     QString SavedRights;
+    int LastCommand = 0;
+    bool SelectionGoesOn = true;
     bool PrintDirect = false;
     QStringList DeptAvailable, DeptChosen, KindAvailable, KindChosen;
     int TransferCount = 0;

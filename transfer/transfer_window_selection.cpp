@@ -43,11 +43,13 @@ void TransferWindow::FunctionButtons1MakeTable()
 void TransferWindow::SelectPaidSalary()
 {
     NormaliseRanges();
+    SelectionGoesOn = true;
     FillSkipped = !ReadyToFill();
     if (FillSkipped)
         return;
     BuildTempTable();
     FillTransferTable();
+    SelectionGoesOn = SelectionAccepted();
 }
 
 void TransferWindow::NormaliseRanges()
@@ -100,6 +102,7 @@ void TransferWindow::FillTransferTable()
 {
     TransferTableBuilder builder(Layout, Conditions.SortMode);
     builder.setRowCompletion([this](db::LocalTable& row) { CompleteEmployeeRow(row); });
+    builder.setLineObserver([this](const db::MQuery& line, bool newRow) { LineSelected(line, newRow); });
     ProgressWindowAdapter progress(*Progress);
     const TransferTableResult result = builder.Fill(*MySql, transferTable(), progress);
     TransferCount = result.transferCount;

@@ -7,9 +7,7 @@ const QString DefaultFile = QStringLiteral("SALARY.TXT");
 constexpr int BankNameText = 11009;
 
 using namespace source;
-constexpr auto L = FieldForm::Left;
-constexpr auto Z = FieldForm::Zeros;
-constexpr auto W = FieldForm::Whole;
+using namespace forms;
 
 // Header record, 60 bytes (62 from ROC year 100 on, when each date takes seven).
 MediaRecord header()

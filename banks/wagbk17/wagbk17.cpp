@@ -12,9 +12,7 @@ constexpr int BankNameText = 11016;
 const QString SalaryCredit = QStringLiteral("101");
 
 using namespace source;
-constexpr auto L = FieldForm::Left;
-constexpr auto Z = FieldForm::Zeros;
-constexpr auto W = FieldForm::Whole;
+using namespace forms;
 
 // Record, 80 bytes (81 from ROC year 100 on, when the date takes seven), one per employee row.
 MediaRecord record()

@@ -12,9 +12,7 @@ const QString AccountCheckColumn = QStringLiteral("ChkBacc");
 const QString AmountCheckColumn = QStringLiteral("ChkAMTN");
 
 using namespace source;
-constexpr auto L = FieldForm::Left;
-constexpr auto Z = FieldForm::Zeros;
-constexpr auto W = FieldForm::Whole;
+using namespace forms;
 
 QString account(const RecordContext& c)
 {
@@ -42,21 +40,39 @@ FieldSource Cents()
     return RowAmount(Unit::Hundredths, IntegerWidth::Bits32, Sign::NotNegative);
 }
 
+const QString AccountContent = QStringLiteral("轉帳帳號");
+const QString CentsContent = QStringLiteral("金額");
+
+// The weight for reading a file back: none while the bank parameters have none.
+std::optional<int> readingWeight(const RecordContext& c)
+{
+    return c.parameters ? CheckWeight(c.parameters->value(QStringLiteral("ID2")).left(2)) : std::nullopt;
+}
+
 // The check codes are left blank where the account or the amount is refused: the refusal names it.
+// Read back, each is worked out again from the account or the amount its record holds.
 FieldSource AccountCheck()
 {
-    return [](const RecordContext& c) { return FieldValue::Text(AccountCheckCode(account(c), weight(c)).value_or(QString())); };
+    return CheckCode([](const RecordContext& c) { return FieldValue::Text(AccountCheckCode(account(c), weight(c)).value_or(QString())); },
+                     [](const ReadFields& fields, const RecordContext& c) -> std::optional<QString> {
+                         const std::optional<int> w = readingWeight(c);
+                         return w ? AccountCheckCode(fields.value(AccountContent).trimmed(), *w) : std::nullopt;
+                     });
 }
 
 FieldSource AmountCheck()
 {
-    return [cents = Cents()](const RecordContext& c) {
+    const FieldSource value = [cents = Cents()](const RecordContext& c) {
         const FieldValue amount = cents(c);
         if (!amount.fits)
             return FieldValue::Text(QString());
         const QString digits = QString::fromLatin1(ZeroFilled(*amount.number, 13).value_or(QByteArray()));
         return FieldValue::Text(AmountCheckCode(digits, weight(c)).value_or(QString()));
     };
+    return CheckCode(value, [](const ReadFields& fields, const RecordContext& c) -> std::optional<QString> {
+        const std::optional<int> w = readingWeight(c);
+        return w ? AmountCheckCode(fields.value(CentsContent), *w) : std::nullopt;
+    });
 }
 
 // Record, 78 bytes (79 from ROC year 100 on, when the date takes seven), one per employee row.
@@ -65,9 +81,9 @@ MediaRecord record()
     return {
         {1, 3, L, Parameter("ID1"), QStringLiteral("客戶代號")},
         {4, 4, Z, Sequence(), QStringLiteral("序號")},
-        {8, 11, L, Account(), QStringLiteral("轉帳帳號")},
+        {8, 11, L, Account(), AccountContent},
         {19, 6, W, TransferDateRoc(), QStringLiteral("處理日期")},
-        {25, 13, Z, Cents(), QStringLiteral("金額")},
+        {25, 13, Z, Cents(), CentsContent},
         {38, 1, L, Constant("C"), QStringLiteral("借貸別")},
         {39, 16, L, Column("YG_NAME"), QStringLiteral("帳戶名稱")},
         {55, 2, L, AccountCheck(), QStringLiteral("帳號檢查")},

@@ -61,8 +61,8 @@ TWagbk5aForm::TWagbk5aForm(QWidget* owner)
                                     .label = QStringLiteral("聯行/分行"),
                                     .maxLength = 1,
                                     .hint = QStringLiteral("1.聯行,2.分行"),
-                                    .initialText = QStringLiteral("1"),
-                                    .correctOnExit = FirstCharacterAmong(QStringLiteral("12"), QStringLiteral("1"))}}})
+                                    .missingRowText = QStringLiteral("1"),
+                                    .exitCorrection = FirstCharacterAmong(QStringLiteral("12"), QStringLiteral("1"))}}})
 {
 }
 

@@ -3,6 +3,7 @@
 #include "runtime/bank_names.h"
 #include "mdi_child_host.h"
 
+#include "runtime/compdata.h"
 #include "runtime/language.h"
 #include "runtime/mdichild.h"
 #include "runtime/ui/guarded.h"
@@ -11,9 +12,12 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
 
 namespace {
 
@@ -22,18 +26,37 @@ QString HostText(int id)
     return LoadFormResourceStr(QStringLiteral("RAR1HOST"), id);
 }
 
+// The database as the clerk knows it: the company file, or the SQL Server database or data source
+// named in the connection (never the whole connection, which may hold a password).
+QString DatabaseOf(const RuntimeConfig& config)
+{
+    if (config.engine != u"sqlserver")
+        return config.companyDb;
+    for (const QString& part : config.odbc.split(u';', Qt::SkipEmptyParts)) {
+        const QString key = part.section(u'=', 0, 0).trimmed().toUpper();
+        if (key == u"DATABASE" || key == u"DSN")
+            return QStringLiteral("SQL Server ") + part.section(u'=', 1).trimmed();
+    }
+    return QStringLiteral("SQL Server");
+}
+
 } // namespace
 
 MainWindow::MainWindow(const RuntimeConfig& config, const QString& modulePath)
-    : config_(config), area_(new QMdiArea(this))
+    : config_(config), area_(new QMdiArea(this)), companyStatus_(new QLabel(this)), databaseStatus_(new QLabel(this)),
+      languageStatus_(new QLabel(this))
 {
     setCentralWidget(area_);
-    resize(1024, 720);
+    // Most of the screen, so that a bank window fits with its conditions, toolbar and rows.
+    resize(screen()->availableSize() * 9 / 10);
+    for (QLabel* label : {companyStatus_, databaseStatus_, languageStatus_})
+        statusBar()->addWidget(label);
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
     Language::LanguageID = config_.language;
     InitLanguage();
     module_ = std::make_unique<ModuleLibrary>(modulePath);
     SetRunMDIChildHandler([this](const FormClass& formClass, MForm** windowVar, const QString&) {
-        OpenMdiChild(*area_, formClass, windowVar);
+        OpenMdiChild(*area_, formClass, windowVar, places_);
     });
     SetHostErrorHandler([](const QString& message) { ShowError(message); });
     setWindowTitle(HostText(120));
@@ -62,6 +85,19 @@ void MainWindow::handOverCompany()
     // The module now reads the new record; the previous one may go.
     record_ = std::move(record);
     setWindowTitle(HostText(120) + QStringLiteral(" - ") + Compdata::CompanyName());
+    showStatus();
+}
+
+void MainWindow::showStatus()
+{
+    companyStatus_->setText(HostText(400).arg(Compdata::CompanyNumber(), Compdata::CompanyName()));
+    databaseStatus_->setText(HostText(401).arg(DatabaseOf(config_)));
+    languageStatus_->setText(HostText(402).arg(HostText(110 + qBound(0, config_.language, 2))));
+}
+
+QStringList MainWindow::StatusTexts() const
+{
+    return {companyStatus_->text(), databaseStatus_->text(), languageStatus_->text()};
 }
 
 void MainWindow::buildMenus()
@@ -136,6 +172,14 @@ QStringList MainWindow::OpenWindowTitles() const
     for (const QMdiSubWindow* frame : area_->subWindowList())
         titles << frame->windowTitle();
     return titles;
+}
+
+QList<QRect> MainWindow::OpenWindowPlaces() const
+{
+    QList<QRect> places;
+    for (const QMdiSubWindow* frame : area_->subWindowList())
+        places << frame->geometry();
+    return places;
 }
 
 void MainWindow::CloseAllWindows()

@@ -1,6 +1,9 @@
 #pragma once
 // The desktop host's main window: an MDI area for the module's windows, the "銀行" menu with the
-// 28 banks, and the company and language menus that hand the module a new company context.
+// 28 banks, the company and language menus that hand the module a new company context, and a
+// status bar that names the company, the database and the language.
+#include "window_places.h"
+
 #include "runtime/config.h"
 #include "runtime/module_library.h"
 
@@ -8,6 +11,7 @@
 #include <QStringList>
 #include <memory>
 
+class QLabel;
 class QMdiArea;
 
 class MainWindow : public QMainWindow {
@@ -26,6 +30,9 @@ public:
     void SwitchCompany(const QString& company);
     void SwitchLanguage(int language);
     QStringList OpenWindowTitles() const;
+    // The size and place of each open window in the MDI area, in the order of OpenWindowTitles.
+    QList<QRect> OpenWindowPlaces() const;
+    QStringList StatusTexts() const;
     void CloseAllWindows();
 
 protected:
@@ -35,9 +42,14 @@ private:
     void handOverCompany();
     void buildMenus();
     void askForCompany();
+    void showStatus();
 
     RuntimeConfig config_;
     QMdiArea* area_;
+    WindowPlaces places_;
+    QLabel* companyStatus_;
+    QLabel* databaseStatus_;
+    QLabel* languageStatus_;
     std::unique_ptr<ModuleLibrary> module_;
     std::unique_ptr<Compdata::CompanyRecordBuilder> record_;
     QString startError_;

@@ -22,9 +22,13 @@ int ReportWindows(MainWindow& window, QTextStream& out)
 {
     QCoreApplication::processEvents();
     const QStringList titles = window.OpenWindowTitles();
+    const QList<QRect> places = window.OpenWindowPlaces();
     out << "windows: " << titles.size() << Qt::endl;
-    for (const QString& title : titles)
-        out << "opened: " << title << Qt::endl;
+    for (qsizetype i = 0; i < titles.size(); ++i) {
+        const QRect& place = places.at(i);
+        out << "opened: " << titles.at(i) << Qt::endl;
+        out << QStringLiteral("place: %1,%2 %3x%4").arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height()) << Qt::endl;
+    }
     return int(titles.size());
 }
 
@@ -50,6 +54,9 @@ int RunSmoke(MainWindow& window, int bank)
             return int(mrCancel);
         });
 
+    window.show();
+    for (const QString& status : window.StatusTexts())
+        out << "status: " << status << Qt::endl;
     // The bank menu as the clerk sees it: one entry per bank.
     for (QAction* menu : window.menuBar()->actions()) {
         if (menu->menu() && menu->menu()->actions().size() == BankCount)

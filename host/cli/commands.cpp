@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "demo_database.h"
+#include "dialog_answers.h"
 #include "headless_host.h"
 #include "runtime/config.h"
 #include "runtime/language.h"
@@ -45,11 +46,17 @@ RuntimeConfig printingToPdf(RuntimeConfig config, const QString& path)
     return config;
 }
 
+// The label of a parameter control: the form row that holds it, alone or beside its hint.
 QString parameterLabel(QWidget* control)
 {
     auto* form = control->parentWidget()->findChild<QFormLayout*>();
-    auto* label = form ? qobject_cast<QLabel*>(form->labelForField(control)) : nullptr;
-    return label ? label->text() : QString();
+    for (int row = 0; form && row < form->rowCount(); ++row) {
+        QLayoutItem* field = form->itemAt(row, QFormLayout::FieldRole);
+        QLayoutItem* label = form->itemAt(row, QFormLayout::LabelRole);
+        if (field && label && (field->widget() == control || (field->layout() && field->layout()->indexOf(control) >= 0)))
+            return qobject_cast<QLabel*>(label->widget()) ? qobject_cast<QLabel*>(label->widget())->text() : QString();
+    }
+    return QString();
 }
 
 // A parameter control's value as BANK1 keeps it: an edit's text, a list's stored value.
@@ -139,6 +146,14 @@ bool printedToPdf(const HeadlessHost& host, int messagesBefore, const QString& w
     return false;
 }
 
+// The lines of the lists that held the command back; true when there were any (nothing was done).
+bool reportHeldBack(const DialogAnswerer& answerer)
+{
+    for (const QString& line : answerer.heldBack())
+        QTextStream(stderr) << "rar1: " << line << Qt::endl;
+    return !answerer.heldBack().isEmpty();
+}
+
 // Sets the window's conditions; false (the errors told) when the window could not take or keep them,
 // so that nothing is written or printed under conditions the clerk did not ask for.
 bool appliedConditions(HeadlessHost& host, MForm& window, const WindowConditions& conditions)
@@ -174,9 +189,14 @@ int ListBanks(const RuntimeConfig& config, Arguments& arguments)
         QString name;
         try {
             MForm& window = host.OpenBank(bank);
+            // The bank's name is its window's caption; banks 1 and 2 give their windows the general
+            // caption, and their parameter dialogs the bank's name.
             name = window.windowTitle();
-            host.onModal([&defaultFile](MForm& dialog) {
+            const bool generalCaption = name == LoadFormResourceStr(QStringLiteral("WAGBK"), 10000);
+            host.onModal([&defaultFile, &name, generalCaption](MForm& dialog) {
                 defaultFile = dialog.property("DefaultFileName").toString();
+                if (generalCaption)
+                    name = dialog.windowTitle();
                 return int(mrCancel);
             });
             host.RunCommand(window, cmdBankParameters);
@@ -246,6 +266,7 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
     const bool force = arguments.takeFlag(QStringLiteral("--force"));
     const std::optional<QString> list = arguments.take(QStringLiteral("--list"));
     const WindowConditions conditions = WindowConditions::Take(arguments);
+    DialogAnswerer answerer(DialogAnswers::Take(arguments));
     arguments.finish();
 
     const RuntimeConfig config = list ? printingToPdf(baseConfig, *list) : baseConfig;
@@ -259,16 +280,25 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
     // proposes, which for some banks comes from the data (transfer date, pay month, customer code).
     const bool intoFolder = file->endsWith(u'/') || QFileInfo(*file).isDir();
     QString path = QFileInfo(*file).absoluteFilePath();
-    host.onModal([&path, intoFolder](MForm& dialog) {
+    host.onModal([&path, intoFolder, &answerer](MForm& dialog) {
+        if (const std::optional<int> answered = answerer.Answer(dialog))
+            return *answered;
         auto* pathFile = dialog.component<QLineEdit>(QStringLiteral("PathFile"));
-        if (intoFolder)
-            path = QDir(path).filePath(QFileInfo(pathFile->text()).fileName());
+        if (intoFolder) {
+            const QString proposed = QFileInfo(pathFile->text()).fileName();
+            if (proposed.isEmpty())
+                throw std::runtime_error("the export dialog proposes no file name; give --out a file");
+            path = QDir(path).filePath(proposed);
+        }
         pathFile->setText(path);
         dialog.component<QPushButton>(QStringLiteral("Btn_F8"))->click();
         return int(mrCancel);
     });
     const int messagesBefore = int(host.messages().size());
+    answerer.answerForExport();
     host.RunCommand(window, cmdExport);
+    if (reportHeldBack(answerer))
+        return ExitRefused;
     if (!host.refusedConfirmations().isEmpty()) {
         QTextStream(stderr) << "rar1: " << path << " exists; nothing was written (use --force to replace it)" << Qt::endl;
         return ExitRefused;
@@ -303,6 +333,7 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
     }
     if (list) {
         const int printedBefore = int(host.messages().size());
+        answerer.answerForPrint();
         host.RunCommand(window, cmdPrint);
         if (!printedToPdf(host, printedBefore, QStringLiteral("list")))
             return ExitError;
@@ -317,14 +348,19 @@ int TransferList(const RuntimeConfig& baseConfig, Arguments& arguments)
     if (!pdf)
         throw UsageError("list needs --pdf FILE");
     const WindowConditions conditions = WindowConditions::Take(arguments);
+    DialogAnswerer answerer(DialogAnswers::Take(arguments));
     arguments.finish();
 
     HeadlessHost host(printingToPdf(baseConfig, QFileInfo(*pdf).absoluteFilePath()));
     MForm& window = host.OpenBank(bank);
     if (!appliedConditions(host, window, conditions))
         return ExitError;
+    host.onModal([&answerer](MForm& dialog) { return answerer.Answer(dialog).value_or(int(mrCancel)); });
     const int messagesBefore = int(host.messages().size());
+    answerer.answerForPrint();
     host.RunCommand(window, cmdPrint);
+    if (reportHeldBack(answerer))
+        return ExitRefused;
     return printedToPdf(host, messagesBefore, QStringLiteral("list")) ? ExitOk : ExitError;
 }
 

@@ -17,11 +17,14 @@ const char* const Usage =
     "  init-demo [--employees N] [--seed S]      create the demo company database in --db\n"
     "  banks                                     number, name and default file of every bank\n"
     "  params N [ID1=VALUE ...]                  show, or set as the parameter dialog does, bank N's parameters\n"
-    "  transfer N --out FILE [--force] [CONDITIONS] [--list FILE.pdf]\n"
-    "  list N --pdf FILE [CONDITIONS]            the transfer list as PDF\n"
+    "  transfer N --out FILE [--force] [CONDITIONS] [ANSWERS] [--list FILE.pdf]\n"
+    "  list N --pdf FILE [CONDITIONS] [ANSWERS]  the transfer list (or the form chosen) as PDF\n"
     "  describe N [--pdf FILE]                   the format description\n"
+    "  verify N FILE [--json]                    read FILE back by bank N's layout and check it\n"
     "CONDITIONS: --pay-from ROC --pay-to ROC --date ROC --emp-from NO --emp-to NO --depts LIST --dept-mode 0|1\n"
-    "            --kinds LIST --sort 0|1 --account 0|1|2 --prefix P --title\n";
+    "            --kinds LIST --sort 0|1 --account 0|1|2 --prefix P --title\n"
+    "ANSWERS:    --choice K (the file chosen before an export) --form K (the printout chosen)\n"
+    "            --continue (go on past the account error list)\n";
 
 // The off-screen platform reports window features and a runtime folder it lacks; they mean nothing
 // without a screen.
@@ -56,6 +59,7 @@ int run(QStringList words)
         {QStringLiteral("init-demo"), InitDemo}, {QStringLiteral("banks"), ListBanks},
         {QStringLiteral("params"), BankParameters}, {QStringLiteral("transfer"), Transfer},
         {QStringLiteral("list"), TransferList}, {QStringLiteral("describe"), Describe},
+        {QStringLiteral("verify"), Verify},
     };
     const auto found = commands.find(command);
     if (found == commands.end()) {

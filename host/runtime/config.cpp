@@ -98,6 +98,14 @@ const Setting* SettingByKey(const QString& key)
     return nullptr;
 }
 
+QString StandardConfigFolder()
+{
+    QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (configHome.isEmpty())
+        configHome = QDir::homePath() + QStringLiteral("/.config");
+    return configHome + QStringLiteral("/rar1");
+}
+
 QString ConfigFilePath()
 {
     const QString chosen = qEnvironmentVariable("RAR1_CONFIG");
@@ -106,10 +114,7 @@ QString ConfigFilePath()
             throw std::invalid_argument(HostText(220).arg(chosen).toStdString());
         return chosen;
     }
-    QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (configHome.isEmpty())
-        configHome = QDir::homePath() + QStringLiteral("/.config");
-    const QString standard = configHome + QStringLiteral("/rar1/rar1.conf");
+    const QString standard = StandardConfigFolder() + QStringLiteral("/rar1.conf");
     return QFileInfo::exists(standard) ? standard : QString();
 }
 
@@ -212,6 +217,12 @@ void Register(db::Session& session, const QString& name, const db::ConnectionSet
 }
 
 } // namespace
+
+QString ConfigFolder()
+{
+    const QString chosen = qEnvironmentVariable("RAR1_CONFIG");
+    return chosen.isEmpty() ? StandardConfigFolder() : QFileInfo(chosen).absolutePath();
+}
 
 RuntimeConfig RuntimeConfig::Load(QStringList& arguments)
 {

@@ -34,6 +34,10 @@ struct RuntimeConfig {
     static RuntimeConfig Load(QStringList& arguments);
 };
 
+// The folder of the configuration file (RAR1_CONFIG's, else ~/.config/rar1), where a host keeps
+// what it remembers for the clerk, such as the places of its windows.
+QString ConfigFolder();
+
 // The configuration the host loaded; read by the module where it needs a device (media folder, printer).
 const RuntimeConfig& CurrentConfig();
 void SetCurrentConfig(const RuntimeConfig& config);

@@ -2,7 +2,6 @@
 #include "banks/wagbk17/wagbk17.h"
 #include "runtime/clock.h"
 #include "runtime/language.h"
-#include "runtime/ui/function_buttons.h"
 #include "support/bank_export.h"
 #include "transfer/media_file_writer.h"
 
@@ -60,19 +59,11 @@ TEST_F(Bank17, TheWindowHandsTheDateOnlyAndTheListShowsTheRecordsColumns)
     company.addPayRun("R1", QDate(2001, 10, 5));
     company.addEmployee({"E001", "王小明", "004123", "", "", "", "2", "A123456789"});
     company.addPayLine("R1", "E001", 35000);
-    ReleasedForm<TWagbk17Form> window(Create<TWagbk17Form>(nullptr));
-    window->setAttribute(Qt::WA_DontShowOnScreen);
-    window->show();
-    std::optional<ExportValues> handed;
-    automation.onModal([&handed](MForm& form) {
-        handed = dynamic_cast<ExportDialog&>(form).values();
-        return int(mrCancel);
-    });
-    window->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdExport);
-    ASSERT_TRUE(handed.has_value());
-    EXPECT_EQ(handed->transferDate, QDate(2001, 10, 1));
-    EXPECT_EQ(handed->transferTotal, 0);
-    EXPECT_EQ(handed->transferCount, 0);
+    const ReleasedForm<TWagbk17Form> window = openWindow<TWagbk17Form>();
+    const ExportValues handed = handedOver(*window);
+    EXPECT_EQ(handed.transferDate, QDate(2001, 10, 1));
+    EXPECT_EQ(handed.transferTotal, 0);
+    EXPECT_EQ(handed.transferCount, 0);
 
     ReleasedForm<TWagbk17cForm> list(Create<TWagbk17cForm>(nullptr));
     EXPECT_EQ(PrintedLines(*list, window->transferTable(), QDate(2001, 10, 5), company.path("list.pdf")),

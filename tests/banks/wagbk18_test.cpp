@@ -44,6 +44,26 @@ TEST_F(Bank18, RecordsByteForByteNumberedAcrossSubtotalRowsAsTheDescriptionShows
     EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
 }
 
+TEST_F(Bank18, TheWrittenFileReadsBackFieldByFieldAndAWrongCheckCodeIsNamed)
+{
+    company.setBankRow("18", "1234", "07");
+    QByteArray file = exportRows({{"12345678901", "王小明", 8361, "E001", "A123456789"}, {"23456789012", "李大華", 35000, "E002"}});
+    MediaFileReading reading = dialog->ReadBack(path);
+    EXPECT_TRUE(reading.valid()) << reading.failures.join('\n').toStdString();
+    EXPECT_EQ(reading.employees, 2);
+    EXPECT_DOUBLE_EQ(reading.total, 43361);
+    QStringList fields;
+    for (const ReadField& field : reading.lines.at(0).fields)
+        fields << field.content + '=' + field.text;
+    EXPECT_EQ(fields, (QStringList{"客戶代號=123", "序號=0001", "轉帳帳號=12345678901", "處理日期=901005", "金額=0000000836100",
+                                   "借貸別=C", "帳戶名稱=王小明          ", "帳號檢查=13", "金額檢查=18", "備註=          ",
+                                   "身份證編號=A123456789"}));
+
+    file[56] = '9';   // the first record's amount check
+    reading = readBack(file);
+    EXPECT_EQ(reading.failures, QStringList{LoadFormResourceStr("WAGBK", 15750).arg(1).arg("金額檢查", "18")});
+}
+
 TEST_F(Bank18, EveryAccountAndAmountTheBankCannotCheckIsListedAndNothingIsWritten)
 {
     company.setBankRow("18", "123", "07");

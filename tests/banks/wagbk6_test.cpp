@@ -58,8 +58,8 @@ TEST_F(Bank6, AnEmptyKindIsSalaryAndAMissingRowLeavesTheCodesBlank)
 TEST_F(Bank6, ATotalBeyondTwelveDigitsIsRefused)
 {
     EXPECT_EQ(refusals([this] { exportPairs({{{"1", "甲", 1}}}, handed(10000000000, "B5")); }),
-              QStringList{"表頭: 總金額 = 1000000000000"})
-        << "shown in the cents the field holds";
+              QStringList{"表頭: 總金額 = 10000000000"})
+        << "shown in whole units, as the clerk knows the amount";
 }
 
 TEST(Bank6Kind, OnlyTheRegularSalaryOrItWithRunsOfNoCategoryIsSalary)

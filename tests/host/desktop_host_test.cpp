@@ -5,6 +5,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRect>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -46,6 +49,8 @@ protected:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), onVirtualDisplay ? QStringLiteral("xcb") : QStringLiteral("offscreen"));
         environment.remove(QStringLiteral("RAR1_CONFIG"));
+        // The host keeps its windows' places in its configuration folder: the test's own.
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir->filePath(QStringLiteral("config")));
         process.setProcessEnvironment(environment);
         const QStringList command = QStringList{QDir(BinDir()).filePath(QStringLiteral("rar1-desktop")), QStringLiteral("--db"),
                                                 dir->filePath(QStringLiteral("company.db"))}
@@ -132,3 +137,43 @@ TEST_F(DesktopHostTest, ABrokenDatabaseIsAMessageAndTheWindowStaysUsable)
     }
 }
 
+
+TEST_F(DesktopHostTest, TheStatusBarNamesCompanyDatabaseAndLanguage)
+{
+    const DesktopRun run = Run({QStringLiteral("--company"), QStringLiteral("01"), QStringLiteral("--lang"), QStringLiteral("2"),
+                                QStringLiteral("--smoke"), QStringLiteral("10")});
+    ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    const QStringList status = run.out.split(u'\n').filter(QStringLiteral("status: "));
+    ASSERT_EQ(status.size(), 3) << run.out.toStdString();
+    EXPECT_TRUE(status[0].startsWith(QStringLiteral("status: Company: 01 "))) << status[0].toStdString();
+    EXPECT_EQ(status[1], QStringLiteral("status: Database: ") + dir->filePath(QStringLiteral("company.db")));
+    EXPECT_EQ(status[2], QStringLiteral("status: Language: English"));
+}
+
+TEST_F(DesktopHostTest, ABankWindowOpensWhereTheClerkLeftIt)
+{
+    const QString places = dir->filePath(QStringLiteral("config/rar1/windows.ini"));
+    QFile::remove(places);
+    auto opened = [](const DesktopRun& run) {
+        const QRegularExpressionMatch place = QRegularExpression(QStringLiteral("place: (\\d+),(\\d+) (\\d+)x(\\d+)")).match(run.out);
+        return place.hasMatch() ? QRect(place.captured(1).toInt(), place.captured(2).toInt(), place.captured(3).toInt(), place.captured(4).toInt())
+                                : QRect();
+    };
+    const DesktopRun first = Run({QStringLiteral("--smoke"), QStringLiteral("10")});
+    ASSERT_EQ(first.exitCode, 0) << first.out.toStdString() << first.err.toStdString();
+    EXPECT_EQ(QSettings(places, QSettings::IniFormat).value(QStringLiteral("TWagbk10Form/geometry")).toRect(), opened(first))
+        << "closing keeps the window's size and place";
+
+    const QRect moved(24, 16, 600, 380);
+    QSettings(places, QSettings::IniFormat).setValue(QStringLiteral("TWagbk10Form/geometry"), moved);
+    const DesktopRun second = Run({QStringLiteral("--smoke"), QStringLiteral("10")});
+    ASSERT_EQ(second.exitCode, 0) << second.out.toStdString() << second.err.toStdString();
+    EXPECT_EQ(opened(second), moved);
+
+    // A place beyond today's main window is brought back into it.
+    QSettings(places, QSettings::IniFormat).setValue(QStringLiteral("TWagbk10Form/geometry"), QRect(5000, 4000, 600, 380));
+    const QRect inside = opened(Run({QStringLiteral("--smoke"), QStringLiteral("10")}));
+    EXPECT_EQ(inside.size(), QSize(600, 380));
+    EXPECT_LT(inside.right(), 1280);
+    EXPECT_LT(inside.bottom(), 800);
+}

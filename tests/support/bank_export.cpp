@@ -69,6 +69,17 @@ ExportValues BankExportTest::handedOver(MForm& window)
     return handed.value_or(ExportValues{});
 }
 
+QString BankExportTest::browseTo(const QString& chosen, const QString& filter)
+{
+    automation.onFileDialog([chosen, filter](QString& name, const QString& offered) {
+        EXPECT_EQ(offered, filter);
+        name = chosen;
+        return true;
+    });
+    dialog->MSpeedButton1Click();
+    return dialog->component<QLineEdit>("PathFile")->text();
+}
+
 QStringList BankExportTest::refusals(const std::function<void()>& exportCall) const
 {
     try {
@@ -114,4 +125,13 @@ QByteArray DescriptionExample(const QString& resource, const QByteArray& recordS
         if (line.startsWith(recordStart))
             example += ToBig5(QString::fromUtf8(line)).bytes + "\r\n";
     return example;
+}
+
+MediaFileReading BankExportTest::readBack(const QByteArray& bytes)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    return dialog->ReadBack(path);
 }

@@ -8,6 +8,7 @@
 #include "transfer/export_dialog.h"
 #include "transfer/transfer_list_report.h"
 
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 class BankExportTest : public ::testing::Test {
@@ -65,8 +66,26 @@ protected:
     // Runs the window's export command and returns what the window handed the export dialog (which
     // is closed unseen).
     ExportValues handedOver(MForm& window);
+    // Writes `bytes` (a damaged file) to `path` and reads it back through the dialog.
+    MediaFileReading readBack(const QByteArray& bytes);
     // The refusal message of the last export, one line per value that does not fit.
     QStringList refusals(const std::function<void()>& exportCall) const;
+    // Browses from the export dialog, choosing `chosen` in a save dialog that must offer `filter`;
+    // returns the path the export dialog then shows.
+    QString browseTo(const QString& chosen, const QString& filter);
+    // Opens the bank's parameter dialog and saves it as it stands: the maximum length of each edit, and
+    // the bank's row as "NAME|FILENAME".
+    template <class Dialog>
+    std::pair<std::vector<int>, QString> saveParameters(const QString& rowKey)
+    {
+        ReleasedForm<Dialog> parameters(Create<Dialog>(nullptr));
+        parameters->ShowModal();
+        std::vector<int> lengths;
+        for (const QLineEdit* edit : parameters->template findChildren<QLineEdit*>())
+            lengths.push_back(edit->maxLength());
+        parameters->Btn_F8Click();
+        return {lengths, company.scalar("SELECT NAME || '|' || FILENAME FROM BANK1 WHERE BNK_NO='" + rowKey + "'").toString()};
+    }
 
     TestCompany company;
     AutomationGuard automation;

@@ -32,6 +32,19 @@ std::vector<QStringList> ColumnTexts(db::LocalTable& table, const QStringList& c
     return rows;
 }
 
+ExportValues HandedOverFor(std::initializer_list<TransferRow> rows, const QDate& date)
+{
+    ExportValues values;
+    values.transferDate = date;
+    for (const TransferRow& row : rows) {
+        if (!row.name.isEmpty() || !row.number.isEmpty()) {
+            values.transferTotal += row.amount;
+            ++values.transferCount;
+        }
+    }
+    return values;
+}
+
 void MarkEmployeeRow(db::LocalTable& table, int index)
 {
     table.first();
@@ -70,6 +83,18 @@ void FillTransferPairs(db::LocalTable& table, const TransferTableLayout& layout,
             MarkSlotEmployee(table, 1);
             setSlot(table, 1, *pair.second);
         }
+        table.post();
+    }
+}
+
+void FillTransferColumns(db::LocalTable& table, const TransferTableLayout& layout, const std::vector<ColumnRow>& rows)
+{
+    DefineTransferTable(table, layout);
+    for (const ColumnRow& row : rows) {
+        table.append();
+        SetRowKind(table, row.kind);
+        for (auto value = row.values.begin(); value != row.values.end(); ++value)
+            table.setField(value.key(), value.value());
         table.post();
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 // Filling a transfer table by hand, for the export and report tests of every bank.
+#include "transfer/media_field.h"
 #include "transfer/transfer_table.h"
 
 #include <QStringList>
@@ -21,6 +22,10 @@ void FillTransferRows(db::LocalTable& table, const TransferTableLayout& layout, 
 // The texts of `columns` on every row of `table`, in order.
 std::vector<QStringList> ColumnTexts(db::LocalTable& table, const QStringList& columns);
 
+// What the transfer window hands over for these rows: the transfer date, and the count and the sum of
+// the employee rows (those with a name or a number).
+ExportValues HandedOverFor(std::initializer_list<TransferRow> rows, const QDate& date);
+
 // Makes row `index` (0-based) an employee row whatever it holds: an employee whose name is empty.
 void MarkEmployeeRow(db::LocalTable& table, int index);
 
@@ -31,3 +36,10 @@ struct TransferPair {
     std::optional<TransferRow> second = std::nullopt;
 };
 void FillTransferPairs(db::LocalTable& table, const TransferTableLayout& layout, std::initializer_list<TransferPair> rows);
+
+// A row given column by column, for the banks whose transfer table has columns of their own.
+struct ColumnRow {
+    RowKind kind = RowKind::Employee;
+    QVariantMap values;
+};
+void FillTransferColumns(db::LocalTable& table, const TransferTableLayout& layout, const std::vector<ColumnRow>& rows);

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace report {
@@ -66,7 +67,8 @@ TF6MainForm::TF6MainForm(QObject* owner)
     layout->addWidget(preview_, 1);
     layout->addWidget(status_);
     connect(preview_, &TQRPreview::pageChanged, this, &TF6MainForm::showPagePosition);
-    resize(900, 1000);
+    // A page's height where the screen has room for it, less the window's title and frame.
+    resize(QSize(900, 1000).boundedTo(screen()->availableSize() - QSize(0, 60)));
 }
 
 void TF6MainForm::SetQRPrinter(std::shared_ptr<TQRPrinter> printer)

@@ -3,6 +3,7 @@
 #include "runtime/ui/define_columns_dialog.h"
 #include "runtime/ui/display_format.h"
 #include "runtime/ui/f2_panel.h"
+#include "runtime/ui/flow_layout.h"
 #include "runtime/ui/function_commands.h"
 #include "runtime/ui/guarded.h"
 #include "runtime/ui/mbbdbgrid.h"
@@ -11,7 +12,8 @@
 #include "runtime/ui/sort_dialog.h"
 #include "runtime/ui/ui_texts.h"
 
-#include <QHBoxLayout>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QShortcut>
 #include <QToolButton>
 
@@ -55,14 +57,17 @@ void RunDialog(Dialog* created, OnOk onOk)
 TFunctionButtons::TFunctionButtons(QWidget* parent)
     : QWidget(parent), table_(QStringLiteral("TOOLBAR"), NextTableName())
 {
-    auto* layout = new QHBoxLayout(this);
+    // The buttons keep the width of their captions; a narrow window puts them on further rows.
+    auto* layout = new FlowLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
-    layout->setSpacing(2);
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
     for (const FunctionCommandInfo& command : FunctionCommands())
         addButton(command);
-    layout->addStretch();
     UpdateButtons();
     bindShortcuts();
+    qApp->installEventFilter(this);
 }
 
 TFunctionButtons::~TFunctionButtons()
@@ -81,6 +86,7 @@ void TFunctionButtons::addButton(const FunctionCommandInfo& command)
     button->setToolTip(command.caption + QStringLiteral(" (") + key + u')');
     button->setFocusPolicy(Qt::NoFocus);
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(button, &QToolButton::clicked, this, [this, code] { RunCommand(code); });
     layout()->addWidget(button);
     buttons_[code] = button;
@@ -102,6 +108,27 @@ void TFunctionButtons::bindShortcuts()
         connect(shortcut, &QShortcut::activated, this, [this, code] { RunCommand(code); });
         shortcuts_.push_back(shortcut);
     }
+}
+
+bool TFunctionButtons::isCommandKey(const QKeyEvent& event) const
+{
+    const QKeySequence pressed(event.keyCombination());
+    for (const FunctionCommandInfo& command : FunctionCommands())
+        if (command.key == pressed)
+            return CommandEnabled(command.code);
+    return false;
+}
+
+bool TFunctionButtons::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() && shortcutHost_) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if ((widget == shortcutHost_ || shortcutHost_->isAncestorOf(widget)) && isCommandKey(*static_cast<QKeyEvent*>(event))) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 MForm* TFunctionButtons::form() const

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QKeyEvent;
 class QShortcut;
 class QToolButton;
 class MForm;
@@ -89,6 +90,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Keeps the toolbar's keys from the control that has the focus: an edit would take Ctrl+Home
+    // and Ctrl+End for its cursor, while the clerk expects the window's command wherever he is.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -102,6 +106,7 @@ private:
     void moveTable(int code);
     void showCurrentRecordInGrids();
     bool buttonVisible(int code) const;
+    bool isCommandKey(const QKeyEvent& event) const;
     MForm* form() const;
     QWidget* ownerWindow() const;   // the form, or the top-level window without one
 

@@ -3,6 +3,7 @@
 #include "runtime/ui/local_table_model.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 
 MBBDBGrid::MBBDBGrid(QWidget* parent) : QTableView(parent), model_(new LocalTableModel(this))
 {
@@ -45,6 +46,20 @@ void MBBDBGrid::ShowCurrentRecord()
     const QModelIndex index = model_->index(table_->recNo(), qMax(0, currentIndex().column()));
     setCurrentIndex(index);
     scrollTo(index);
+}
+
+QSize MBBDBGrid::sizeHint() const
+{
+    QSize hint = QTableView::sizeHint();
+    const int titles = qMax(horizontalHeader()->sizeHint().height(), verticalHeader()->defaultSectionSize());
+    const int scrollBar = horizontalScrollBar()->sizeHint().height();
+    hint.setHeight(2 * frameWidth() + titles + preferredRows_ * verticalHeader()->defaultSectionSize() + scrollBar);
+    return hint;
+}
+
+int MBBDBGrid::VisibleRows() const
+{
+    return viewport()->height() / qMax(1, verticalHeader()->defaultSectionSize());
 }
 
 void MBBDBGrid::applyColumnWidths()

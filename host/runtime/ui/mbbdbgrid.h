@@ -21,9 +21,15 @@ public:
     // Selects the table's current row.
     void ShowCurrentRecord();
 
+    // The grid asks for room for this many rows below its titles (15 unless set).
+    void SetPreferredRows(int rows) { preferredRows_ = rows; updateGeometry(); }
+    int VisibleRows() const;   // whole rows that the grid shows now
+    QSize sizeHint() const override;
+
 private:
     void applyColumnWidths();
     void moveTableTo(int row);
     LocalTableModel* model_;
     db::LocalTable* table_ = nullptr;
+    int preferredRows_ = 15;
 };

@@ -2,6 +2,7 @@
 
 #include "runtime/language.h"
 #include "runtime/ui/automation.h"
+#include "runtime/ui/message_list_dialog.h"
 #include "runtime/ui/mform.h"
 
 #include <QApplication>
@@ -43,10 +44,19 @@ int runMessageBox(const QString& text, MsgType type, int buttons)
     if (box.buttons().isEmpty())
         box.addButton(QMessageBox::Ok);
     const int clicked = box.exec();
+    ReturnActivation(box.parentWidget());
     for (const ButtonMapping& m : buttonMappings)
         if (clicked == m.button)
             return m.result;
-    return (buttons & mbCancel) || !(buttons & mbNo) ? mrCancel : mrNo;
+    return ClosedAnswer(buttons);
+}
+
+int runMessageList(const MessageList& list, MsgType type, int buttons)
+{
+    MessageListDialog dialog(list, type, buttons, QApplication::activeWindow());
+    const int answer = dialog.Run();
+    ReturnActivation(dialog.parentWidget());
+    return answer;
 }
 
 } // namespace
@@ -55,7 +65,14 @@ int MessageDlg(const QString& text, MsgType type, int buttons)
 {
     if (const MessageHandler& handler = CurrentMessageHandler())
         return handler(MessageRequest{text, type, buttons});
+    if (const std::optional<MessageList> list = ReadMessageList(text))
+        return runMessageList(*list, type, buttons);
     return runMessageBox(text, type, buttons);
+}
+
+int ClosedAnswer(int buttons)
+{
+    return (buttons & mbCancel) || !(buttons & mbNo) ? mrCancel : mrNo;
 }
 
 int MessageById(const QString& group, int id, MsgType type, int buttons)

@@ -121,7 +121,12 @@ void MForm::setVisible(bool visible)
         applyCaption();
         RunGuarded([this] { FormShow(); });
     }
+    // A dialog or progress window that goes away hands the keyboard back to the window it belongs
+    // to, so that the clerk's next key reaches that window and not nowhere.
+    const bool handBack = !visible && isWindow() && isActiveWindow() && parentWidget();
     QWidget::setVisible(visible);
+    if (handBack)
+        ReturnActivation(parentWidget());
 }
 
 void MForm::keyPressEvent(QKeyEvent* event)
@@ -175,6 +180,12 @@ void MForm::runFormDestroyOnce()
         return;
     formDestroyDone_ = true;
     RunGuarded([this] { FormDestroy(); });
+}
+
+void ReturnActivation(QWidget* owner)
+{
+    if (owner && owner->window()->isVisible())
+        owner->window()->activateWindow();
 }
 
 MForm* FormOf(QWidget* widget)

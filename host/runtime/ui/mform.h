@@ -105,5 +105,8 @@ struct FormRelease {
 template <class T>
 using ReleasedForm = std::unique_ptr<T, FormRelease>;
 
+// Makes the window that holds `owner` the active one again, after a window of its own went away.
+void ReturnActivation(QWidget* owner);
+
 // The form that holds `widget` (the widget itself when it is a form); null when there is none.
 MForm* FormOf(QWidget* widget);

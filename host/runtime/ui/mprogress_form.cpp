@@ -2,8 +2,8 @@
 
 #include "runtime/ui/ui_texts.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -55,20 +55,57 @@ void MProgressForm::SetValue(int value)
 void MProgressForm::Show()
 {
     cancelled_ = false;
+    if (!busy_)
+        qApp->installEventFilter(this);
+    busy_ = true;
+    sinceShow_.start();
+    repaintNow();
+}
+
+void MProgressForm::Hide()
+{
+    if (busy_)
+        qApp->removeEventFilter(this);
+    busy_ = false;
+    hide();
+    setWindowModality(Qt::NonModal);
+}
+
+void MProgressForm::showIfDue()
+{
+    if (!busy_ || isVisible() || sinceShow_.elapsed() < ShowDelayMs)
+        return;
     setWindowModality(Qt::ApplicationModal);
     repaintNow();
     show();
     raise();
 }
 
-void MProgressForm::Hide()
+// While the work runs, the clerk's clicks and keys for other windows are dropped, as a modal
+// window drops them once it is there.
+bool MProgressForm::eventFilter(QObject* watched, QEvent* event)
 {
-    hide();
-    setWindowModality(Qt::NonModal);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        break;
+    case QEvent::Shortcut:
+        return true;
+    default:
+        return false;
+    }
+    // The screen's windows pass the events on to their widgets, where they are sorted out.
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    return widget && widget != this && !isAncestorOf(widget);
 }
 
 void MProgressForm::ProcessMessages()
 {
+    showIfDue();
     if (sinceEvents_.isValid() && sinceEvents_.elapsed() < EventIntervalMs)
         return;
     repaintNow();

@@ -1,6 +1,9 @@
 #pragma once
 // Progress window with a cancel button. Cheap to feed from a long loop: value and text reach the
 // screen at most every 50 ms, and ProcessMessages lets the cancel click through at most every 30 ms.
+// The window appears only when the work lasts longer than ShowDelayMs: a window that came and went
+// within a moment would only flicker, and the screen could hand it the keyboard after it had gone.
+// From Show to Hide the clerk's input to other windows waits, whether the window has appeared or not.
 #include "runtime/ui/mform.h"
 #include <QElapsedTimer>
 
@@ -17,8 +20,11 @@ public:
     void SetText(const QString& text);
     void SetMaxValue(int maximum);
     void SetValue(int value);
-    void Show();   // clears the cancel flag and shows the window, blocking input to other windows
+    static constexpr int ShowDelayMs = 400;
+
+    void Show();   // clears the cancel flag, blocks input to other windows, shows the window when due
     void Hide();
+    bool Busy() const { return busy_; }
     bool Cancelled() const { return cancelled_; }
     // Lets pending window events run (the cancel click among them), at most every ~30 ms.
     void ProcessMessages();
@@ -29,8 +35,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showIfDue();
     void repaintIfDue();
     void repaintNow();
 
@@ -41,6 +49,8 @@ private:
     int value_ = 0;
     int maximum_ = 100;
     bool cancelled_ = false;
+    bool busy_ = false;
+    QElapsedTimer sinceShow_;
     QElapsedTimer sincePaint_;
     QElapsedTimer sinceEvents_;
 };

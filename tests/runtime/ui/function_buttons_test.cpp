@@ -6,6 +6,7 @@
 #include "runtime/ui/function_buttons.h"
 #include "runtime/ui/mbbdbgrid.h"
 #include "runtime/ui/mform.h"
+#include "runtime/ui/mprogress_form.h"
 #include "runtime/ui/silent_abort.h"
 
 #include <QAbstractButton>
@@ -328,4 +329,64 @@ TEST_F(ToolbarTest, AnUnreadableConditionLineIsReportedNotFatal)
     toolbar.F2LabelToolFunctionID = {QStringLiteral("only a label")};
     toolbar.RunCommand(cmdConditions);
     EXPECT_EQ(messages.requests.size(), 2u);
+}
+
+TEST_F(ToolbarTest, KeysReachTheWindowAgainAfterAProgressWindowOrDialogWentAway)
+{
+    showActive();
+    auto* progress = new MProgressForm(window.get());
+
+    // Quick work: the progress window never appears, and the keys wait only while the work runs.
+    progress->Show();
+    progress->ProcessMessages();
+    QTest::keyClick(window->grid, Qt::Key_F7);
+    EXPECT_FALSE(progress->isVisible());
+    progress->Hide();
+    EXPECT_EQ(QApplication::activeWindow(), window.get());
+
+    // Longer work: the window appears and takes the keyboard, and gives it back when it goes.
+    progress->Show();
+    QTest::qWait(MProgressForm::ShowDelayMs + 20);
+    progress->ProcessMessages();
+    ASSERT_TRUE(progress->isVisible());
+    progress->activateWindow();   // as the screen's window manager does with a new window
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), progress);
+    progress->Hide();
+    QCoreApplication::processEvents();
+    QTest::keyClick(window->grid, Qt::Key_F3);
+    EXPECT_EQ(window->clicks, QList<int>{cmdBuildTable});
+
+    guard.onModal([](MForm& panel) {
+        panel.show();
+        panel.activateWindow();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), &panel);
+        return int(mrCancel);
+    });
+    toolbar.RunCommand(cmdConditions);
+    QCoreApplication::processEvents();
+    QTest::keyClick(window->grid, Qt::Key_F9);
+    toolbar.SetCustomButton(QStringLiteral("轉出"), QStringLiteral("薪資檔案轉出"), QIcon());
+    QTest::keyClick(window->grid, Qt::Key_F9);
+    EXPECT_EQ(window->clicks, QList<int>({cmdBuildTable, cmdConditions, cmdExport, cmdExport}));
+}
+
+TEST_F(ToolbarTest, AnEditKeepsNoToolbarKeyForItself)
+{
+    auto* edit = new QLineEdit(QStringLiteral("115/03/01"), window.get());
+    window->layout()->addWidget(edit);
+    showActive();
+    edit->setFocus();
+    edit->setCursorPosition(3);
+    for (int key : {Qt::Key_Home, Qt::Key_End})
+        QTest::keyClick(edit, Qt::Key(key), Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_PageDown);
+    EXPECT_EQ(window->clicks, QList<int>({cmdFirst, cmdLast, cmdNext}));
+    EXPECT_EQ(edit->cursorPosition(), 3) << "the cursor stayed where it was";
+
+    // A key whose command the rights forbid stays an ordinary key; the edit's own keys stay its own.
+    QTest::keyClick(edit, Qt::Key_Home);
+    EXPECT_EQ(edit->cursorPosition(), 0);
+    EXPECT_EQ(window->clicks.size(), 3);
 }

@@ -1,0 +1,329 @@
+#include "transfer/media_file_reader.h"
+
+#include "runtime/cvcode.h"
+#include "runtime/language.h"
+
+#include <QRegularExpression>
+#include <cmath>
+
+namespace {
+
+QString formText(int id)
+{
+    return LoadFormResourceStr(QStringLiteral("WAGBK"), id);
+}
+
+constexpr int FailureText = 15750, LineEndText = 15751, LengthText = 15752, KindText = 15753, BytesText = 15754,
+              DigitsText = 15755, DateText = 15756, Big5Text_ = 15757, HeaderText = 15758, DetailText = 15759,
+              TrailerText = 15760, BlankText = 15901;
+
+qint64 hundredthsPer(source::Unit unit)
+{
+    return unit == source::Unit::Whole ? 100 : unit == source::Unit::Tenths ? 10 : 1;
+}
+
+// A record kind with the name the clerk knows it by.
+struct Kind {
+    const MediaRecord* record;
+    QString name;
+    bool employee;   // the first detail record: one per employee
+};
+
+// A field's place in one line: the Whole dates grow by one byte from ROC year 100 on, and a Cut
+// field at the end takes what is left.
+struct Placed {
+    const MediaField* field;
+    int start;   // 0-based
+    int width;
+};
+
+bool growsFromYear100(const MediaField& field)
+{
+    const FieldReading& reading = field.source.reading();
+    return field.form == FieldForm::Whole && reading.kind == FieldKind::Date && reading.roc && reading.yearDigits == 0;
+}
+
+// A text written whole whatever its length (a code as kept), other than a date.
+bool writtenWhole(const MediaField& field)
+{
+    return field.form == FieldForm::Whole && !growsFromYear100(field);
+}
+
+// The fields placed over a line of `length` bytes; none when the length fits no form of the record.
+// The dates grow together; else one text written whole, or a cut text at the end, takes up the
+// difference.
+std::optional<std::vector<Placed>> place(const MediaRecord& record, int length)
+{
+    const std::vector<MediaField>& fields = record.fields();
+    int growing = 0, whole = 0;
+    for (const MediaField& field : fields) {
+        growing += growsFromYear100(field) ? 1 : 0;
+        whole += writtenWhole(field) ? 1 : 0;
+    }
+    const int extra = length - record.length();
+    const bool datesGrow = growing > 0 && extra == growing;
+    const MediaField* takesUp = nullptr;
+    if (extra != 0 && !datesGrow) {
+        for (const MediaField& field : fields) {
+            if ((whole == 1 && writtenWhole(field)) || (&field == &fields.back() && field.form == FieldForm::Cut && extra < 0))
+                takesUp = &field;
+        }
+        if (!takesUp || takesUp->width + extra < 0)
+            return std::nullopt;
+    }
+    std::vector<Placed> placed;
+    int start = 0;
+    for (const MediaField& field : fields) {
+        const int width = field.width + (datesGrow && growsFromYear100(field) ? 1 : 0) + (&field == takesUp ? extra : 0);
+        placed.push_back({&field, start, width});
+        start += width;
+    }
+    return placed;
+}
+
+// The bytes a constant field is written as.
+QByteArray constantBytes(const MediaField& field)
+{
+    ExportFindings findings;
+    return MediaRecord({MediaField{1, field.width, field.form, field.source, field.content}}).Render({}, {}, findings);
+}
+
+bool matchesConstants(const MediaRecord& record, const QByteArray& line)
+{
+    const auto placed = place(record, int(line.size()));
+    if (!placed)
+        return false;
+    for (const Placed& p : *placed) {
+        if (p.field->source.reading().kind == FieldKind::Constant && line.mid(p.start, p.width) != constantBytes(*p.field))
+            return false;
+    }
+    return true;
+}
+
+// Whether the record can be told from the others by its constants (a record type code).
+bool hasCode(const MediaRecord& record)
+{
+    for (const MediaField& field : record.fields()) {
+        if (field.source.reading().kind == FieldKind::Constant && !field.source.reading().constant.trimmed().isEmpty())
+            return true;
+    }
+    return false;
+}
+
+// A number written in the Zeros form: "0" in front, before a minus sign.
+std::optional<qint64> zerosNumber(const QByteArray& bytes)
+{
+    static const QRegularExpression form(QStringLiteral("^0*-?[0-9]+$"));
+    const QString text = QString::fromLatin1(bytes);
+    if (!form.match(text).hasMatch())
+        return std::nullopt;
+    const qsizetype significant = text.indexOf(QRegularExpression(QStringLiteral("[^0]")));
+    return significant < 0 ? 0 : text.mid(significant).toLongLong();
+}
+
+bool dateExists(const QString& text, bool roc)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    if (!digits.match(text).hasMatch() || text.size() < (roc ? 5 : 8) || (!roc && text.size() != 8))
+        return false;
+    const int year = text.left(text.size() - 4).toInt() + (roc ? 1911 : 0);
+    return QDate(year, text.mid(text.size() - 4, 2).toInt(), text.right(2).toInt()).isValid();
+}
+
+// A total or count in a header or trailer, checked once every detail record was read.
+struct Pending {
+    int line;
+    QString content;
+    FieldKind kind;
+    source::Unit unit;
+    qint64 value;
+};
+
+class Reader {
+public:
+    Reader(const MediaLayout& layout, const RecordContext& context)
+        : layout_(layout)
+        , context_(context)
+    {
+        for (const MediaRecord& r : layout.header)
+            all_.push_back({&r, formText(HeaderText), false});
+        for (const MediaRecord& r : layout.detail)
+            all_.push_back({&r, formText(DetailText), &r == &layout.detail.front()});
+        for (const MediaRecord& r : layout.trailer)
+            all_.push_back({&r, formText(TrailerText), false});
+    }
+
+    MediaFileReading Read(const QByteArray& bytes)
+    {
+        const std::vector<QByteArray> lines = splitLines(bytes);
+        const int headers = int(layout_.header.size()), trailers = int(layout_.trailer.size());
+        const int details = int(lines.size()) - headers - trailers;
+        for (int i = 0; i < int(lines.size()); ++i) {
+            const int expected = i < headers ? i
+                : i >= headers + std::max(details, 0) ? int(all_.size()) - (int(lines.size()) - i)
+                : headers + (i - headers) % int(std::max<size_t>(layout_.detail.size(), 1));
+            readLine(i + 1, lines[size_t(i)], all_[size_t(std::clamp(expected, 0, int(all_.size()) - 1))]);
+        }
+        const int detailRecords = int(layout_.detail.size());
+        if (int(lines.size()) < headers)
+            fail(int(lines.size()) + 1, formText(KindText), formText(HeaderText)), reading_.placed = false;
+        else if (details < detailRecords || (detailRecords && details % detailRecords))
+            fail(int(lines.size()) + 1, formText(KindText), formText(DetailText));
+        for (const Pending& p : pending_) {
+            const qint64 expected = p.kind == FieldKind::Count ? reading_.employees : totalIn(p.unit);
+            if (p.value != expected)
+                fail(p.line, p.content, QString::number(expected));
+        }
+        reading_.records = int(lines.size());
+        reading_.total = double(hundredths_) / 100;
+        return reading_;
+    }
+
+private:
+    void fail(int line, const QString& field, const QString& expected)
+    {
+        reading_.failures << formText(FailureText).arg(line).arg(field, expected);
+    }
+
+    // The employees' total in `unit`, cut toward zero as the writer cuts it.
+    qint64 totalIn(source::Unit unit) const { return hundredths_ / hundredthsPer(unit); }
+
+    std::vector<QByteArray> splitLines(const QByteArray& bytes)
+    {
+        std::vector<QByteArray> lines;
+        qsizetype start = 0;
+        while (start < bytes.size()) {
+            qsizetype end = bytes.indexOf('\n', start);
+            const bool ended = end >= 0;
+            if (!ended)
+                end = bytes.size();
+            QByteArray line = bytes.mid(start, end - start);
+            if (ended && line.endsWith('\r'))
+                line.chop(1);
+            else
+                fail(int(lines.size()) + 1, formText(LineEndText), QStringLiteral("CR LF"));
+            lines.push_back(line);
+            start = end + 1;
+        }
+        return lines;
+    }
+
+    // The kind the line's codes show; the expected one when they show none other.
+    const Kind& recognise(int number, const QByteArray& line, const Kind& expected)
+    {
+        if (matchesConstants(*expected.record, line))
+            return expected;
+        for (const Kind& other : all_) {
+            if (other.record != expected.record && hasCode(*other.record) && matchesConstants(*other.record, line)) {
+                fail(number, formText(KindText), expected.name);
+                reading_.placed = false;
+                return other;
+            }
+        }
+        return expected;
+    }
+
+    void readLine(int number, const QByteArray& line, const Kind& expected)
+    {
+        const Kind& kind = recognise(number, line, expected);
+        if (kind.employee)
+            ++reading_.employees;
+        std::optional<std::vector<Placed>> placed = place(*kind.record, int(line.size()));
+        if (!placed) {
+            fail(number, formText(LengthText), formText(BytesText).arg(kind.record->length()));
+            reading_.placed = false;
+            placed = place(*kind.record, kind.record->length());
+        }
+        ReadLine read{number, kind.name, {}};
+        ReadFields fields;
+        for (const Placed& p : *placed) {
+            const QByteArray bytes = line.mid(p.start, p.width);
+            const QString text = FromBig5(bytes);
+            read.fields.push_back({p.field->content, text});
+            fields.insert(p.field->content, text);
+            if (text.contains(QChar::ReplacementCharacter))
+                fail(number, p.field->content, formText(Big5Text_));
+            checkField(number, *p.field, bytes, text);
+        }
+        for (const Placed& p : *placed) {
+            const FieldReading& reading = p.field->source.reading();
+            if (reading.kind != FieldKind::Checked)
+                continue;
+            const std::optional<QString> expectedText = reading.check(fields, context_);
+            if (expectedText && *expectedText != fields.value(p.field->content).trimmed())
+                fail(number, p.field->content, *expectedText);
+        }
+        reading_.lines.push_back(std::move(read));
+    }
+
+    void checkField(int number, const MediaField& field, const QByteArray& bytes, const QString& text)
+    {
+        const FieldReading& reading = field.source.reading();
+        std::optional<qint64> value;
+        if (field.form == FieldForm::Zeros) {
+            value = zerosNumber(bytes);
+            if (!value) {
+                fail(number, field.content, formText(DigitsText));
+                return;
+            }
+        }
+        switch (reading.kind) {
+        case FieldKind::Constant:
+            if (bytes != constantBytes(field))
+                fail(number, field.content, reading.constant.trimmed().isEmpty() ? formText(BlankText) : reading.constant);
+            break;
+        case FieldKind::Date:
+            if (!dateExists(text, reading.roc))
+                fail(number, field.content, formText(DateText));
+            break;
+        case FieldKind::Sequence:
+            if (value && *value != reading_.employees - 1 + reading.first)
+                fail(number, field.content, QString::number(reading_.employees - 1 + reading.first));
+            break;
+        case FieldKind::Amount:
+            reading_.amountUnit = reading.unit;
+            if (value)
+                hundredths_ += *value * hundredthsPer(reading.unit);
+            break;
+        case FieldKind::Total:
+        case FieldKind::Count:
+            if (value)
+                pending_.push_back({number, field.content, reading.kind, reading.unit, *value});
+            break;
+        case FieldKind::Text:
+        case FieldKind::Checked:
+            break;
+        }
+    }
+
+    const MediaLayout& layout_;
+    const RecordContext& context_;
+    std::vector<Kind> all_;
+    MediaFileReading reading_;
+    std::vector<Pending> pending_;
+    qint64 hundredths_ = 0;
+};
+
+} // namespace
+
+MediaFileReading ReadMediaFile(const MediaLayout& layout, const QByteArray& bytes, const RecordContext& context)
+{
+    return Reader(layout, context).Read(bytes);
+}
+
+QVariantMap ReadingAsVariant(const MediaFileReading& reading)
+{
+    QVariantList lines;
+    for (const ReadLine& line : reading.lines) {
+        QVariantList fields;
+        for (const ReadField& field : line.fields)
+            fields << QVariantMap{{QStringLiteral("name"), field.content}, {QStringLiteral("text"), field.text}};
+        lines << QVariantMap{{QStringLiteral("line"), line.number}, {QStringLiteral("kind"), line.kind}, {QStringLiteral("fields"), fields}};
+    }
+    return {{QStringLiteral("lines"), lines},
+            {QStringLiteral("failures"), reading.failures},
+            {QStringLiteral("records"), reading.records},
+            {QStringLiteral("employees"), reading.employees},
+            {QStringLiteral("total"), reading.total},
+            {QStringLiteral("valid"), reading.valid()}};
+}
