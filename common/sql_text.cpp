@@ -19,6 +19,26 @@ QString SqlLiteral(const QString& text)
     return u'\'' + SqlEscaped(text) + u'\'';
 }
 
+QString SqlBracketed(const QString& condition)
+{
+    // Enclosed when the bracket that opens it closes at its very end.
+    bool enclosed = condition.startsWith(u'(');
+    int depth = 0;
+    bool quoted = false;
+    for (qsizetype i = 0; enclosed && i < condition.size(); ++i) {
+        const QChar c = condition[i];
+        if (c == u'\'')
+            quoted = !quoted;   // a doubled quote closes and opens again
+        else if (!quoted && c == u'(')
+            ++depth;
+        else if (!quoted && c == u')' && --depth == 0 && i + 1 < condition.size())
+            enclosed = false;
+    }
+    if (enclosed && depth == 0 && !quoted)
+        return condition;
+    return u'(' + condition + u')';
+}
+
 bool RunSql(db::MQuery& query, const QString& statement)
 {
     query.close();

@@ -12,6 +12,10 @@ QString SqlLiteral(const QString& text);
 // The text with its single quotes doubled, for use inside a literal built piecewise ("LIKE '" + p + "%'").
 QString SqlEscaped(const QString& text);
 
+// The condition in brackets of its own, so that no Or within it binds looser than an And around it;
+// a condition already enclosed by one pair of brackets (quoted literals skipped) is returned as it is.
+QString SqlBracketed(const QString& condition);
+
 // Runs `statement` on `query`: opens it when it is a select (only blanks before the first SELECT) and
 // returns whether it yielded a row; otherwise executes it and returns false.
 bool RunSql(db::MQuery& query, const QString& statement);

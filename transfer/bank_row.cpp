@@ -1,6 +1,7 @@
 #include "transfer/bank_row.h"
 
 #include "runtime/db/database.h"
+#include "runtime/db/transaction.h"
 
 namespace {
 const char* const Columns[] = {"BNK_NO", "NAME", "ID1", "ID2", "ID3", "ID4", "ID5", "ID10", "FILENAME"};
@@ -31,19 +32,21 @@ std::optional<QMap<QString, QString>> BankRow::Read() const
 void BankRow::Save(const QString& bankName, const std::vector<std::pair<QString, QString>>& parameters,
                    const QString& defaultFileName) const
 {
-    db::MSQLTable table = OpenBank1Table();
-    if (table.findKey({key_})) {
-        table.edit();
-    } else {
-        table.append();
-        if (!defaultFileName.isEmpty())
-            table.setField(QStringLiteral("FILENAME"), defaultFileName);
-    }
-    table.setField(QStringLiteral("BNK_NO"), key_);
-    table.setField(QStringLiteral("NAME"), bankName);
-    for (const auto& [column, text] : parameters)
-        table.setField(column, text);
-    table.post();
+    db::InTransaction(db::CompanyDatabaseName, [&] {
+        db::MSQLTable table = OpenBank1Table();
+        if (table.findKey({key_})) {
+            table.edit();
+        } else {
+            table.append();
+            if (!defaultFileName.isEmpty())
+                table.setField(QStringLiteral("FILENAME"), defaultFileName);
+        }
+        table.setField(QStringLiteral("BNK_NO"), key_);
+        table.setField(QStringLiteral("NAME"), bankName);
+        for (const auto& [column, text] : parameters)
+            table.setField(column, text);
+        table.post();
+    });
 }
 
 QString FileNamePart(const QString& path)
@@ -57,12 +60,14 @@ void BankRow::RememberFileName(const QString& path, const FileNameMerge& merge) 
     const QString name = FileNamePart(path);
     if (name.isEmpty())
         return;
-    db::MSQLTable table = OpenBank1Table();
-    if (!table.findKey({key_}))
-        return;
-    const QString fileName = QStringLiteral("FILENAME");
-    const QString stored = table.fieldText(fileName);
-    table.edit();
-    table.setField(fileName, merge ? merge(name, stored) : name);
-    table.post();
+    db::InTransaction(db::CompanyDatabaseName, [&] {
+        db::MSQLTable table = OpenBank1Table();
+        if (!table.findKey({key_}))
+            return;
+        const QString fileName = QStringLiteral("FILENAME");
+        const QString stored = table.fieldText(fileName);
+        table.edit();
+        table.setField(fileName, merge ? merge(name, stored) : name);
+        table.post();
+    });
 }

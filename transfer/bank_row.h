@@ -1,7 +1,7 @@
 #pragma once
 // A bank's row of BANK1: its parameters ID1 ... ID5 (and ID10), its display name and the media
 // file name last written. A missing row is never an error: reads give nothing, the parameter
-// dialog creates it, the export leaves it absent.
+// dialog creates it, the export leaves it absent. Each write (lookup and change) is one transaction.
 #include "runtime/db/msqltable.h"
 
 #include <QMap>

@@ -58,11 +58,12 @@ ExportDialog::ExportDialog(QWidget* owner, const ExportSettings& settings)
     connect(MSpeedButton1, &QToolButton::clicked, this, [this] { RunGuarded([this] { MSpeedButton1Click(); }); });
 }
 
-void ExportDialog::Bind(const db::LocalTable& transferTable, const ExportValues& values)
+void ExportDialog::Bind(const db::LocalTable& transferTable, const ExportValues& values, const QString& emptyCause)
 {
     Report.setDatabaseName(transferTable.databaseName());
     Report.setTableName(transferTable.tableName());
     Values = values;
+    emptyCause_ = emptyCause;
 }
 
 void ExportDialog::FormShow()
@@ -112,9 +113,14 @@ void ExportDialog::Btn_F8Click()
         Report.open();
     Report.first();
     if (Report.isEmpty()) {
-        MessageById(QStringLiteral("WAGBK"), 10081, MsgType::Information, mbOK);
+        if (emptyCause_.isEmpty())
+            MessageById(QStringLiteral("WAGBK"), 10081, MsgType::Information, mbOK);
+        else
+            MessageDlg(emptyCause_, MsgType::Information, mbOK);
         return;
     }
+    // A device or a pipe at the path is refused before the clerk is asked to replace "the file".
+    MediaFileWriter::CheckTarget(PathFile->text());
     if (QFileInfo::exists(PathFile->text())
         && MessageDlg(LoadFormResourceStr(QStringLiteral("F5MAIN"), 11012), MsgType::Confirmation, mbOK | mbCancel) != mrOk)
         return;

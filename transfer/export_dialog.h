@@ -29,8 +29,9 @@ class ExportDialog : public MForm {
 public:
     ExportDialog(QWidget* owner, const ExportSettings& settings);
 
-    // The transfer window hands over its table (bound by database and table name) and its values.
-    void Bind(const db::LocalTable& transferTable, const ExportValues& values);
+    // The transfer window hands over its table (bound by database and table name) and its values,
+    // and, when the table was left unfilled, why: an empty table is then refused naming that cause.
+    void Bind(const db::LocalTable& transferTable, const ExportValues& values, const QString& emptyCause = QString());
     const ExportValues& values() const { return Values; }
     // Reads the media file at `path` back by the bank's layout, with the bank's parameters.
     MediaFileReading ReadBack(const QString& path) const;
@@ -64,6 +65,7 @@ private:
     void RememberFileName();
     ExportSettings settings_;
     BankRow row_;
+    QString emptyCause_;
     QLineEdit* PathFile = nullptr;
     QToolButton* MSpeedButton1 = nullptr;
 };

@@ -1,41 +1,189 @@
 #include "transfer/media_file_writer.h"
 
 #include "runtime/language.h"
+#include "transfer/file_calls.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 namespace {
-std::runtime_error ioError(const QSaveFile& file)
+
+// Records are handed to the file in pieces of this size; a media file is rarely larger.
+constexpr qsizetype FlushSize = 64 * 1024;
+
+QString wagbkText(int id)
 {
-    return std::runtime_error(QStringLiteral("%1 %2: %3")
-                                  .arg(LoadFormResourceStr(QStringLiteral("WAGBK"), 10086), file.fileName(), file.errorString())
-                                  .toStdString());
+    return LoadFormResourceStr(QStringLiteral("WAGBK"), id);
 }
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The file a path writes to: a symbolic link is followed, so that the link stays and its file changes.
+QString targetOf(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink() && info.exists())
+        return info.canonicalFilePath();
+    return info.absoluteFilePath();
+}
+
+// The permissions the new file gets: those of the file it replaces, else those of a new file.
+mode_t modeFor(const QByteArray& target)
+{
+    struct stat status {};
+    if (::stat(target.constData(), &status) == 0)
+        return status.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+void MediaFileWriter::CheckTarget(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::stat(name.constData(), &status) == 0) {
+        if (S_ISREG(status.st_mode))
+            return;
+    } else if (::lstat(name.constData(), &status) != 0) {
+        return;   // no file yet
+    }
+    // A device, a pipe, a socket, a folder or a link to nothing: writing would put a file in its place.
+    throw std::runtime_error(wagbkText(15000).arg(path).toStdString());
 }
 
 MediaFileWriter::MediaFileWriter(const QString& path)
-    : file_(path)
+    : path_(path)
 {
-    file_.setDirectWriteFallback(false);
-    if (!file_.open(QIODevice::WriteOnly))
-        throw ioError(file_);
+    CheckTarget(path);
+    target_ = QFile::encodeName(targetOf(path));
+    const QFileInfo target(QFile::decodeName(target_));
+    QByteArray name = QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName()) + ".XXXXXX";
+    const int fd = filecalls::CreateTemporary(name);
+    if (fd < 0)
+        fail(systemReason(errno));
+    fd_ = fd;
+    temporary_ = name;
+    ::fchmod(fd_, modeFor(target_));
+}
+
+MediaFileWriter::~MediaFileWriter()
+{
+    discardTemporary();
+}
+
+void MediaFileWriter::discardTemporary()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    if (!temporary_.isEmpty())
+        ::unlink(temporary_.constData());
+    temporary_.clear();
+}
+
+void MediaFileWriter::fail(const QString& reason)
+{
+    discardTemporary();
+    throw std::runtime_error(QStringLiteral("%1 %2: %3").arg(wagbkText(10086), path_, reason).toStdString());
 }
 
 void MediaFileWriter::Write(const MediaRecord& record, const RecordContext& context, const QString& who)
 {
-    QByteArray line = record.Render(context, who, findings_);
-    line.append("\r\n", 2);
-    if (file_.write(line) != line.size())
-        throw ioError(file_);
+    content_ += record.Render(context, who, findings_);
+    content_.append("\r\n", 2);
+    // Once a value is refused the file will not be kept; the rest is only rendered for the list.
+    if (content_.size() - handedOver_ >= FlushSize && findings_.refusals.isEmpty())
+        flush();
+}
+
+void MediaFileWriter::flush()
+{
+    if (filecalls::Flush() != 0)
+        fail(systemReason(errno));
+    while (handedOver_ < content_.size()) {
+        const ssize_t written = filecalls::Write(fd_, content_.constData() + handedOver_, size_t(content_.size() - handedOver_));
+        if (written <= 0)
+            fail(systemReason(written < 0 ? errno : ENOSPC));
+        handedOver_ += written;
+    }
 }
 
 void MediaFileWriter::Commit()
 {
     if (!findings_.refusals.isEmpty()) {
-        file_.cancelWriting();
-        file_.commit();
-        throw ExportRefused((LoadFormResourceStr(QStringLiteral("WAGBK"), 10087) + u'\n'
-                             + findings_.refusals.join(u'\n'))
-                                .toStdString());
+        discardTemporary();
+        throw ExportRefused((wagbkText(10087) + u'\n' + findings_.refusals.join(u'\n')).toStdString());
     }
-    if (!file_.commit())
-        throw ioError(file_);
+    flush();
+    if (filecalls::Sync(fd_) != 0 && errno != EINVAL)
+        fail(systemReason(errno));
+    const int fd = std::exchange(fd_, -1);
+    if (filecalls::Close(fd) != 0)
+        fail(systemReason(errno));
+    try {
+        verify(temporary_);
+    } catch (const std::runtime_error& e) {
+        fail(QString::fromUtf8(e.what()));
+    }
+    if (filecalls::Rename(temporary_, target_) != 0)
+        fail(systemReason(errno));
+    temporary_.clear();
+
+    // The rename reaches the disk with its folder; a folder that cannot be synced still holds it.
+    const int folder = ::open(QFile::encodeName(QFileInfo(QFile::decodeName(target_)).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+    // What is now at the path is what the bank gets: it must be what was meant, or it goes.
+    try {
+        verify(target_);
+    } catch (const std::runtime_error& e) {
+        ::unlink(target_.constData());
+        fail(QString::fromUtf8(e.what()));
+    }
+}
+
+// Reads the file at `path` back and compares it with the bytes meant for it; raises on any difference.
+void MediaFileWriter::verify(const QByteArray& path) const
+{
+    const int fd = filecalls::OpenForReading(path);
+    if (fd < 0)
+        throw std::runtime_error(systemReason(errno).toStdString());
+    QByteArray chunk(FlushSize, Qt::Uninitialized);
+    qsizetype offset = 0;
+    bool same = true;
+    int error = 0;
+    for (;;) {
+        const ssize_t got = filecalls::Read(fd, chunk.data(), size_t(chunk.size()));
+        if (got < 0) {
+            error = errno;
+            break;
+        }
+        if (got == 0)
+            break;
+        if (offset + got > content_.size() || std::memcmp(chunk.constData(), content_.constData() + offset, size_t(got)) != 0) {
+            same = false;
+            break;
+        }
+        offset += got;
+    }
+    ::close(fd);
+    if (error != 0)
+        throw std::runtime_error(systemReason(error).toStdString());
+    if (!same || offset != content_.size())
+        throw std::runtime_error(wagbkText(15001).toStdString());
 }

@@ -1,10 +1,12 @@
 #pragma once
 // Writes a media file safely: records go to a temporary file beside the target, which replaces the
-// target only when every record was written and nothing had to be refused. A failed or refused
-// export leaves any earlier file at the path untouched.
+// target only when every record was written, synced and read back unchanged, and nothing had to be
+// refused. A failed or refused export leaves any earlier file at the path byte for byte as it was
+// and no temporary file behind; a file that reads back otherwise than written is not left in place.
 #include "transfer/media_record.h"
 
-#include <QSaveFile>
+#include <QByteArray>
+#include <QString>
 #include <stdexcept>
 
 // The export stopped before writing because values do not fit their fields; the message lists them.
@@ -15,15 +17,36 @@ public:
 
 class MediaFileWriter {
 public:
+    // Checks the target (CheckTarget) and creates the temporary file; raises when either fails.
     explicit MediaFileWriter(const QString& path);
+    ~MediaFileWriter();
+    MediaFileWriter(const MediaFileWriter&) = delete;
+    MediaFileWriter& operator=(const MediaFileWriter&) = delete;
 
     // Renders and writes one record, then CR LF.
     void Write(const MediaRecord& record, const RecordContext& context, const QString& who);
     ExportFindings& findings() { return findings_; }
-    // Puts the file in place; raises ExportRefused or an input/output error instead.
+    // Puts the file in place and reads it back; raises ExportRefused or an input/output error
+    // instead. Nothing may report the export as done unless this returned.
     void Commit();
+    // Every byte meant for the file, as far as written; after Commit, what the file holds.
+    const QByteArray& bytes() const { return content_; }
+
+    // Raises unless `path` names no file yet or a regular file: a device, a pipe or a folder at the
+    // path is never replaced.
+    static void CheckTarget(const QString& path);
 
 private:
-    QSaveFile file_;
+    [[noreturn]] void fail(const QString& reason);
+    void flush();
+    void discardTemporary();
+    void verify(const QByteArray& path) const;
+
+    QString path_;          // as the clerk named it, for messages
+    QByteArray target_;     // the file that is replaced (a symbolic link followed)
+    QByteArray temporary_;  // while it exists
+    int fd_ = -1;
+    QByteArray content_;
+    qsizetype handedOver_ = 0;   // bytes of content_ written to the temporary file
     ExportFindings findings_;
 };

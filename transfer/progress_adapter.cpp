@@ -10,14 +10,19 @@ void ProgressWindowAdapter::Start(int maximum, const QString& text)
     form_.SetText(text);
     form_.Show();
     form_.ProcessMessages();
+    steps_ = 0;
+    sinceLook_.start();
 }
 
 bool ProgressWindowAdapter::Step(int value, const QString& employeeName)
 {
-    // The window repaints at a bounded rate anyway; looking at it every few employees keeps a
-    // cancel click prompt without paying for a clock reading per employee.
-    if (++steps_ % StepsPerLook != 0)
+    // The window is looked at for the first employee, then every few employees or every few tens of
+    // milliseconds, whichever comes first: a selection of few slow employees can be cancelled as
+    // well as a long one, and repaints never dominate the walk.
+    const bool due = steps_++ % StepsPerLook == 0 || sinceLook_.hasExpired(LookIntervalMs);
+    if (!due)
         return true;
+    sinceLook_.start();
     form_.SetValue(value);
     form_.SetText(text_ + u':' + employeeName.trimmed());
     form_.ProcessMessages();

@@ -2,6 +2,8 @@
 // Shows the selection's progress in the window's progress form and lets the clerk cancel it.
 #include "transfer/transfer_table_builder.h"
 
+#include <QElapsedTimer>
+
 class MProgressForm;
 
 class ProgressWindowAdapter : public SelectionProgress {
@@ -13,7 +15,9 @@ public:
 
 private:
     static constexpr int StepsPerLook = 64;
+    static constexpr int LookIntervalMs = 30;
     MProgressForm& form_;
     int steps_ = 0;
+    QElapsedTimer sinceLook_;
     QString text_;   // "員工名稱", followed by the employee's name while the walk goes on
 };

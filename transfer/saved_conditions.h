@@ -17,7 +17,8 @@ struct TransferConditions {
 QString RegularSalaryLabel();
 
 // Loads the saved row over `conditions` (initial values first); a missing row keeps the initial values.
-// A non-numeric mode raises a conversion error.
+// The saved categories keep the regular salary whatever language saved them. A non-numeric mode
+// raises a conversion error.
 void LoadSavedConditions(TransferConditions& conditions);
 
 // Normalises the department list, stores the row and returns the text the toolbar keeps:

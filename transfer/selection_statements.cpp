@@ -5,21 +5,22 @@
 
 namespace {
 
-QString accountCondition(int choice, const QString& prefix)
+// The conditions on the chosen account, each one bracketed.
+QStringList accountConditions(int choice, const QString& prefix)
 {
     if (!prefix.isEmpty()) {
         const QString p = SqlEscaped(prefix);
         switch (choice) {
-        case 1: return QStringLiteral("And(B.BACC1_NO LIKE '%1%')").arg(p);
-        case 2: return QStringLiteral("And(B.BACC2_NO LIKE '%1%')").arg(p);
-        default: return QStringLiteral("And((B.BACC1_NO LIKE '%1%')Or(B.BACC2_NO LIKE '%1%'))").arg(p);
+        case 1: return {QStringLiteral("(B.BACC1_NO LIKE '%1%')").arg(p)};
+        case 2: return {QStringLiteral("(B.BACC2_NO LIKE '%1%')").arg(p)};
+        default: return {QStringLiteral("((B.BACC1_NO LIKE '%1%')Or(B.BACC2_NO LIKE '%1%'))").arg(p)};
         }
     }
     switch (choice) {
-    case 1: return QStringLiteral("And(B.BACC1_NO IS NOT NULL)And(B.BACC1_NO<>'')");
-    case 2: return QStringLiteral("And(B.BACC2_NO IS NOT NULL)And(B.BACC2_NO<>'')");
+    case 1: return {QStringLiteral("(B.BACC1_NO IS NOT NULL)"), QStringLiteral("(B.BACC1_NO<>'')")};
+    case 2: return {QStringLiteral("(B.BACC2_NO IS NOT NULL)"), QStringLiteral("(B.BACC2_NO<>'')")};
     default:
-        return QStringLiteral("And(((B.BACC1_NO IS NOT NULL)And(B.BACC1_NO<>''))Or((B.BACC2_NO IS NOT NULL)And(B.BACC2_NO<>'')))");
+        return {QStringLiteral("(((B.BACC1_NO IS NOT NULL)And(B.BACC1_NO<>''))Or((B.BACC2_NO IS NOT NULL)And(B.BACC2_NO<>'')))")};
     }
 }
 
@@ -51,17 +52,24 @@ QString DefaultOrderClause(int sortMode)
 SelectionStatements BuildSelectionStatements(const SelectionConditions& c, const QString& regularLabel,
                                              const QString& orderClause)
 {
+    // Every condition is appended in brackets of its own: an Or within one (a department list of
+    // "IsNull" alone) must not escape the conditions around it.
     QString cond;
+    const auto append = [&cond](const QString& condition) {
+        if (!condition.isEmpty())
+            cond += QStringLiteral("And") + SqlBracketed(condition);
+    };
     if (!(c.depMode == 1 && c.depList == QLatin1String("0000")))
-        cond += QStringLiteral("And") + BuildListCondition(c.depMode, c.depList, QStringLiteral("A.DEP"));
-    cond += accountCondition(c.accountChoice, c.accountPrefix);
+        append(BuildListCondition(c.depMode, c.depList, QStringLiteral("A.DEP")));
+    for (const QString& condition : accountConditions(c.accountChoice, c.accountPrefix))
+        append(condition);
 
     const QString from = c.employeeFrom.trimmed();
     const QString to = c.employeeTo.trimmed();
     if (!from.isEmpty())
-        cond += QStringLiteral("And(A.Yg_No>='%1')").arg(SqlEscaped(from));
+        append(QStringLiteral("(A.Yg_No>='%1')").arg(SqlEscaped(from)));
     if (!to.isEmpty())
-        cond += QStringLiteral("And(A.Yg_No<='%1')").arg(SqlEscaped(to));
+        append(QStringLiteral("(A.Yg_No<='%1')").arg(SqlEscaped(to)));
 
     QString dates;
     if (!c.payDateFrom.isEmpty())
@@ -76,8 +84,12 @@ SelectionStatements BuildSelectionStatements(const SelectionConditions& c, const
            << QStringLiteral("Into #TF_FS1 From TF_FS1 A,MF_YG B Where (A.YG_NO=B.YG_NO)And(B.PAY_MTH='2')")
            << cond + QStringLiteral("And(A.FS_NO IN (") + runs + QStringLiteral(")) Order By A.BIL_NO");
 
-    const QString kinds = QStringLiteral("(Select FJ_NO From MF_FJ Where ")
-        + BuildListCondition(-1, c.salaryKinds, QStringLiteral("FJ_KND")) + QStringLiteral(")");
+    // A category list of separators alone names no category: no additional payment run is taken
+    // (rather than a statement the database cannot read).
+    QString kindCondition = BuildListCondition(-1, c.salaryKinds, QStringLiteral("FJ_KND"));
+    if (kindCondition.isEmpty())
+        kindCondition = QStringLiteral("(1=0)");
+    const QString kinds = QStringLiteral("(Select FJ_NO From MF_FJ Where ") + kindCondition + QStringLiteral(")");
     QStringList kindItems;
     SplitUniqueList(c.salaryKinds, kindItems);
     if (kindItems.contains(regularLabel))

@@ -294,8 +294,14 @@ void TransferWindow::runExport()
     ReleasedForm<ExportDialog> dialog(CreateExportDialog());
     ExportValues values = ValuesForExport();
     values.transferDate = date;
-    dialog->Bind(transferTable(), values);
+    dialog->Bind(transferTable(), values, emptyTableCause());
     dialog->ShowModal();
+}
+
+// What made the table empty when the bank was not ready to fill it; empty otherwise.
+QString TransferWindow::emptyTableCause() const
+{
+    return FillSkipped ? NotReadyCause() : QString();
 }
 
 QVariantMap TransferWindow::ReadMediaFileBack(const QString& path)
@@ -314,7 +320,11 @@ void TransferWindow::runTransferList(bool direct)
     if (!rebuildIfStale())
         return;
     if (transferTable().isEmpty()) {
-        MessageById(QStringLiteral("WAGBK"), 10083, MsgType::Information, mbOK);
+        const QString cause = emptyTableCause();
+        if (cause.isEmpty())
+            MessageById(QStringLiteral("WAGBK"), 10083, MsgType::Information, mbOK);
+        else
+            MessageDlg(cause, MsgType::Information, mbOK);
         return;
     }
     TransferListRun run;

@@ -91,6 +91,9 @@ protected:
     // Runs before every selection. False keeps the transfer table as it is instead of selecting (a
     // bank that lacks a parameter); a bank that gathers something while filling starts it afresh here.
     virtual bool ReadyToFill() { return true; }
+    // Why the table was not filled when ReadyToFill said no: the export and the list name it instead
+    // of saying that there is no data. Empty: they say that there is no data.
+    virtual QString NotReadyCause() const { return {}; }
     // Computed columns of an employee row, after its amount has grown.
     virtual void CompleteEmployeeRow(db::LocalTable& row) { Q_UNUSED(row); }
     // Every selected pay line as it enters the transfer table; `newRow` when it starts an employee row.
@@ -136,6 +139,7 @@ private:
     void runExport();
     void runTransferList(bool direct);
     void restoreCustomButton();
+    QString emptyTableCause() const;
 
     int Bank;
     ExportHandOver HandOver;
@@ -148,6 +152,7 @@ private:
     int TransferCount = 0;
     double TransferTotal = 0;
     int SourceLines = 0;
+    bool FillSkipped = false;   // the last selection found the bank not ready to fill
     TransferTableLayout Layout;
 
     QGridLayout* ConditionGrid = nullptr;

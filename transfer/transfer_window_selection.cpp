@@ -44,7 +44,8 @@ void TransferWindow::SelectPaidSalary()
 {
     NormaliseRanges();
     SelectionGoesOn = true;
-    if (!ReadyToFill())
+    FillSkipped = !ReadyToFill();
+    if (FillSkipped)
         return;
     BuildTempTable();
     FillTransferTable();

@@ -129,6 +129,12 @@ bool TWagbk18Form::ReadyToFill()
     return true;
 }
 
+// An empty table without a weight is not a lack of salary data: the weight is missing.
+QString TWagbk18Form::NotReadyCause() const
+{
+    return LoadFormStr(15002);
+}
+
 // The check codes the list shows. A negative amount has none; the export refuses it by name.
 void TWagbk18Form::CompleteEmployeeRow(db::LocalTable& row)
 {

@@ -54,6 +54,7 @@ protected:
     TransferTableLayout TableLayout() const override;
     QString OrderClause(int sortMode) const override;
     bool ReadyToFill() override;
+    QString NotReadyCause() const override;
     void CompleteEmployeeRow(db::LocalTable& row) override;
 
 private:

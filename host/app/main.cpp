@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QTextStream>
+#include <QTimer>
 #include <exception>
 
 namespace {
@@ -22,9 +23,17 @@ int RunDesktop(QStringList arguments)
         SetCurrentConfig(config);
         ConnectDatabases(config);
         MainWindow window(config, options.modulePath);
-        if (smoke)
-            return RunSmoke(window, options.smokeBank);
+        const QString startError = window.StartError();
+        if (!startError.isEmpty())
+            QTextStream(stderr) << "error: " << startError << Qt::endl;
+        if (smoke) {
+            const int result = RunSmoke(window, options.smokeBank);
+            return startError.isEmpty() ? result : 2;
+        }
         window.show();
+        // The window stays and can be used (another company, another language, the bank commands).
+        if (!startError.isEmpty())
+            QTimer::singleShot(0, &window, [startError] { ShowError(startError); });
         return QApplication::exec();
     } catch (const std::exception& e) {
         const QString message = QString::fromUtf8(e.what());

@@ -59,12 +59,11 @@ MainWindow::MainWindow(const RuntimeConfig& config, const QString& modulePath)
         OpenMdiChild(*area_, formClass, windowVar, places_);
     });
     SetHostErrorHandler([](const QString& message) { ShowError(message); });
+    setWindowTitle(HostText(120));
     try {
         handOverCompany();
-    } catch (...) {
-        SetRunMDIChildHandler(nullptr);
-        SetHostErrorHandler(nullptr);
-        throw;
+    } catch (const std::exception& e) {
+        startError_ = QString::fromUtf8(e.what());
     }
     buildMenus();
 }
@@ -124,7 +123,12 @@ void MainWindow::buildMenus()
 
 void MainWindow::OpenBank(int bank)
 {
-    RunGuarded([this, bank] { module_->DoWagBK(bank); });
+    RunGuarded([this, bank] {
+        // The module opens no window before it has the company.
+        if (!record_)
+            handOverCompany();
+        module_->DoWagBK(bank);
+    });
 }
 
 void MainWindow::askForCompany()
@@ -157,8 +161,8 @@ void MainWindow::SwitchLanguage(int language)
         SetCurrentConfig(config_);
         Language::LanguageID = language;
         InitLanguage();
-        handOverCompany();
         buildMenus();
+        handOverCompany();
     });
 }
 

@@ -17,10 +17,14 @@ class QMdiArea;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Loads the module from `modulePath` and hands it the configured company.
-    // Raises std::runtime_error when the module or the company cannot be had.
+    // Loads the module from `modulePath` and hands it the configured company. Raises
+    // std::runtime_error when the module cannot be loaded. A company that cannot be had (a database
+    // that is missing or broken) leaves the window usable: StartError() says why, and every bank
+    // command tries the company again and shows what still stands in the way.
     MainWindow(const RuntimeConfig& config, const QString& modulePath);
     ~MainWindow() override;
+
+    const QString& StartError() const { return startError_; }
 
     void OpenBank(int bank);
     void SwitchCompany(const QString& company);
@@ -48,4 +52,5 @@ private:
     QLabel* languageStatus_;
     std::unique_ptr<ModuleLibrary> module_;
     std::unique_ptr<Compdata::CompanyRecordBuilder> record_;
+    QString startError_;
 };

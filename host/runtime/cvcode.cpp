@@ -124,6 +124,21 @@ private:
     opencc_t od_;
 };
 
+// Half of a character pair (a damaged text) would go to UTF-8 as a plain "?", written without a word;
+// as the replacement character it is substituted and reported like any character Big5 lacks.
+QString WithoutLoneSurrogates(const QString& text)
+{
+    QString checked = text;
+    for (qsizetype i = 0; i < checked.size(); ++i) {
+        const QChar c = checked[i];
+        if (c.isHighSurrogate() && i + 1 < checked.size() && checked[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            checked[i] = QChar::ReplacementCharacter;
+    }
+    return checked;
+}
+
 } // namespace
 
 Big5Text ToBig5(const QString& text)
@@ -136,7 +151,7 @@ Big5Text ToBig5(const QString& text)
     }
     // One converter for the whole run of the program: opening one costs more than converting a name.
     thread_local IconvConverter toBig5("CP950", "UTF-8");
-    result.bytes = toBig5.convert(text.toUtf8(), Big5Substitute, Utf8SequenceLength, &result.substituted);
+    result.bytes = toBig5.convert(WithoutLoneSurrogates(text).toUtf8(), Big5Substitute, Utf8SequenceLength, &result.substituted);
     return result;
 }
 

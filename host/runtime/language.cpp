@@ -64,3 +64,16 @@ QString LoadFormResourceStr(const QString& group, int id, int /*reserved*/)
     const QString& text = (*found)[activeLanguage];
     return text.isEmpty() ? (*found)[TraditionalChinese] : text;
 }
+
+QStringList LoadFormResourceStrAll(const QString& group, int id)
+{
+    const auto found = TextTable().constFind({group.toUpper(), id});
+    if (found == TextTable().constEnd())
+        return {};
+    QStringList texts;
+    for (const QString& text : *found) {
+        if (!text.isEmpty())
+            texts << text;
+    }
+    return texts;
+}

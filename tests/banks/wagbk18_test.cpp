@@ -121,8 +121,11 @@ TEST_F(Bank18, TheWindowWaitsForAWeightThenFillsInAccountOrderWithCheckCodes)
         dialog.component<QPushButton>("Btn_F8")->click();
         return int(mrCancel);
     });
+    // Without a weight nothing is selected; the export and the list say that the weight is missing.
     toolbar->RunCommand(cmdExport);
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10081)) << "no weight: nothing selected";
+    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 15002));
+    toolbar->RunCommand(cmdPreview);
+    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 15002));
 
     company.setBankRow("18", "123", "07");
     toolbar->RunCommand(cmdBuildTable);

@@ -2,6 +2,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
+#include <cstring>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -230,6 +236,70 @@ TEST_F(CommandLine, ABrokenDatabaseIsOneLineAndStatusOne)
     refused(altered("noaccount.db", "ALTER TABLE MF_YG DROP COLUMN BACC1_NO"), "BACC1_NO");
     // The conditions cannot be kept: nothing is exported under conditions that were not saved.
     refused(altered("noid4.db", "ALTER TABLE BANK1 DROP COLUMN ID4"), "ID4", {"--sort", "1"});
+}
+
+// A real full disk: a 12 KiB file system that holds an earlier 6,000-byte file has no room for the
+// new one. The export fails with status 1 and one line, the earlier file stays byte for byte, and no
+// temporary file is left. Mounting needs the right to do so (CI runs as root); elsewhere the test
+// is skipped.
+TEST_F(CommandLine, AFullDiskKeepsTheEarlierFileAndFails)
+{
+    // A mount namespace of this test's own, so that the small file system is never seen outside.
+    if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+        GTEST_SKIP() << "no small file system can be mounted here (" << std::strerror(errno) << ")";
+    const QString small = path("small");
+    ASSERT_TRUE(QDir().mkdir(small));
+    if (::mount("tmpfs", QFile::encodeName(small).constData(), "tmpfs", 0, "size=12k") != 0)
+        GTEST_SKIP() << "no small file system can be mounted here (" << std::strerror(errno) << ")";
+    struct Unmount {
+        QByteArray at;
+        ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
+    } unmount{QFile::encodeName(small)};
+
+    ASSERT_EQ(rar1({"params", "17", "ID1=1234"}).status, 0);
+    const QString target = small + "/SALARY.DAT";
+    const QByteArray earlier(6000, 'E');
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(earlier), earlier.size());
+    file.close();
+
+    const Outcome run = rar1(QStringList{"transfer", "17", "--out", target, "--force"} + february);
+    EXPECT_EQ(run.status, 1) << run.out.toStdString();
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(target)) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty()) << "no summary of an export that failed: " << run.out.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), earlier);
+    EXPECT_EQ(QDir(small).entryList(QDir::Files | QDir::Hidden), QStringList{"SALARY.DAT"});
+
+    // The same export where there is room writes the whole file.
+    const Outcome roomy = rar1(QStringList{"transfer", "17", "--out", path("SALARY.DAT"), "--force"} + february);
+    EXPECT_EQ(roomy.status, 0) << roomy.err.toStdString();
+    EXPECT_GT(QFileInfo(path("SALARY.DAT")).size(), 8 * 1024);
+}
+
+// Devices and pipes are refused and stay what they are. The device is a node of the null device in
+// the test's folder (creating one needs root, as in CI), never the system's own.
+TEST_F(CommandLine, ATargetThatIsNoRegularFileIsRefused)
+{
+    ASSERT_EQ(rar1({"params", "17", "ID1=1234"}).status, 0);
+    QStringList targets;
+    const QString device = path("NULL.DAT");
+    if (::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+        targets << device;
+    const QString fifo = path("PIPE.DAT");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    targets << fifo;
+    for (const QString& target : targets) {
+        const Outcome run = rar1(QStringList{"transfer", "17", "--out", target, "--force"} + february);
+        EXPECT_EQ(run.status, 1) << target.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(target)) << run.err.toStdString();
+        struct stat status {};
+        ASSERT_EQ(::lstat(QFile::encodeName(target).constData(), &status), 0);
+        EXPECT_FALSE(S_ISREG(status.st_mode)) << target.toStdString() << " was replaced by a file";
+    }
 }
 
 } // namespace

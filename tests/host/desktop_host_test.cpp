@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QRect>
 #include <QRegularExpression>
 #include <QSettings>
@@ -116,6 +117,26 @@ TEST_F(DesktopHostTest, AnUnknownCompanyOrBankIsRefusedWithAClearMessage)
     EXPECT_EQ(option.exitCode, 2);
     EXPECT_TRUE(option.err.contains(QStringLiteral("--smoke"))) << option.err.toStdString();
 }
+// A database that is missing or no database: the message, and a main window that works on: its
+// menus are there and each bank command says again what stands in the way. No crash.
+TEST_F(DesktopHostTest, ABrokenDatabaseIsAMessageAndTheWindowStaysUsable)
+{
+    const QString garbage = dir->filePath(QStringLiteral("garbage.db"));
+    QFile file(garbage);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'x'));
+    file.close();
+    for (const QString& database : {dir->filePath(QStringLiteral("missing.db")), garbage}) {
+        const DesktopRun run = Run({QStringLiteral("--db"), database, QStringLiteral("--smoke"), QStringLiteral("10")});
+        EXPECT_EQ(run.exitCode, 2) << run.out.toStdString() << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("SYSTEM"))) << run.err.toStdString();
+        const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+        EXPECT_EQ(lines.filter(QStringLiteral("bank menu: ")).size(), 1) << run.out.toStdString();
+        EXPECT_EQ(lines.filter(QStringLiteral("error: ")).size(), 3) << "each of the three bank commands: " << run.out.toStdString();
+        EXPECT_EQ(lines.count(QStringLiteral("windows: 0")), 2) << run.out.toStdString();
+    }
+}
+
 
 TEST_F(DesktopHostTest, TheStatusBarNamesCompanyDatabaseAndLanguage)
 {

@@ -78,3 +78,12 @@ TEST(TraditionalToSimplified, ConvertsReportCaptions)
 }
 
 } // namespace
+
+TEST(Big5, HalfACharacterPairIsSubstitutedAndReported)
+{
+    const QString damaged = QStringLiteral("王") + QChar(0xD800) + QStringLiteral("明");
+    const Big5Text big5 = ToBig5(damaged);
+    EXPECT_TRUE(big5.substituted);
+    EXPECT_EQ(FromBig5(big5.bytes), QStringLiteral("王？明"));
+    EXPECT_FALSE(ToBig5(QString::fromUcs4(U"王\U00020000")).bytes.contains('?')) << "a whole pair Big5 lacks is substituted too";
+}

@@ -98,4 +98,20 @@ TEST(SelectionStatements, OneDepartmentWithItsSubordinatesMeansAll)
     EXPECT_FALSE(BuildSelectionStatements(c, Regular, DefaultOrderClause(0)).fill[2].contains("A.DEP"));
 }
 
+TEST(SelectionStatements, ADepartmentListOfNoValueAloneStaysInItsBrackets)
+{
+    SelectionConditions c = marchConditions();
+    c.depMode = 0;
+    c.depList = "IsNull";
+    EXPECT_TRUE(BuildSelectionStatements(c, Regular, DefaultOrderClause(0)).fill[2].startsWith("And((A.DEP IS NULL)Or(A.DEP=''))And("));
+}
+
+TEST(SelectionStatements, ACategoryListOfSeparatorsAloneNamesNoCategory)
+{
+    SelectionConditions c = marchConditions();
+    c.salaryKinds = ";;";
+    EXPECT_EQ(BuildSelectionStatements(c, Regular, DefaultOrderClause(0)).read[0],
+              "Select * From #TF_FS1 Where (YG_NAME IS NOT NULL)And(BIL_NO In(Select FJ_NO From MF_FJ Where (1=0))) ");
+}
+
 } // namespace

@@ -2,12 +2,18 @@
 #include "runtime/db/mquery.h"
 #include "runtime/language.h"
 #include "support/test_company.h"
+#include "runtime/ui/mprogress_form.h"
+#include "transfer/employee_slots.h"
+#include "transfer/progress_adapter.h"
 #include "transfer/saved_conditions.h"
 #include "transfer/selection_statements.h"
-#include "transfer/employee_slots.h"
 #include "transfer/transfer_table_builder.h"
 #include "transfer/two_per_row.h"
 
+#include <QPushButton>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -67,7 +73,9 @@ protected:
         query.open();
         layout = chosen;
         DefineTransferTable(table, layout);
-        return TransferTableBuilder(layout, c.sortMode).Fill(query, table, progress);
+        TransferTableBuilder builder(layout, c.sortMode);
+        builder.setRowCompletion(completion);
+        return builder.Fill(query, table, *progressShown);
     }
 
     std::vector<QStringList> rows()
@@ -99,6 +107,8 @@ protected:
     db::LocalTable table{"TEST", "TRANSFER"};
     TransferTableLayout layout;
     RecordingProgress progress;
+    SelectionProgress* progressShown = &progress;
+    TransferTableBuilder::RowCompletion completion;
 };
 
 TEST_F(TransferTableTest, ByEmployeeSumsRoundedLinesAndAddsTheTotal)
@@ -178,6 +188,45 @@ TEST_F(TransferTableTest, AQuoteInTheEmployeeRangeIsData)
     c.employeeFrom = "E' Or '1'='1";
     EXPECT_NO_THROW(select(c));
     EXPECT_EQ(rows().size(), 4u) << "E001 ... E004 sort after the quoted text";
+}
+
+// Departments "IsNull" alone, in either department mode: the lines without a department of the
+// chosen pay runs, and none of another month's, of another employee range or without an account.
+TEST_F(TransferTableTest, ADepartmentListOfNoValueAloneKeepsEveryOtherCondition)
+{
+    company.exec("UPDATE TF_FS1 SET DEP=NULL WHERE (FS_NO='R0' AND YG_NO='E001') OR (FS_NO='R1' AND YG_NO='E002')");
+    company.exec("UPDATE TF_FS1 SET DEP='' WHERE FS_NO='R2' AND YG_NO='E004'");
+    TestCompany::Employee noAccount{"E005", "趙無帳", "", "", "", ""};
+    company.addEmployee(noAccount);
+    company.addPayLine("R1", "E005", 900, QString());
+    for (int mode : {0, 1}) {
+        SelectionConditions c;
+        c.depMode = mode;
+        c.depList = "IsNull";
+        select(c);
+        EXPECT_EQ(rows(), (std::vector<QStringList>{{"008999", "李大華", "1002", "E"},
+                                                     {"004777", "林工廠", "300", "E"},
+                                                     {LoadFormResourceStr("WAGBK", 10101), "", "1302", "T"}}))
+            << "mode " << mode;
+        c.employeeFrom = "E003";
+        select(c);
+        EXPECT_EQ(rows().size(), 2u) << "mode " << mode << ": the employee range holds as well";
+    }
+}
+
+// Three employees, each taking 100 ms, and a cancel click after 50 ms: the progress window is looked
+// at by time as well as by count, so that a selection of few employees can be cancelled too.
+TEST_F(TransferTableTest, ACancelIsHeardInASmallSlowSelection)
+{
+    MProgressForm form;
+    ProgressWindowAdapter adapter(form);
+    progressShown = &adapter;
+    completion = [](db::LocalTable&) { QThread::msleep(100); };
+    QTimer::singleShot(50, &form, [&form] { QTest::mouseClick(form.component<QPushButton>("Btn_Cancel"), Qt::LeftButton); });
+    const TransferTableResult result = select({});
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_LT(result.transferCount, 3);
+    EXPECT_FALSE(form.isVisible());
 }
 
 TEST_F(TransferTableTest, TwoPerRowByEmployeeAlternatesSlotsAndLeavesTheLastSecondSlotEmpty)

@@ -2,6 +2,7 @@
 // export, preview, print to PDF and the format description.
 #include "banks/wagbk10/wagbk10.h"
 #include "runtime/config.h"
+#include "runtime/db/database.h"
 #include "runtime/report/pdfoutput.h"
 #include "runtime/report/printers.h"
 #include "runtime/ui/automation.h"
@@ -16,6 +17,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -190,6 +193,109 @@ TEST_F(TransferWindowTest, NothingToPrintSaysSo)
     window->component<QLineEdit>("BYg_No")->setText("X");
     run(cmdPreview);
     EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10083));
+}
+
+// Another user holds the database's write lock: saving the conditions or the bank parameters waits a
+// moment, then says the database is busy. Nothing is half saved, and once the lock is gone the same
+// window saves both.
+TEST_F(TransferWindowTest, ALockedDatabaseRefusesTheSavesWholeAndTheWindowGoesOn)
+{
+    db::ConnectionSettings settings = db::Session::Default()->database("RurIzov").settings();
+    settings.busyTimeoutMs = 100;
+    db::Session::Default()->addDatabase("RurIzov", settings);
+    QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other-user");
+    other.setDatabaseName(company.databaseFile());
+    ASSERT_TRUE(other.open());
+    ASSERT_TRUE(QSqlQuery(other).exec("BEGIN IMMEDIATE"));
+
+    auto saveConditions = [this] {
+        automation.onModal([](MForm& panel) {
+            panel.component<QComboBox>("COM_SORT")->setCurrentIndex(1);
+            panel.component<QPushButton>("Btn_F8")->click();
+            return int(mrOk);
+        });
+        run(cmdConditions);
+    };
+    auto saveParameters = [this] {
+        automation.onModal([](MForm& dialog) {
+            dialog.component<QLineEdit>("ID1_10")->setText("012");
+            dialog.component<QPushButton>("Btn_F8")->click();
+            return int(mrOk);
+        });
+        run(cmdBankParameters);
+    };
+    const QString busy = LoadFormResourceStr("RAR1HOST", 302).section("%1", 1);
+    saveConditions();
+    saveParameters();
+    ASSERT_EQ(errors.size(), 2) << errors.join('\n').toStdString();
+    EXPECT_TRUE(errors[0].contains(busy)) << errors[0].toStdString();
+    EXPECT_TRUE(errors[1].contains(busy)) << errors[1].toStdString();
+    EXPECT_EQ(company.scalar("SELECT count(*) FROM BANK1").toInt(), 0);
+
+    QSqlQuery(other).exec("ROLLBACK");
+    other.close();
+    other = QSqlDatabase();
+    QSqlDatabase::removeDatabase("other-user");
+    errors.clear();
+    saveConditions();
+    saveParameters();
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_EQ(company.scalar("SELECT ID2 FROM BANK1 WHERE BNK_NO='0'").toString(), "1");
+    EXPECT_EQ(company.scalar("SELECT ID1 FROM BANK1 WHERE BNK_NO='10'").toString(), "012");
+}
+
+// A column or a table the window needs is missing: the window names it, writes nothing half and
+// keeps what it showed.
+TEST_F(TransferWindowTest, AMissingColumnIsNamedAndNothingIsHalfSaved)
+{
+    run(cmdBuildTable);
+    ASSERT_EQ(window->transferCount(), 2);
+    automation.onModal([](MForm& panel) {
+        panel.component<QComboBox>("COM_BACC")->setCurrentIndex(1);
+        panel.component<QPushButton>("Btn_F8")->click();
+        return int(mrOk);
+    });
+    run(cmdConditions);
+    ASSERT_TRUE(errors.isEmpty());
+
+    company.exec("ALTER TABLE BANK1 DROP COLUMN ID4");
+    automation.onModal([](MForm& panel) {
+        panel.component<QComboBox>("COM_BACC")->setCurrentIndex(2);
+        panel.component<QComboBox>("COM_SORT")->setCurrentIndex(1);
+        panel.component<QPushButton>("Btn_F8")->click();
+        return int(mrOk);
+    });
+    run(cmdConditions);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.first().contains("ID4")) << errors.first().toStdString();
+    EXPECT_EQ(company.scalar("SELECT ID2 || ID3 FROM BANK1 WHERE BNK_NO='0'").toString(), "01") << "the row as saved before";
+
+    company.exec("ALTER TABLE MF_YG DROP COLUMN PAY_MTH");
+    run(cmdBuildTable);
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors.last().contains("PAY_MTH")) << errors.last().toStdString();
+    EXPECT_EQ(table().recordCount(), 3) << "the rows shown before stay";
+}
+
+// The saved conditions keep the regular-salary label in the language that saved them; a window in
+// another language still selects the regular salary from them.
+TEST_F(TransferWindowTest, SavedCategoriesOfAnotherLanguageKeepTheRegularSalary)
+{
+    for (const QString& label : {QStringLiteral("正常薪资"), QStringLiteral("Regular salary"), QStringLiteral("正常薪資")}) {
+        company.exec("DELETE FROM BANK1");
+        company.exec(QStringLiteral("INSERT INTO BANK1 (BNK_NO, ID1, ID2, ID3, ID4, NAME, FILENAME) "
+                                    "VALUES ('0', '1', '0', '0', 'F', '%1;年終獎金', '0000')").arg(label));
+        TWagbk10Form* other = Create<TWagbk10Form>(nullptr);
+        other->setAttribute(Qt::WA_DontShowOnScreen);
+        other->show();
+        QApplication::processEvents();
+        other->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdBuildTable);
+        EXPECT_EQ(other->conditions().SalaryKinds, "正常薪資;年終獎金") << label.toStdString();
+        EXPECT_EQ(other->transferCount(), 2) << label.toStdString();
+        EXPECT_EQ(other->transferTotal(), 76000) << label.toStdString();
+        other->Release();
+    }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
 } // namespace

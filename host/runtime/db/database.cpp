@@ -58,9 +58,9 @@ bool MDatabase::connected() const
     return QSqlDatabase::contains(connectionName_) && QSqlDatabase::database(connectionName_, false).isOpen();
 }
 
-QStringList MDatabase::livePrivateConnections()
+const std::vector<MDatabase::PrivateConnection>& MDatabase::livePrivateConnections()
 {
-    privateConnections_.removeIf([](const QString& name) { return !QSqlDatabase::contains(name); });
+    std::erase_if(privateConnections_, [](const PrivateConnection& c) { return !QSqlDatabase::contains(c.name); });
     return privateConnections_;
 }
 
@@ -70,13 +70,16 @@ void MDatabase::setConnected(bool on)
     if (!on) {
         if (QSqlDatabase::contains(connectionName_))
             QSqlDatabase::database(connectionName_, false).close();
-        for (const QString& name : livePrivateConnections())
-            QSqlDatabase::database(name, false).close();
+        for (const PrivateConnection& c : livePrivateConnections()) {
+            if (c.beforeClose)
+                c.beforeClose();
+            QSqlDatabase::database(c.name, false).close();
+        }
         return;
     }
     connection();
-    for (const QString& name : livePrivateConnections()) {
-        QSqlDatabase conn = QSqlDatabase::database(name, false);
+    for (const PrivateConnection& c : livePrivateConnections()) {
+        QSqlDatabase conn = QSqlDatabase::database(c.name, false);
         if (!conn.isOpen())
             openConnection(conn);
     }
@@ -98,7 +101,7 @@ QSqlDatabase MDatabase::connection()
     return conn;
 }
 
-QSqlDatabase MDatabase::openPrivateConnection(const QString& owner)
+QSqlDatabase MDatabase::openPrivateConnection(const QString& owner, std::function<void()> beforeClose)
 {
     refuseWhenClosed();
     QSqlDatabase conn = createConnection(NewConnectionName(name_, owner));
@@ -109,7 +112,7 @@ QSqlDatabase MDatabase::openPrivateConnection(const QString& owner)
         throw;
     }
     livePrivateConnections();
-    privateConnections_ << conn.connectionName();
+    privateConnections_.push_back({conn.connectionName(), std::move(beforeClose)});
     return conn;
 }
 
@@ -133,7 +136,7 @@ QSqlDatabase MDatabase::createConnection(const QString& connectionName) const
         QSqlDatabase conn = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
         conn.setDatabaseName(settings_.sqliteFile);
         // Another connection may be writing (the bank parameters, a second window): wait for it.
-        conn.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+        conn.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(settings_.busyTimeoutMs));
         return conn;
     }
     QSqlDatabase conn = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), connectionName);
@@ -234,6 +237,10 @@ void Session::removeDatabase(const QString& name)
 
 DatabaseError QueryFailure(const QString& what, const QSqlError& error, const QString& statement)
 {
+    // SQLite's "busy" and "locked": another connection holds the database longer than we wait.
+    const QString code = error.nativeErrorCode();
+    if (code == QLatin1String("5") || code == QLatin1String("6"))
+        return DatabaseError(HostText(302).arg(what).toStdString());
     QString message = QStringLiteral("%1: %2").arg(what, EngineText(error));
     if (!statement.isEmpty())
         message += QStringLiteral("\nStatement: ") + statement;

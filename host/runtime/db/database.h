@@ -3,6 +3,7 @@
 // The module writes SQL Server statements; a SQLite database translates them (sqlserver_dialect.h).
 #include <QSqlDatabase>
 #include <QString>
+#include <functional>
 #include <QStringList>
 #include <memory>
 #include <stdexcept>
@@ -25,6 +26,7 @@ struct ConnectionSettings {
     QString sqliteFile;     // SQLite: the database file
     QString odbcConnection; // SQL Server: an ODBC connection string (FreeTDS), sent as given
     DateFormat dateFormat;  // SQL Server: the DATEFORMAT the connection sets; SQLite: always 2 and '-'
+    int busyTimeoutMs = 10000;   // SQLite: how long to wait for another connection's write
 };
 
 // Raised for every database failure; the message carries the engine's own text.
@@ -50,7 +52,9 @@ public:
     // The shared connection of this database (opened on first use).
     QSqlDatabase connection();
     // A new connection of its own, for a query whose temporary tables must not be shared.
-    QSqlDatabase openPrivateConnection(const QString& owner);
+    // `beforeClose` runs whenever this database closes the connection: the query lets go of the
+    // statements it reads the engine with, which would otherwise keep the connection from closing.
+    QSqlDatabase openPrivateConnection(const QString& owner, std::function<void()> beforeClose = {});
     // Closes and forgets a connection that openPrivateConnection gave (its temporary tables go with it).
     static void ClosePrivateConnection(QSqlDatabase& connection);
     // The statement as this engine must run it (SQL Server text is translated for SQLite).
@@ -60,12 +64,16 @@ private:
     QSqlDatabase createConnection(const QString& connectionName) const;
     void openConnection(QSqlDatabase& conn) const;
     void refuseWhenClosed() const;
+    struct PrivateConnection {
+        QString name;
+        std::function<void()> beforeClose;
+    };
     // The private connections given out that still exist.
-    QStringList livePrivateConnections();
+    const std::vector<PrivateConnection>& livePrivateConnections();
     QString name_;
     ConnectionSettings settings_;
     QString connectionName_;
-    QStringList privateConnections_;
+    std::vector<PrivateConnection> privateConnections_;
     bool closed_ = false;   // switched off: no connection may be used or opened
 };
 

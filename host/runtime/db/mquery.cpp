@@ -171,7 +171,9 @@ QSqlDatabase& MQuery::connection()
     if (!conn_.isValid() || !conn_.isOpen()) {
         if (conn_.isValid())
             MDatabase::ClosePrivateConnection(conn_);
-        conn_ = RequireDefaultSession()->database(databaseName_).openPrivateConnection(QStringLiteral("query"));
+        // The rows read straight from SQLite hold a statement of the connection, which could then
+        // not be closed: a database that closes the connection first ends the reading.
+        conn_ = RequireDefaultSession()->database(databaseName_).openPrivateConnection(QStringLiteral("query"), [this] { close(); });
     }
     return conn_;
 }

@@ -150,6 +150,14 @@ private:
 
     NodePtr factor()
     {
+        // Each Not and each parenthesis is a level of the parse; a filter is never nested this deep,
+        // and refusing it keeps an absurd one from exhausting the stack.
+        if (++depth_ > MaxDepth)
+            fail(QStringLiteral("the expression is nested more than %1 levels deep").arg(MaxDepth));
+        struct Leave {
+            int& depth;
+            ~Leave() { --depth; }
+        } leave{depth_};
         if (isKeyword("NOT")) {
             take();
             return joined(Node::Kind::Not, factor(), nullptr);
@@ -202,9 +210,11 @@ private:
         fail(QStringLiteral("\"%1\" is not a comparison").arg(op));
     }
 
+    static constexpr int MaxDepth = 100;
     QString expression_;
     std::vector<Token> tokens_;
     size_t pos_ = 0;
+    int depth_ = 0;
     QStringList* fields_ = nullptr;
 };
 

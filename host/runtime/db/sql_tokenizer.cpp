@@ -23,7 +23,7 @@ bool IsWordChar(QChar c)
 
 // End (exclusive) of a quoted run that starts at `from` with `open` and closes with `close`;
 // a doubled closing character stands for itself. An unclosed run goes to the end of the text.
-qsizetype QuotedEnd(const QString& s, qsizetype from, QChar close)
+qsizetype QuotedEnd(const QString& s, qsizetype from, QChar close, bool* unclosed)
 {
     qsizetype i = from + 1;
     while (i < s.size()) {
@@ -36,16 +36,18 @@ qsizetype QuotedEnd(const QString& s, qsizetype from, QChar close)
         }
         ++i;
     }
+    *unclosed = true;
     return s.size();
 }
 
-qsizetype CommentEnd(const QString& s, qsizetype from)
+qsizetype CommentEnd(const QString& s, qsizetype from, bool* unclosed)
 {
     if (s[from + 1] == u'-') {
         const qsizetype eol = s.indexOf(u'\n', from);
         return eol < 0 ? s.size() : eol;
     }
     const qsizetype close = s.indexOf(QLatin1String("*/"), from + 2);
+    *unclosed = close < 0;
     return close < 0 ? s.size() : close + 2;
 }
 
@@ -70,6 +72,7 @@ std::vector<SqlToken> TokenizeSql(const QString& s)
         const QChar next = i + 1 < s.size() ? s[i + 1] : QChar();
         Kind kind;
         qsizetype end;
+        bool unclosed = false;
         if (c.isSpace()) {
             kind = Kind::Space;
             end = i + 1;
@@ -77,16 +80,16 @@ std::vector<SqlToken> TokenizeSql(const QString& s)
                 ++end;
         } else if ((c == u'-' && next == u'-') || (c == u'/' && next == u'*')) {
             kind = Kind::Comment;
-            end = CommentEnd(s, i);
+            end = CommentEnd(s, i, &unclosed);
         } else if (c == u'\'') {
             kind = Kind::Literal;
-            end = QuotedEnd(s, i, u'\'');
+            end = QuotedEnd(s, i, u'\'', &unclosed);
         } else if (c == u'"') {
             kind = Kind::Quoted;
-            end = QuotedEnd(s, i, u'"');
+            end = QuotedEnd(s, i, u'"', &unclosed);
         } else if (c == u'[') {
             kind = Kind::Quoted;
-            end = QuotedEnd(s, i, u']');
+            end = QuotedEnd(s, i, u']', &unclosed);
         } else if (IsWordChar(c)) {
             kind = Kind::Word;
             end = i + 1;
@@ -96,7 +99,7 @@ std::vector<SqlToken> TokenizeSql(const QString& s)
             kind = Kind::Symbol;
             end = i + (IsTwoCharSymbol(c, next) ? 2 : 1);
         }
-        tokens.push_back({kind, s.mid(i, end - i)});
+        tokens.push_back({kind, s.mid(i, end - i), unclosed});
         i = end;
     }
     return tokens;

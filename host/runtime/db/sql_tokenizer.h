@@ -17,6 +17,7 @@ struct SqlToken {
     };
     Kind kind;
     QString text;
+    bool unclosed = false;   // a literal, quoted name or block comment that the text ends inside
 
     bool significant() const { return kind != Kind::Space && kind != Kind::Comment; }
     bool isWord(const char* word) const;      // a Word equal to `word`, without regard to case

@@ -175,6 +175,10 @@ void TurnSelectIntoIntoCreate(Rewrite& r)
 QString SqlServerToSqlite(const QString& statement)
 {
     Rewrite r(statement);
+    // A statement that ends inside a literal, a quoted name or a comment cannot be read; whatever
+    // the rewrite appended would land inside it. It goes to the engine as written, to be refused.
+    if (!r.tokens.empty() && r.tokens.back().unclosed)
+        return statement;
     TurnSelectIntoIntoCreate(r);
     MoveSelectListAliases(r);
     QuoteTemporaryNames(r);

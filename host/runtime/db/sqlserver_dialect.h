@@ -5,7 +5,8 @@
 //   #T anywhere else                 ->  "#T"   (a temporary table of the connection)
 //   name=expression in a select list ->  expression AS name
 // String literals (with their doubled quotes), quoted names and comments pass through untouched.
-// Everything else, SubString included (SQLite knows it), is left as written.
+// Everything else, SubString included (SQLite knows it), is left as written, and so is a statement
+// that ends inside a literal, a quoted name or a comment.
 #include <QString>
 
 namespace db {

@@ -57,3 +57,22 @@ TEST(Session, SqlServerStatementsGoAsWritten)
     settings.engine = db::Engine::SQLite;
     EXPECT_NE(session.addDatabase("RurIzov", settings).translate(statement), statement);
 }
+
+// A query that is reading rows straight from the engine holds a statement of its connection; closing
+// the database ends that reading first, so that the connection really closes (nothing is left open).
+TEST_F(CompanyDbTest, ClosingTheDatabaseEndsAQuerysReadingFirst)
+{
+    exec("CREATE TABLE T (A)");
+    exec("INSERT INTO T VALUES (1)");
+    exec("INSERT INTO T VALUES (2)");
+    db::MQuery q("RurIzov");
+    q.setSql("Select A From T");
+    q.open();
+    ASSERT_TRUE(q.active());
+    db::MDatabase& company = db::Session::Default()->database("RurIzov");
+    company.setConnected(false);
+    EXPECT_FALSE(q.active());
+    company.setConnected(true);
+    q.open();
+    EXPECT_EQ(q.recordCount(), 2);
+}

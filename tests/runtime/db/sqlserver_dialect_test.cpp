@@ -30,3 +30,12 @@ TEST(SqlServerDialect, LiteralsQuotedNamesAndCommentsStayAsWritten)
     EXPECT_EQ(SqlServerToSqlite(statement), statement);
     EXPECT_EQ(SqlServerToSqlite("Select K='O''Neil #1' From T"), "Select 'O''Neil #1' AS K From T");
 }
+
+TEST(SqlServerDialect, AStatementEndingInsideALiteralOrCommentGoesAsWritten)
+{
+    // Rewritten, the alias would have landed inside the literal or the comment.
+    for (const QString statement : {"Select X=1 From T Where A='open", "Select X=1 From T Where A='it''s", "Select X=1 /* open",
+                                    "Select X=[open", "Select X=1 Into #T From T Where \"open"})
+        EXPECT_EQ(SqlServerToSqlite(statement), statement) << statement.toStdString();
+    EXPECT_EQ(SqlServerToSqlite("Select X=1 From T -- note"), "Select 1 AS X From T -- note");
+}

@@ -1,0 +1,207 @@
+// The media file writer against failing file systems: every write, flush, sync, close, rename and
+// read of a real export is made to fail in turn, and the earlier file must survive each one.
+#include "transfer/file_calls.h"
+#include "transfer/media_file_writer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace {
+
+using filecalls::Call;
+
+// Enough records for several flushes and several reads: 3,000 lines of 62 bytes.
+constexpr int Records = 3000;
+
+MediaRecord detail()
+{
+    return {{1, 4, FieldForm::Zeros, source::Sequence(), QStringLiteral("序號")},
+            {5, 56, FieldForm::Left, source::Constant(QStringLiteral("王小明 0041234567890 SALARY")), QStringLiteral("內容")}};
+}
+
+// Writes the whole file through `path`; raises what the writer raises.
+QByteArray exportTo(const QString& path)
+{
+    const MediaRecord record = detail();
+    MediaFileWriter writer(path);
+    RecordContext context;
+    for (int i = 1; i <= Records; ++i) {
+        context.sequence = i;
+        writer.Write(record, context, QStringLiteral("E%1").arg(i));
+    }
+    writer.Commit();
+    return writer.bytes();
+}
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<absent>");
+}
+
+class FaultyDisk : public ::testing::Test {
+protected:
+    void TearDown() override { filecalls::Disarm(); }
+
+    // The earlier file: 6,000 bytes that no export could produce.
+    QByteArray placeEarlierFile()
+    {
+        QByteArray earlier(6000, Qt::Uninitialized);
+        for (char& c : earlier)
+            c = char(QRandomGenerator::global()->bounded(256));
+        QFile file(target);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(earlier);
+        return earlier;
+    }
+    // Files in the folder besides the target: temporary files left behind.
+    QStringList leftovers() const
+    {
+        QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+        files.removeAll(QStringLiteral("SALARY.DAT"));
+        return files;
+    }
+
+    QTemporaryDir dir;
+    QString target = dir.filePath("SALARY.DAT");
+};
+
+TEST_F(FaultyDisk, EveryFailingCallKeepsTheEarlierFileAndLeavesNoTemporaryFile)
+{
+    // A clean export first: how many calls of each kind one export makes.
+    filecalls::Disarm();
+    filecalls::ResetCounts();
+    placeEarlierFile();
+    const QByteArray expected = exportTo(target);
+    ASSERT_EQ(expected.size(), Records * 62);
+    ASSERT_EQ(contentOf(target), expected);
+    std::map<Call, int> calls;
+    for (Call call : filecalls::AllCalls)
+        calls[call] = filecalls::Calls(call);
+    EXPECT_GE(calls[Call::Write], 3);
+    EXPECT_GE(calls[Call::Read], 6) << "the file is read back before and after it is put in place";
+
+    // Then each of those calls fails in turn.
+    std::vector<filecalls::Fault> faults;
+    for (Call call : filecalls::AllCalls) {
+        for (int n = 1; n <= calls[call]; ++n) {
+            faults.push_back({call, n, call == Call::Write ? ENOSPC : EIO});
+            if (call == Call::Write)
+                faults.push_back({call, n, ENOSPC, true});
+            if (call == Call::Read)
+                faults.push_back({call, n, EIO, false, true});
+        }
+    }
+    int keptEarlier = 0, removedUnverified = 0;
+    for (const filecalls::Fault& fault : faults) {
+        const std::string point = std::string(filecalls::CallName(fault.call)) + " #" + std::to_string(fault.occurrence)
+            + (fault.shortWrite ? " (short)" : "") + (fault.corrupt ? " (corrupt)" : "");
+        const QByteArray earlier = placeEarlierFile();
+        filecalls::Arm(fault);
+        QString message;
+        try {
+            exportTo(target);
+        } catch (const std::runtime_error& e) {
+            message = QString::fromUtf8(e.what());
+        }
+        filecalls::Disarm();
+        EXPECT_FALSE(message.isEmpty()) << point << ": the failure was not reported";
+        EXPECT_TRUE(message.contains(target)) << point << ": " << message.toStdString();
+        EXPECT_TRUE(leftovers().isEmpty()) << point << ": " << leftovers().join(' ').toStdString();
+        // Reads after the rename check the file in place: that one is not kept, the earlier is gone.
+        const bool afterRename = fault.call == Call::Read && fault.occurrence > calls[Call::Read] / 2;
+        if (afterRename) {
+            EXPECT_FALSE(QFile::exists(target)) << point;
+            ++removedUnverified;
+        } else {
+            EXPECT_EQ(contentOf(target), earlier) << point << ": the earlier file changed";
+            ++keptEarlier;
+        }
+    }
+    ASSERT_EQ(keptEarlier + removedUnverified, int(faults.size()));
+    std::cout << "[ figures  ] " << faults.size() << " fault points injected, " << keptEarlier
+              << " kept the earlier file, " << removedUnverified << " after the rename removed the unverified file\n";
+    RecordProperty("FaultPoints", int(faults.size()));
+
+    // And the disk works again afterwards.
+    EXPECT_EQ(exportTo(target), expected);
+    EXPECT_EQ(contentOf(target), expected);
+}
+
+TEST_F(FaultyDisk, AFailedCreationOrARefusalLeavesNothing)
+{
+    EXPECT_THROW(exportTo(dir.filePath("no such folder/SALARY.DAT")), std::runtime_error);
+
+    const QByteArray earlier = placeEarlierFile();
+    {
+        MediaFileWriter writer(target);
+        RecordContext context;
+        writer.Write(detail(), context, "E1");
+        writer.findings().refuse("E1", "金額", "-1");
+        EXPECT_THROW(writer.Commit(), ExportRefused);
+    }
+    {
+        // An export that stops half way (an error while forming the records) removes its temporary file.
+        MediaFileWriter writer(target);
+        RecordContext context;
+        writer.Write(detail(), context, "E1");
+    }
+    EXPECT_EQ(contentOf(target), earlier);
+    EXPECT_TRUE(leftovers().isEmpty()) << leftovers().join(' ').toStdString();
+}
+
+TEST_F(FaultyDisk, ATargetThatIsNoRegularFileIsNeverReplaced)
+{
+    // The system's own devices are never put at risk: a node of the null device in the test's folder
+    // (creating one needs root, as in CI), a pipe, a folder and a link to nothing.
+    QStringList targets;
+    const QString device = dir.filePath("NULL.DAT");
+    if (::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+        targets << device;
+    const QString fifo = dir.filePath("PIPE.DAT");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString folder = dir.filePath("FOLDER.DAT");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString dangling = dir.filePath("DANGLING.DAT");
+    ASSERT_TRUE(QFile::link(dir.filePath("nowhere"), dangling));
+    targets << fifo << folder << dangling;
+    for (const QString& path : targets) {
+        EXPECT_THROW(MediaFileWriter::CheckTarget(path), std::runtime_error) << path.toStdString();
+        EXPECT_THROW(exportTo(path), std::runtime_error) << path.toStdString();
+    }
+    struct stat status {};
+    if (targets.contains(device)) {
+        ASSERT_EQ(::lstat(QFile::encodeName(device).constData(), &status), 0);
+        EXPECT_TRUE(S_ISCHR(status.st_mode));
+    }
+    ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_TRUE(QFileInfo(dangling).isSymLink());
+
+    // A link to a regular file is followed: the link stays, its file gets the records.
+    placeEarlierFile();
+    const QString link = dir.filePath("LINK.DAT");
+    ASSERT_TRUE(QFile::link(target, link));
+    const QByteArray written = exportTo(link);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(contentOf(target), written);
+}
+
+TEST_F(FaultyDisk, TheReplacedFileKeepsItsPermissions)
+{
+    placeEarlierFile();
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0640), 0);
+    exportTo(target);
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+}
+
+} // namespace
