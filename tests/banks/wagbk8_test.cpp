@@ -75,7 +75,8 @@ TEST_F(Bank8, TheListCountsRecords)
     ReleasedForm<TWagbk8cForm> list(Create<TWagbk8cForm>(nullptr));
     list->Prepare(table, {QDate(2002, 3, 5), false, ""});
     QStringList summary;
-    for (const report::LaidOutItem* item : list->QuickRep1.layout().pages.front().bandItems("SummaryBand1"))
+    const auto layout = list->QuickRep1.layout();   // the items live as long as their layout
+    for (const report::LaidOutItem* item : layout.pages.front().bandItems("SummaryBand1"))
         summary << item->text;
     EXPECT_TRUE(summary.contains("筆數共") && summary.contains("筆") && !summary.contains("人")) << summary.join('|').toStdString();
     EXPECT_EQ(list->windowTitle(), "世華銀行薪資清冊報表");

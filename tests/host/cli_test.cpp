@@ -72,7 +72,7 @@ TEST_F(CommandLine, AFolderTakesTheProposedNameAndTheSummaryNamesTheFile)
     EXPECT_TRUE(written.out.contains("file: " + dir.path() + "/out/HNCBIN.DAT")) << written.out.toStdString();
     EXPECT_TRUE(QFile::exists(dir.path() + "/out/HNCBIN.DAT"));
     const Outcome existing = rar1(QStringList{"transfer", "17", "--out", dir.path() + "/out", "--force"} + february);
-    EXPECT_EQ(existing.status, 0) << "an existing folder without the slash is a folder too";
+    EXPECT_EQ(existing.status, 0) << "an existing folder without the slash is a folder too: " << existing.err.toStdString();
 }
 
 // A list parameter is set by the value BANK1 keeps; the file is named after a parameter.
