@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 #include <cmath>
+#include <limits>
+#include <map>
 
 namespace {
 
@@ -21,13 +23,6 @@ qint64 hundredthsPer(source::Unit unit)
 {
     return unit == source::Unit::Whole ? 100 : unit == source::Unit::Tenths ? 10 : 1;
 }
-
-// A record kind with the name the clerk knows it by.
-struct Kind {
-    const MediaRecord* record;
-    QString name;
-    bool employee;   // the first detail record: one per employee
-};
 
 // A field's place in one line: the Whole dates grow by one byte from ROC year 100 on, and a Cut
 // field at the end takes what is left.
@@ -88,17 +83,53 @@ QByteArray constantBytes(const MediaField& field)
     return MediaRecord({MediaField{1, field.width, field.form, field.source, field.content}}).Render({}, {}, findings);
 }
 
-bool matchesConstants(const MediaRecord& record, const QByteArray& line)
-{
-    const auto placed = place(record, int(line.size()));
-    if (!placed)
-        return false;
-    for (const Placed& p : *placed) {
-        if (p.field->source.reading().kind == FieldKind::Constant && line.mid(p.start, p.width) != constantBytes(*p.field))
-            return false;
+// A record kind with the name the clerk knows it by, and what reading each of its lines needs,
+// worked out once: the bytes of its constant fields and its fields placed over each line length met.
+class Kind {
+public:
+    Kind(const MediaRecord& record, const QString& name, bool employee)
+        : record(&record)
+        , name(name)
+        , employee(employee)
+    {
+        for (const MediaField& field : record.fields()) {
+            const FieldKind kind = field.source.reading().kind;
+            constants.push_back(kind == FieldKind::Constant ? constantBytes(field) : QByteArray());
+            checked = checked || kind == FieldKind::Checked;
+        }
     }
-    return true;
-}
+
+    const std::optional<std::vector<Placed>>& placed(int length) const
+    {
+        auto found = placements_.find(length);
+        if (found == placements_.end())
+            found = placements_.emplace(length, place(*record, length)).first;
+        return found->second;
+    }
+
+    const QByteArray& constant(const Placed& p) const { return constants[size_t(p.field - record->fields().data())]; }
+
+    bool matchesConstants(QByteArrayView line) const
+    {
+        const auto& fields = placed(int(line.size()));
+        if (!fields)
+            return false;
+        for (const Placed& p : *fields) {
+            if (p.field->source.reading().kind == FieldKind::Constant && line.sliced(p.start, p.width) != constant(p))
+                return false;
+        }
+        return true;
+    }
+
+    const MediaRecord* record;
+    QString name;
+    bool employee;   // the first detail record: one per employee
+    bool checked = false;   // has a field worked out from the others
+    std::vector<QByteArray> constants;
+
+private:
+    mutable std::map<int, std::optional<std::vector<Placed>>> placements_;
+};
 
 // Whether the record can be told from the others by its constants (a record type code).
 bool hasCode(const MediaRecord& record)
@@ -111,14 +142,26 @@ bool hasCode(const MediaRecord& record)
 }
 
 // A number written in the Zeros form: "0" in front, before a minus sign.
-std::optional<qint64> zerosNumber(const QByteArray& bytes)
+std::optional<qint64> zerosNumber(QByteArrayView bytes)
 {
-    static const QRegularExpression form(QStringLiteral("^0*-?[0-9]+$"));
-    const QString text = QString::fromLatin1(bytes);
-    if (!form.match(text).hasMatch())
+    qsizetype at = 0;
+    while (at < bytes.size() && bytes[at] == '0')
+        ++at;
+    const bool negative = at < bytes.size() && bytes[at] == '-';
+    if (negative)
+        ++at;
+    if (at == bytes.size() && (negative || bytes.isEmpty()))
         return std::nullopt;
-    const qsizetype significant = text.indexOf(QRegularExpression(QStringLiteral("[^0]")));
-    return significant < 0 ? 0 : text.mid(significant).toLongLong();
+    qint64 value = 0;
+    for (; at < bytes.size(); ++at) {
+        if (bytes[at] < '0' || bytes[at] > '9')
+            return std::nullopt;
+        const int digit = bytes[at] - '0';
+        if (value > (std::numeric_limits<qint64>::max() - digit) / 10)
+            return 0;   // too large for a number: read as zero, as a text's conversion gives
+        value = value * 10 + digit;
+    }
+    return negative ? -value : value;
 }
 
 bool dateExists(const QString& text, bool roc)
@@ -141,28 +184,30 @@ struct Pending {
 
 class Reader {
 public:
-    Reader(const MediaLayout& layout, const RecordContext& context)
+    Reader(const MediaLayout& layout, const RecordContext& context, ReadingDetail detail)
         : layout_(layout)
         , context_(context)
+        , keepLines_(detail == ReadingDetail::Lines)
     {
         for (const MediaRecord& r : layout.header)
-            all_.push_back({&r, formText(HeaderText), false});
+            all_.emplace_back(r, formText(HeaderText), false);
         for (const MediaRecord& r : layout.detail)
-            all_.push_back({&r, formText(DetailText), &r == &layout.detail.front()});
+            all_.emplace_back(r, formText(DetailText), &r == &layout.detail.front());
         for (const MediaRecord& r : layout.trailer)
-            all_.push_back({&r, formText(TrailerText), false});
+            all_.emplace_back(r, formText(TrailerText), false);
     }
 
     MediaFileReading Read(const QByteArray& bytes)
     {
-        const std::vector<QByteArray> lines = splitLines(bytes);
+        const std::vector<QByteArrayView> lines = splitLines(bytes);
         const int headers = int(layout_.header.size()), trailers = int(layout_.trailer.size());
         const int details = int(lines.size()) - headers - trailers;
         for (int i = 0; i < int(lines.size()); ++i) {
             const int expected = i < headers ? i
                 : i >= headers + std::max(details, 0) ? int(all_.size()) - (int(lines.size()) - i)
                 : headers + (i - headers) % int(std::max<size_t>(layout_.detail.size(), 1));
-            readLine(i + 1, lines[size_t(i)], all_[size_t(std::clamp(expected, 0, int(all_.size()) - 1))]);
+            const QByteArrayView line = lines[size_t(i)];
+            readLine(i + 1, line, recognise(i + 1, line, all_[size_t(std::clamp(expected, 0, int(all_.size()) - 1))]));
         }
         const int detailRecords = int(layout_.detail.size());
         if (int(lines.size()) < headers)
@@ -188,16 +233,17 @@ private:
     // The employees' total in `unit`, cut toward zero as the writer cuts it.
     qint64 totalIn(source::Unit unit) const { return hundredths_ / hundredthsPer(unit); }
 
-    std::vector<QByteArray> splitLines(const QByteArray& bytes)
+    // The lines as views of `bytes`, which outlives them.
+    std::vector<QByteArrayView> splitLines(const QByteArray& bytes)
     {
-        std::vector<QByteArray> lines;
+        std::vector<QByteArrayView> lines;
         qsizetype start = 0;
         while (start < bytes.size()) {
             qsizetype end = bytes.indexOf('\n', start);
             const bool ended = end >= 0;
             if (!ended)
                 end = bytes.size();
-            QByteArray line = bytes.mid(start, end - start);
+            QByteArrayView line = QByteArrayView(bytes).sliced(start, end - start);
             if (ended && line.endsWith('\r'))
                 line.chop(1);
             else
@@ -209,12 +255,12 @@ private:
     }
 
     // The kind the line's codes show; the expected one when they show none other.
-    const Kind& recognise(int number, const QByteArray& line, const Kind& expected)
+    const Kind& recognise(int number, QByteArrayView line, const Kind& expected)
     {
-        if (matchesConstants(*expected.record, line))
+        if (expected.matchesConstants(line))
             return expected;
         for (const Kind& other : all_) {
-            if (other.record != expected.record && hasCode(*other.record) && matchesConstants(*other.record, line)) {
+            if (other.record != expected.record && hasCode(*other.record) && other.matchesConstants(line)) {
                 fail(number, formText(KindText), expected.name);
                 reading_.placed = false;
                 return other;
@@ -223,29 +269,33 @@ private:
         return expected;
     }
 
-    void readLine(int number, const QByteArray& line, const Kind& expected)
+    void readLine(int number, QByteArrayView line, const Kind& kind)
     {
-        const Kind& kind = recognise(number, line, expected);
         if (kind.employee)
             ++reading_.employees;
-        std::optional<std::vector<Placed>> placed = place(*kind.record, int(line.size()));
-        if (!placed) {
+        const std::optional<std::vector<Placed>>* placed = &kind.placed(int(line.size()));
+        if (!*placed) {
             fail(number, formText(LengthText), formText(BytesText).arg(kind.record->length()));
             reading_.placed = false;
-            placed = place(*kind.record, kind.record->length());
+            placed = &kind.placed(kind.record->length());
         }
         ReadLine read{number, kind.name, {}};
         ReadFields fields;
-        for (const Placed& p : *placed) {
-            const QByteArray bytes = line.mid(p.start, p.width);
+        for (const Placed& p : **placed) {
+            // A line shorter than its record reads as blank past its end.
+            const QByteArray bytes = line.sliced(std::min<qsizetype>(p.start, line.size()),
+                                                 std::clamp<qsizetype>(line.size() - p.start, 0, p.width))
+                                         .toByteArray();
             const QString text = FromBig5(bytes);
-            read.fields.push_back({p.field->content, text});
-            fields.insert(p.field->content, text);
+            if (keepLines_)
+                read.fields.push_back({p.field->content, text});
+            if (kind.checked)
+                fields.insert(p.field->content, text);
             if (text.contains(QChar::ReplacementCharacter))
                 fail(number, p.field->content, formText(Big5Text_));
-            checkField(number, *p.field, bytes, text);
+            checkField(number, kind, p, bytes, text);
         }
-        for (const Placed& p : *placed) {
+        for (const Placed& p : **placed) {
             const FieldReading& reading = p.field->source.reading();
             if (reading.kind != FieldKind::Checked)
                 continue;
@@ -253,11 +303,13 @@ private:
             if (expectedText && *expectedText != fields.value(p.field->content).trimmed())
                 fail(number, p.field->content, *expectedText);
         }
-        reading_.lines.push_back(std::move(read));
+        if (keepLines_)
+            reading_.lines.push_back(std::move(read));
     }
 
-    void checkField(int number, const MediaField& field, const QByteArray& bytes, const QString& text)
+    void checkField(int number, const Kind& kind, const Placed& placed, const QByteArray& bytes, const QString& text)
     {
+        const MediaField& field = *placed.field;
         const FieldReading& reading = field.source.reading();
         std::optional<qint64> value;
         if (field.form == FieldForm::Zeros) {
@@ -269,7 +321,7 @@ private:
         }
         switch (reading.kind) {
         case FieldKind::Constant:
-            if (bytes != constantBytes(field))
+            if (bytes != kind.constant(placed))
                 fail(number, field.content, reading.constant.trimmed().isEmpty() ? formText(BlankText) : reading.constant);
             break;
         case FieldKind::Date:
@@ -298,6 +350,7 @@ private:
 
     const MediaLayout& layout_;
     const RecordContext& context_;
+    bool keepLines_;
     std::vector<Kind> all_;
     MediaFileReading reading_;
     std::vector<Pending> pending_;
@@ -306,9 +359,10 @@ private:
 
 } // namespace
 
-MediaFileReading ReadMediaFile(const MediaLayout& layout, const QByteArray& bytes, const RecordContext& context)
+MediaFileReading ReadMediaFile(const MediaLayout& layout, const QByteArray& bytes, const RecordContext& context,
+                               ReadingDetail detail)
 {
-    return Reader(layout, context).Read(bytes);
+    return Reader(layout, context, detail).Read(bytes);
 }
 
 QVariantMap ReadingAsVariant(const MediaFileReading& reading)
