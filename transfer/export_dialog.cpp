@@ -161,7 +161,7 @@ MediaFileReading ExportDialog::ReadBack(const QString& path, ReadingDetail detai
     context.parameters = parameters ? &*parameters : nullptr;
     context.values = Values;
     context.today = Today();
-    return ReadMediaFile(Layout(), file.readAll(), context, detail);
+    return ReadMediaFile(Layout(), file, context, detail);
 }
 
 // The file just written, read back from the disk, against the transfer table it was written from:

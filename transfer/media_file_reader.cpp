@@ -3,6 +3,7 @@
 #include "runtime/cvcode.h"
 #include "runtime/language.h"
 
+#include <QBuffer>
 #include <QRegularExpression>
 #include <cmath>
 #include <limits>
@@ -182,6 +183,40 @@ struct Pending {
     qint64 value;
 };
 
+constexpr qint64 ChunkSize = 64 * 1024;
+
+// The lines of a file one after another, read a piece at a time: each without its line end (CR LF,
+// or LF alone), the last one whole when no LF ends it. A line stays valid until the next is asked for.
+class LineReader {
+public:
+    explicit LineReader(QIODevice& file) : file_(file) {}
+
+    QByteArrayView next()
+    {
+        for (;;) {
+            const qsizetype end = buffer_.indexOf('\n', start_);
+            if (end >= 0) {
+                QByteArrayView line = QByteArrayView(buffer_).sliced(start_, end - start_);
+                start_ = end + 1;
+                return line.endsWith('\r') ? line.chopped(1) : line;
+            }
+            buffer_.remove(0, start_);
+            start_ = 0;
+            const QByteArray more = file_.read(ChunkSize);
+            if (more.isEmpty()) {
+                start_ = buffer_.size();
+                return buffer_;
+            }
+            buffer_ += more;
+        }
+    }
+
+private:
+    QIODevice& file_;
+    QByteArray buffer_;
+    qsizetype start_ = 0;
+};
+
 class Reader {
 public:
     Reader(const MediaLayout& layout, const RecordContext& context, ReadingDetail detail)
@@ -197,29 +232,32 @@ public:
             all_.emplace_back(r, formText(TrailerText), false);
     }
 
-    MediaFileReading Read(const QByteArray& bytes)
+    // Reads `file` twice from its start: its lines are counted (the last ones are the trailer), then read.
+    MediaFileReading Read(QIODevice& file)
     {
-        const std::vector<QByteArrayView> lines = splitLines(bytes);
+        const int lineCount = countLines(file);
+        file.seek(0);
+        LineReader lines(file);
         const int headers = int(layout_.header.size()), trailers = int(layout_.trailer.size());
-        const int details = int(lines.size()) - headers - trailers;
-        for (int i = 0; i < int(lines.size()); ++i) {
+        const int details = lineCount - headers - trailers;
+        for (int i = 0; i < lineCount; ++i) {
             const int expected = i < headers ? i
-                : i >= headers + std::max(details, 0) ? int(all_.size()) - (int(lines.size()) - i)
+                : i >= headers + std::max(details, 0) ? int(all_.size()) - (lineCount - i)
                 : headers + (i - headers) % int(std::max<size_t>(layout_.detail.size(), 1));
-            const QByteArrayView line = lines[size_t(i)];
+            const QByteArrayView line = lines.next();
             readLine(i + 1, line, recognise(i + 1, line, all_[size_t(std::clamp(expected, 0, int(all_.size()) - 1))]));
         }
         const int detailRecords = int(layout_.detail.size());
-        if (int(lines.size()) < headers)
-            fail(int(lines.size()) + 1, formText(KindText), formText(HeaderText)), reading_.placed = false;
+        if (lineCount < headers)
+            fail(lineCount + 1, formText(KindText), formText(HeaderText)), reading_.placed = false;
         else if (details < detailRecords || (detailRecords && details % detailRecords))
-            fail(int(lines.size()) + 1, formText(KindText), formText(DetailText));
+            fail(lineCount + 1, formText(KindText), formText(DetailText));
         for (const Pending& p : pending_) {
             const qint64 expected = p.kind == FieldKind::Count ? reading_.employees : totalIn(p.unit);
             if (p.value != expected)
                 fail(p.line, p.content, QString::number(expected));
         }
-        reading_.records = int(lines.size());
+        reading_.records = lineCount;
         reading_.total = double(hundredths_) / 100;
         return reading_;
     }
@@ -233,23 +271,27 @@ private:
     // The employees' total in `unit`, cut toward zero as the writer cuts it.
     qint64 totalIn(source::Unit unit) const { return hundredths_ / hundredthsPer(unit); }
 
-    // The lines as views of `bytes`, which outlives them.
-    std::vector<QByteArrayView> splitLines(const QByteArray& bytes)
+    // The lines of the file, each failed that does not end with CR LF (the last one may lack LF).
+    int countLines(QIODevice& file)
     {
-        std::vector<QByteArrayView> lines;
-        qsizetype start = 0;
-        while (start < bytes.size()) {
-            qsizetype end = bytes.indexOf('\n', start);
-            const bool ended = end >= 0;
-            if (!ended)
-                end = bytes.size();
-            QByteArrayView line = QByteArrayView(bytes).sliced(start, end - start);
-            if (ended && line.endsWith('\r'))
-                line.chop(1);
-            else
-                fail(int(lines.size()) + 1, formText(LineEndText), QStringLiteral("CR LF"));
-            lines.push_back(line);
-            start = end + 1;
+        QByteArray chunk(ChunkSize, Qt::Uninitialized);
+        int lines = 0;
+        char last = '\n';   // before the first byte a line starts
+        bool carriageReturn = false;
+        for (qint64 got; (got = file.read(chunk.data(), ChunkSize)) > 0;) {
+            for (qint64 i = 0; i < got; ++i) {
+                if (chunk[i] == '\n') {
+                    ++lines;
+                    if (!carriageReturn)
+                        fail(lines, formText(LineEndText), QStringLiteral("CR LF"));
+                }
+                carriageReturn = chunk[i] == '\r';
+                last = chunk[i];
+            }
+        }
+        if (last != '\n') {
+            ++lines;
+            fail(lines, formText(LineEndText), QStringLiteral("CR LF"));
         }
         return lines;
     }
@@ -359,10 +401,18 @@ private:
 
 } // namespace
 
+MediaFileReading ReadMediaFile(const MediaLayout& layout, QIODevice& file, const RecordContext& context, ReadingDetail detail)
+{
+    return Reader(layout, context, detail).Read(file);
+}
+
 MediaFileReading ReadMediaFile(const MediaLayout& layout, const QByteArray& bytes, const RecordContext& context,
                                ReadingDetail detail)
 {
-    return Reader(layout, context, detail).Read(bytes);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadMediaFile(layout, buffer, context, detail);
 }
 
 QVariantMap ReadingAsVariant(const MediaFileReading& reading)

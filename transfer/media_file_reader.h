@@ -5,6 +5,7 @@
 #include "transfer/media_layout.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QStringList>
 #include <QVariantMap>
 #include <optional>
@@ -40,6 +41,9 @@ enum class ReadingDetail { Lines, Summary };
 
 // `context` carries the bank's parameters, which some check codes depend on.
 MediaFileReading ReadMediaFile(const MediaLayout& layout, const QByteArray& bytes, const RecordContext& context,
+                               ReadingDetail detail = ReadingDetail::Lines);
+// The same from an open file, read a piece at a time (twice: it must be able to go back to its start).
+MediaFileReading ReadMediaFile(const MediaLayout& layout, QIODevice& file, const RecordContext& context,
                                ReadingDetail detail = ReadingDetail::Lines);
 
 // The reading for hosts that know the module only by its objects: "lines" (each "line", "kind" and
