@@ -72,6 +72,7 @@ TEST_F(Bank21, WithoutTheBanksRowTheFileStaysWageAndTheDialogKeepsTheRowForTheNa
     EXPECT_EQ(proposedPath<TWagbk21bForm>(), company.mediaFolder() + "/MEDIA.DAT");
     company.setBankRow("21", "", "", "");
     EXPECT_EQ(proposedPath<TWagbk21bForm>(), company.mediaFolder() + "/WAGE.TXT") << "an empty name gives way to the default";
+    EXPECT_EQ(browseTo("/tmp/PAY.DAT", "*.TXT"), "/tmp/PAY.TXT") << "a browsed name takes .TXT";
 }
 
 // The window keeps the account's first 14 characters and the employee number, hands over the date
