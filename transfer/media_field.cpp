@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <optional>
 
 QString RocDateText(const QDate& date, int yearDigits)
 {
@@ -43,6 +45,23 @@ FieldValue amountValue(double amount, Unit unit, IntegerWidth bits, Sign sign = 
 FieldReading rocDate(int yearDigits)
 {
     return {.kind = FieldKind::Date, .roc = true, .yearDigits = yearDigits};
+}
+
+// Every record of a file carries the same date: its text is formed once and kept while the date
+// stays the same.
+std::function<QString(const QDate&)> RocDateOnce(int yearDigits)
+{
+    struct Kept {
+        std::optional<QDate> date;
+        QString text;
+    };
+    return [yearDigits, kept = std::make_shared<Kept>()](const QDate& date) {
+        if (kept->date != date) {
+            kept->text = RocDateText(date, yearDigits);
+            kept->date = date;
+        }
+        return kept->text;
+    };
 }
 }
 
@@ -93,12 +112,13 @@ FieldSource CompanyUniformNumber()
 
 FieldSource TransferDateRoc(int yearDigits)
 {
-    return {[yearDigits](const RecordContext& c) { return FieldValue::Text(RocDateText(c.values.transferDate, yearDigits)); }, rocDate(yearDigits)};
+    return {[text = RocDateOnce(yearDigits)](const RecordContext& c) { return FieldValue::Text(text(c.values.transferDate)); },
+            rocDate(yearDigits)};
 }
 
 FieldSource TodayRoc(int yearDigits)
 {
-    return {[yearDigits](const RecordContext& c) { return FieldValue::Text(RocDateText(c.today, yearDigits)); }, rocDate(yearDigits)};
+    return {[text = RocDateOnce(yearDigits)](const RecordContext& c) { return FieldValue::Text(text(c.today)); }, rocDate(yearDigits)};
 }
 
 FieldSource TransferDateCalendar()

@@ -32,6 +32,23 @@ TEST(MediaFields, RocYearsOfFixedLengthAroundTheYear100)
     EXPECT_EQ(RocDateText(QDate(2011, 1, 1), 4), "01000101");
 }
 
+TEST(MediaFields, OneRecordLayoutFollowsTheDateOfEachContext)
+{
+    // The date's text is kept between records; a record of another date must not get the old one.
+    using namespace source;
+    const MediaRecord record{{1, 7, FieldForm::Whole, TransferDateRoc(3), "轉帳日期"},
+                             {8, 7, FieldForm::Whole, TodayRoc(3), "製作日期"}};
+    RecordContext context;
+    ExportFindings findings;
+    context.values.transferDate = QDate(2026, 3, 5);
+    context.today = QDate(2026, 3, 1);
+    EXPECT_EQ(record.Render(context, "E1", findings), "11503051150301");
+    EXPECT_EQ(record.Render(context, "E2", findings), "11503051150301");
+    context.values.transferDate = QDate(2010, 12, 31);
+    context.today = QDate(2011, 1, 2);
+    EXPECT_EQ(record.Render(context, "E3", findings), "09912311000102");
+}
+
 TEST(MediaFields, AccountsZeroFilledOnTheRight)
 {
     using namespace source;

@@ -178,8 +178,7 @@ void LocalTable::addField(const FieldDef& def)
         throw std::invalid_argument(
             QStringLiteral("The table %1 already has a field %2.").arg(tableName_, def.name).toStdString());
     d->fields.push_back(def);
-    for (auto& row : d->rows)
-        row.emplace_back();
+    d->rows.addColumn();
     d->notifyStructureChanged();
 }
 
@@ -251,8 +250,8 @@ void LocalTable::setFilter(const QString& expression)
                     throw std::invalid_argument(QStringLiteral("The filter \"%1\" names the field %2, which the table %3 does not have.")
                                                     .arg(expression, f, tableName_)
                                                     .toStdString());
-        predicate_ = [filter](const LocalTableData& table, const std::vector<QVariant>& row) {
-            return filter.matches(table.fields, row);
+        predicate_ = [filter](const std::vector<FieldDef>& fields, const std::function<QVariant(size_t)>& cell) {
+            return filter.matches(fields, cell);
         };
     }
     filter_ = expression;
@@ -284,7 +283,7 @@ void LocalTable::rebuildVisible() const
     const LocalTableData* d = &table();
     visible_.clear();
     for (size_t i = 0; i < d->rows.size(); ++i)
-        if (predicate_(*d, d->rows[i]))
+        if (predicate_(d->fields, [&](size_t column) { return d->rows.cell(i, column); }))
             visible_.push_back(i);
     visibleStale_ = false;
     visibleVersion_ = d->version;
@@ -293,6 +292,37 @@ void LocalTable::rebuildVisible() const
 size_t LocalTable::visibleCount() const
 {
     return filtering() ? visible().size() : table().rows.size();
+}
+
+void LocalTable::readFrom(size_t index) const
+{
+    const LocalTableData* d = &table();
+    if (readTable_ == d && readIndex_ == index && readVersion_ == d->version)
+        return;
+    d->rows.cellStarts(index, readCells_);
+    readRow_.assign(readCells_.size(), QVariant());
+    readTable_ = d;
+    readIndex_ = index;
+    readVersion_ = d->version;
+}
+
+QVariant LocalTable::storedCell(size_t index, size_t column) const
+{
+    readFrom(index);
+    if (column >= readRow_.size())
+        return QVariant();
+    if (const char* cell = std::exchange(readCells_[column], nullptr))
+        readRow_[column] = LocalRows::Decode(cell);
+    return readRow_[column];
+}
+
+const std::vector<QVariant>& LocalTable::storedRow(size_t index) const
+{
+    readFrom(index);
+    for (size_t column = 0; column < readRow_.size(); ++column)
+        if (const char* cell = std::exchange(readCells_[column], nullptr))
+            readRow_[column] = LocalRows::Decode(cell);
+    return readRow_;
 }
 
 size_t LocalTable::currentRow() const
@@ -390,7 +420,7 @@ void LocalTable::edit()
     if (visibleCount() == 0)
         throw DatabaseError(QStringLiteral("The table %1 has no row to change.").arg(tableName_).toStdString());
     editIndex_ = currentRow();
-    editRow_ = table().rows[editIndex_];
+    editRow_ = storedRow(editIndex_);
     appending_ = false;
     editing_ = true;
 }
@@ -421,9 +451,12 @@ void LocalTable::post()
     }
     const bool visibleWasCurrent = filtering() && !visibleStale_ && visibleVersion_ == d->version;
     size_t row;
+    bool shown = false;
     if (appending_) {
         row = d->rows.size();
-        d->rows.push_back(std::move(editRow_));
+        if (visibleWasCurrent)
+            shown = predicate_(d->fields, [this](size_t column) { return editRow_[column]; });
+        d->rows.push_back(editRow_);
     } else {
         if (editIndex_ >= d->rows.size()) {
             cancel();
@@ -432,13 +465,21 @@ void LocalTable::post()
                                     .toStdString());
         }
         row = editIndex_;
-        d->rows[row] = std::move(editRow_);
+        d->rows.replace(row, editRow_);
     }
     editing_ = false;
+    const quint64 posted = d->version + 1;   // a listener that changes the rows again moves it on
     d->notifyRowsChanged();
+    // The posted row is the one read next, as often as not.
+    readRow_ = std::move(editRow_);
+    readCells_.assign(readRow_.size(), nullptr);
+    editRow_.clear();
+    readTable_ = d;
+    readIndex_ = row;
+    readVersion_ = posted;
     // Keep the filtered view without a full rescan when only this post changed the rows.
     if (visibleWasCurrent && appending_) {
-        if (predicate_(*d, d->rows[row]))
+        if (shown)
             visible_.push_back(row);
         visibleVersion_ = d->version;
     }
@@ -470,7 +511,7 @@ QVariant LocalTable::field(const QString& name) const
         return editRow_[size_t(i)];
     if (visibleCount() == 0)
         return QVariant();
-    return d->rows[currentRow()][size_t(i)];
+    return storedCell(currentRow(), size_t(i));
 }
 
 QString LocalTable::fieldText(const QString& name) const
@@ -496,12 +537,20 @@ void LocalTable::sortBy(const QStringList& fieldNames)
             NoSuchField(*d, name);
         keys.push_back(size_t(i));
     }
-    std::stable_sort(d->rows.begin(), d->rows.end(), [&](const auto& a, const auto& b) {
+    std::vector<std::vector<QVariant>> sortKeys(d->rows.size());
+    for (size_t r = 0; r < sortKeys.size(); ++r)
         for (size_t k : keys)
-            if (const int c = CompareForSort(d->fields[k], a[k], b[k]))
+            sortKeys[r].push_back(d->rows.cell(r, k));
+    std::vector<size_t> order(sortKeys.size());
+    for (size_t r = 0; r < order.size(); ++r)
+        order[r] = r;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        for (size_t k = 0; k < keys.size(); ++k)
+            if (const int c = CompareForSort(d->fields[keys[k]], sortKeys[a][k], sortKeys[b][k]))
                 return c < 0;
         return false;
     });
+    d->rows.reorder(order);
     d->notifyRowsChanged();
     first();
 }
@@ -515,7 +564,7 @@ double LocalTable::sum(const QString& fieldName) const
     double total = 0;
     const size_t n = visibleCount();
     for (size_t p = 0; p < n; ++p) {
-        const QVariant& v = d->rows[filtering() ? visible()[p] : p][size_t(f)];
+        const QVariant v = d->rows.cell(filtering() ? visible()[p] : p, size_t(f));
         if (!v.isNull())
             total += v.toDouble();
     }

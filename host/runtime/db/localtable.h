@@ -14,6 +14,8 @@
 // row sets eof and stays on the last row, last() stands on the last row with eof set.
 // Reading works on a closed table too; append, edit and setField need it open.
 // Text values are cut to the field's size; number fields take numbers (an empty text is NULL).
+#include "runtime/db/local_rows.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
@@ -41,7 +43,7 @@ class LocalTableData : public QObject {
 public:
     QString databaseName, tableName;
     std::vector<FieldDef> fields;
-    std::vector<std::vector<QVariant>> rows;
+    LocalRows rows;
     bool created = false;
 
     quint64 version = 0;   // grows with every change of rows or fields
@@ -141,7 +143,7 @@ private:
     bool active_ = false;
     QString filter_;
     bool filtered_ = false;
-    std::function<bool(const LocalTableData&, const std::vector<QVariant>&)> predicate_;
+    std::function<bool(const std::vector<FieldDef>&, const std::function<QVariant(size_t)>&)> predicate_;
     mutable std::vector<size_t> visible_;
     mutable bool visibleStale_ = true;
     size_t pos_ = 0;
@@ -150,6 +152,16 @@ private:
     bool appending_ = false;
 
     LocalTableData& table() const;       // the shared content, found by name on first use
+    // The cells of a row, each read from the compact storage when first asked for and kept while the
+    // rows stay unchanged: a record's fields are read one after another, some of them twice.
+    QVariant storedCell(size_t index, size_t column) const;
+    const std::vector<QVariant>& storedRow(size_t index) const;
+    void readFrom(size_t index) const;
+    mutable std::vector<QVariant> readRow_;
+    mutable std::vector<const char*> readCells_;   // where a cell not yet read starts; null once read
+    mutable const LocalTableData* readTable_ = nullptr;
+    mutable size_t readIndex_ = 0;
+    mutable quint64 readVersion_ = 0;
     bool filtering() const;
     size_t visibleCount() const;
     size_t currentRow() const;           // index in data()->rows of the current row; needs a row

@@ -249,17 +249,17 @@ int Compare(const Node& n, const FieldDef& def, const QVariant& value)
     return (value.isNull() ? QString() : value.toString()).compare(n.text);
 }
 
-bool Evaluate(const Node& n, const std::vector<FieldDef>& fields, const std::vector<QVariant>& row)
+bool Evaluate(const Node& n, const std::vector<FieldDef>& fields, const std::function<QVariant(size_t)>& cell)
 {
     switch (n.kind) {
-    case Node::Kind::And: return Evaluate(*n.left, fields, row) && Evaluate(*n.right, fields, row);
-    case Node::Kind::Or: return Evaluate(*n.left, fields, row) || Evaluate(*n.right, fields, row);
-    case Node::Kind::Not: return !Evaluate(*n.left, fields, row);
+    case Node::Kind::And: return Evaluate(*n.left, fields, cell) && Evaluate(*n.right, fields, cell);
+    case Node::Kind::Or: return Evaluate(*n.left, fields, cell) || Evaluate(*n.right, fields, cell);
+    case Node::Kind::Not: return !Evaluate(*n.left, fields, cell);
     case Node::Kind::Compare: break;
     }
     for (size_t i = 0; i < fields.size(); ++i)
         if (fields[i].name.compare(n.field, Qt::CaseInsensitive) == 0)
-            return Holds(n.op, Compare(n, fields[i], i < row.size() ? row[i] : QVariant()));
+            return Holds(n.op, Compare(n, fields[i], cell(i)));
     throw std::invalid_argument(QStringLiteral("The filter names the field %1, which the table does not have.")
                                     .arg(n.field)
                                     .toStdString());
@@ -274,7 +274,12 @@ RowFilter::RowFilter(const QString& expression)
 
 bool RowFilter::matches(const std::vector<FieldDef>& fields, const std::vector<QVariant>& row) const
 {
-    return Evaluate(*root_, fields, row);
+    return Evaluate(*root_, fields, [&row](size_t i) { return i < row.size() ? row[i] : QVariant(); });
+}
+
+bool RowFilter::matches(const std::vector<FieldDef>& fields, const std::function<QVariant(size_t)>& cell) const
+{
+    return Evaluate(*root_, fields, cell);
 }
 
 } // namespace db

@@ -6,6 +6,7 @@
 // A text is compared with a number field by value when it reads as a number.
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -22,6 +23,8 @@ public:
     const QStringList& fieldNames() const { return fields_; }
     // `row` holds the values of `fields`; every name of fieldNames() must be among them.
     bool matches(const std::vector<FieldDef>& fields, const std::vector<QVariant>& row) const;
+    // The same over a row read cell by cell: `cell(i)` gives the value of fields[i].
+    bool matches(const std::vector<FieldDef>& fields, const std::function<QVariant(size_t)>& cell) const;
 
     struct Node;
 

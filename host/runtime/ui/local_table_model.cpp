@@ -78,13 +78,12 @@ QVariant LocalTableModel::data(const QModelIndex& index, int role) const
     }
     if (role != Qt::DisplayRole)
         return {};
-    const std::vector<QVariant>& row = data_->rows[size_t(index.row())];
-    const size_t column = size_t(columns_[size_t(index.column())]);
-    if (column >= row.size() || row[column].isNull())
+    const QVariant cell = data_->rows.cell(size_t(index.row()), size_t(columns_[size_t(index.column())]));
+    if (cell.isNull())
         return QString();
     if (field->type == db::FieldDef::Type::Float)
-        return FormatNumber(row[column].toDouble(), field->displayFormat);
-    return row[column].toString();
+        return FormatNumber(cell.toDouble(), field->displayFormat);
+    return cell.toString();
 }
 
 QVariant LocalTableModel::headerData(int section, Qt::Orientation orientation, int role) const

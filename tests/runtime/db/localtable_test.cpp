@@ -3,6 +3,7 @@
 #include "runtime/db/localtable.h"
 #include "cpu_time.h"
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -189,6 +190,98 @@ TEST_F(LocalTableTest, AppendsAHundredThousandRowsFast)
     EXPECT_EQ(table.recordCount(), 100000);
     EXPECT_LT(ms, 100);
     RecordProperty("append_ms", int(ms));
+}
+
+// Rows are kept compactly; every cell must come back as it was set, read by any component.
+TEST_F(LocalTableTest, CellsComeBackExactlyAsSet)
+{
+    const QString latin1 = QStringLiteral("Jos\u00e9 M\u00fcller \u00ff"), wide = QStringLiteral("陳\u0100林 😀");
+    const QString longText = QString(300, u'x') + QStringLiteral("陳");   // past one byte of length
+    const QString names21 = QStringLiteral("陳大文林小明王五趙六錢七孫八李九周十吳鄭馮");
+    add(QVariant(), QString(), "", 0.0);
+    add(names21, latin1, wide, -1234567.891);
+    add("12345678901234567890123", "ABCDEFGHIJ", latin1, 1e18);
+    table.addField({"REM", FieldDef::Type::Text, 0});
+    table.addField({"N", FieldDef::Type::Integer});
+    table.last();
+    table.edit();
+    table.setField("REM", longText);
+    table.setField("N", "42.6");
+    table.post();
+
+    LocalTable other("RurIzov", "Transfer");
+    other.open();
+    EXPECT_EQ(other.recordCount(), 3);
+    EXPECT_FALSE(other.field("BACC_NO").isValid()) << "NULL stays NULL";
+    EXPECT_TRUE(other.field("BACC_NO1").isValid() && other.field("BACC_NO1").toString().isNull()) << "a null text is no NULL";
+    EXPECT_TRUE(other.field("YG_NAME").isValid() && !other.field("YG_NAME").toString().isNull()) << "an empty text stays a text";
+    EXPECT_EQ(other.field("A_MTN").typeId(), QMetaType::Double);
+    EXPECT_FALSE(other.field("REM").isValid()) << "a field added later is NULL in the rows before";
+    other.next();
+    EXPECT_EQ(other.fieldText("BACC_NO"), names21.left(20));
+    EXPECT_EQ(other.fieldText("BACC_NO1"), latin1.left(8));
+    EXPECT_EQ(other.fieldText("YG_NAME"), wide);
+    EXPECT_EQ(other.fieldFloat("A_MTN"), -1234567.891);
+    other.next();
+    EXPECT_EQ(other.fieldText("BACC_NO"), "12345678901234567890");
+    EXPECT_EQ(other.fieldText("YG_NAME"), latin1);
+    EXPECT_EQ(other.fieldFloat("A_MTN"), 1e18);
+    EXPECT_EQ(other.fieldText("REM"), longText);
+    EXPECT_EQ(other.field("N").typeId(), QMetaType::LongLong);
+    EXPECT_EQ(other.field("N").toLongLong(), 43);
+
+    // Changing one cell of a row leaves the others as they were.
+    other.first();
+    other.next();
+    other.edit();
+    other.setField("A_MTN", 7);
+    other.post();
+    table.first();
+    table.next();
+    EXPECT_EQ(table.fieldText("YG_NAME"), wide);
+    EXPECT_EQ(table.fieldText("BACC_NO1"), latin1.left(8));
+    EXPECT_EQ(table.fieldFloat("A_MTN"), 7.0);
+}
+
+TEST_F(LocalTableTest, SortIsStableAndFiltersReadEveryKindOfText)
+{
+    add("B", "", "甲", 2);
+    add(QVariant(), "", "Ñ1", 1);
+    add("B", "", "a", 2);
+    add("A", "", "乙", 2);
+    add(QString(), "", "Ñ2", 5);
+    add("B", "", "丙", 1);
+    table.sortBy({"A_MTN", "BACC_NO"});
+    EXPECT_EQ(names(), (QStringList{"Ñ1", "丙", "乙", "甲", "a", "Ñ2"})) << "rows of equal keys keep their order";
+    table.sortBy({"BACC_NO"});
+    EXPECT_EQ(names(), (QStringList{"Ñ1", "Ñ2", "乙", "丙", "甲", "a"})) << "NULL before texts, the null text among them";
+    table.setFilter("(BACC_NO='B') or (YG_NAME='Ñ2')");
+    table.setFiltered(true);
+    EXPECT_EQ(names(), (QStringList{"Ñ2", "丙", "甲", "a"}));
+    EXPECT_EQ(table.sum("A_MTN"), 10.0);
+    table.setFilter("YG_NAME>'a'");
+    EXPECT_EQ(names(), (QStringList{"Ñ1", "Ñ2", "乙", "丙", "甲"}));
+}
+
+TEST_F(LocalTableTest, AListenerThatChangesTheRowIsSeenByTheNextRead)
+{
+    add("1", "", "a", 1);
+    LocalTable listener("RurIzov", "Transfer");
+    listener.open();
+    bool busy = false;
+    QObject::connect(table.data().get(), &db::LocalTableData::rowsChanged, [&] {
+        if (std::exchange(busy, true))
+            return;
+        listener.last();
+        listener.edit();
+        listener.setField("YG_NAME", "changed");
+        listener.post();
+    });
+    table.first();
+    table.edit();
+    table.setField("YG_NAME", "mine");
+    table.post();
+    EXPECT_EQ(table.fieldText("YG_NAME"), "changed");
 }
 
 TEST(LocalTableRegistry, ATableLivesWhileAComponentHoldsIt)

@@ -1,0 +1,189 @@
+#include "runtime/db/local_rows.h"
+
+#include <cstring>
+#include <new>
+#include <stdexcept>
+
+namespace db {
+
+namespace {
+
+enum Tag : char { Null, Double, Integer, Latin1Text, Utf16Text, NullText };
+
+bool IsLatin1(const QString& text)
+{
+    for (QChar c : text)
+        if (c.unicode() > 0xff)
+            return false;
+    return true;
+}
+
+quint32 LengthOf(const char* block)
+{
+    quint32 length;
+    std::memcpy(&length, block, sizeof length);
+    return length;
+}
+
+// A text's length: one byte below 255, else 255 and four bytes.
+void PutLength(std::vector<char>& out, quint32 n)
+{
+    if (n < 0xff) {
+        out.push_back(char(n));
+        return;
+    }
+    out.push_back(char(0xff));
+    out.insert(out.end(), reinterpret_cast<const char*>(&n), reinterpret_cast<const char*>(&n) + sizeof n);
+}
+
+quint32 TakeLength(const char*& p)
+{
+    const quint32 first = quint8(*p++);
+    if (first < 0xff)
+        return first;
+    quint32 n;
+    std::memcpy(&n, p, sizeof n);
+    p += sizeof n;
+    return n;
+}
+
+template <typename T>
+void PutRaw(std::vector<char>& out, const T& value)
+{
+    out.insert(out.end(), reinterpret_cast<const char*>(&value), reinterpret_cast<const char*>(&value) + sizeof value);
+}
+
+void PutCell(std::vector<char>& out, const QVariant& value)
+{
+    if (value.isNull()) {
+        out.push_back(Null);
+    } else if (value.typeId() == QMetaType::Double) {
+        out.push_back(Double);
+        PutRaw(out, value.toDouble());
+    } else if (value.typeId() == QMetaType::LongLong) {
+        out.push_back(Integer);
+        PutRaw(out, value.toLongLong());
+    } else {
+        const QString text = value.toString();
+        if (text.isNull()) {
+            out.push_back(NullText);
+        } else if (IsLatin1(text)) {
+            out.push_back(Latin1Text);
+            PutLength(out, quint32(text.size()));
+            for (QChar c : text)
+                out.push_back(char(c.unicode()));
+        } else {
+            out.push_back(Utf16Text);
+            PutLength(out, quint32(text.size()));
+            const char* units = reinterpret_cast<const char*>(text.utf16());
+            out.insert(out.end(), units, units + text.size() * sizeof(char16_t));
+        }
+    }
+}
+
+// Reads the cell at p and moves p past it; `decode` false only skips it.
+QVariant TakeCell(const char*& p, bool decode)
+{
+    switch (Tag(*p++)) {
+    case Null: return QVariant();
+    case NullText: return decode ? QVariant(QString()) : QVariant();
+    case Double: {
+        double d = 0;
+        if (decode)
+            std::memcpy(&d, p, sizeof d);
+        p += sizeof d;
+        return decode ? QVariant(d) : QVariant();
+    }
+    case Integer: {
+        qint64 n = 0;
+        if (decode)
+            std::memcpy(&n, p, sizeof n);
+        p += sizeof n;
+        return decode ? QVariant(n) : QVariant();
+    }
+    case Latin1Text: {
+        const quint32 n = TakeLength(p);
+        const char* text = p;
+        p += n;
+        return decode ? QVariant(QString::fromLatin1(text, qsizetype(n))) : QVariant();
+    }
+    case Utf16Text: {
+        const quint32 n = TakeLength(p);
+        const char* units = p;
+        p += n * sizeof(char16_t);
+        if (!decode)
+            return QVariant();
+        QString text(qsizetype(n), Qt::Uninitialized);
+        std::memcpy(text.data(), units, n * sizeof(char16_t));
+        return QVariant(text);
+    }
+    }
+    throw std::logic_error("A local table row is damaged.");
+}
+
+} // namespace
+
+LocalRows::Block LocalRows::Encode(const std::vector<QVariant>& row)
+{
+    thread_local std::vector<char> out;
+    out.assign(sizeof(quint32), 0);
+    for (const QVariant& value : row)
+        PutCell(out, value);
+    const quint32 length = quint32(out.size());
+    std::memcpy(out.data(), &length, sizeof length);
+    char* block = static_cast<char*>(std::malloc(out.size()));
+    if (!block)
+        throw std::bad_alloc();
+    std::memcpy(block, out.data(), out.size());
+    return Block(block);
+}
+
+QVariant LocalRows::cell(size_t index, size_t column) const
+{
+    const char* block = blocks_[index].get();
+    const char* end = block + LengthOf(block);
+    const char* p = block + sizeof(quint32);
+    for (size_t c = 0; c < column && p < end; ++c)
+        TakeCell(p, false);
+    return p < end ? TakeCell(p, true) : QVariant();
+}
+
+void LocalRows::cellStarts(size_t index, std::vector<const char*>& starts) const
+{
+    const char* block = blocks_[index].get();
+    const char* end = block + LengthOf(block);
+    starts.clear();
+    for (const char* p = block + sizeof(quint32); p < end; TakeCell(p, false))
+        starts.push_back(p);
+}
+
+QVariant LocalRows::Decode(const char* cell)
+{
+    return TakeCell(cell, true);
+}
+
+void LocalRows::addColumn()
+{
+    for (Block& block : blocks_) {
+        const quint32 length = LengthOf(block.get());
+        char* grown = static_cast<char*>(std::realloc(block.get(), length + 1));
+        if (!grown)
+            throw std::bad_alloc();
+        (void)block.release();
+        grown[length] = Null;
+        const quint32 newLength = length + 1;
+        std::memcpy(grown, &newLength, sizeof newLength);
+        block.reset(grown);
+    }
+}
+
+void LocalRows::reorder(const std::vector<size_t>& order)
+{
+    std::vector<Block> sorted;
+    sorted.reserve(blocks_.size());
+    for (size_t from : order)
+        sorted.push_back(std::move(blocks_[from]));
+    blocks_ = std::move(sorted);
+}
+
+} // namespace db
