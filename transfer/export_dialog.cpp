@@ -231,11 +231,12 @@ void ExportDialog::WriteLayout(db::LocalTable& rows, MediaFileWriter& writer, Re
     for (rows.first(); !rows.eof(); rows.next()) {
         if (!IsEmployeeRow(rows))
             continue;
+        const QString who = EmployeeOf(rows);
         if (layout.nameNeededWith.isEmpty() || !rows.fieldText(layout.nameNeededWith).isEmpty())
-            RefuseNameless(rows, layout.nameColumn, EmployeeOf(rows), writer.findings());
+            RefuseNameless(rows, layout.nameColumn, who, writer.findings());
         ++context.sequence;
         for (const MediaRecord& record : layout.detail)
-            writer.Write(record, context, EmployeeOf(rows));
+            writer.Write(record, context, who);
     }
     context.row = nullptr;
     for (const MediaRecord& record : layout.trailer)
