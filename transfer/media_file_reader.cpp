@@ -2,9 +2,10 @@
 
 #include "runtime/cvcode.h"
 #include "runtime/language.h"
+#include "transfer/read_field_shapes.h"
+#include "transfer/record_placement.h"
 
-#include <QRegularExpression>
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
@@ -15,7 +16,7 @@ QString formText(int id)
 
 constexpr int FailureText = 15750, LineEndText = 15751, LengthText = 15752, KindText = 15753, BytesText = 15754,
               DigitsText = 15755, DateText = 15756, Big5Text_ = 15757, HeaderText = 15758, DetailText = 15759,
-              TrailerText = 15760, BlankText = 15901;
+              TrailerText = 15760, BytesRangeText = 15764, AtLeastBytesText = 15765, BlankText = 15901;
 
 qint64 hundredthsPer(source::Unit unit)
 {
@@ -29,75 +30,23 @@ struct Kind {
     bool employee;   // the first detail record: one per employee
 };
 
-// A field's place in one line: the Whole dates grow by one byte from ROC year 100 on, and a Cut
-// field at the end takes what is left.
-struct Placed {
-    const MediaField* field;
-    int start;   // 0-based
-    int width;
-};
-
-bool growsFromYear100(const MediaField& field)
-{
-    const FieldReading& reading = field.source.reading();
-    return field.form == FieldForm::Whole && reading.kind == FieldKind::Date && reading.roc && reading.yearDigits == 0;
-}
-
-// A text written whole whatever its length (a code as kept), other than a date.
-bool writtenWhole(const MediaField& field)
-{
-    return field.form == FieldForm::Whole && !growsFromYear100(field);
-}
-
-// The fields placed over a line of `length` bytes; none when the length fits no form of the record.
-// The dates grow together; else one text written whole, or a cut text at the end, takes up the
-// difference.
-std::optional<std::vector<Placed>> place(const MediaRecord& record, int length)
-{
-    const std::vector<MediaField>& fields = record.fields();
-    int growing = 0, whole = 0;
-    for (const MediaField& field : fields) {
-        growing += growsFromYear100(field) ? 1 : 0;
-        whole += writtenWhole(field) ? 1 : 0;
-    }
-    const int extra = length - record.length();
-    const bool datesGrow = growing > 0 && extra == growing;
-    const MediaField* takesUp = nullptr;
-    if (extra != 0 && !datesGrow) {
-        for (const MediaField& field : fields) {
-            if ((whole == 1 && writtenWhole(field)) || (&field == &fields.back() && field.form == FieldForm::Cut && extra < 0))
-                takesUp = &field;
-        }
-        if (!takesUp || takesUp->width + extra < 0)
-            return std::nullopt;
-    }
-    std::vector<Placed> placed;
-    int start = 0;
-    for (const MediaField& field : fields) {
-        const int width = field.width + (datesGrow && growsFromYear100(field) ? 1 : 0) + (&field == takesUp ? extra : 0);
-        placed.push_back({&field, start, width});
-        start += width;
-    }
-    return placed;
-}
-
-// The bytes a constant field is written as.
-QByteArray constantBytes(const MediaField& field)
-{
-    ExportFindings findings;
-    return MediaRecord({MediaField{1, field.width, field.form, field.source, field.content}}).Render({}, {}, findings);
-}
-
 bool matchesConstants(const MediaRecord& record, const QByteArray& line)
 {
-    const auto placed = place(record, int(line.size()));
-    if (!placed)
+    const std::optional<Placement> placement = PlaceFields(record, line);
+    if (!placement)
         return false;
-    for (const Placed& p : *placed) {
-        if (p.field->source.reading().kind == FieldKind::Constant && line.mid(p.start, p.width) != constantBytes(*p.field))
+    for (const PlacedField& p : placement->fields) {
+        if (p.field->source.reading().kind == FieldKind::Constant && line.mid(p.start, p.width) != ConstantBytes(*p.field))
             return false;
     }
     return true;
+}
+
+// Whether every field of fixed text, number or date of the record reads as such in the line.
+bool fitsWhole(const MediaRecord& record, const QByteArray& line)
+{
+    const std::optional<Placement> placement = PlaceFields(record, line);
+    return placement && placement->misfits == 0;
 }
 
 // Whether the record can be told from the others by its constants (a record type code).
@@ -110,24 +59,15 @@ bool hasCode(const MediaRecord& record)
     return false;
 }
 
-// A number written in the Zeros form: "0" in front, before a minus sign.
-std::optional<qint64> zerosNumber(const QByteArray& bytes)
+// The lengths a line of the record may have, as the clerk is told them.
+QString lengthsText(const MediaRecord& record)
 {
-    static const QRegularExpression form(QStringLiteral("^0*-?[0-9]+$"));
-    const QString text = QString::fromLatin1(bytes);
-    if (!form.match(text).hasMatch())
-        return std::nullopt;
-    const qsizetype significant = text.indexOf(QRegularExpression(QStringLiteral("[^0]")));
-    return significant < 0 ? 0 : text.mid(significant).toLongLong();
-}
-
-bool dateExists(const QString& text, bool roc)
-{
-    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
-    if (!digits.match(text).hasMatch() || text.size() < (roc ? 5 : 8) || (!roc && text.size() != 8))
-        return false;
-    const int year = text.left(text.size() - 4).toInt() + (roc ? 1911 : 0);
-    return QDate(year, text.mid(text.size() - 4, 2).toInt(), text.right(2).toInt()).isValid();
+    const LineLengths lengths = LengthsOf(record);
+    if (!lengths.longest)
+        return formText(AtLeastBytesText).arg(lengths.shortest);
+    if (*lengths.longest == lengths.shortest)
+        return formText(BytesText).arg(lengths.shortest);
+    return formText(BytesRangeText).arg(lengths.shortest).arg(*lengths.longest);
 }
 
 // A total or count in a header or trailer, checked once every detail record was read.
@@ -208,13 +148,15 @@ private:
         return lines;
     }
 
-    // The kind the line's codes show; the expected one when they show none other.
+    // The kind the line's codes show, or the one it reads as field by field when it does not read as
+    // the expected one; the expected one when it shows none other.
     const Kind& recognise(int number, const QByteArray& line, const Kind& expected)
     {
-        if (matchesConstants(*expected.record, line))
+        if (matchesConstants(*expected.record, line) && (hasCode(*expected.record) || fitsWhole(*expected.record, line)))
             return expected;
         for (const Kind& other : all_) {
-            if (other.record != expected.record && hasCode(*other.record) && matchesConstants(*other.record, line)) {
+            if (other.record != expected.record
+                && (hasCode(*other.record) ? matchesConstants(*other.record, line) : fitsWhole(*other.record, line))) {
                 fail(number, formText(KindText), expected.name);
                 reading_.placed = false;
                 return other;
@@ -228,15 +170,15 @@ private:
         const Kind& kind = recognise(number, line, expected);
         if (kind.employee)
             ++reading_.employees;
-        std::optional<std::vector<Placed>> placed = place(*kind.record, int(line.size()));
-        if (!placed) {
-            fail(number, formText(LengthText), formText(BytesText).arg(kind.record->length()));
+        std::optional<Placement> placement = PlaceFields(*kind.record, line);
+        if (!placement || placement->doubtfulLength) {
+            fail(number, formText(LengthText), lengthsText(*kind.record));
             reading_.placed = false;
-            placed = place(*kind.record, kind.record->length());
         }
+        const std::vector<PlacedField> placed = placement ? placement->fields : NominalPlacement(*kind.record);
         ReadLine read{number, kind.name, {}};
         ReadFields fields;
-        for (const Placed& p : *placed) {
+        for (const PlacedField& p : placed) {
             const QByteArray bytes = line.mid(p.start, p.width);
             const QString text = FromBig5(bytes);
             read.fields.push_back({p.field->content, text});
@@ -245,7 +187,7 @@ private:
                 fail(number, p.field->content, formText(Big5Text_));
             checkField(number, *p.field, bytes, text);
         }
-        for (const Placed& p : *placed) {
+        for (const PlacedField& p : placed) {
             const FieldReading& reading = p.field->source.reading();
             if (reading.kind != FieldKind::Checked)
                 continue;
@@ -261,7 +203,7 @@ private:
         const FieldReading& reading = field.source.reading();
         std::optional<qint64> value;
         if (field.form == FieldForm::Zeros) {
-            value = zerosNumber(bytes);
+            value = ZerosNumber(bytes);
             if (!value) {
                 fail(number, field.content, formText(DigitsText));
                 return;
@@ -269,11 +211,11 @@ private:
         }
         switch (reading.kind) {
         case FieldKind::Constant:
-            if (bytes != constantBytes(field))
+            if (bytes != ConstantBytes(field))
                 fail(number, field.content, reading.constant.trimmed().isEmpty() ? formText(BlankText) : reading.constant);
             break;
         case FieldKind::Date:
-            if (!dateExists(text, reading.roc))
+            if (!DateExists(text, field))
                 fail(number, field.content, formText(DateText));
             break;
         case FieldKind::Sequence:
@@ -324,6 +266,6 @@ QVariantMap ReadingAsVariant(const MediaFileReading& reading)
             {QStringLiteral("failures"), reading.failures},
             {QStringLiteral("records"), reading.records},
             {QStringLiteral("employees"), reading.employees},
-            {QStringLiteral("total"), reading.total},
+            {QStringLiteral("total"), reading.amountUnit ? QVariant(reading.total) : QVariant()},
             {QStringLiteral("valid"), reading.valid()}};
 }

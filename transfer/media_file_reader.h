@@ -38,5 +38,6 @@ struct MediaFileReading {
 MediaFileReading ReadMediaFile(const MediaLayout& layout, const QByteArray& bytes, const RecordContext& context);
 
 // The reading for hosts that know the module only by its objects: "lines" (each "line", "kind" and
-// "fields", each field "name" and "text"), "failures", "records", "employees", "total" and "valid".
+// "fields", each field "name" and "text"), "failures", "records", "employees", "total" (null for a
+// file that holds no amounts) and "valid".
 QVariantMap ReadingAsVariant(const MediaFileReading& reading);
