@@ -111,7 +111,7 @@ public:
             fail(int(lines.size()) + 1, formText(KindText), formText(DetailText));
         for (const Pending& p : pending_) {
             const qint64 expected = p.kind == FieldKind::Count ? reading_.employees : totalIn(p.unit);
-            if (p.value != expected)
+            if (p.value != expected && (p.kind == FieldKind::Count || !amountsUnread_))
                 fail(p.line, p.content, QString::number(expected));
         }
         reading_.records = int(lines.size());
@@ -170,8 +170,10 @@ private:
         const Kind& kind = recognise(number, line, expected);
         if (kind.employee)
             ++reading_.employees;
-        std::optional<Placement> placement = PlaceFields(*kind.record, line);
-        if (!placement || placement->doubtfulLength) {
+        // A line of a length the record cannot take is shown field by field as laid out, but its
+        // fields are not checked: where they stand is not known, nor its amount.
+        const std::optional<Placement> placement = PlaceFields(*kind.record, line);
+        if (!placement) {
             fail(number, formText(LengthText), lengthsText(*kind.record));
             reading_.placed = false;
         }
@@ -183,11 +185,15 @@ private:
             const QString text = FromBig5(bytes);
             read.fields.push_back({p.field->content, text});
             fields.insert(p.field->content, text);
+            if (!placement) {
+                amountsUnread_ = amountsUnread_ || p.field->source.reading().kind == FieldKind::Amount;
+                continue;
+            }
             if (text.contains(QChar::ReplacementCharacter))
                 fail(number, p.field->content, formText(Big5Text_));
             checkField(number, *p.field, bytes, text);
         }
-        for (const PlacedField& p : placed) {
+        for (const PlacedField& p : placement ? placed : std::vector<PlacedField>()) {
             const FieldReading& reading = p.field->source.reading();
             if (reading.kind != FieldKind::Checked)
                 continue;
@@ -205,6 +211,7 @@ private:
         if (field.form == FieldForm::Zeros) {
             value = ZerosNumber(bytes);
             if (!value) {
+                amountsUnread_ = amountsUnread_ || reading.kind == FieldKind::Amount;
                 fail(number, field.content, formText(DigitsText));
                 return;
             }
@@ -243,6 +250,7 @@ private:
     std::vector<Kind> all_;
     MediaFileReading reading_;
     std::vector<Pending> pending_;
+    bool amountsUnread_ = false;   // an employee's amount could not be read: the totals are not checked
     qint64 hundredths_ = 0;
 };
 

@@ -129,7 +129,6 @@ private:
         if (score < bestScore_) {
             bestScore_ = score;
             placement.misfits = score.first;
-            placement.doubtfulLength = score.first > 0 && strays > 0;
             best_ = std::move(placement);
         }
     }

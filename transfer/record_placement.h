@@ -20,9 +20,6 @@ struct Placement {
     std::vector<PlacedField> fields;
     // How many fields of fixed text, numbers and dates do not read as such.
     int misfits = 0;
-    // A text of varying width took up a length that leaves fields which do not read as laid out:
-    // the line's length itself is in doubt.
-    bool doubtfulLength = false;
 };
 
 // None when no sharing of the line's length fits the record.
