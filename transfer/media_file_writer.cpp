@@ -137,8 +137,16 @@ void MediaFileWriter::Commit()
     } catch (const std::runtime_error& e) {
         fail(QString::fromUtf8(e.what()));
     }
-    if (filecalls::Rename(temporary_, target_) != 0)
+    // The earlier file keeps a second name until the new one has read back right, so that a file
+    // that does not read back can give its place back to the earlier one.
+    QByteArray earlier = temporary_ + ".earlier";
+    if (::link(target_.constData(), earlier.constData()) != 0)
+        earlier.clear();   // no earlier file, or a file system without links
+    if (filecalls::Rename(temporary_, target_) != 0) {
+        if (!earlier.isEmpty())
+            ::unlink(earlier.constData());
         fail(systemReason(errno));
+    }
     temporary_.clear();
 
     // The rename reaches the disk with its folder; a folder that cannot be synced still holds it.
@@ -152,9 +160,14 @@ void MediaFileWriter::Commit()
     try {
         verify(target_);
     } catch (const std::runtime_error& e) {
-        ::unlink(target_.constData());
+        if (earlier.isEmpty() || ::rename(earlier.constData(), target_.constData()) != 0)
+            ::unlink(target_.constData());
+        if (!earlier.isEmpty())
+            ::unlink(earlier.constData());
         fail(QString::fromUtf8(e.what()));
     }
+    if (!earlier.isEmpty())
+        ::unlink(earlier.constData());
 }
 
 // Reads the file at `path` back and compares it with the bytes meant for it; raises on any difference.

@@ -55,8 +55,9 @@ TWagbk20aForm::TWagbk20aForm(QWidget* owner)
 {
 }
 
+// The save dialog offers the usual text files; a chosen name takes the extension .DAT.
 TWagbk20bForm::TWagbk20bForm(QWidget* owner)
-    : ExportDialog(owner, {RowKey, ExportFile, QStringLiteral("*.DAT"), QStringLiteral(".DAT")})
+    : ExportDialog(owner, {.rowKey = RowKey, .defaultFileName = ExportFile, .forcedExtension = QStringLiteral(".DAT")})
 {
 }
 

@@ -1,6 +1,8 @@
 // Texts by group and number, in three languages, read from the compiled-in table texts.tsv.
 #include "runtime/language.h"
 
+#include "runtime/qt_texts.h"
+
 #include <QFile>
 #include <QHash>
 #include <QStringList>
@@ -54,6 +56,7 @@ void InitLanguage()
     // A language id the table does not have shows the traditional texts, the data's own language.
     activeLanguage = (Language::LanguageID >= 0 && Language::LanguageID < LanguageCount)
         ? Language::LanguageID : TraditionalChinese;
+    InstallQtTexts(activeLanguage);
 }
 
 QString LoadFormResourceStr(const QString& group, int id, int /*reserved*/)

@@ -80,6 +80,15 @@ TEST_F(Bank12, TheWindowKeepsTheIdentityNumberHiddenAndHandsTheTotalButNoCount)
     EXPECT_EQ(list->label("ED_SZ_F3").caption(), "薪資") << "the categories label keeps its design text";
 }
 
+TEST_F(Bank12, TheFileIsLcTxtAndBrowsingForcesTxt)
+{
+    dialog.reset(Create<TWagbk12bForm>(nullptr));
+    dialog->ShowModal();
+    EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), company.mediaFolder() + "/LC.TXT");
+    EXPECT_EQ(browseTo("/tmp/PAY.DAT", "*.TXT"), "/tmp/PAY.TXT");
+    EXPECT_EQ(saveParameters<TWagbk12aForm>("12"), std::pair(std::vector<int>{7}, LoadFormResourceStr("WAGBK", 11011) + "|LC.TXT"));
+}
+
 TEST_F(Bank12, InSimplifiedChineseTheCategoriesLabelShowsItsDesignTextConverted)
 {
     const int saved = Language::LanguageID;

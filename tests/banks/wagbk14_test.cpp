@@ -45,6 +45,15 @@ TEST_F(Bank14, TheLargestAmountThatFitsIsWrittenAndALargerOneRefused)
         << "an employee without a name is not passed over";
 }
 
+TEST_F(Bank14, TheFileIsCsbcrDatAndBrowsingForcesDat)
+{
+    dialog.reset(Create<TWagbk14bForm>(nullptr));
+    dialog->ShowModal();
+    EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), company.mediaFolder() + "/CSBCR.DAT");
+    EXPECT_EQ(browseTo("/tmp/PAY.TXT", "*.DAT"), "/tmp/PAY.DAT");
+    EXPECT_EQ(saveParameters<TWagbk14aForm>("14"), std::pair(std::vector<int>{3}, LoadFormResourceStr("WAGBK", 11013) + "|CSBCR.DAT"));
+}
+
 TEST_F(Bank14, TheWindowHandsTheDateOnlyAndTheListShowsTheRecordsColumns)
 {
     company.addPayRun("R1", QDate(2001, 10, 5));

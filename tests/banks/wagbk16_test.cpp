@@ -45,6 +45,17 @@ TEST_F(Bank16, TheEffectiveDateKeepsFourYearDigitsOnBothSidesOfTheYear100)
     }
 }
 
+TEST_F(Bank16, ANewRowAndAMissingOneBothProposeCmfpcslAndTheChosenNameStays)
+{
+    dialog.reset(Create<TWagbk16bForm>(nullptr));
+    dialog->ShowModal();
+    EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), company.mediaFolder() + "/CMFPCSL");
+    EXPECT_EQ(saveParameters<TWagbk16aForm>("16"), std::pair(std::vector<int>{4}, LoadFormResourceStr("WAGBK", 11015) + "|CMFPCSL"));
+    dialog->ShowModal();
+    EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), company.mediaFolder() + "/CMFPCSL");
+    EXPECT_EQ(browseTo("/tmp/PAY.DAT", "*.TXT"), "/tmp/PAY.DAT");
+}
+
 TEST_F(Bank16, TheLargestValuesThatFitAreWrittenAndLargerOnesRefused)
 {
     EXPECT_EQ(exportRows({{"1", "甲", 21474836}}).split('\n')[1].mid(14, 12), "002147483600");

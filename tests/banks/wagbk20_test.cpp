@@ -75,6 +75,7 @@ TEST_F(Bank20, TheDialogsCarryTheBanksNameAndTheirOwnDefaultFiles)
     dialog.reset(Create<TWagbk20bForm>(nullptr));
     dialog->ShowModal();
     EXPECT_TRUE(dialog->component<QLineEdit>("PathFile")->text().endsWith("/HNCBIN.DAT")) << "proposed while the row is missing";
+    EXPECT_EQ(browseTo("/tmp/PAY.TXT", "*.TXT"), "/tmp/PAY.DAT") << "the save dialog offers text files, the name becomes .DAT";
 
     ReleasedForm<TWagbk20aForm> parameters(Create<TWagbk20aForm>(nullptr));
     parameters->ShowModal();

@@ -1,6 +1,8 @@
 // Texts by group and number: every number the windows ask for has a text in all three languages.
 #include "runtime/language.h"
 
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -104,6 +106,23 @@ TEST_F(Texts, UnknownIdsShowAPlaceholder)
     EXPECT_EQ(LoadFormResourceStr("WAGBK", 12345), "#WAGBK 12345");
     EXPECT_EQ(LoadFormResourceStr("NOGROUP", 10002), "#NOGROUP 10002");
     EXPECT_EQ(LoadFormResourceStr("COMMON", 99999), "#COMMON 99999");
+}
+
+} // namespace
+
+namespace {
+
+// The buttons Qt itself draws (message boxes, the print dialog) speak the clerk's language too.
+TEST_F(Texts, QtsOwnButtonsFollowTheLanguage)
+{
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    Switch(1);
+    EXPECT_EQ(cancel(), QStringLiteral("取消"));
+    Switch(0);
+    EXPECT_EQ(cancel(), QStringLiteral("取消"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Save"), QStringLiteral("保存"));
+    Switch(2);
+    EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
 }
 
 } // namespace

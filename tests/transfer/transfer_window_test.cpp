@@ -121,7 +121,9 @@ TEST_F(TransferWindowTest, TheClerksPathFromConditionsToPrintedList)
             preview = w;
     for (QWidget* w : window->findChildren<QWidget*>("TF6MainForm"))
         preview = w;
-    EXPECT_NE(preview, nullptr) << "the preview stays open after the report form is freed";
+    ASSERT_NE(preview, nullptr) << "the preview stays open after the report form is freed";
+    ASSERT_FALSE(window->windowTitle().isEmpty());
+    EXPECT_TRUE(preview->windowTitle().startsWith(window->windowTitle() + " - ")) << preview->windowTitle().toStdString();
 
     // Format description.
     QString description;
