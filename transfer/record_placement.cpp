@@ -81,8 +81,6 @@ public:
     std::optional<Placement> Run()
     {
         step(0, 0);
-        if (!best_)
-            return std::nullopt;
         return best_;
     }
 
@@ -91,9 +89,10 @@ private:
     {
         if (bestScore_ == std::pair{0, 0})
             return;
-        const int rest = extra_ - sum;
-        const int absorberLeast = absorber_ < 0 ? 0 : -fields_[size_t(absorber_)].width;
-        if (rest - reachMost_[i] > (absorber_ < 0 ? 0 : INT_MAX / 2) || rest - reachLeast_[i] < absorberLeast)
+        // What is left over for the text written whole, whatever the fields from here on take; without
+        // such a text nothing may be left over.
+        const int rest = extra_ - sum, leftMost = rest - reachLeast_[i], leftLeast = rest - reachMost_[i];
+        if (absorber_ < 0 ? leftLeast > 0 || leftMost < 0 : leftMost < -fields_[size_t(absorber_)].width)
             return;
         if (i == fields_.size()) {
             finish(rest);

@@ -41,6 +41,11 @@ std::string caseName(const ::testing::TestParamInfo<BankCase>& info)
     return "Bank" + std::to_string(info.param.bank) + (info.param.choice ? "File" + std::to_string(info.param.choice) : "");
 }
 
+void PrintTo(const BankCase& bank, std::ostream* out)
+{
+    *out << caseName({bank, 0});
+}
+
 std::vector<BankCase> everyBank()
 {
     std::vector<BankCase> cases;
