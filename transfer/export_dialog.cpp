@@ -151,7 +151,7 @@ void ExportDialog::WriteMediaFile()
     MessageDlg(finished, MsgType::Information, mbOK);
 }
 
-MediaFileReading ExportDialog::ReadBack(const QString& path) const
+MediaFileReading ExportDialog::ReadBack(const QString& path, ReadingDetail detail) const
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -161,7 +161,7 @@ MediaFileReading ExportDialog::ReadBack(const QString& path) const
     context.parameters = parameters ? &*parameters : nullptr;
     context.values = Values;
     context.today = Today();
-    return ReadMediaFile(Layout(), file.readAll(), context);
+    return ReadMediaFile(Layout(), file, context, detail);
 }
 
 // The file just written, read back from the disk, against the transfer table it was written from:
@@ -172,7 +172,7 @@ QStringList ExportDialog::WrittenFileFaults(const RecordContext& written) const
 {
     MediaFileReading reading;
     try {
-        reading = ReadBack(PathFile->text());
+        reading = ReadBack(PathFile->text(), ReadingDetail::Summary);
     } catch (const std::exception&) {
         return {};
     }

@@ -34,7 +34,7 @@ public:
     void Bind(const db::LocalTable& transferTable, const ExportValues& values, const QString& emptyCause = QString());
     const ExportValues& values() const { return Values; }
     // Reads the media file at `path` back by the bank's layout, with the bank's parameters.
-    MediaFileReading ReadBack(const QString& path) const;
+    MediaFileReading ReadBack(const QString& path, ReadingDetail detail = ReadingDetail::Lines) const;
 
     void FormShow() override;
     bool FormKeyDown(QKeyEvent* event) override;

@@ -1,6 +1,7 @@
 #include "transfer/media_field.h"
 
 #include "runtime/compdata.h"
+#include "runtime/cvcode.h"
 
 #include <cmath>
 #include <limits>
@@ -71,7 +72,16 @@ FieldSource Leading(int count, FieldSource text)
 {
     return [count, text = std::move(text)](const RecordContext& c) {
         FieldValue value = text(c);
-        value.text.truncate(count);
+        // Character by character, so that one Big5 cannot hold is still found by the record.
+        qsizetype kept = 0;
+        for (int bytes = 0; kept < value.text.size();) {
+            const qsizetype length = value.text[kept].isHighSurrogate() ? 2 : 1;
+            bytes += int(ToBig5(value.text.mid(kept, length)).bytes.size());
+            if (bytes > count)
+                break;
+            kept += length;
+        }
+        value.text.truncate(kept);
         return value;
     };
 }

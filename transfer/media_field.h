@@ -134,7 +134,7 @@ FieldSource Constant(const QString& text);
 FieldSource Blank();
 FieldSource Column(const QString& column);
 FieldSource Parameter(const QString& column);
-// The first `count` characters of the text that `text` gives.
+// The text that `text` gives, cut to its first `count` bytes in Big5 (never half a character).
 FieldSource Leading(int count, FieldSource text);
 FieldSource CompanyUniformNumber();
 // Dates in ROC form (see RocDateText), or as a calendar date yyyyMMdd.

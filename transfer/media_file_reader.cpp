@@ -5,6 +5,7 @@
 #include "transfer/read_field_shapes.h"
 #include "transfer/record_placement.h"
 
+#include <QBuffer>
 #include <algorithm>
 
 namespace {
@@ -23,32 +24,6 @@ qint64 hundredthsPer(source::Unit unit)
     return unit == source::Unit::Whole ? 100 : unit == source::Unit::Tenths ? 10 : 1;
 }
 
-// A record kind with the name the clerk knows it by.
-struct Kind {
-    const MediaRecord* record;
-    QString name;
-    bool employee;   // the first detail record: one per employee
-};
-
-bool matchesConstants(const MediaRecord& record, const QByteArray& line)
-{
-    const std::optional<Placement> placement = PlaceFields(record, line);
-    if (!placement)
-        return false;
-    for (const PlacedField& p : placement->fields) {
-        if (p.field->source.reading().kind == FieldKind::Constant && line.mid(p.start, p.width) != ConstantBytes(*p.field))
-            return false;
-    }
-    return true;
-}
-
-// Whether every field of fixed text, number or date of the record reads as such in the line.
-bool fitsWhole(const MediaRecord& record, const QByteArray& line)
-{
-    const std::optional<Placement> placement = PlaceFields(record, line);
-    return placement && placement->misfits == 0;
-}
-
 // Whether the record can be told from the others by its constants (a record type code).
 bool hasCode(const MediaRecord& record)
 {
@@ -59,10 +34,54 @@ bool hasCode(const MediaRecord& record)
     return false;
 }
 
-// The lengths a line of the record may have, as the clerk is told them.
-QString lengthsText(const MediaRecord& record)
+bool hasChecked(const MediaRecord& record)
 {
-    const LineLengths lengths = LengthsOf(record);
+    return std::any_of(record.fields().begin(), record.fields().end(),
+                       [](const MediaField& field) { return field.source.reading().kind == FieldKind::Checked; });
+}
+
+// A record kind with the name the clerk knows it by, and its fields placed over the lines read back
+// (worked out once per line length where the length alone settles them).
+struct Kind {
+    Kind(const MediaRecord& record, const QString& name, bool employee)
+        : name(name)
+        , employee(employee)
+        , coded(hasCode(record))
+        , checked(hasChecked(record))
+        , placement(record)
+    {
+    }
+
+    bool matchesConstants(QByteArrayView line)
+    {
+        const std::vector<PlacedField>* placed = placement.Place(line);
+        if (!placed)
+            return false;
+        for (const PlacedField& p : *placed) {
+            if (p.field->source.reading().kind == FieldKind::Constant && line.sliced(p.start, p.width) != placement.Constant(*p.field))
+                return false;
+        }
+        return true;
+    }
+
+    // Whether every field of fixed text, number or date of the record reads as such in the line.
+    bool fitsWhole(QByteArrayView line)
+    {
+        const std::vector<PlacedField>* placed = placement.Place(line);
+        return placed && placement.Misfits(*placed, line) == 0;
+    }
+
+    QString name;
+    bool employee;   // the first detail record: one per employee
+    bool coded;      // told from the others by a record type code
+    bool checked;    // has a field worked out from the others
+    RecordPlacement placement;
+};
+
+// The lengths a line of the record may have, as the clerk is told them.
+QString lengthsText(const RecordPlacement& placement)
+{
+    const LineLengths lengths = placement.Lengths();
     if (!lengths.longest)
         return formText(AtLeastBytesText).arg(lengths.shortest);
     if (*lengths.longest == lengths.shortest)
@@ -79,42 +98,81 @@ struct Pending {
     qint64 value;
 };
 
-class Reader {
+constexpr qint64 ChunkSize = 64 * 1024;
+
+// The lines of a file one after another, read a piece at a time: each without its line end (CR LF,
+// or LF alone), the last one whole when no LF ends it. A line stays valid until the next is asked for.
+class LineReader {
 public:
-    Reader(const MediaLayout& layout, const RecordContext& context)
-        : layout_(layout)
-        , context_(context)
+    explicit LineReader(QIODevice& file) : file_(file) {}
+
+    QByteArrayView next()
     {
-        for (const MediaRecord& r : layout.header)
-            all_.push_back({&r, formText(HeaderText), false});
-        for (const MediaRecord& r : layout.detail)
-            all_.push_back({&r, formText(DetailText), &r == &layout.detail.front()});
-        for (const MediaRecord& r : layout.trailer)
-            all_.push_back({&r, formText(TrailerText), false});
+        for (;;) {
+            const qsizetype end = buffer_.indexOf('\n', start_);
+            if (end >= 0) {
+                QByteArrayView line = QByteArrayView(buffer_).sliced(start_, end - start_);
+                start_ = end + 1;
+                return line.endsWith('\r') ? line.chopped(1) : line;
+            }
+            buffer_.remove(0, start_);
+            start_ = 0;
+            const QByteArray more = file_.read(ChunkSize);
+            if (more.isEmpty()) {
+                start_ = buffer_.size();
+                return buffer_;
+            }
+            buffer_ += more;
+        }
     }
 
-    MediaFileReading Read(const QByteArray& bytes)
+private:
+    QIODevice& file_;
+    QByteArray buffer_;
+    qsizetype start_ = 0;
+};
+
+class Reader {
+public:
+    Reader(const MediaLayout& layout, const RecordContext& context, ReadingDetail detail)
+        : layout_(layout)
+        , context_(context)
+        , keepLines_(detail == ReadingDetail::Lines)
     {
-        const std::vector<QByteArray> lines = splitLines(bytes);
+        for (const MediaRecord& r : layout.header)
+            all_.emplace_back(r, formText(HeaderText), false);
+        for (const MediaRecord& r : layout.detail)
+            all_.emplace_back(r, formText(DetailText), &r == &layout.detail.front());
+        for (const MediaRecord& r : layout.trailer)
+            all_.emplace_back(r, formText(TrailerText), false);
+    }
+
+    // Reads `file` twice from its start: its lines are counted (the last ones are the trailer), then read.
+    MediaFileReading Read(QIODevice& file)
+    {
+        const int lineCount = countLines(file);
+        file.seek(0);
+        LineReader lines(file);
         const int headers = int(layout_.header.size()), trailers = int(layout_.trailer.size());
-        const int details = int(lines.size()) - headers - trailers;
-        for (int i = 0; i < int(lines.size()); ++i) {
+        const int details = lineCount - headers - trailers;
+        for (int i = 0; i < lineCount; ++i) {
             const int expected = i < headers ? i
-                : i >= headers + std::max(details, 0) ? int(all_.size()) - (int(lines.size()) - i)
+                : i >= headers + std::max(details, 0) ? int(all_.size()) - (lineCount - i)
                 : headers + (i - headers) % int(std::max<size_t>(layout_.detail.size(), 1));
-            readLine(i + 1, lines[size_t(i)], all_[size_t(std::clamp(expected, 0, int(all_.size()) - 1))]);
+            const QByteArrayView line = lines.next();
+            readLine(i + 1, line, recognise(i + 1, line, all_[size_t(std::clamp(expected, 0, int(all_.size()) - 1))]));
         }
         const int detailRecords = int(layout_.detail.size());
-        if (int(lines.size()) < headers)
-            fail(int(lines.size()) + 1, formText(KindText), formText(HeaderText)), reading_.placed = false;
+        if (lineCount < headers)
+            fail(lineCount + 1, formText(KindText), formText(HeaderText)), reading_.placed = false;
         else if (details < detailRecords || (detailRecords && details % detailRecords))
-            fail(int(lines.size()) + 1, formText(KindText), formText(DetailText));
+            fail(lineCount + 1, formText(KindText), formText(DetailText));
         for (const Pending& p : pending_) {
             const qint64 expected = p.kind == FieldKind::Count ? reading_.employees : totalIn(p.unit);
             if (p.value != expected && (p.kind == FieldKind::Count || !amountsUnread_))
                 fail(p.line, p.content, QString::number(expected));
         }
-        reading_.records = int(lines.size());
+        reading_.records = lineCount;
         reading_.total = double(hundredths_) / 100;
         return reading_;
     }
@@ -128,35 +186,39 @@ private:
     // The employees' total in `unit`, cut toward zero as the writer cuts it.
     qint64 totalIn(source::Unit unit) const { return hundredths_ / hundredthsPer(unit); }
 
-    std::vector<QByteArray> splitLines(const QByteArray& bytes)
+    // The lines of the file, each failed that does not end with CR LF (the last one may lack LF).
+    int countLines(QIODevice& file)
     {
-        std::vector<QByteArray> lines;
-        qsizetype start = 0;
-        while (start < bytes.size()) {
-            qsizetype end = bytes.indexOf('\n', start);
-            const bool ended = end >= 0;
-            if (!ended)
-                end = bytes.size();
-            QByteArray line = bytes.mid(start, end - start);
-            if (ended && line.endsWith('\r'))
-                line.chop(1);
-            else
-                fail(int(lines.size()) + 1, formText(LineEndText), QStringLiteral("CR LF"));
-            lines.push_back(line);
-            start = end + 1;
+        QByteArray chunk(ChunkSize, Qt::Uninitialized);
+        int lines = 0;
+        char last = '\n';   // before the first byte a line starts
+        bool carriageReturn = false;
+        for (qint64 got; (got = file.read(chunk.data(), ChunkSize)) > 0;) {
+            for (qint64 i = 0; i < got; ++i) {
+                if (chunk[i] == '\n') {
+                    ++lines;
+                    if (!carriageReturn)
+                        fail(lines, formText(LineEndText), QStringLiteral("CR LF"));
+                }
+                carriageReturn = chunk[i] == '\r';
+                last = chunk[i];
+            }
+        }
+        if (last != '\n') {
+            ++lines;
+            fail(lines, formText(LineEndText), QStringLiteral("CR LF"));
         }
         return lines;
     }
 
     // The kind the line's codes show, or the one it reads as field by field when it does not read as
     // the expected one; the expected one when it shows none other.
-    const Kind& recognise(int number, const QByteArray& line, const Kind& expected)
+    Kind& recognise(int number, QByteArrayView line, Kind& expected)
     {
-        if (matchesConstants(*expected.record, line) && (hasCode(*expected.record) || fitsWhole(*expected.record, line)))
+        if (expected.matchesConstants(line) && (expected.coded || expected.fitsWhole(line)))
             return expected;
-        for (const Kind& other : all_) {
-            if (other.record != expected.record
-                && (hasCode(*other.record) ? matchesConstants(*other.record, line) : fitsWhole(*other.record, line))) {
+        for (Kind& other : all_) {
+            if (&other != &expected && (other.coded ? other.matchesConstants(line) : other.fitsWhole(line))) {
                 fail(number, formText(KindText), expected.name);
                 reading_.placed = false;
                 return other;
@@ -165,46 +227,52 @@ private:
         return expected;
     }
 
-    void readLine(int number, const QByteArray& line, const Kind& expected)
+    void readLine(int number, QByteArrayView line, Kind& kind)
     {
-        const Kind& kind = recognise(number, line, expected);
         if (kind.employee)
             ++reading_.employees;
         // A line of a length the record cannot take is shown field by field as laid out, but its
         // fields are not checked: where they stand is not known, nor its amount.
-        const std::optional<Placement> placement = PlaceFields(*kind.record, line);
+        const std::vector<PlacedField>* placement = kind.placement.Place(line);
         if (!placement) {
-            fail(number, formText(LengthText), lengthsText(*kind.record));
+            fail(number, formText(LengthText), lengthsText(kind.placement));
             reading_.placed = false;
         }
-        const std::vector<PlacedField> placed = placement ? placement->fields : NominalPlacement(*kind.record);
+        const std::vector<PlacedField>& placed = placement ? *placement : kind.placement.Nominal();
         ReadLine read{number, kind.name, {}};
         ReadFields fields;
         for (const PlacedField& p : placed) {
-            const QByteArray bytes = line.mid(p.start, p.width);
-            const QString text = FromBig5(bytes);
-            read.fields.push_back({p.field->content, text});
-            fields.insert(p.field->content, text);
+            // A line shorter than its record reads as blank past its end.
+            const QByteArrayView bytes = line.sliced(std::min<qsizetype>(p.start, line.size()),
+                                                     std::clamp<qsizetype>(line.size() - p.start, 0, p.width));
+            const QString text = FromBig5(bytes.toByteArray());
+            if (keepLines_)
+                read.fields.push_back({p.field->content, text});
+            if (kind.checked)
+                fields.insert(p.field->content, text);
             if (!placement) {
                 amountsUnread_ = amountsUnread_ || p.field->source.reading().kind == FieldKind::Amount;
                 continue;
             }
             if (text.contains(QChar::ReplacementCharacter))
                 fail(number, p.field->content, formText(Big5Text_));
-            checkField(number, *p.field, bytes, text);
+            checkField(number, kind, *p.field, bytes, text);
         }
-        for (const PlacedField& p : placement ? placed : std::vector<PlacedField>()) {
-            const FieldReading& reading = p.field->source.reading();
-            if (reading.kind != FieldKind::Checked)
-                continue;
-            const std::optional<QString> expectedText = reading.check(fields, context_);
-            if (expectedText && *expectedText != fields.value(p.field->content).trimmed())
-                fail(number, p.field->content, *expectedText);
+        if (placement && kind.checked) {
+            for (const PlacedField& p : *placement) {
+                const FieldReading& reading = p.field->source.reading();
+                if (reading.kind != FieldKind::Checked)
+                    continue;
+                const std::optional<QString> expectedText = reading.check(fields, context_);
+                if (expectedText && *expectedText != fields.value(p.field->content).trimmed())
+                    fail(number, p.field->content, *expectedText);
+            }
         }
-        reading_.lines.push_back(std::move(read));
+        if (keepLines_)
+            reading_.lines.push_back(std::move(read));
     }
 
-    void checkField(int number, const MediaField& field, const QByteArray& bytes, const QString& text)
+    void checkField(int number, const Kind& kind, const MediaField& field, QByteArrayView bytes, const QString& text)
     {
         const FieldReading& reading = field.source.reading();
         std::optional<qint64> value;
@@ -218,11 +286,11 @@ private:
         }
         switch (reading.kind) {
         case FieldKind::Constant:
-            if (bytes != ConstantBytes(field))
+            if (bytes != kind.placement.Constant(field))
                 fail(number, field.content, reading.constant.trimmed().isEmpty() ? formText(BlankText) : reading.constant);
             break;
         case FieldKind::Date:
-            if (!DateExists(text, field))
+            if (!DateExists(bytes, field))
                 fail(number, field.content, formText(DateText));
             break;
         case FieldKind::Sequence:
@@ -247,6 +315,7 @@ private:
 
     const MediaLayout& layout_;
     const RecordContext& context_;
+    bool keepLines_;
     std::vector<Kind> all_;
     MediaFileReading reading_;
     std::vector<Pending> pending_;
@@ -256,9 +325,18 @@ private:
 
 } // namespace
 
-MediaFileReading ReadMediaFile(const MediaLayout& layout, const QByteArray& bytes, const RecordContext& context)
+MediaFileReading ReadMediaFile(const MediaLayout& layout, QIODevice& file, const RecordContext& context, ReadingDetail detail)
 {
-    return Reader(layout, context).Read(bytes);
+    return Reader(layout, context, detail).Read(file);
+}
+
+MediaFileReading ReadMediaFile(const MediaLayout& layout, const QByteArray& bytes, const RecordContext& context,
+                               ReadingDetail detail)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadMediaFile(layout, buffer, context, detail);
 }
 
 QVariantMap ReadingAsVariant(const MediaFileReading& reading)

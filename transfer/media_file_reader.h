@@ -5,6 +5,7 @@
 #include "transfer/media_layout.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QStringList>
 #include <QVariantMap>
 #include <optional>
@@ -34,8 +35,16 @@ struct MediaFileReading {
     bool valid() const { return failures.isEmpty(); }
 };
 
+// What a reading keeps: every line field by field (to show or compare), or only the checks, the
+// counts and the total (the check after an export, which would otherwise hold the file many times over).
+enum class ReadingDetail { Lines, Summary };
+
 // `context` carries the bank's parameters, which some check codes depend on.
-MediaFileReading ReadMediaFile(const MediaLayout& layout, const QByteArray& bytes, const RecordContext& context);
+MediaFileReading ReadMediaFile(const MediaLayout& layout, const QByteArray& bytes, const RecordContext& context,
+                               ReadingDetail detail = ReadingDetail::Lines);
+// The same from an open file, read a piece at a time (twice: it must be able to go back to its start).
+MediaFileReading ReadMediaFile(const MediaLayout& layout, QIODevice& file, const RecordContext& context,
+                               ReadingDetail detail = ReadingDetail::Lines);
 
 // The reading for hosts that know the module only by its objects: "lines" (each "line", "kind" and
 // "fields", each field "name" and "text"), "failures", "records", "employees", "total" (null for a

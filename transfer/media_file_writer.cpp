@@ -101,10 +101,15 @@ void MediaFileWriter::fail(const QString& reason)
 
 void MediaFileWriter::Write(const MediaRecord& record, const RecordContext& context, const QString& who)
 {
-    content_ += record.Render(context, who, findings_);
-    content_.append("\r\n", 2);
+    const QByteArray rendered = record.Render(context, who, findings_);
     // Once a value is refused the file will not be kept; the rest is only rendered for the list.
-    if (content_.size() - handedOver_ >= FlushSize && findings_.refusals.isEmpty())
+    if (!findings_.refusals.isEmpty()) {
+        pending_.clear();
+        return;
+    }
+    pending_ += rendered;
+    pending_.append("\r\n", 2);
+    if (pending_.size() >= FlushSize)
         flush();
 }
 
@@ -112,12 +117,16 @@ void MediaFileWriter::flush()
 {
     if (filecalls::Flush() != 0)
         fail(systemReason(errno));
-    while (handedOver_ < content_.size()) {
-        const ssize_t written = filecalls::Write(fd_, content_.constData() + handedOver_, size_t(content_.size() - handedOver_));
+    qsizetype done = 0;
+    while (done < pending_.size()) {
+        const ssize_t written = filecalls::Write(fd_, pending_.constData() + done, size_t(pending_.size() - done));
         if (written <= 0)
             fail(systemReason(written < 0 ? errno : ENOSPC));
-        handedOver_ += written;
+        done += written;
     }
+    digest_.addData(pending_);
+    handedOver_ += done;
+    pending_.clear();
 }
 
 void MediaFileWriter::Commit()
@@ -170,15 +179,16 @@ void MediaFileWriter::Commit()
         ::unlink(earlier.constData());
 }
 
-// Reads the file at `path` back and compares it with the bytes meant for it; raises on any difference.
+// Reads the file at `path` back and compares its length and digest with those of the bytes meant
+// for it; raises on any difference.
 void MediaFileWriter::verify(const QByteArray& path) const
 {
     const int fd = filecalls::OpenForReading(path);
     if (fd < 0)
         throw std::runtime_error(systemReason(errno).toStdString());
     QByteArray chunk(FlushSize, Qt::Uninitialized);
-    qsizetype offset = 0;
-    bool same = true;
+    QCryptographicHash digest(QCryptographicHash::Sha1);
+    qsizetype length = 0;
     int error = 0;
     for (;;) {
         const ssize_t got = filecalls::Read(fd, chunk.data(), size_t(chunk.size()));
@@ -188,15 +198,14 @@ void MediaFileWriter::verify(const QByteArray& path) const
         }
         if (got == 0)
             break;
-        if (offset + got > content_.size() || std::memcmp(chunk.constData(), content_.constData() + offset, size_t(got)) != 0) {
-            same = false;
+        digest.addData(QByteArrayView(chunk.constData(), got));
+        length += got;
+        if (length > handedOver_)
             break;
-        }
-        offset += got;
     }
     ::close(fd);
     if (error != 0)
         throw std::runtime_error(systemReason(error).toStdString());
-    if (!same || offset != content_.size())
+    if (length != handedOver_ || digest.result() != digest_.result())
         throw std::runtime_error(wagbkText(15001).toStdString());
 }

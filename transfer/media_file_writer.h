@@ -3,9 +3,12 @@
 // target only when every record was written, synced and read back unchanged, and nothing had to be
 // refused. A failed or refused export leaves any earlier file at the path byte for byte as it was
 // and no temporary file behind; a file that reads back otherwise than written is not left in place.
+// Records go to the file as they come, a piece at a time: what was meant is remembered by its
+// length and digest, and the file read back must give both.
 #include "transfer/media_record.h"
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QString>
 #include <stdexcept>
 
@@ -29,8 +32,8 @@ public:
     // Puts the file in place and reads it back; raises ExportRefused or an input/output error
     // instead. Nothing may report the export as done unless this returned.
     void Commit();
-    // Every byte meant for the file, as far as written; after Commit, what the file holds.
-    const QByteArray& bytes() const { return content_; }
+    // How many bytes are meant for the file so far; after Commit, what the file holds.
+    qsizetype size() const { return handedOver_ + pending_.size(); }
 
     // Raises unless `path` names no file yet or a regular file: a device, a pipe or a folder at the
     // path is never replaced.
@@ -46,7 +49,8 @@ private:
     QByteArray target_;     // the file that is replaced (a symbolic link followed)
     QByteArray temporary_;  // while it exists
     int fd_ = -1;
-    QByteArray content_;
-    qsizetype handedOver_ = 0;   // bytes of content_ written to the temporary file
+    QByteArray pending_;         // rendered, not yet handed to the temporary file
+    qsizetype handedOver_ = 0;   // bytes written to the temporary file
+    QCryptographicHash digest_{QCryptographicHash::Sha1};   // of the bytes handed over
     ExportFindings findings_;
 };

@@ -7,6 +7,8 @@
 #include "transfer/media_record.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -16,21 +18,56 @@ struct PlacedField {
     int width;
 };
 
-struct Placement {
-    std::vector<PlacedField> fields;
-    // How many fields of fixed text, numbers and dates do not read as such.
-    int misfits = 0;
-};
-
-// None when no sharing of the line's length fits the record.
-std::optional<Placement> PlaceFields(const MediaRecord& record, const QByteArray& line);
-// The fields at the widths the layout gives them.
-std::vector<PlacedField> NominalPlacement(const MediaRecord& record);
-
 // The lengths a line of the record can have: the shortest, and the longest (none for a record with a
 // text written whole).
 struct LineLengths {
     int shortest;
     std::optional<int> longest;
 };
-LineLengths LengthsOf(const MediaRecord& record);
+
+// A record's fields over the lines read back, worked out once: the bytes of its fixed texts and, for
+// each line length met that allows a single sharing among the fields of varying width (as for every
+// record with at most one such field), where its fields stand. Other lengths are searched line by line.
+class RecordPlacement {
+public:
+    explicit RecordPlacement(const MediaRecord& record);
+
+    // The fields placed over `line`; none when no sharing of its length fits the record. Valid until
+    // the next call.
+    const std::vector<PlacedField>* Place(QByteArrayView line);
+    // How many fields of fixed text, numbers and dates do not read as such.
+    int Misfits(const std::vector<PlacedField>& placed, QByteArrayView line) const;
+    // The bytes a field of fixed text of the record is written as.
+    const QByteArray& Constant(const MediaField& field) const;
+    // The fields at the widths the layout gives them.
+    const std::vector<PlacedField>& Nominal() const { return nominal_; }
+    LineLengths Lengths() const;
+
+private:
+    // Every sharing of `extra` bytes among the fields of varying width, each nearest to the layout's
+    // width first, until `visit` (given each field's change in width) asks to stop.
+    template <typename Visit>
+    bool share(size_t i, int rest, std::vector<int>& deltas, Visit& visit) const;
+    std::vector<PlacedField> placed(const std::vector<int>& deltas) const;
+    std::optional<std::vector<PlacedField>> search(QByteArrayView line) const;
+
+    struct Range {
+        int least = 0;
+        int most = 0;
+    };
+    // A length's sharing when it is the only one; `ambiguous` when several fit.
+    struct Shared {
+        std::optional<std::vector<PlacedField>> only;
+        bool ambiguous = false;
+    };
+
+    const MediaRecord& record_;
+    std::vector<Range> ranges_;   // how far each field's width may stray, but for a text written whole
+    int absorber_ = -1;           // the one text written whole, which takes what is left over
+    // The least and the most the fields from each one on may stray together.
+    std::vector<int> reachLeast_, reachMost_;
+    std::vector<QByteArray> constants_;
+    std::vector<PlacedField> nominal_;
+    std::map<int, Shared> byLength_;
+    std::optional<std::vector<PlacedField>> searched_;
+};

@@ -118,9 +118,18 @@ double TransferAmount(double netPay)
     return RoundHalfEven(netPay);
 }
 
+namespace {
+// The kind of a row as its hidden column holds it: one text of each kind, shared by every row.
+const QVariant& kindText(RowKind kind)
+{
+    static const QVariant employee(QStringLiteral("E")), subtotal(QStringLiteral("S")), total(QStringLiteral("T"));
+    return kind == RowKind::Employee ? employee : kind == RowKind::Subtotal ? subtotal : total;
+}
+}
+
 void SetRowKind(db::LocalTable& row, RowKind kind)
 {
-    row.setField(RowKindColumnName, QString(QChar::fromLatin1(char(kind))));
+    row.setField(RowKindColumnName, kindText(kind));
 }
 
 bool IsEmployeeRow(const db::LocalTable& row)
@@ -140,7 +149,7 @@ QString SlotColumn(const QString& name, int slot)
 
 void MarkSlotEmployee(db::LocalTable& row, int slot)
 {
-    row.setField(SlotColumn(RowKindColumnName, slot), QString(QChar::fromLatin1(char(RowKind::Employee))));
+    row.setField(SlotColumn(RowKindColumnName, slot), kindText(RowKind::Employee));
 }
 
 bool SlotHoldsEmployee(const db::LocalTable& row, int slot)

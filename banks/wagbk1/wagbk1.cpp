@@ -1,7 +1,6 @@
 #include "banks/wagbk1/wagbk1.h"
 
 #include "banks/wagbk1/choice_dialog.h"
-#include "runtime/cvcode.h"
 #include "runtime/db/mquery.h"
 
 namespace {
@@ -18,17 +17,11 @@ constexpr auto L = FieldForm::Left;
 constexpr auto Z = FieldForm::Zeros;
 constexpr auto W = FieldForm::Whole;
 
-// The first `bytes` bytes of a parameter as the bank's records hold it.
-QString cutParameter(const RecordContext& c, const QString& column, int bytes)
-{
-    return FromBig5(CutBig5(ToBig5(c.parameters->value(column)).bytes, bytes));
-}
-
 // The company code: ID1 cut to 4 followed directly by ID2 cut to 4 (a shorter ID1 moves ID2 left).
 FieldSource CompanyCode()
 {
-    return [](const RecordContext& c) {
-        return FieldValue::Text(cutParameter(c, QStringLiteral("ID1"), 4) + cutParameter(c, QStringLiteral("ID2"), 4));
+    return [id1 = Leading(4, Parameter("ID1")), id2 = Leading(4, Parameter("ID2"))](const RecordContext& c) {
+        return FieldValue::Text(id1(c).text + id2(c).text);
     };
 }
 

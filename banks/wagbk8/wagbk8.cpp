@@ -47,7 +47,7 @@ const MediaLayout& TWagbk8bForm::Layout() const
 }
 
 TWagbk8cForm::TWagbk8cForm(QWidget* owner)
-    : RecordListReport(owner)
+    : TransferListReport(owner)
 {
     setWindowTitle(QStringLiteral("世華銀行薪資清冊報表"));
 }

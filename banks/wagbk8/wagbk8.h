@@ -23,7 +23,8 @@ protected:
     const MediaLayout& Layout() const override;
 };
 
-class TWagbk8cForm : public RecordListReport {
+// The reference list with the bank's caption, counting records; the salary categories stay.
+class TWagbk8cForm : public TransferListReport {
     Q_OBJECT
 public:
     explicit TWagbk8cForm(QWidget* owner);

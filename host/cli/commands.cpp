@@ -5,6 +5,8 @@
 #include "headless_host.h"
 #include "runtime/config.h"
 #include "runtime/language.h"
+#include "runtime/report/fontmap.h"
+#include "runtime/report/pageoutput.h"
 #include "runtime/report/pdfoutput.h"
 #include "runtime/report/printers.h"
 #include "runtime/ui/function_buttons.h"
@@ -14,10 +16,13 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextStream>
@@ -385,4 +390,42 @@ int Describe(const RuntimeConfig& baseConfig, Arguments& arguments)
         return printedToPdf(host, messagesBefore, QStringLiteral("description")) ? ExitOk : ExitError;
     reportErrors(host);
     return host.errors().isEmpty() ? ExitOk : ExitError;
+}
+
+// Not in the usage: the floor the benchmark holds a printed list against. Paints the pages of a text
+// file (pages parted by form feeds, as pdftotext gives a list's PDF) into a PDF, line by line in the
+// lists' face: the same pages and texts through the same PDF writer and fonts, without laying out.
+int LayOutPages(const RuntimeConfig&, Arguments& arguments)
+{
+    const QString textFile = arguments.takePositional(QStringLiteral("TEXT"));
+    const std::optional<QString> pdf = arguments.take(QStringLiteral("--pdf"));
+    arguments.finish();
+    if (!pdf)
+        throw UsageError("pages needs --pdf FILE");
+    QFile text(textFile);
+    if (!text.open(QIODevice::ReadOnly))
+        throw UsageError(QStringLiteral("cannot read '%1'").arg(textFile).toStdString());
+    const QStringList pages = QString::fromUtf8(text.readAll()).split(u'\f', Qt::SkipEmptyParts);
+    QPdfWriter writer(*pdf);
+    writer.setResolution(report::PdfResolution);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        throw std::runtime_error("the PDF file cannot be written");
+    QFont design(QStringLiteral("新細明體"));
+    design.setPointSize(9);
+    painter.setFont(report::ResolveFont(design));
+    const int lineHeight = painter.fontMetrics().height();
+    for (qsizetype page = 0; page < pages.size(); ++page) {
+        if (page > 0)
+            writer.newPage();
+        int y = lineHeight;
+        for (const QString& line : pages[page].split(u'\n')) {
+            painter.drawText(lineHeight, y, line);
+            y += lineHeight;
+        }
+    }
+    painter.end();
+    out() << "pages: " << pages.size() << Qt::endl;
+    return ExitOk;
 }

@@ -13,5 +13,6 @@ int TransferList(const RuntimeConfig& config, Arguments& arguments);
 int Describe(const RuntimeConfig& config, Arguments& arguments);
 // Exit status 2 when the file fails a check of its bank's layout.
 int Verify(const RuntimeConfig& config, Arguments& arguments);
+int LayOutPages(const RuntimeConfig& config, Arguments& arguments);
 
 constexpr int ExitOk = 0, ExitError = 1, ExitRefused = 2;

@@ -3,11 +3,14 @@
 #include "commands.h"
 #include "runtime/clock.h"
 #include "runtime/config.h"
+#include "runtime/db/mquery.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTextStream>
 #include <cstdio>
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -53,6 +56,16 @@ int run(QStringList words)
             throw UsageError(QStringLiteral("--today takes a date YYYY-MM-DD, not '%1'").arg(*today).toStdString());
         SetToday(date);
     }
+    // Not in the usage: the benchmark takes a transfer's own selection statements from this file.
+    if (const auto log = arguments.take(QStringLiteral("--log-statements"))) {
+        auto statementLog = std::make_shared<QFile>(*log);
+        if (!statementLog->open(QIODevice::WriteOnly | QIODevice::Truncate))
+            throw UsageError(QStringLiteral("--log-statements cannot write '%1'").arg(*log).toStdString());
+        db::WatchQueryStatements([file = statementLog](const QString& statement) {
+            file->write(statement.toUtf8() + ";\n");
+            file->flush();
+        });
+    }
     const QString command = arguments.rest().isEmpty() ? QString() : arguments.takePositional(QStringLiteral("command"));
     using Command = int (*)(const RuntimeConfig&, Arguments&);
     const std::map<QString, Command> commands = {
@@ -60,6 +73,7 @@ int run(QStringList words)
         {QStringLiteral("params"), BankParameters}, {QStringLiteral("transfer"), Transfer},
         {QStringLiteral("list"), TransferList}, {QStringLiteral("describe"), Describe},
         {QStringLiteral("verify"), Verify},
+        {QStringLiteral("pages"), LayOutPages},   // not in the usage: the benchmark's floor for lists
     };
     const auto found = commands.find(command);
     if (found == commands.end()) {

@@ -157,9 +157,12 @@ Big5Text ToBig5(const QString& text)
 
 QString FromBig5(const QByteArray& bytes)
 {
+    // Plain ASCII (codes, digits, blanks) is the same in Big5: most fields of a media file.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return QString::fromLatin1(bytes);
     // A byte pair Big5 does not define reads as the replacement character.
     bool substituted = false;
-    IconvConverter fromBig5("UTF-8", "CP950");
+    thread_local IconvConverter fromBig5("UTF-8", "CP950");
     const QByteArray utf8 = fromBig5.convert(bytes, QByteArray("\xEF\xBF\xBD"),
                                              UndefinedBig5Length, &substituted);
     return QString::fromUtf8(utf8);

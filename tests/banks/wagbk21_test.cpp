@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QToolButton>
 
 namespace {
 
@@ -71,6 +72,59 @@ TEST_F(Bank21, WithoutTheBanksRowTheFileStaysWageAndTheDialogKeepsTheRowForTheNa
     EXPECT_EQ(proposedPath<TWagbk21bForm>(), company.mediaFolder() + "/MEDIA.DAT");
     company.setBankRow("21", "", "", "");
     EXPECT_EQ(proposedPath<TWagbk21bForm>(), company.mediaFolder() + "/WAGE.TXT") << "an empty name gives way to the default";
+    EXPECT_EQ(browseTo("/tmp/PAY.DAT", "*.TXT"), "/tmp/PAY.TXT") << "a browsed name takes .TXT";
+}
+
+// The window keeps the account's first 14 characters and the employee number, hands over the date
+// alone, and its list prints the employees without a line of salary categories.
+TEST_F(Bank21, TheWindowCutsTheAccountHandsOverTheDateAloneAndListsTheEmployees)
+{
+    company.addPayRun("R1", QDate(2002, 3, 5));
+    company.addEmployee({"E001", "王小明", "123456789012345678", "", "", "", "2", "A123456789"});
+    company.addEmployee({"E002", "李大華", "0509876543", "", "", "", "2", "B223456789"});
+    company.addPayLine("R1", "E001", 32500);
+    company.addPayLine("R1", "E002", 8361);
+    const ReleasedForm<TWagbk21Form> window = openWindow<TWagbk21Form>();
+    EXPECT_EQ(window->windowTitle(), LoadFormResourceStr("WAGBK", 11018));
+    EXPECT_EQ(window->component<QToolButton>("Rem")->toolTip(), LoadFormResourceStr("WAGBK", 11018));
+    const ExportValues handed = handedOver(*window);
+    EXPECT_EQ(handed.transferTotal, 0);
+    EXPECT_EQ(handed.transferCount, 0);
+
+    db::LocalTable& table = window->transferTable();
+    EXPECT_EQ(ColumnTexts(table, {"BACC_NO", "YG_NO", "YG_NAME"}),
+              (std::vector<QStringList>{{"12345678901234", "E001", "王小明"},
+                                        {"0509876543", "E002", "李大華"},
+                                        {LoadFormResourceStr("WAGBK", 10101), "", ""}}));
+
+    ReleasedForm<TWagbk21cForm> list(Create<TWagbk21cForm>(nullptr));
+    EXPECT_EQ(PrintedLines(*list, table, QDate(2002, 3, 5), company.path("list.pdf")),
+              (std::vector<QStringList>{{"12345678901234", "王小明", "32,500.00"}, {"0509876543", "李大華", "8,361.00"}}));
+    EXPECT_EQ(list->QuickRep1.findItem("ED_SZ_F3"), nullptr) << "no salary categories on this list";
+}
+
+struct Bank21Simplified : ::testing::Test {
+    TestCompany company{QDate(2026, 3, 1), 0};
+};
+
+// In simplified Chinese the list's captions take the traditional name of the Song face, and its
+// expressions keep the font they were designed with.
+TEST_F(Bank21Simplified, TheListsCaptionsTakeTheTraditionalSongFaceAndItsExpressionsKeepTheirs)
+{
+    ReleasedForm<TWagbk21cForm> list(Create<TWagbk21cForm>(nullptr));
+    bool converted = false, expressions = false;
+    for (report::TQRPrintable* item : list->QuickRep1.allItems()) {
+        if (auto* label = dynamic_cast<report::TQRLabel*>(item); label && label->caption() == QStringLiteral("月薪资转存清册")) {
+            converted = true;
+            EXPECT_EQ(label->font().family(), QStringLiteral("宋體"));
+        } else if (auto* expression = dynamic_cast<report::TQRExpr*>(item)) {
+            expressions = true;
+            EXPECT_NE(expression->font().family(), QStringLiteral("宋體"));
+            EXPECT_NE(expression->font().family(), QStringLiteral("宋体"));
+        }
+    }
+    EXPECT_TRUE(converted);
+    EXPECT_TRUE(expressions);
 }
 
 } // namespace

@@ -97,6 +97,7 @@ TEST_F(Bank22, TheDialogsProposeSalaryDatAndCreateTheRowWithWage)
     EXPECT_EQ(company.scalar("SELECT NAME || ',' || ID1 || ',' || ID2 || ',' || FILENAME FROM BANK1 WHERE BNK_NO='22'").toString(),
               LoadFormResourceStr("WAGBK", 11022) + ",12345,14,Wage");
     EXPECT_EQ(proposedPath<TWagbk22bForm>(), company.mediaFolder() + "/Wage");
+    EXPECT_EQ(browseTo("/tmp/PAY.TXT", "*.DAT"), "/tmp/PAY.TXT") << "a browsed name keeps its extension";
 }
 
 TEST_F(Bank22, TheWindowMarksEachRowAndShowsTheCodesThenListsThem)

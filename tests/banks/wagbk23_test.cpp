@@ -96,6 +96,7 @@ TEST_F(Bank23, TheFileIsNamedAfterTheCustomerCode)
     EXPECT_EQ(proposedPath<TWagbk23bForm>(), company.mediaFolder() + "/.TXT");
     setCodes("12", "601", "1", "2");
     EXPECT_EQ(proposedPath<TWagbk23bForm>(), company.mediaFolder() + "/601.TXT");
+    EXPECT_EQ(browseTo("/tmp/PAY.DAT", "*.TXT"), "/tmp/PAY.DAT") << "a browsed name keeps its extension";
 }
 
 TEST_F(Bank23, TheCheckListShowsAndStoresTwoOrZero)

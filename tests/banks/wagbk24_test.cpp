@@ -74,6 +74,7 @@ TEST_F(Bank24, TheDialogsProposeWageAndTheWindowHandsOverDateAndTotal)
     EXPECT_EQ(parameters->windowTitle(), LoadFormResourceStr("WAGBK", 11023));
     parameters->Btn_F8Click();
     EXPECT_EQ(proposedPath<TWagbk24bForm>(), company.mediaFolder() + "/Wage");
+    EXPECT_EQ(browseTo("/tmp/PAY.DAT", "*.TXT"), "/tmp/PAY.DAT") << "a browsed name keeps its extension";
 
     company.addPayRun("R1", QDate(2006, 3, 5));
     company.addEmployee({"E001", "王小明", "0123456789", "", "", "", "2", "A123456789"});

@@ -61,6 +61,7 @@ TEST_F(Bank25, FromRocYear100ThePostingDateAndTheFileNameTakeSevenDigits)
     EXPECT_EQ(lines[1].mid(5, 7), "1000105");
     EXPECT_EQ(proposedPath<TWagbk25bForm>({QDate(2011, 1, 5)}), company.mediaFolder() + "/1000105");
     EXPECT_EQ(proposedPath<TWagbk25bForm>({QDate(2006, 3, 5)}), company.mediaFolder() + "/950305");
+    EXPECT_EQ(browseTo("/tmp/PAY", "*.TXT"), "/tmp/PAY") << "a browsed name gains no extension";
 }
 
 TEST_F(Bank25, CentsBeyondThirtyTwoBitsAreRefused)

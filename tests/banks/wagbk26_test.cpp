@@ -55,6 +55,7 @@ TEST_F(Bank26, TheWindowAndDialogAreCaptionedWithTheBanksNameAndTheDialogCreates
     EXPECT_EQ(window->component<QToolButton>("Rem")->toolTip(), LoadFormResourceStr("WAGBK", 11019));
 
     EXPECT_EQ(proposedPath<TWagbk26bForm>(), company.mediaFolder() + "/TRNFILE");
+    EXPECT_EQ(browseTo("/tmp/TRN", "*.TXT"), "/tmp/TRN") << "a browsed name gains no extension";
 
     ReleasedForm<TWagbk26aForm> parameters(Create<TWagbk26aForm>(nullptr));
     parameters->ShowModal();

@@ -62,6 +62,7 @@ TEST_F(Bank27, TheNameIsAlwaysTsbcustAndTheDialogKeepsTheAccountOnly)
 {
     company.setBankRow("27", "", "", "OTHER.TXT");
     EXPECT_EQ(proposedPath<TWagbk27bForm>(), company.mediaFolder() + "/TSBCUST.TXT");
+    EXPECT_EQ(browseTo("/tmp/PAY.DAT", "*.txt"), "/tmp/PAY.DAT") << "a browsed name keeps its extension";
     company.exec("DELETE FROM BANK1");
 
     ReleasedForm<TWagbk27aForm> parameters(Create<TWagbk27aForm>(nullptr));

@@ -80,6 +80,14 @@ TEST_F(Bank28, TheWindowNamesEachDepartmentAndTheListShowsTheTransferDate)
               (QStringList{"E001", "王小明", "A123456789", "12345678901234", "35,000.00", "91/03/05"}));
 }
 
+TEST_F(Bank28, TheFileIsTransTxtAndABrowsedNameTakesTxt)
+{
+    EXPECT_EQ(proposedPath<TWagbk28bForm>(), company.mediaFolder() + "/TRANS.TXT");
+    EXPECT_EQ(browseTo("/tmp/PAY.DAT", "*.TXT"), "/tmp/PAY.TXT");
+    company.setBankRow("28", "", "", "");
+    EXPECT_EQ(proposedPath<TWagbk28bForm>(), company.mediaFolder() + "/") << "an empty remembered name stays empty";
+}
+
 TEST_F(Bank28, TheParameterDialogStoresTheBanksOwnName)
 {
     ReleasedForm<TWagbk28aForm> parameters(Create<TWagbk28aForm>(nullptr));

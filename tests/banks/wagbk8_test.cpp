@@ -1,5 +1,5 @@
 // United World Chinese Commercial Bank: the 21-byte records, what is written or refused without a
-// name, the dialog without parameters, and the list that counts records.
+// name, the dialog without parameters, and the list that counts records under the salary categories.
 #include "banks/wagbk8/wagbk8.h"
 #include "runtime/language.h"
 #include "runtime/report/laidout.h"
@@ -73,7 +73,10 @@ TEST_F(Bank8, TheListCountsRecords)
 {
     FillTransferRows(table, Layout, {{"12345678901", "王小明", 100, "E001"}, {"合計", "", 100}});
     ReleasedForm<TWagbk8cForm> list(Create<TWagbk8cForm>(nullptr));
-    list->Prepare(table, {QDate(2002, 3, 5), false, ""});
+    list->Prepare(table, {QDate(2002, 3, 5), false, "薪資,年終"});
+    const auto* kinds = dynamic_cast<const report::TQRLabel*>(list->QuickRep1.findItem("ED_SZ_F3"));
+    ASSERT_NE(kinds, nullptr) << "the list keeps the line of the salary categories";
+    EXPECT_EQ(kinds->caption(), "薪資,年終");
     QStringList summary;
     const auto layout = list->QuickRep1.layout();   // the items live as long as their layout
     for (const report::LaidOutItem* item : layout.pages.front().bandItems("SummaryBand1"))

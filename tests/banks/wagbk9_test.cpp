@@ -1,6 +1,7 @@
 // Fubon Bank: head, detail and total records byte for byte, the transfer group and the three-digit
 // ROC year, what the export refuses, and what the window hands over.
 #include "banks/wagbk9/wagbk9.h"
+#include "runtime/cvcode.h"
 #include "runtime/language.h"
 #include "support/bank_export.h"
 #include "transfer/media_file_writer.h"
@@ -44,6 +45,20 @@ TEST_F(Bank9, WithoutTheBanksRowTheGroupIsBlankWithZerosAndTheYearAlwaysHasThree
     lines = exportRows({{"1", "甲", 1, "E1"}}, 1, QDate(2011, 1, 2)).split('\n');
     EXPECT_EQ(lines[2].left(19), "3" "     000000" "1000102");
     EXPECT_EQ(lines[2].size(), 65) << "64 bytes and the CR";
+}
+
+TEST_F(Bank9, TheSpecialNumberIsCutToSixBytesBeforeItIsFilledWithZeros)
+{
+    company.setBankRow("9", "SA", "012");
+    company.exec("UPDATE BANK1 SET ID3='專號一二' WHERE BNK_NO='9'");
+    QList<QByteArray> lines = exportRows({{"1", "甲", 1, "E1"}}, 1).split('\n');
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0].mid(6, 6), ToBig5("專號一").bytes) << "eight bytes cut to six";
+    EXPECT_EQ(lines[2].size(), 65) << "64 bytes and the CR";
+
+    company.exec("UPDATE BANK1 SET ID3='1專號' WHERE BNK_NO='9'");
+    lines = exportRows({{"1", "甲", 1, "E1"}}, 1).split('\n');
+    EXPECT_EQ(lines[1].mid(6, 6), "01" + ToBig5("專號").bytes) << "never half a character";
 }
 
 TEST_F(Bank9, CentsBeyondThirtyTwoBitsAreRefusedForTheEmployeeAndTheTotal)

@@ -4,6 +4,7 @@
 #include "runtime/language.h"
 #include "transfer/media_file_reader.h"
 
+#include <QBuffer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -175,6 +176,35 @@ TEST(MediaFileReader, FieldsOfVaryingWidthAreReadWhereTheyStand)
         << "a letter in the amount is named as such, not as a shorter text before it";
 }
 
+// A date that grows and a text written whole can share one line length in two ways: each line of that
+// length is placed by what it holds, not by the line before it.
+TEST(MediaFileReader, OneLengthSharedTwoWaysIsPlacedLineByLine)
+{
+    static const MediaLayout layout{
+        {},
+        {{{1, 6, W, TodayRoc(), "製作日"},
+          {7, 3, W, Column("ID_NO"), "代號"},
+          {10, 5, Z, RowAmount(Unit::Whole, IntegerWidth::Bits64), "金額"},
+          {15, 7, Z, TransferDateRoc(3), "轉帳日"}}},
+        {},
+    };
+    const auto reading = [](const QByteArray& bytes) { return ReadMediaFile(layout, bytes, {}); };
+    const MediaFileReading sound = reading("1150301" "AB" "00100" "0950305\r\n"
+                                           "950301" "ABC" "00200" "1150305\r\n"
+                                           "1150301" "AB" "00300" "1140105\r\n");
+    EXPECT_TRUE(sound.valid()) << sound.failures.join('\n').toStdString();
+    ASSERT_EQ(sound.lines.size(), 3u);
+    EXPECT_EQ(fieldsOf(sound.lines[0]), (QStringList{"製作日=1150301", "代號=AB", "金額=00100", "轉帳日=0950305"}));
+    EXPECT_EQ(fieldsOf(sound.lines[1]), (QStringList{"製作日=950301", "代號=ABC", "金額=00200", "轉帳日=1150305"}));
+    EXPECT_EQ(fieldsOf(sound.lines[2]).first(), "製作日=1150301");
+    EXPECT_DOUBLE_EQ(sound.total, 600);
+
+    EXPECT_EQ(reading("950301" "ABC" "00200" "0951305\r\n").failures, QStringList{failure(1, "轉帳日", text(15756))})
+        << "a month 13 in a zero-filled date";
+    EXPECT_EQ(reading("950301" "ABC" "00200" "0000000\r\n").failures, QStringList{failure(1, "轉帳日", text(15756))})
+        << "zeros alone are no date";
+}
+
 // Records without a code of their own are known by what reads as laid out: a detail where the header
 // belongs is named as out of place.
 TEST(MediaFileReader, ARecordWithoutCodeOutOfPlaceIsNamed)
@@ -188,6 +218,65 @@ TEST(MediaFileReader, ARecordWithoutCodeOutOfPlaceIsNamed)
     EXPECT_TRUE(swapped.failures.contains(failure(1, "記錄種類", text(15758)))) << swapped.failures.join('\n').toStdString();
     EXPECT_TRUE(swapped.failures.contains(failure(2, "記錄種類", text(15759))));
     EXPECT_EQ(swapped.lines[0].kind, text(15759));
+}
+
+// A file of `employees` detail records (about 25 bytes each), far more than one piece read at a time.
+QByteArray large(int employees)
+{
+    QByteArray bytes = "1950305" + QByteArray::number(employees).rightJustified(4, '0')
+        + QByteArray::number(employees).rightJustified(10, '0') + "\r\n";
+    for (int i = 1; i <= employees; ++i)
+        bytes += "2" + QByteArray::number(i).rightJustified(4, '0') + "11111" "00000100" + ToBig5("王小明").bytes + "\r\n";
+    return bytes + "3" + QByteArray::number(employees).rightJustified(4, '0')
+        + QByteArray::number(employees * 100).rightJustified(10, '0') + "  \r\n";
+}
+
+TEST(MediaFileReader, AFileReadInPiecesReadsAsItsBytesAndTheSummaryKeepsNoLines)
+{
+    QByteArray bytes = large(9000);
+    // Damage across the file: a line without CR at the edge of the first piece read, a letter in an
+    // amount, a serial number out of sequence near the end.
+    const qsizetype edge = bytes.indexOf("\r\n", 64 * 1024 - 2);
+    bytes.remove(edge, 1);
+    bytes.replace(bytes.indexOf("2" "4000"), 1 + 4 + 5 + 1, "2" "4000" "11111" "O");
+    bytes.replace(bytes.indexOf("2" "8999"), 5, "2" "9999");
+
+    const MediaFileReading whole = read(bytes);
+    EXPECT_EQ(whole.records, 9002);
+    EXPECT_EQ(whole.employees, 9000);
+    EXPECT_EQ(whole.lines.size(), 9002u);
+    EXPECT_EQ(whole.failures.size(), 3) << whole.failures.join('\n').toStdString() << "the totals go unchecked past the letter";
+    EXPECT_EQ(whole.failures.first(), failure(int(bytes.left(edge).count('\n')) + 1, "行尾", "CR LF"));
+
+    QBuffer file(&bytes);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const MediaFileReading summary = ReadMediaFile(layout(), file, {}, ReadingDetail::Summary);
+    EXPECT_TRUE(summary.lines.empty());
+    EXPECT_EQ(summary.failures, whole.failures) << "the same checks, in the same order";
+    EXPECT_EQ(summary.records, whole.records);
+    EXPECT_EQ(summary.employees, whole.employees);
+    EXPECT_DOUBLE_EQ(summary.total, whole.total);
+    EXPECT_EQ(summary.placed, whole.placed);
+
+    QByteArray unended = large(3000);
+    unended.chop(2);
+    const QStringList failures = read(unended).failures;
+    EXPECT_EQ(failures, QStringList{failure(3002, "行尾", "CR LF")}) << "only the last line lacks its end";
+}
+
+TEST(MediaFileReader, ZeroFilledNumbersWithASignOrTooManyDigits)
+{
+    const qsizetype trailer = sound().indexOf("3" "0002");
+    const auto trailerTotal = [&](const QByteArray& digits) {
+        QByteArray bytes = sound();
+        return read(bytes.replace(trailer + 5, 10, digits)).failures;
+    };
+    EXPECT_TRUE(trailerTotal("0000030050").isEmpty());
+    EXPECT_EQ(trailerTotal("00000-0050"), QStringList{failure(4, "總金額", "30050")}) << "a minus sign after the zeros";
+    EXPECT_EQ(trailerTotal("-000030050"), QStringList{failure(4, "總金額", "30050")});
+    for (const QByteArray& malformed : {QByteArray("000000000-"), QByteArray("0000+30050"), QByteArray("00003005-0"),
+                                        QByteArray("000030050 ")})
+        EXPECT_EQ(trailerTotal(malformed), QStringList{failure(4, "總金額", text(15755))}) << malformed.toStdString();
 }
 
 } // namespace

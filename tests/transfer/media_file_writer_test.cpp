@@ -25,18 +25,23 @@ MediaRecord detail()
             {5, 56, FieldForm::Left, source::Constant(QStringLiteral("王小明 0041234567890 SALARY")), QStringLiteral("內容")}};
 }
 
-// Writes the whole file through `path`; raises what the writer raises.
+// Writes the whole file through `path`; raises what the writer raises. Gives the bytes meant for the
+// file, rendered on their own.
 QByteArray exportTo(const QString& path)
 {
     const MediaRecord record = detail();
     MediaFileWriter writer(path);
     RecordContext context;
+    QByteArray meant;
+    ExportFindings findings;
     for (int i = 1; i <= Records; ++i) {
         context.sequence = i;
         writer.Write(record, context, QStringLiteral("E%1").arg(i));
+        meant += record.Render(context, {}, findings) + "\r\n";
     }
     writer.Commit();
-    return writer.bytes();
+    EXPECT_EQ(writer.size(), meant.size());
+    return meant;
 }
 
 QByteArray contentOf(const QString& path)

@@ -7,6 +7,30 @@
 
 namespace db {
 
+namespace {
+
+std::function<void(const QString&)>& statementWatcher()
+{
+    static std::function<void(const QString&)> watcher;
+    return watcher;
+}
+
+// The statement as the engine runs it, shown to the watcher if there is one.
+QString translated(MDatabase& database, const QString& statement)
+{
+    QString text = database.translate(statement);
+    if (statementWatcher())
+        statementWatcher()(text);
+    return text;
+}
+
+} // namespace
+
+void WatchQueryStatements(std::function<void(const QString&)> watcher)
+{
+    statementWatcher() = std::move(watcher);
+}
+
 MQuery::MQuery(const QString& databaseName) : databaseName_(databaseName) {}
 
 MQuery::~MQuery()
@@ -63,7 +87,7 @@ void MQuery::open()
     if (database.engine() == Engine::SqlServer)
         count_ = countRows();
     const QString statement = statementText();
-    rows_ = OpenRows(connection(), database.translate(statement), statement);
+    rows_ = OpenRows(connection(), translated(database, statement), statement);
     columns_ = rows_->columns();
     active_ = true;
     fetch();
@@ -183,7 +207,7 @@ QSqlQuery MQuery::run(const QString& statement)
     MDatabase& database = RequireDefaultSession()->database(databaseName_);
     QSqlQuery query(connection());
     query.setForwardOnly(true);
-    if (!query.exec(database.translate(statement)))
+    if (!query.exec(translated(database, statement)))
         throw QueryFailure(QStringLiteral("The database refused the statement"), query.lastError(), statement);
     return query;
 }

@@ -6,6 +6,7 @@
 #include "runtime/db/database.h"
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,6 +15,11 @@ class QSqlQuery;
 namespace db {
 
 class ResultRows;
+
+// A host may watch the statements that queries run, as the engine runs them (a benchmark repeats a
+// transfer's selection on its own); none is watched unless a watcher is set. Statements a query
+// runs to count its rows are not shown.
+void WatchQueryStatements(std::function<void(const QString&)> watcher);
 
 class MQuery {
 public:

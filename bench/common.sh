@@ -1,0 +1,26 @@
+# Helpers of the benchmark scripts; they expect $rar1 and $work.
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
+
+ratio() { awk -v m="$1" -v f="$2" 'BEGIN { printf "%.2f", (f > 0 ? m / f : 0) }'; }
+
+# Seconds and peak kilobytes of one command, as "seconds kilobytes".
+measure() { /usr/bin/time -f "%e %M" -o "$work/time.txt" "$@" > /dev/null 2>&1 || true; tail -n 1 "$work/time.txt"; }
+
+# The demo company of this many employees, built once and kept.
+company() {
+  local size=$1 file="$work/company-$1.db"
+  if [ ! -f "$file" ]; then
+    "$rar1" --db "$file.tmp" init-demo --employees "$size" > /dev/null 2>&1
+    mv "$file.tmp" "$file"
+  fi
+  echo "$file"
+}
+
+# From the statements a transfer ran, the selection: those that fill and read the temporary table.
+selection_statements() {
+  awk 'BEGIN { RS = ";\n" } /TF_FS1/ && !/^[[:space:]]*(Drop|DROP)/ { print $0 ";" }' "$1"
+}
+
+pages_text() { pdftotext -layout "$1" - 2> /dev/null || true; }
+pdf_pages() { pdfinfo "$1" 2> /dev/null | awk '/^Pages:/ { print $2 }'; }
