@@ -2,12 +2,11 @@
 
 #include "runtime/cvcode.h"
 #include "runtime/language.h"
+#include "transfer/read_field_shapes.h"
+#include "transfer/record_placement.h"
 
 #include <QBuffer>
-#include <QRegularExpression>
-#include <cmath>
-#include <limits>
-#include <map>
+#include <algorithm>
 
 namespace {
 
@@ -18,119 +17,12 @@ QString formText(int id)
 
 constexpr int FailureText = 15750, LineEndText = 15751, LengthText = 15752, KindText = 15753, BytesText = 15754,
               DigitsText = 15755, DateText = 15756, Big5Text_ = 15757, HeaderText = 15758, DetailText = 15759,
-              TrailerText = 15760, BlankText = 15901;
+              TrailerText = 15760, BytesRangeText = 15764, AtLeastBytesText = 15765, BlankText = 15901;
 
 qint64 hundredthsPer(source::Unit unit)
 {
     return unit == source::Unit::Whole ? 100 : unit == source::Unit::Tenths ? 10 : 1;
 }
-
-// A field's place in one line: the Whole dates grow by one byte from ROC year 100 on, and a Cut
-// field at the end takes what is left.
-struct Placed {
-    const MediaField* field;
-    int start;   // 0-based
-    int width;
-};
-
-bool growsFromYear100(const MediaField& field)
-{
-    const FieldReading& reading = field.source.reading();
-    return field.form == FieldForm::Whole && reading.kind == FieldKind::Date && reading.roc && reading.yearDigits == 0;
-}
-
-// A text written whole whatever its length (a code as kept), other than a date.
-bool writtenWhole(const MediaField& field)
-{
-    return field.form == FieldForm::Whole && !growsFromYear100(field);
-}
-
-// The fields placed over a line of `length` bytes; none when the length fits no form of the record.
-// The dates grow together; else one text written whole, or a cut text at the end, takes up the
-// difference.
-std::optional<std::vector<Placed>> place(const MediaRecord& record, int length)
-{
-    const std::vector<MediaField>& fields = record.fields();
-    int growing = 0, whole = 0;
-    for (const MediaField& field : fields) {
-        growing += growsFromYear100(field) ? 1 : 0;
-        whole += writtenWhole(field) ? 1 : 0;
-    }
-    const int extra = length - record.length();
-    const bool datesGrow = growing > 0 && extra == growing;
-    const MediaField* takesUp = nullptr;
-    if (extra != 0 && !datesGrow) {
-        for (const MediaField& field : fields) {
-            if ((whole == 1 && writtenWhole(field)) || (&field == &fields.back() && field.form == FieldForm::Cut && extra < 0))
-                takesUp = &field;
-        }
-        if (!takesUp || takesUp->width + extra < 0)
-            return std::nullopt;
-    }
-    std::vector<Placed> placed;
-    int start = 0;
-    for (const MediaField& field : fields) {
-        const int width = field.width + (datesGrow && growsFromYear100(field) ? 1 : 0) + (&field == takesUp ? extra : 0);
-        placed.push_back({&field, start, width});
-        start += width;
-    }
-    return placed;
-}
-
-// The bytes a constant field is written as.
-QByteArray constantBytes(const MediaField& field)
-{
-    ExportFindings findings;
-    return MediaRecord({MediaField{1, field.width, field.form, field.source, field.content}}).Render({}, {}, findings);
-}
-
-// A record kind with the name the clerk knows it by, and what reading each of its lines needs,
-// worked out once: the bytes of its constant fields and its fields placed over each line length met.
-class Kind {
-public:
-    Kind(const MediaRecord& record, const QString& name, bool employee)
-        : record(&record)
-        , name(name)
-        , employee(employee)
-    {
-        for (const MediaField& field : record.fields()) {
-            const FieldKind kind = field.source.reading().kind;
-            constants.push_back(kind == FieldKind::Constant ? constantBytes(field) : QByteArray());
-            checked = checked || kind == FieldKind::Checked;
-        }
-    }
-
-    const std::optional<std::vector<Placed>>& placed(int length) const
-    {
-        auto found = placements_.find(length);
-        if (found == placements_.end())
-            found = placements_.emplace(length, place(*record, length)).first;
-        return found->second;
-    }
-
-    const QByteArray& constant(const Placed& p) const { return constants[size_t(p.field - record->fields().data())]; }
-
-    bool matchesConstants(QByteArrayView line) const
-    {
-        const auto& fields = placed(int(line.size()));
-        if (!fields)
-            return false;
-        for (const Placed& p : *fields) {
-            if (p.field->source.reading().kind == FieldKind::Constant && line.sliced(p.start, p.width) != constant(p))
-                return false;
-        }
-        return true;
-    }
-
-    const MediaRecord* record;
-    QString name;
-    bool employee;   // the first detail record: one per employee
-    bool checked = false;   // has a field worked out from the others
-    std::vector<QByteArray> constants;
-
-private:
-    mutable std::map<int, std::optional<std::vector<Placed>>> placements_;
-};
 
 // Whether the record can be told from the others by its constants (a record type code).
 bool hasCode(const MediaRecord& record)
@@ -142,36 +34,59 @@ bool hasCode(const MediaRecord& record)
     return false;
 }
 
-// A number written in the Zeros form: "0" in front, before a minus sign.
-std::optional<qint64> zerosNumber(QByteArrayView bytes)
+bool hasChecked(const MediaRecord& record)
 {
-    qsizetype at = 0;
-    while (at < bytes.size() && bytes[at] == '0')
-        ++at;
-    const bool negative = at < bytes.size() && bytes[at] == '-';
-    if (negative)
-        ++at;
-    if (at == bytes.size() && (negative || bytes.isEmpty()))
-        return std::nullopt;
-    qint64 value = 0;
-    for (; at < bytes.size(); ++at) {
-        if (bytes[at] < '0' || bytes[at] > '9')
-            return std::nullopt;
-        const int digit = bytes[at] - '0';
-        if (value > (std::numeric_limits<qint64>::max() - digit) / 10)
-            return 0;   // too large for a number: read as zero, as a text's conversion gives
-        value = value * 10 + digit;
-    }
-    return negative ? -value : value;
+    return std::any_of(record.fields().begin(), record.fields().end(),
+                       [](const MediaField& field) { return field.source.reading().kind == FieldKind::Checked; });
 }
 
-bool dateExists(const QString& text, bool roc)
+// A record kind with the name the clerk knows it by, and its fields placed over the lines read back
+// (worked out once per line length where the length alone settles them).
+struct Kind {
+    Kind(const MediaRecord& record, const QString& name, bool employee)
+        : name(name)
+        , employee(employee)
+        , coded(hasCode(record))
+        , checked(hasChecked(record))
+        , placement(record)
+    {
+    }
+
+    bool matchesConstants(QByteArrayView line)
+    {
+        const std::vector<PlacedField>* placed = placement.Place(line);
+        if (!placed)
+            return false;
+        for (const PlacedField& p : *placed) {
+            if (p.field->source.reading().kind == FieldKind::Constant && line.sliced(p.start, p.width) != placement.Constant(*p.field))
+                return false;
+        }
+        return true;
+    }
+
+    // Whether every field of fixed text, number or date of the record reads as such in the line.
+    bool fitsWhole(QByteArrayView line)
+    {
+        const std::vector<PlacedField>* placed = placement.Place(line);
+        return placed && placement.Misfits(*placed, line) == 0;
+    }
+
+    QString name;
+    bool employee;   // the first detail record: one per employee
+    bool coded;      // told from the others by a record type code
+    bool checked;    // has a field worked out from the others
+    RecordPlacement placement;
+};
+
+// The lengths a line of the record may have, as the clerk is told them.
+QString lengthsText(const RecordPlacement& placement)
 {
-    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
-    if (!digits.match(text).hasMatch() || text.size() < (roc ? 5 : 8) || (!roc && text.size() != 8))
-        return false;
-    const int year = text.left(text.size() - 4).toInt() + (roc ? 1911 : 0);
-    return QDate(year, text.mid(text.size() - 4, 2).toInt(), text.right(2).toInt()).isValid();
+    const LineLengths lengths = placement.Lengths();
+    if (!lengths.longest)
+        return formText(AtLeastBytesText).arg(lengths.shortest);
+    if (*lengths.longest == lengths.shortest)
+        return formText(BytesText).arg(lengths.shortest);
+    return formText(BytesRangeText).arg(lengths.shortest).arg(*lengths.longest);
 }
 
 // A total or count in a header or trailer, checked once every detail record was read.
@@ -254,7 +169,7 @@ public:
             fail(lineCount + 1, formText(KindText), formText(DetailText));
         for (const Pending& p : pending_) {
             const qint64 expected = p.kind == FieldKind::Count ? reading_.employees : totalIn(p.unit);
-            if (p.value != expected)
+            if (p.value != expected && (p.kind == FieldKind::Count || !amountsUnread_))
                 fail(p.line, p.content, QString::number(expected));
         }
         reading_.records = lineCount;
@@ -296,13 +211,14 @@ private:
         return lines;
     }
 
-    // The kind the line's codes show; the expected one when they show none other.
-    const Kind& recognise(int number, QByteArrayView line, const Kind& expected)
+    // The kind the line's codes show, or the one it reads as field by field when it does not read as
+    // the expected one; the expected one when it shows none other.
+    Kind& recognise(int number, QByteArrayView line, Kind& expected)
     {
-        if (expected.matchesConstants(line))
+        if (expected.matchesConstants(line) && (expected.coded || expected.fitsWhole(line)))
             return expected;
-        for (const Kind& other : all_) {
-            if (other.record != expected.record && hasCode(*other.record) && other.matchesConstants(line)) {
+        for (Kind& other : all_) {
+            if (&other != &expected && (other.coded ? other.matchesConstants(line) : other.fitsWhole(line))) {
                 fail(number, formText(KindText), expected.name);
                 reading_.placed = false;
                 return other;
@@ -311,63 +227,70 @@ private:
         return expected;
     }
 
-    void readLine(int number, QByteArrayView line, const Kind& kind)
+    void readLine(int number, QByteArrayView line, Kind& kind)
     {
         if (kind.employee)
             ++reading_.employees;
-        const std::optional<std::vector<Placed>>* placed = &kind.placed(int(line.size()));
-        if (!*placed) {
-            fail(number, formText(LengthText), formText(BytesText).arg(kind.record->length()));
+        // A line of a length the record cannot take is shown field by field as laid out, but its
+        // fields are not checked: where they stand is not known, nor its amount.
+        const std::vector<PlacedField>* placement = kind.placement.Place(line);
+        if (!placement) {
+            fail(number, formText(LengthText), lengthsText(kind.placement));
             reading_.placed = false;
-            placed = &kind.placed(kind.record->length());
         }
+        const std::vector<PlacedField>& placed = placement ? *placement : kind.placement.Nominal();
         ReadLine read{number, kind.name, {}};
         ReadFields fields;
-        for (const Placed& p : **placed) {
+        for (const PlacedField& p : placed) {
             // A line shorter than its record reads as blank past its end.
-            const QByteArray bytes = line.sliced(std::min<qsizetype>(p.start, line.size()),
-                                                 std::clamp<qsizetype>(line.size() - p.start, 0, p.width))
-                                         .toByteArray();
-            const QString text = FromBig5(bytes);
+            const QByteArrayView bytes = line.sliced(std::min<qsizetype>(p.start, line.size()),
+                                                     std::clamp<qsizetype>(line.size() - p.start, 0, p.width));
+            const QString text = FromBig5(bytes.toByteArray());
             if (keepLines_)
                 read.fields.push_back({p.field->content, text});
             if (kind.checked)
                 fields.insert(p.field->content, text);
+            if (!placement) {
+                amountsUnread_ = amountsUnread_ || p.field->source.reading().kind == FieldKind::Amount;
+                continue;
+            }
             if (text.contains(QChar::ReplacementCharacter))
                 fail(number, p.field->content, formText(Big5Text_));
-            checkField(number, kind, p, bytes, text);
+            checkField(number, kind, *p.field, bytes, text);
         }
-        for (const Placed& p : **placed) {
-            const FieldReading& reading = p.field->source.reading();
-            if (reading.kind != FieldKind::Checked)
-                continue;
-            const std::optional<QString> expectedText = reading.check(fields, context_);
-            if (expectedText && *expectedText != fields.value(p.field->content).trimmed())
-                fail(number, p.field->content, *expectedText);
+        if (placement && kind.checked) {
+            for (const PlacedField& p : *placement) {
+                const FieldReading& reading = p.field->source.reading();
+                if (reading.kind != FieldKind::Checked)
+                    continue;
+                const std::optional<QString> expectedText = reading.check(fields, context_);
+                if (expectedText && *expectedText != fields.value(p.field->content).trimmed())
+                    fail(number, p.field->content, *expectedText);
+            }
         }
         if (keepLines_)
             reading_.lines.push_back(std::move(read));
     }
 
-    void checkField(int number, const Kind& kind, const Placed& placed, const QByteArray& bytes, const QString& text)
+    void checkField(int number, const Kind& kind, const MediaField& field, QByteArrayView bytes, const QString& text)
     {
-        const MediaField& field = *placed.field;
         const FieldReading& reading = field.source.reading();
         std::optional<qint64> value;
         if (field.form == FieldForm::Zeros) {
-            value = zerosNumber(bytes);
+            value = ZerosNumber(bytes);
             if (!value) {
+                amountsUnread_ = amountsUnread_ || reading.kind == FieldKind::Amount;
                 fail(number, field.content, formText(DigitsText));
                 return;
             }
         }
         switch (reading.kind) {
         case FieldKind::Constant:
-            if (bytes != kind.constant(placed))
+            if (bytes != kind.placement.Constant(field))
                 fail(number, field.content, reading.constant.trimmed().isEmpty() ? formText(BlankText) : reading.constant);
             break;
         case FieldKind::Date:
-            if (!dateExists(text, reading.roc))
+            if (!DateExists(bytes, field))
                 fail(number, field.content, formText(DateText));
             break;
         case FieldKind::Sequence:
@@ -396,6 +319,7 @@ private:
     std::vector<Kind> all_;
     MediaFileReading reading_;
     std::vector<Pending> pending_;
+    bool amountsUnread_ = false;   // an employee's amount could not be read: the totals are not checked
     qint64 hundredths_ = 0;
 };
 
@@ -428,6 +352,6 @@ QVariantMap ReadingAsVariant(const MediaFileReading& reading)
             {QStringLiteral("failures"), reading.failures},
             {QStringLiteral("records"), reading.records},
             {QStringLiteral("employees"), reading.employees},
-            {QStringLiteral("total"), reading.total},
+            {QStringLiteral("total"), reading.amountUnit ? QVariant(reading.total) : QVariant()},
             {QStringLiteral("valid"), reading.valid()}};
 }

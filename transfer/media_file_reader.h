@@ -47,5 +47,6 @@ MediaFileReading ReadMediaFile(const MediaLayout& layout, QIODevice& file, const
                                ReadingDetail detail = ReadingDetail::Lines);
 
 // The reading for hosts that know the module only by its objects: "lines" (each "line", "kind" and
-// "fields", each field "name" and "text"), "failures", "records", "employees", "total" and "valid".
+// "fields", each field "name" and "text"), "failures", "records", "employees", "total" (null for a
+// file that holds no amounts) and "valid".
 QVariantMap ReadingAsVariant(const MediaFileReading& reading);

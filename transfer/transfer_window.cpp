@@ -307,6 +307,8 @@ QString TransferWindow::emptyTableCause() const
 QVariantMap TransferWindow::ReadMediaFileBack(const QString& path)
 {
     try {
+        if (!ChooseExport())
+            return {};
         ReleasedForm<ExportDialog> dialog(CreateExportDialog());
         return ReadingAsVariant(dialog->ReadBack(path));
     } catch (const std::exception& e) {

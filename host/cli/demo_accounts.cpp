@@ -30,19 +30,22 @@ QChar WrongDigit(QChar right)
     return QChar(u'0' + (right.digitValue() + 1) % 10);
 }
 
-} // namespace
-
-QString MakeBankAccount(DemoRandom& random)
-{
-    return QString::fromLatin1(PickBank(random)) + random.digits(11);   // code, branch and account
-}
-
+// The post office check digit of six digits: the last digit of 11 - (2·d1 + 3·d2 + ... + 7·d6) mod 11.
+// The demo's own, inside this file: a program that loads the module next to the demo must find
+// the module's check digit under that name, not this one.
 QChar PostOfficeCheckDigit(const QString& sixDigits)
 {
     int sum = 0;
     for (int i = 0; i < 6; ++i)
         sum += (i + 2) * sixDigits[i].digitValue();
     return QChar(u'0' + (11 - sum % 11) % 10);
+}
+
+} // namespace
+
+QString MakeBankAccount(DemoRandom& random)
+{
+    return QString::fromLatin1(PickBank(random)) + random.digits(11);   // code, branch and account
 }
 
 QString MakePostOfficeAccount(DemoRandom& random, bool wrongCheckDigit)

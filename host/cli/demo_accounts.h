@@ -10,6 +10,3 @@ QString MakeBankAccount(DemoRandom& random);
 // A post office account: bureau (6 digits and a check digit, beginning with 700) and account
 // (6 digits and a check digit). With `wrongCheckDigit` one of the two check digits is wrong.
 QString MakePostOfficeAccount(DemoRandom& random, bool wrongCheckDigit);
-
-// The post office check digit of six digits: the last digit of 11 - (2·d1 + 3·d2 + ... + 7·d6) mod 11.
-QChar PostOfficeCheckDigit(const QString& sixDigits);

@@ -38,10 +38,16 @@ QStringList gridLines(const MForm& dialog)
 
 } // namespace
 
-DialogAnswers DialogAnswers::Take(Arguments& arguments)
+DialogAnswers DialogAnswers::TakeChoice(Arguments& arguments)
 {
     DialogAnswers answers;
     answers.choice = positive(arguments, QStringLiteral("--choice"));
+    return answers;
+}
+
+DialogAnswers DialogAnswers::Take(Arguments& arguments)
+{
+    DialogAnswers answers = TakeChoice(arguments);
     answers.form = positive(arguments, QStringLiteral("--form"));
     answers.continuePastLists = arguments.takeFlag(QStringLiteral("--continue"));
     return answers;

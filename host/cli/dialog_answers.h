@@ -16,6 +16,8 @@ struct DialogAnswers {
     bool continuePastLists = false;
 
     static DialogAnswers Take(Arguments& arguments);
+    // The choice before an export alone, for a command that reads the file an export wrote.
+    static DialogAnswers TakeChoice(Arguments& arguments);
 };
 
 class DialogAnswerer {

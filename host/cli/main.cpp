@@ -23,7 +23,7 @@ const char* const Usage =
     "  transfer N --out FILE [--force] [CONDITIONS] [ANSWERS] [--list FILE.pdf]\n"
     "  list N --pdf FILE [CONDITIONS] [ANSWERS]  the transfer list (or the form chosen) as PDF\n"
     "  describe N [--pdf FILE]                   the format description\n"
-    "  verify N FILE [--json]                    read FILE back by bank N's layout and check it\n"
+    "  verify N FILE [--json] [--choice K]       read FILE back by bank N's layout and check it\n"
     "CONDITIONS: --pay-from ROC --pay-to ROC --date ROC --emp-from NO --emp-to NO --depts LIST --dept-mode 0|1\n"
     "            --kinds LIST --sort 0|1 --account 0|1|2 --prefix P --title\n"
     "ANSWERS:    --choice K (the file chosen before an export) --form K (the printout chosen)\n"

@@ -1,6 +1,8 @@
-// `rar1 verify N FILE`: reads a media file back by bank N's layout and checks it.
+// `rar1 verify N FILE`: reads a media file back by bank N's layout and checks it; a bank that asks
+// which file to write before an export reads it by the layout of the file --choice K names.
 #include "commands.h"
 
+#include "dialog_answers.h"
 #include "headless_host.h"
 
 #include <QFileInfo>
@@ -31,11 +33,14 @@ void printTable(QTextStream& out, const QVariantMap& reading)
         }
         out << cells.join(u'\t') << Qt::endl;
     }
-    out << QStringLiteral("records: %1\nemployees: %2\ntotal: %3")
+    out << QStringLiteral("records: %1\nemployees: %2")
                .arg(reading.value(QStringLiteral("records")).toInt())
                .arg(reading.value(QStringLiteral("employees")).toInt())
-               .arg(amountText(reading.value(QStringLiteral("total")).toDouble()))
         << Qt::endl;
+    // A file that holds no amounts (the post office's account data) has no total.
+    const QVariant total = reading.value(QStringLiteral("total"));
+    if (!total.isNull())
+        out << QStringLiteral("total: ") << amountText(total.toDouble()) << Qt::endl;
 }
 
 } // namespace
@@ -45,13 +50,18 @@ int Verify(const RuntimeConfig& config, Arguments& arguments)
     const int bank = arguments.takeBank();
     const QString file = QFileInfo(arguments.takePositional(QStringLiteral("FILE"))).absoluteFilePath();
     const bool json = arguments.takeFlag(QStringLiteral("--json"));
+    DialogAnswerer answerer(DialogAnswers::TakeChoice(arguments));
     arguments.finish();
 
     HeadlessHost host(config);
     MForm& window = host.OpenBank(bank);
+    host.onModal([&answerer](MForm& dialog) { return answerer.Answer(dialog).value_or(int(mrCancel)); });
+    answerer.answerForExport();
     QVariantMap reading;
     if (!QMetaObject::invokeMethod(&window, "ReadMediaFileBack", Q_RETURN_ARG(QVariantMap, reading), Q_ARG(QString, file)))
         throw std::runtime_error(QStringLiteral("bank %1 cannot read media files back").arg(bank).toStdString());
+    if (reading.isEmpty())
+        throw std::runtime_error("no file was chosen to read");
     if (reading.contains(QStringLiteral("error"))) {
         QTextStream(stderr) << "rar1: " << reading.value(QStringLiteral("error")).toString().simplified() << Qt::endl;
         return ExitError;

@@ -1,4 +1,5 @@
 // The command-line host as a script uses it: exit statuses, one-line errors, the files it writes.
+#include "command_line.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,23 +15,9 @@
 
 namespace {
 
-struct Outcome {
-    int status;
-    QString out, err;
-};
-
 class CommandLine : public ::testing::Test {
 protected:
-    Outcome rar1(QStringList arguments)
-    {
-        QProcess process;
-        arguments.prepend(db);
-        arguments.prepend("--db");
-        process.start(QDir(qEnvironmentVariable("RAR1_BIN_DIR")).filePath("rar1"), arguments);
-        process.waitForFinished(120000);
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-    }
+    Outcome rar1(const QStringList& arguments) { return RunRar1(db, arguments); }
     QString path(const QString& name) const { return dir.filePath(name); }
 
     void SetUp() override { ASSERT_EQ(rar1({"init-demo"}).status, 0); }
