@@ -81,26 +81,24 @@ void PutCell(std::vector<char>& out, const QVariant& value)
     }
 }
 
+template <typename T>
+QVariant TakeRaw(const char*& p, bool decode)
+{
+    T value{};
+    if (decode)
+        std::memcpy(&value, p, sizeof value);
+    p += sizeof value;
+    return decode ? QVariant(value) : QVariant();
+}
+
 // Reads the cell at p and moves p past it; `decode` false only skips it.
 QVariant TakeCell(const char*& p, bool decode)
 {
     switch (Tag(*p++)) {
     case Null: return QVariant();
     case NullText: return decode ? QVariant(QString()) : QVariant();
-    case Double: {
-        double d = 0;
-        if (decode)
-            std::memcpy(&d, p, sizeof d);
-        p += sizeof d;
-        return decode ? QVariant(d) : QVariant();
-    }
-    case Integer: {
-        qint64 n = 0;
-        if (decode)
-            std::memcpy(&n, p, sizeof n);
-        p += sizeof n;
-        return decode ? QVariant(n) : QVariant();
-    }
+    case Double: return TakeRaw<double>(p, decode);
+    case Integer: return TakeRaw<qint64>(p, decode);
     case Latin1Text: {
         const quint32 n = TakeLength(p);
         const char* text = p;
