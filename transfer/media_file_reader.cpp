@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -194,15 +195,17 @@ private:
         char last = '\n';   // before the first byte a line starts
         bool carriageReturn = false;
         for (qint64 got; (got = file.read(chunk.data(), ChunkSize)) > 0;) {
-            for (qint64 i = 0; i < got; ++i) {
-                if (chunk[i] == '\n') {
-                    ++lines;
-                    if (!carriageReturn)
-                        fail(lines, formText(LineEndText), QStringLiteral("CR LF"));
-                }
-                carriageReturn = chunk[i] == '\r';
-                last = chunk[i];
+            const char* begin = chunk.constData();
+            const char* end = begin + got;
+            for (const char* from = begin; const void* found = std::memchr(from, '\n', size_t(end - from));) {
+                const char* lineEnd = static_cast<const char*>(found);
+                ++lines;
+                if (!(lineEnd == begin ? carriageReturn : lineEnd[-1] == '\r'))
+                    fail(lines, formText(LineEndText), QStringLiteral("CR LF"));
+                from = lineEnd + 1;
             }
+            carriageReturn = end[-1] == '\r';
+            last = end[-1];
         }
         if (last != '\n') {
             ++lines;
@@ -245,7 +248,7 @@ private:
             // A line shorter than its record reads as blank past its end.
             const QByteArrayView bytes = line.sliced(std::min<qsizetype>(p.start, line.size()),
                                                      std::clamp<qsizetype>(line.size() - p.start, 0, p.width));
-            const QString text = FromBig5(bytes.toByteArray());
+            const QString text = FromBig5(bytes);
             if (keepLines_)
                 read.fields.push_back({p.field->content, text});
             if (kind.checked)

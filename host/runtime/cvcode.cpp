@@ -155,7 +155,7 @@ Big5Text ToBig5(const QString& text)
     return result;
 }
 
-QString FromBig5(const QByteArray& bytes)
+QString FromBig5(QByteArrayView bytes)
 {
     // Plain ASCII (codes, digits, blanks) is the same in Big5: most fields of a media file.
     if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
@@ -163,7 +163,7 @@ QString FromBig5(const QByteArray& bytes)
     // A byte pair Big5 does not define reads as the replacement character.
     bool substituted = false;
     thread_local IconvConverter fromBig5("UTF-8", "CP950");
-    const QByteArray utf8 = fromBig5.convert(bytes, QByteArray("\xEF\xBF\xBD"),
+    const QByteArray utf8 = fromBig5.convert(bytes.toByteArray(), QByteArray("\xEF\xBF\xBD"),
                                              UndefinedBig5Length, &substituted);
     return QString::fromUtf8(utf8);
 }

@@ -12,7 +12,7 @@ struct Big5Text {
 
 Big5Text ToBig5(const QString& text);
 // Big5 bytes back to text (for tests and for reading media files).
-QString FromBig5(const QByteArray& bytes);
+QString FromBig5(QByteArrayView bytes);
 
 // Cuts `bytes` (Big5) to at most `width` bytes without splitting a double-byte character:
 // a character that would straddle the cut is dropped whole.

@@ -264,6 +264,38 @@ TEST(MediaFileReader, AFileReadInPiecesReadsAsItsBytesAndTheSummaryKeepsNoLines)
     EXPECT_EQ(failures, QStringList{failure(3002, "行尾", "CR LF")}) << "only the last line lacks its end";
 }
 
+// A line end split between two pieces of the reading: CR the last byte of one piece, LF the first
+// of the next. The header is shortened until a CR falls on the last byte of the first piece.
+TEST(MediaFileReader, ALineEndSplitBetweenPiecesOfTheReading)
+{
+    constexpr qsizetype piece = 64 * 1024;
+    QByteArray bytes = large(5000);
+    const qsizetype header = bytes.indexOf("\r\n");
+    const qsizetype detail = bytes.indexOf("\r\n", header + 2) - header;
+    bytes.remove(0, (header + detail * ((piece - 1 - header + detail - 1) / detail) - (piece - 1)));
+    ASSERT_EQ(bytes.mid(piece - 1, 2), "\r\n");
+    const int splitLine = int(bytes.left(piece).count('\n')) + 1;
+    const auto lineEndFailures = [](const QByteArray& file) {
+        QStringList found;
+        for (const QString& f : read(file).failures)
+            if (f.contains(QStringLiteral("CR LF")))
+                found << f;
+        return found;
+    };
+    EXPECT_EQ(lineEndFailures(bytes), QStringList{}) << "a CR LF split between pieces is a line end";
+
+    QByteArray withoutCr = bytes;
+    withoutCr[piece - 1] = ' ';
+    EXPECT_EQ(lineEndFailures(withoutCr), QStringList{failure(splitLine, "行尾", "CR LF")})
+        << "an LF opening a piece after no CR";
+
+    QByteArray crAlone = bytes;
+    crAlone[piece] = ' ';
+    crAlone[piece + 1] = '\n';
+    EXPECT_EQ(lineEndFailures(crAlone), QStringList{failure(splitLine, "行尾", "CR LF")})
+        << "a CR closing a piece is no line end without its LF";
+}
+
 TEST(MediaFileReader, ZeroFilledNumbersWithASignOrTooManyDigits)
 {
     const qsizetype trailer = sound().indexOf("3" "0002");
