@@ -161,23 +161,28 @@ int MQuery::fieldIndex(const QString& name) const
     throw DatabaseError(QStringLiteral("The query result has no column %1.").arg(name).toStdString());
 }
 
-QVariant MQuery::value(int index) const
+void MQuery::checkColumn(int index) const
 {
     if (index < 0 || index >= columns_.size())
         throw DatabaseError(QStringLiteral("The query result has no column %1.").arg(index).toStdString());
+}
+
+QVariant MQuery::value(int index) const
+{
+    checkColumn(index);
     return onRow_ ? rows_->value(index) : QVariant();
 }
 
 QString MQuery::asString(int index) const
 {
-    const QVariant v = value(index);
-    return v.isNull() ? QString() : v.toString();
+    checkColumn(index);
+    return onRow_ ? rows_->text(index) : QString();
 }
 
 double MQuery::asFloat(int index) const
 {
-    const QVariant v = value(index);
-    return v.isNull() ? 0.0 : v.toDouble();
+    checkColumn(index);
+    return onRow_ ? rows_->number(index) : 0.0;
 }
 
 QString MQuery::asString(const QString& name) const

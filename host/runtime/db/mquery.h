@@ -57,6 +57,7 @@ private:
     QSqlDatabase& connection();                // this query's own connection, opened on first use
     QSqlQuery run(const QString& statement);   // sends on this query's own connection
     void fetch();
+    void checkColumn(int index) const;   // raises for a column the result does not have
     int countRows() const;
     QString databaseName_;
     QStringList sql_;

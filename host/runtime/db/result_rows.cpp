@@ -74,6 +74,28 @@ public:
         }
     }
 
+    // Texts and numbers, most of what a selection reads, are taken as the engine holds them.
+    QString text(int column) const override
+    {
+        switch (sqlite3_column_type(statement_, column)) {
+        case SQLITE_NULL: return {};
+        case SQLITE_TEXT:
+            return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement_, column)),
+                                     sqlite3_column_bytes(statement_, column));
+        default: return ResultRows::text(column);
+        }
+    }
+
+    double number(int column) const override
+    {
+        switch (sqlite3_column_type(statement_, column)) {
+        case SQLITE_NULL: return 0;
+        case SQLITE_INTEGER: return double(sqlite3_column_int64(statement_, column));
+        case SQLITE_FLOAT: return sqlite3_column_double(statement_, column);
+        default: return ResultRows::number(column);
+        }
+    }
+
 private:
     [[noreturn]] static void fail(sqlite3* handle, const QString& shownStatement)
     {
@@ -96,6 +118,18 @@ sqlite3* SqliteHandle(const QSqlDatabase& connection)
 }
 
 } // namespace
+
+QString ResultRows::text(int column) const
+{
+    const QVariant v = value(column);
+    return v.isNull() ? QString() : v.toString();
+}
+
+double ResultRows::number(int column) const
+{
+    const QVariant v = value(column);
+    return v.isNull() ? 0.0 : v.toDouble();
+}
 
 std::unique_ptr<ResultRows> OpenRows(QSqlDatabase& connection, const QString& statement, const QString& shownStatement)
 {

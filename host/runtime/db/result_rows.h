@@ -14,6 +14,10 @@ public:
     virtual QStringList columns() const = 0;
     virtual bool next() = 0;                 // moves to the next row; false after the last
     virtual QVariant value(int column) const = 0;
+    // The column as text ("" for NULL) and as a number (0 for NULL), as value() would give them;
+    // an engine may give them without forming a variant.
+    virtual QString text(int column) const;
+    virtual double number(int column) const;
 };
 
 // Runs `statement` (already in the engine's dialect) on `connection`; raises DatabaseError with

@@ -57,6 +57,28 @@ TEST_F(MQueryTest, FieldsByNameWithNullsAsEmpty)
     EXPECT_THROW(q.fieldByName("NOPE"), db::DatabaseError);
 }
 
+// Texts and numbers read straight from the engine give what the field's value gives, whatever the
+// engine holds: a number as text, a text as a number, a fraction, NULL, a text of Chinese.
+TEST_F(MQueryTest, TextsAndNumbersAsTheFieldValueGivesThem)
+{
+    db::MQuery q("RurIzov");
+    q.setSql("Select 12 As I, -0.1 As F, 1e20 As E, '3.5' As T, '' As Blank, NULL As N, NAME, X'4142' As B "
+             "From MF_YG Where YG_NO = 'E01'");
+    q.open();
+    for (int column = 0; column < q.fieldNames().size(); ++column) {
+        const QVariant value = q.value(column);
+        EXPECT_EQ(q.asString(column), value.isNull() ? QString() : value.toString()) << column;
+        EXPECT_EQ(q.asFloat(column), value.isNull() ? 0.0 : value.toDouble()) << column;
+    }
+    EXPECT_EQ(q.asString("NAME"), "王小明");
+    EXPECT_EQ(q.asFloat("T"), 3.5);
+    EXPECT_EQ(q.asFloat("I"), 12.0);
+    q.next();
+    EXPECT_EQ(q.asString("I"), QString()) << "nothing after the last row";
+    EXPECT_EQ(q.asFloat("I"), 0.0);
+    EXPECT_THROW(q.asString(8), db::DatabaseError);
+}
+
 TEST_F(MQueryTest, RefusedStatementReportsEngineTextAndStatement)
 {
     db::MQuery q("RurIzov");
