@@ -160,6 +160,26 @@ QVariant LocalRows::Decode(const char* cell)
     return TakeCell(cell, true);
 }
 
+QString LocalRows::DecodeText(const char* cell)
+{
+    const char* p = cell + 1;
+    switch (Tag(*cell)) {
+    case Null:
+    case NullText: return QString();
+    case Latin1Text: {
+        const quint32 n = TakeLength(p);
+        return QString::fromLatin1(p, qsizetype(n));
+    }
+    case Utf16Text: {
+        const quint32 n = TakeLength(p);
+        QString text(qsizetype(n), Qt::Uninitialized);
+        std::memcpy(text.data(), p, n * sizeof(char16_t));
+        return text;
+    }
+    default: return Decode(cell).toString();
+    }
+}
+
 void LocalRows::addColumn()
 {
     for (Block& block : blocks_) {

@@ -29,6 +29,8 @@ public:
     // the rows change.
     void cellStarts(size_t index, std::vector<const char*>& starts) const;
     static QVariant Decode(const char* cell);
+    // The cell as Decode(cell).toString() gives it ("" for NULL), without forming a variant.
+    static QString DecodeText(const char* cell);
 
 private:
     struct Free {

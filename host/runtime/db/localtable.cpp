@@ -516,6 +516,17 @@ QVariant LocalTable::field(const QString& name) const
 
 QString LocalTable::fieldText(const QString& name) const
 {
+    // A stored text not yet read is taken from its row as it stands: the media file reads most
+    // fields this way, once each.
+    if (!editing_ && visibleCount() > 0) {
+        const int i = table().fieldIndex(name);
+        if (i >= 0) {
+            const size_t index = currentRow();
+            readFrom(index);
+            if (size_t(i) < readCells_.size() && readCells_[size_t(i)])
+                return LocalRows::DecodeText(readCells_[size_t(i)]);
+        }
+    }
     const QVariant v = field(name);
     return v.isNull() ? QString() : v.toString();
 }

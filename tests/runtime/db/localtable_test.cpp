@@ -243,6 +243,42 @@ TEST_F(LocalTableTest, CellsComeBackExactlyAsSet)
     EXPECT_EQ(table.fieldFloat("A_MTN"), 7.0);
 }
 
+// A cell's text is what its value gives as text, whether read first as text or as a value first,
+// for every kind of cell: NULL, null and empty texts, Latin-1, wider and long texts, numbers.
+TEST_F(LocalTableTest, TextOfEveryKindOfCellAsItsValueGivesIt)
+{
+    add(QVariant(), QString(), "", 0.5);
+    add(QString(300, u'\u00e9'), "陳 😀", QString(260, u'陳'), -1e18);
+    table.addField({"N", FieldDef::Type::Integer});
+    table.first();
+    table.edit();
+    table.setField("N", -9007199254740993LL);
+    table.post();
+    const QStringList names{"BACC_NO", "BACC_NO1", "YG_NAME", "A_MTN", "N"};
+    for (bool valueFirst : {false, true}) {
+        LocalTable reader("RurIzov", "Transfer");
+        reader.open();
+        for (reader.first(); !reader.eof(); reader.next()) {
+            for (const QString& name : names) {
+                QVariant value;
+                if (valueFirst)
+                    value = reader.field(name);
+                const QString text = reader.fieldText(name);
+                if (!valueFirst)
+                    value = reader.field(name);
+                EXPECT_EQ(text, value.isNull() ? QString() : value.toString()) << name.toStdString() << valueFirst;
+                EXPECT_EQ(text.isNull(), value.isNull() || value.toString().isNull()) << name.toStdString();
+            }
+        }
+    }
+    table.first();
+    table.edit();
+    table.setField("BACC_NO", "E9");
+    EXPECT_EQ(table.fieldText("BACC_NO"), "E9") << "the row being edited reads as edited";
+    table.cancel();
+    EXPECT_EQ(table.fieldText("BACC_NO"), "") << "and as stored once the edit is dropped";
+}
+
 TEST_F(LocalTableTest, SortIsStableAndFiltersReadEveryKindOfText)
 {
     add("B", "", "甲", 2);
