@@ -101,13 +101,12 @@ void MediaFileWriter::fail(const QString& reason)
 
 void MediaFileWriter::Write(const MediaRecord& record, const RecordContext& context, const QString& who)
 {
-    const QByteArray rendered = record.Render(context, who, findings_);
+    record.RenderInto(pending_, context, who, findings_);
     // Once a value is refused the file will not be kept; the rest is only rendered for the list.
     if (!findings_.refusals.isEmpty()) {
         pending_.clear();
         return;
     }
-    pending_ += rendered;
     pending_.append("\r\n", 2);
     if (pending_.size() >= FlushSize)
         flush();

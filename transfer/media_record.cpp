@@ -88,6 +88,12 @@ QByteArray MediaRecord::Render(const RecordContext& context, const QString& who,
 {
     QByteArray record;
     record.reserve(length() + 4);
+    RenderInto(record, context, who, findings);
+    return record;
+}
+
+void MediaRecord::RenderInto(QByteArray& record, const RecordContext& context, const QString& who, ExportFindings& findings) const
+{
     for (const MediaField& field : fields_) {
         const FieldValue value = field.source(context);
         if (value.number) {
@@ -134,5 +140,4 @@ QByteArray MediaRecord::Render(const RecordContext& context, const QString& who,
             break;
         }
     }
-    return record;
 }

@@ -27,6 +27,8 @@ public:
 
     // `who` names the employee (or "表頭"/"表尾") in findings.
     QByteArray Render(const RecordContext& context, const QString& who, ExportFindings& findings) const;
+    // The same bytes appended to `out`, as a writer gathers its records.
+    void RenderInto(QByteArray& out, const RecordContext& context, const QString& who, ExportFindings& findings) const;
     int length() const;   // nominal length in bytes
     const std::vector<MediaField>& fields() const { return fields_; }
 
