@@ -95,7 +95,8 @@ FieldSource Leading(int count, FieldSource text)
         qsizetype kept = 0;
         for (int bytes = 0; kept < value.text.size();) {
             const qsizetype length = value.text[kept].isHighSurrogate() ? 2 : 1;
-            bytes += int(ToBig5(value.text.mid(kept, length)).bytes.size());
+            // An ASCII character is one byte; only others are asked of the code page.
+            bytes += value.text[kept].unicode() < 0x80 ? 1 : int(ToBig5(value.text.mid(kept, length)).bytes.size());
             if (bytes > count)
                 break;
             kept += length;
