@@ -36,6 +36,7 @@ void HeadlessHost::start()
         if (!*windowVar) {
             MForm* window = formClass.create(nullptr);
             window->setAttribute(Qt::WA_DontShowOnScreen);
+            window->setUpdatesEnabled(false);
             QObject::connect(window, &QObject::destroyed, [windowVar] { *windowVar = nullptr; });
             *windowVar = window;
             windows_.push_back(window);

@@ -1,5 +1,6 @@
 // The command-line host as a script uses it: exit statuses, one-line errors, the files it writes.
 #include "command_line.h"
+#include "runtime/report/pdf_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,6 +47,26 @@ TEST_F(CommandLine, TransferWritesTheFileAndTheListAndRefusesToOverwrite)
     EXPECT_EQ(again.status, 2);
     EXPECT_EQ(again.err.count('\n'), 1) << again.err.toStdString();
     EXPECT_EQ(rar1(QStringList{"transfer", "10", "--out", path("SALARY.TXT"), "--force"} + february).status, 0);
+}
+
+// A run that prints nothing goes without fonts; one that prints has them, and a printout that
+// would have no text is refused rather than written.
+TEST_F(CommandLine, PrintedPagesCarryTheirTextAndAreRefusedWithoutFonts)
+{
+    const Outcome transfer = rar1(QStringList{"transfer", "17", "--out", dir.path() + "/", "--list", path("t.pdf")} + february);
+    ASSERT_EQ(transfer.status, 0) << transfer.err.toStdString();
+    const Outcome listed = rar1(QStringList{"list", "17", "--pdf", path("l.pdf")} + february);
+    ASSERT_EQ(listed.status, 0) << listed.err.toStdString();
+    for (const QString& pdf : {path("t.pdf"), path("l.pdf")}) {
+        const QString text = reporttest::PdfText(pdf);
+        if (!text.isNull())
+            EXPECT_TRUE(text.contains(QStringLiteral("薪資轉存清冊"))) << pdf.toStdString();
+    }
+
+    const Outcome fontless = RunRar1(db, QStringList{"list", "17", "--pdf", path("none.pdf")} + february, "minimal");
+    EXPECT_EQ(fontless.status, 1);
+    EXPECT_TRUE(fontless.err.contains("no font is installed")) << fontless.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("none.pdf")));
 }
 
 TEST_F(CommandLine, AFolderTakesTheProposedNameAndTheSummaryNamesTheFile)

@@ -3,9 +3,15 @@
 #include <QDir>
 #include <QProcess>
 
-Outcome RunRar1(const QString& database, QStringList arguments)
+Outcome RunRar1(const QString& database, QStringList arguments, const QString& platform)
 {
     QProcess process;
+    // As from a clerk's shell: the command line chooses its own platform unless one is given.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    if (!platform.isEmpty())
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    process.setProcessEnvironment(environment);
     arguments.prepend(database);
     arguments.prepend("--db");
     process.start(QDir(qEnvironmentVariable("RAR1_BIN_DIR")).filePath("rar1"), arguments);

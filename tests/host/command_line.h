@@ -8,5 +8,6 @@ struct Outcome {
     QString out, err;
 };
 
-// Runs the built `rar1` with `--db database` and `arguments`.
-Outcome RunRar1(const QString& database, QStringList arguments);
+// Runs the built `rar1` with `--db database` and `arguments`, on the Qt platform it chooses itself
+// unless `platform` is given.
+Outcome RunRar1(const QString& database, QStringList arguments, const QString& platform = QString());

@@ -3,6 +3,7 @@
 #include "runtime/report/pdfoutput.h"
 #include "runtime/report/printers.h"
 #include "runtime/report/reporterror.h"
+#include <QFontDatabase>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -21,8 +22,17 @@ void PaintAllPages(QPagedPaintDevice& device, QPainter& painter, const LaidOutRe
     }
 }
 
+// Without a font the pages would come out with their lines and no text: refused, not printed.
+void RequireFonts(const LaidOutReport& report)
+{
+    if (QFontDatabase::families().isEmpty())
+        throw ReportError(QStringLiteral("The report \"%1\" cannot be printed: no font is installed on this machine.")
+                              .arg(report.title));
+}
+
 void PrintOnPrinter(const LaidOutReport& report, const QString& printerName)
 {
+    RequireFonts(report);
     const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
     if (info.isNull())
         throw ReportError(QStringLiteral("The printer \"%1\" is not available. "
@@ -45,6 +55,7 @@ void PrintOnPrinter(const LaidOutReport& report, const QString& printerName)
 
 void WritePdf(const LaidOutReport& report, const QString& path)
 {
+    RequireFonts(report);
     QPdfWriter writer(path);
     writer.setResolution(PdfResolution);
     writer.setPageLayout(report.page.pageLayout());
