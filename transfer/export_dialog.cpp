@@ -223,7 +223,7 @@ void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
 void ExportDialog::WriteLayout(db::LocalTable& rows, MediaFileWriter& writer, RecordContext& context)
 {
     const MediaLayout& layout = Layout();
-    const QString header = QStringLiteral("表頭"), trailer = QStringLiteral("表尾");
+    const RecordOwner header(QStringLiteral("表頭")), trailer(QStringLiteral("表尾"));
     CountEmployeeRecords(rows, context);
     for (const MediaRecord& record : layout.header)
         writer.Write(record, context, header);
@@ -231,7 +231,7 @@ void ExportDialog::WriteLayout(db::LocalTable& rows, MediaFileWriter& writer, Re
     for (rows.first(); !rows.eof(); rows.next()) {
         if (!IsEmployeeRow(rows))
             continue;
-        const QString who = EmployeeOf(rows);
+        const RecordOwner who([this, &rows] { return EmployeeOf(rows); });
         if (layout.nameNeededWith.isEmpty() || !rows.fieldText(layout.nameNeededWith).isEmpty())
             RefuseNameless(rows, layout.nameColumn, who, writer.findings());
         ++context.sequence;

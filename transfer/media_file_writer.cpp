@@ -99,7 +99,7 @@ void MediaFileWriter::fail(const QString& reason)
     throw std::runtime_error(QStringLiteral("%1 %2: %3").arg(wagbkText(10086), path_, reason).toStdString());
 }
 
-void MediaFileWriter::Write(const MediaRecord& record, const RecordContext& context, const QString& who)
+void MediaFileWriter::Write(const MediaRecord& record, const RecordContext& context, const RecordOwner& who)
 {
     record.RenderInto(pending_, context, who, findings_);
     // Once a value is refused the file will not be kept; the rest is only rendered for the list.

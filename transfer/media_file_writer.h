@@ -27,7 +27,7 @@ public:
     MediaFileWriter& operator=(const MediaFileWriter&) = delete;
 
     // Renders and writes one record, then CR LF.
-    void Write(const MediaRecord& record, const RecordContext& context, const QString& who);
+    void Write(const MediaRecord& record, const RecordContext& context, const RecordOwner& who);
     ExportFindings& findings() { return findings_; }
     // Puts the file in place and reads it back; raises ExportRefused or an input/output error
     // instead. Nothing may report the export as done unless this returned.

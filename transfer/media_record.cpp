@@ -11,10 +11,10 @@ void ExportFindings::refuse(const QString& who, const QString& content, const QS
     refusals << QStringLiteral("%1: %2 = %3").arg(who, content, value);
 }
 
-void RefuseNameless(const db::LocalTable& row, const QString& nameColumn, const QString& who, ExportFindings& findings)
+void RefuseNameless(const db::LocalTable& row, const QString& nameColumn, const RecordOwner& who, ExportFindings& findings)
 {
     if (row.fieldText(nameColumn).trimmed().isEmpty())
-        findings.refuse(who, LoadFormResourceStr(QStringLiteral("WAGBK"), 15900), LoadFormResourceStr(QStringLiteral("WAGBK"), 15901));
+        findings.refuse(who.name(), LoadFormResourceStr(QStringLiteral("WAGBK"), 15900), LoadFormResourceStr(QStringLiteral("WAGBK"), 15901));
 }
 
 MediaRecord::MediaRecord(std::initializer_list<MediaField> fields)
@@ -84,7 +84,7 @@ std::optional<QByteArray> ZeroFilled(qint64 value, int width)
     return bytes;
 }
 
-QByteArray MediaRecord::Render(const RecordContext& context, const QString& who, ExportFindings& findings) const
+QByteArray MediaRecord::Render(const RecordContext& context, const RecordOwner& who, ExportFindings& findings) const
 {
     QByteArray record;
     record.reserve(length() + 4);
@@ -92,22 +92,22 @@ QByteArray MediaRecord::Render(const RecordContext& context, const QString& who,
     return record;
 }
 
-void MediaRecord::RenderInto(QByteArray& record, const RecordContext& context, const QString& who, ExportFindings& findings) const
+void MediaRecord::RenderInto(QByteArray& record, const RecordContext& context, const RecordOwner& who, ExportFindings& findings) const
 {
     for (const MediaField& field : fields_) {
         const FieldValue value = field.source(context);
         if (value.number) {
             if (!value.fits || !appendZeroFilled(record, *value.number, field.width)) {
-                findings.refuse(who, field.content, value.shown.isEmpty() ? QString::number(*value.number) : value.shown);
+                findings.refuse(who.name(), field.content, value.shown.isEmpty() ? QString::number(*value.number) : value.shown);
                 record.append(field.width, '0');
             }
             continue;
         }
         if (!value.fits)
-            findings.refuse(who, field.content, value.text);
+            findings.refuse(who.name(), field.content, value.text);
         const Big5Text big5 = ToBig5(value.text);
-        if (big5.substituted && !findings.substitutedNames.contains(who))
-            findings.substitutedNames << who;
+        if (big5.substituted && !findings.substitutedNames.contains(who.name()))
+            findings.substitutedNames << who.name();
         switch (field.form) {
         case FieldForm::Whole:
             record.append(big5.bytes);
@@ -132,7 +132,7 @@ void MediaRecord::RenderInto(QByteArray& record, const RecordContext& context, c
             break;
         case FieldForm::Zeros:
             if (big5.bytes.size() > field.width)
-                findings.refuse(who, field.content, value.text);
+                findings.refuse(who.name(), field.content, value.text);
             record.append(QByteArray(qMax(0, field.width - int(big5.bytes.size())), '0') + big5.bytes.left(field.width));
             break;
         case FieldForm::Left:

@@ -4,7 +4,23 @@
 #include "transfer/media_field.h"
 
 #include <QByteArray>
+#include <functional>
 #include <vector>
+
+// Whom a record is written for, as findings name him: an employee, "表頭" or "表尾". An employee's
+// name is formed only when a finding needs it, which few records do.
+class RecordOwner {
+public:
+    RecordOwner() = default;
+    RecordOwner(const QString& name) : name_(name) {}
+    RecordOwner(const char* name) : name_(QString::fromUtf8(name)) {}
+    explicit RecordOwner(std::function<QString()> name) : form_(std::move(name)) {}
+    QString name() const { return form_ ? form_() : name_; }
+
+private:
+    QString name_;
+    std::function<QString()> form_;
+};
 
 // What an export found that the clerk must know: values that do not fit (the export is refused) and
 // names that Big5 cannot hold (written with a substitute and listed afterwards).
@@ -16,7 +32,7 @@ struct ExportFindings {
 
 // An employee row whose name (or account holder's title) in `nameColumn` is empty cannot be written as
 // the bank expects; it is refused by name so that the clerk can fill it in.
-void RefuseNameless(const db::LocalTable& row, const QString& nameColumn, const QString& who, ExportFindings& findings);
+void RefuseNameless(const db::LocalTable& row, const QString& nameColumn, const RecordOwner& who, ExportFindings& findings);
 
 class MediaRecord {
 public:
@@ -26,9 +42,9 @@ public:
     explicit MediaRecord(std::vector<MediaField> fields);
 
     // `who` names the employee (or "表頭"/"表尾") in findings.
-    QByteArray Render(const RecordContext& context, const QString& who, ExportFindings& findings) const;
+    QByteArray Render(const RecordContext& context, const RecordOwner& who, ExportFindings& findings) const;
     // The same bytes appended to `out`, as a writer gathers its records.
-    void RenderInto(QByteArray& out, const RecordContext& context, const QString& who, ExportFindings& findings) const;
+    void RenderInto(QByteArray& out, const RecordContext& context, const RecordOwner& who, ExportFindings& findings) const;
     int length() const;   // nominal length in bytes
     const std::vector<MediaField>& fields() const { return fields_; }
 

@@ -14,7 +14,7 @@ void ProgressWindowAdapter::Start(int maximum, const QString& text)
     sinceLook_.start();
 }
 
-bool ProgressWindowAdapter::Step(int value, const QString& employeeName)
+bool ProgressWindowAdapter::Step(int value, const std::function<QString()>& employeeName)
 {
     // The window is looked at for the first employee, then every few employees or every few tens of
     // milliseconds, whichever comes first: a selection of few slow employees can be cancelled as
@@ -24,7 +24,7 @@ bool ProgressWindowAdapter::Step(int value, const QString& employeeName)
         return true;
     sinceLook_.start();
     form_.SetValue(value);
-    form_.SetText(text_ + u':' + employeeName.trimmed());
+    form_.SetText(text_ + u':' + employeeName().trimmed());
     form_.ProcessMessages();
     if (form_.Cancelled()) {
         form_.Hide();

@@ -10,7 +10,7 @@ class ProgressWindowAdapter : public SelectionProgress {
 public:
     explicit ProgressWindowAdapter(MProgressForm& form) : form_(form) {}
     void Start(int maximum, const QString& text) override;
-    bool Step(int value, const QString& employeeName) override;
+    bool Step(int value, const std::function<QString()>& employeeName) override;
     void Finish() override;
 
 private:

@@ -154,5 +154,6 @@ void MarkSlotEmployee(db::LocalTable& row, int slot)
 
 bool SlotHoldsEmployee(const db::LocalTable& row, int slot)
 {
-    return row.fieldText(SlotColumn(RowKindColumnName, slot)) == QLatin1Char(char(RowKind::Employee));
+    static const char employee = char(RowKind::Employee);
+    return row.fieldHolds(SlotColumn(RowKindColumnName, slot), QLatin1StringView(&employee, 1));
 }

@@ -72,7 +72,7 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
     LineKey line = keyOf();
     while (!rows.eof()) {
         ++counter;
-        if (!progress.Step(counter % lineCount, rows.asString(name))) {
+        if (!progress.Step(counter % lineCount, [&rows, name] { return rows.asString(name); })) {
             result.cancelled = true;
             break;
         }

@@ -14,8 +14,9 @@ class SelectionProgress {
 public:
     virtual ~SelectionProgress() = default;
     virtual void Start(int maximum, const QString& text) = 0;
-    // One employee further; returns false when the clerk has cancelled.
-    virtual bool Step(int value, const QString& employeeName) = 0;
+    // One employee further; returns false when the clerk has cancelled. The employee's name is
+    // formed only when it is shown.
+    virtual bool Step(int value, const std::function<QString()>& employeeName) = 0;
     virtual void Finish() = 0;
 };
 

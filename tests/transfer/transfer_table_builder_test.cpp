@@ -22,7 +22,7 @@ struct RecordingProgress : SelectionProgress {
     int cancelAfter = -1;
     int steps = 0;
     void Start(int, const QString&) override {}
-    bool Step(int, const QString&) override { return cancelAfter < 0 || ++steps <= cancelAfter; }
+    bool Step(int, const std::function<QString()>&) override { return cancelAfter < 0 || ++steps <= cancelAfter; }
     void Finish() override {}
 };
 

@@ -180,6 +180,38 @@ QString LocalRows::DecodeText(const char* cell)
     }
 }
 
+double LocalRows::DecodeNumber(const char* cell)
+{
+    const char* p = cell + 1;
+    switch (Tag(*cell)) {
+    case Null:
+    case NullText: return 0;
+    case Double: {
+        double value;
+        std::memcpy(&value, p, sizeof value);
+        return value;
+    }
+    case Integer: {
+        qint64 value;
+        std::memcpy(&value, p, sizeof value);
+        return double(value);
+    }
+    default: return Decode(cell).toDouble();
+    }
+}
+
+bool LocalRows::HoldsText(const char* cell, QLatin1StringView text)
+{
+    const char* p = cell + 1;
+    switch (Tag(*cell)) {
+    case Latin1Text: {
+        const quint32 n = TakeLength(p);
+        return n == quint32(text.size()) && std::memcmp(p, text.data(), n) == 0;
+    }
+    default: return DecodeText(cell) == text;
+    }
+}
+
 void LocalRows::addColumn()
 {
     for (Block& block : blocks_) {

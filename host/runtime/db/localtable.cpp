@@ -299,8 +299,10 @@ void LocalTable::readFrom(size_t index) const
     const LocalTableData* d = &table();
     if (readTable_ == d && readIndex_ == index && readVersion_ == d->version)
         return;
+    // Every cell of the new row has its start noted, so no value left from the row before is read:
+    // the values need not be cleared, only made as many.
     d->rows.cellStarts(index, readCells_);
-    readRow_.assign(readCells_.size(), QVariant());
+    readRow_.resize(readCells_.size());
     readTable_ = d;
     readIndex_ = index;
     readVersion_ = d->version;
@@ -514,27 +516,40 @@ QVariant LocalTable::field(const QString& name) const
     return storedCell(currentRow(), size_t(i));
 }
 
+// A stored cell not yet read is taken from its row as it stands: the media file reads most fields
+// this way, once each.
+const char* LocalTable::unreadCell(const QString& name) const
+{
+    if (editing_ || visibleCount() == 0)
+        return nullptr;
+    const int i = table().fieldIndex(name);
+    if (i < 0)
+        return nullptr;
+    readFrom(currentRow());
+    return size_t(i) < readCells_.size() ? readCells_[size_t(i)] : nullptr;
+}
+
 QString LocalTable::fieldText(const QString& name) const
 {
-    // A stored text not yet read is taken from its row as it stands: the media file reads most
-    // fields this way, once each.
-    if (!editing_ && visibleCount() > 0) {
-        const int i = table().fieldIndex(name);
-        if (i >= 0) {
-            const size_t index = currentRow();
-            readFrom(index);
-            if (size_t(i) < readCells_.size() && readCells_[size_t(i)])
-                return LocalRows::DecodeText(readCells_[size_t(i)]);
-        }
-    }
+    if (const char* cell = unreadCell(name))
+        return LocalRows::DecodeText(cell);
     const QVariant v = field(name);
     return v.isNull() ? QString() : v.toString();
 }
 
 double LocalTable::fieldFloat(const QString& name) const
 {
+    if (const char* cell = unreadCell(name))
+        return LocalRows::DecodeNumber(cell);
     const QVariant v = field(name);
     return v.isNull() ? 0.0 : v.toDouble();
+}
+
+bool LocalTable::fieldHolds(const QString& name, QLatin1StringView text) const
+{
+    if (const char* cell = unreadCell(name))
+        return LocalRows::HoldsText(cell, text);
+    return fieldText(name) == text;
 }
 
 void LocalTable::sortBy(const QStringList& fieldNames)

@@ -130,6 +130,7 @@ public:
     QVariant field(const QString& name) const;
     QString fieldText(const QString& name) const;   // null gives ""
     double fieldFloat(const QString& name) const;    // null gives 0
+    bool fieldHolds(const QString& name, QLatin1StringView text) const;   // fieldText(name) == text, quicker
 
     // Reorders the rows by the given fields (the toolbar's sort) and sums a float field over the visible rows.
     void sortBy(const QStringList& fieldNames);
@@ -157,6 +158,9 @@ private:
     QVariant storedCell(size_t index, size_t column) const;
     const std::vector<QVariant>& storedRow(size_t index) const;
     void readFrom(size_t index) const;
+    // Where the field's cell starts in the current row while it is stored and not yet read; null
+    // otherwise (the row is being edited, or the cell was read).
+    const char* unreadCell(const QString& name) const;
     mutable std::vector<QVariant> readRow_;
     mutable std::vector<const char*> readCells_;   // where a cell not yet read starts; null once read
     mutable const LocalTableData* readTable_ = nullptr;
