@@ -38,7 +38,7 @@ FieldValue amountValue(double amount, Unit unit, IntegerWidth bits, Sign sign = 
     const double limit = bits == IntegerWidth::Bits32 ? double(std::numeric_limits<qint32>::max()) : 9.0e18;
     const bool fits = std::fabs(std::trunc(amount) * scale) <= limit && (sign == Sign::Any || amount >= 0);
     FieldValue value = FieldValue::Number(fits ? TruncatedAmount(amount, unit) : 0, fits);
-    value.shown = QString::number(qint64(std::trunc(amount)));
+    value.shownAmount = amount;
     return value;
 }
 

@@ -40,14 +40,14 @@ struct FieldValue {
     QString text;
     std::optional<qint64> number;
     bool fits = true;
-    // How a refused number is named to the clerk when not as formed: amounts in whole units, as the
-    // transfer table shows them, not in the bank's tenths or hundredths.
-    QString shown;
+    // The amount a refused number is named by to the clerk instead of the number as formed: whole
+    // units, as the transfer table shows them, not the bank's tenths or hundredths.
+    std::optional<double> shownAmount;
 
-    static FieldValue Text(const QString& text) { return {text, std::nullopt, true, QString()}; }
-    static FieldValue Number(qint64 value, bool fits = true) { return {QString(), value, fits, QString()}; }
+    static FieldValue Text(const QString& text) { return {text, std::nullopt, true, std::nullopt}; }
+    static FieldValue Number(qint64 value, bool fits = true) { return {QString(), value, fits, std::nullopt}; }
     // A text the bank cannot take (an account that is not all digits); the export lists it and stops.
-    static FieldValue Refused(const QString& text) { return {text, std::nullopt, false, QString()}; }
+    static FieldValue Refused(const QString& text) { return {text, std::nullopt, false, std::nullopt}; }
 };
 
 namespace source {

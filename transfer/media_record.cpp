@@ -4,6 +4,7 @@
 #include "runtime/language.h"
 
 #include <charconv>
+#include <cmath>
 #include <stdexcept>
 
 void ExportFindings::refuse(const QString& who, const QString& content, const QString& value)
@@ -98,14 +99,17 @@ void MediaRecord::RenderInto(QByteArray& record, const RecordContext& context, c
         const FieldValue value = field.source(context);
         if (value.number) {
             if (!value.fits || !appendZeroFilled(record, *value.number, field.width)) {
-                findings.refuse(who.name(), field.content, value.shown.isEmpty() ? QString::number(*value.number) : value.shown);
+                findings.refuse(who.name(), field.content,
+                                value.shownAmount ? QString::number(std::trunc(*value.shownAmount) + 0.0, 'f', 0)
+                                                  : QString::number(*value.number));
                 record.append(field.width, '0');
             }
             continue;
         }
         if (!value.fits)
             findings.refuse(who.name(), field.content, value.text);
-        const Big5Text big5 = ToBig5(value.text);
+        thread_local Big5Text big5;
+        ToBig5(value.text, big5);
         if (big5.substituted && !findings.substitutedNames.contains(who.name()))
             findings.substitutedNames << who.name();
         switch (field.form) {

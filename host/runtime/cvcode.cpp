@@ -144,15 +144,22 @@ QString WithoutLoneSurrogates(const QString& text)
 Big5Text ToBig5(const QString& text)
 {
     Big5Text result;
+    ToBig5(text, result);
+    return result;
+}
+
+void ToBig5(const QString& text, Big5Text& into)
+{
+    into.substituted = false;
     // Accounts, codes and amounts are plain ASCII, which Big5 holds byte for byte.
     if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
-        result.bytes = text.toLatin1();
-        return result;
+        into.bytes.resize(text.size());
+        std::transform(text.begin(), text.end(), into.bytes.begin(), [](QChar c) { return char(c.unicode()); });
+        return;
     }
     // One converter for the whole run of the program: opening one costs more than converting a name.
     thread_local IconvConverter toBig5("CP950", "UTF-8");
-    result.bytes = toBig5.convert(WithoutLoneSurrogates(text).toUtf8(), Big5Substitute, Utf8SequenceLength, &result.substituted);
-    return result;
+    into.bytes = toBig5.convert(WithoutLoneSurrogates(text).toUtf8(), Big5Substitute, Utf8SequenceLength, &into.substituted);
 }
 
 QString FromBig5(QByteArrayView bytes)

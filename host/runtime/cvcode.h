@@ -11,6 +11,9 @@ struct Big5Text {
 };
 
 Big5Text ToBig5(const QString& text);
+// The same into `into`, whose bytes keep their room from one text to the next: a media file
+// converts every field of every record.
+void ToBig5(const QString& text, Big5Text& into);
 // Big5 bytes back to text (for tests and for reading media files).
 QString FromBig5(QByteArrayView bytes);
 

@@ -183,6 +183,13 @@ TEST(MediaRecords, LongSequenceNumbersAndNegativeAmountsAreRefused)
     row.post();
     record.Render(context, "E2 乙", findings);
     EXPECT_EQ(findings.refusals, QStringList{"E2 乙: 金額 = -500"}) << "shown in whole units, as the clerk knows it";
+
+    findings.refusals.clear();
+    row.edit();
+    row.setField("A_MTN", 1e20);
+    row.post();
+    record.Render(context, "E3 丙", findings);
+    EXPECT_EQ(findings.refusals, QStringList{"E3 丙: 金額 = 100000000000000000000"}) << "an amount past any integer is named as it is";
 }
 
 TEST(MediaRecords, RightAlignedTextsAndCodesAreWrittenWholeWhenLonger)
