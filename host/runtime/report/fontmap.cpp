@@ -1,5 +1,6 @@
 #include "runtime/report/fontmap.h"
 #include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
 namespace report {
@@ -65,6 +66,11 @@ const FaceMapping* MappingFor(const QString& face)
 
 QFont ResolveFont(const QFont& design)
 {
+    // A report asks again for the few faces of its design with every text it prints: each is
+    // resolved once, and the one font object keeps its loaded glyphs for every text set in it.
+    thread_local QHash<QFont, QFont> resolved;
+    if (const auto found = resolved.constFind(design); found != resolved.cend())
+        return *found;
     QFont font = design;
     if (design.pixelSize() > 0) font.setPointSizeF(design.pixelSize() * 72.0 / 96.0);
 
@@ -79,6 +85,7 @@ QFont ResolveFont(const QFont& design)
     if (Installed(face) && !chineseFallback.isEmpty() && chineseFallback.compare(face, Qt::CaseInsensitive) != 0)
         faces << chineseFallback;
     font.setFamilies(faces);
+    resolved.insert(design, font);
     return font;
 }
 

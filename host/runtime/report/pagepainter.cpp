@@ -2,6 +2,7 @@
 #include "runtime/report/fontmap.h"
 #include <QPainter>
 #include <algorithm>
+#include <optional>
 
 namespace report {
 namespace {
@@ -30,10 +31,15 @@ void PaintShape(QPainter& painter, const LaidOutItem& item, const QRectF& rect, 
     }
 }
 
-void PaintText(QPainter& painter, const LaidOutItem& item, const QRectF& rect)
+// `current` is the design font the painter was last given on this page: setting a font costs a
+// font lookup, and most texts of a page share one font.
+void PaintText(QPainter& painter, const LaidOutItem& item, const QRectF& rect, std::optional<QFont>& current)
 {
     painter.setPen(Qt::black);
-    painter.setFont(ResolveFont(item.font));
+    if (current != item.font) {
+        painter.setFont(ResolveFont(item.font));
+        current = item.font;
+    }
     const Qt::Alignment vertical = item.kind == ItemKind::Memo ? Qt::AlignTop : Qt::AlignVCenter;
     painter.drawText(rect, int((item.alignment & Qt::AlignHorizontal_Mask) | vertical), item.text);
 }
@@ -44,10 +50,11 @@ void PaintPage(QPainter& painter, const LaidOutPage& page, double pixelsPerMm)
 {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    std::optional<QFont> current;
     for (const LaidOutItem& item : page.items) {
         const QRectF rect = ToDevice(item.rectMm, pixelsPerMm);
         if (item.kind == ItemKind::Shape) PaintShape(painter, item, rect, pixelsPerMm);
-        else PaintText(painter, item, rect);
+        else PaintText(painter, item, rect, current);
     }
 }
 
