@@ -222,9 +222,17 @@ TEST_F(TransferTableTest, ACancelIsHeardInASmallSlowSelection)
     ProgressWindowAdapter adapter(form);
     progressShown = &adapter;
     completion = [](db::LocalTable&) { QThread::msleep(100); };
-    QTimer::singleShot(50, &form, [&form] { QTest::mouseClick(form.component<QPushButton>("Btn_Cancel"), Qt::LeftButton); });
+    QString shownWhenCancelled;
+    QTimer::singleShot(50, &form, [&form, &shownWhenCancelled] {
+        shownWhenCancelled = form.Text();
+        QTest::mouseClick(form.component<QPushButton>("Btn_Cancel"), Qt::LeftButton);
+    });
     const TransferTableResult result = select({});
     EXPECT_TRUE(result.cancelled);
+    const QString walking = LoadFormResourceStr("WAGBK", 10096) + u':';
+    EXPECT_TRUE(shownWhenCancelled.startsWith(walking)
+                && QStringList({"王小明", "李大華", "林工廠"}).contains(shownWhenCancelled.mid(walking.size())))
+        << "the window names the employee being taken in: " << shownWhenCancelled.toStdString();
     EXPECT_LT(result.transferCount, 3);
     EXPECT_FALSE(form.isVisible());
 }
