@@ -40,22 +40,25 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
     // Columns are looked up once: the walk reads them for every line.
     const int yg = rows.fieldIndex(QStringLiteral("YG_NO")), dep = rows.fieldIndex(QStringLiteral("DEP_NO"));
     const int name = rows.fieldIndex(NameColumnName), amount = rows.fieldIndex(AmountColumnName);
+    // Fields of the table by number: they are set for every line.
     struct Copied {
-        QString field;
+        int field;
         int column;
         const std::function<QString(const QString&)>* keep;
     };
     struct SlotColumns {
         QString amount;
+        int amountField;
         std::vector<Copied> copied;
     };
     std::vector<SlotColumns> slotColumns(layout_.slotsPerRow);
     for (int slot = 0; slot < layout_.slotsPerRow; ++slot) {
         slotColumns[slot].amount = SlotColumn(AmountColumnName, slot);
+        slotColumns[slot].amountField = table.fieldNumber(slotColumns[slot].amount);
         for (const TransferColumn& column : layout_.columns) {
             if (!column.source.isEmpty())
-                slotColumns[slot].copied.push_back({SlotColumn(column.field.name, slot), rows.fieldIndex(column.source),
-                                              column.keep ? &column.keep : nullptr});
+                slotColumns[slot].copied.push_back({table.fieldNumber(SlotColumn(column.field.name, slot)),
+                                                    rows.fieldIndex(column.source), column.keep ? &column.keep : nullptr});
         }
     }
     db::LocalTableUpdate update(table.data());
@@ -101,14 +104,21 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
                 table.edit();
                 sofar = table.fieldFloat(slotColumns[slot].amount);
             }
+            // Columns that keep parts of one selected column (an account's branch, kind and number)
+            // follow one another and read it once.
+            int readColumn = -1;
+            QString value;
             for (const Copied& copied : slotColumns[slot].copied) {
-                const QString value = rows.asString(copied.column);
+                if (copied.column != readColumn) {
+                    value = rows.asString(copied.column);
+                    readColumn = copied.column;
+                }
                 table.setField(copied.field, copied.keep ? (*copied.keep)(value) : value);
             }
             if (observer_)
                 observer_(rows, newRow);
             const double lineAmount = TransferAmount(rows.asFloat(amount));
-            table.setField(slotColumns[slot].amount, sofar + lineAmount);
+            table.setField(slotColumns[slot].amountField, sofar + lineAmount);
             if (completion_)
                 completion_(table);
             table.post();

@@ -429,15 +429,32 @@ void LocalTable::edit()
 
 void LocalTable::setField(const QString& name, const QVariant& value)
 {
-    if (!editing_)
-        throw DatabaseError(QStringLiteral("The table %1 is not being edited; %2 cannot be set.")
-                                .arg(tableName_, name)
-                                .toStdString());
+    setField(fieldNumber(name), value);
+}
+
+int LocalTable::fieldNumber(const QString& name) const
+{
     const LocalTableData& d = table();
     const int i = d.fieldIndex(name);
     if (i < 0)
         NoSuchField(d, name);
-    editRow_[size_t(i)] = FieldValue(d.fields[size_t(i)], value);
+    return i;
+}
+
+void LocalTable::setField(int number, const QVariant& value)
+{
+    const LocalTableData& d = table();
+    if (number < 0 || size_t(number) >= d.fields.size())
+        throw DatabaseError(QStringLiteral("The table %1 has no field number %2.").arg(tableName_).arg(number).toStdString());
+    if (!editing_)
+        throw DatabaseError(QStringLiteral("The table %1 is not being edited; %2 cannot be set.")
+                                .arg(tableName_, d.fields[size_t(number)].name)
+                                .toStdString());
+    if (size_t(number) >= editRow_.size())
+        throw DatabaseError(QStringLiteral("The fields of the table %1 changed while a row was edited.")
+                                .arg(tableName_)
+                                .toStdString());
+    editRow_[size_t(number)] = FieldValue(d.fields[size_t(number)], value);
 }
 
 void LocalTable::post()

@@ -125,6 +125,10 @@ public:
     void append();                       // appends an empty row at the end and makes it current
     void edit();
     void setField(const QString& name, const QVariant& value);
+    // A field's number, for setting it row after row without looking its name up each time; raises
+    // when the table has no such field. Valid while the fields stay as they are.
+    int fieldNumber(const QString& name) const;
+    void setField(int number, const QVariant& value);
     void post();
     void cancel();
     QVariant field(const QString& name) const;
