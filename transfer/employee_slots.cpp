@@ -22,8 +22,17 @@ void RelayEmployees(db::LocalTable& source, const TransferTableLayout& layout, d
     targetLayout.slotsPerRow = slotsPerRow;
     DefineTransferTable(target, targetLayout);
     db::LocalTableUpdate update(target.data());
+    // The columns of each slot by number, in both tables: they are copied for every employee.
+    auto slotFields = [&layout](const db::LocalTable& table, int slotCount) {
+        std::vector<std::vector<int>> fields(static_cast<size_t>(slotCount));
+        for (int slot = 0; slot < slotCount; ++slot)
+            for (const TransferColumn& column : layout.columns)
+                fields[size_t(slot)].push_back(table.fieldNumber(SlotColumn(column.field.name, slot)));
+        return fields;
+    };
+    const std::vector<std::vector<int>> from = slotFields(source, layout.slotsPerRow), to = slotFields(target, slotsPerRow);
     int next = 0;
-    forEachEmployee(source, layout.slotsPerRow, [&](int from) {
+    forEachEmployee(source, layout.slotsPerRow, [&](int slot) {
         if (next == 0) {
             target.append();
             SetRowKind(target, RowKind::Employee);
@@ -31,8 +40,8 @@ void RelayEmployees(db::LocalTable& source, const TransferTableLayout& layout, d
             target.edit();
             MarkSlotEmployee(target, next);
         }
-        for (const TransferColumn& column : layout.columns)
-            target.setField(SlotColumn(column.field.name, next), source.field(SlotColumn(column.field.name, from)));
+        for (size_t column = 0; column < layout.columns.size(); ++column)
+            target.setField(to[size_t(next)][column], source.field(from[size_t(slot)][column]));
         target.post();
         next = (next + 1) % slotsPerRow;
     });

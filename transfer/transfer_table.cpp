@@ -154,6 +154,9 @@ void MarkSlotEmployee(db::LocalTable& row, int slot)
 
 bool SlotHoldsEmployee(const db::LocalTable& row, int slot)
 {
+    // The kind columns of the first slots are named once: the walks over the table ask on every row.
+    static const QString kinds[] = {SlotColumn(RowKindColumnName, 0), SlotColumn(RowKindColumnName, 1)};
     static const char employee = char(RowKind::Employee);
-    return row.fieldHolds(SlotColumn(RowKindColumnName, slot), QLatin1StringView(&employee, 1));
+    return row.fieldHolds(slot < int(std::size(kinds)) ? kinds[slot] : SlotColumn(RowKindColumnName, slot),
+                          QLatin1StringView(&employee, 1));
 }

@@ -522,15 +522,18 @@ void LocalTable::cancel()
 
 QVariant LocalTable::field(const QString& name) const
 {
-    const LocalTableData* d = &table();
-    const int i = d->fieldIndex(name);
-    if (i < 0)
-        NoSuchField(*d, name);
+    return field(fieldNumber(name));
+}
+
+QVariant LocalTable::field(int number) const
+{
+    if (number < 0 || size_t(number) >= table().fields.size())
+        throw DatabaseError(QStringLiteral("The table %1 has no field number %2.").arg(tableName_).arg(number).toStdString());
     if (editing_)
-        return editRow_[size_t(i)];
+        return size_t(number) < editRow_.size() ? editRow_[size_t(number)] : QVariant();
     if (visibleCount() == 0)
         return QVariant();
-    return storedCell(currentRow(), size_t(i));
+    return storedCell(currentRow(), size_t(number));
 }
 
 // A stored cell not yet read is taken from its row as it stands: the media file reads most fields

@@ -129,6 +129,7 @@ public:
     // when the table has no such field. Valid while the fields stay as they are.
     int fieldNumber(const QString& name) const;
     void setField(int number, const QVariant& value);
+    QVariant field(int number) const;
     void post();
     void cancel();
     QVariant field(const QString& name) const;
