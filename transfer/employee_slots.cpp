@@ -14,9 +14,10 @@ void forEachEmployee(db::LocalTable& table, int slotsPerRow, Each each)
     }
 }
 
-} // namespace
-
-void RelayEmployees(db::LocalTable& source, const TransferTableLayout& layout, db::LocalTable& target, int slotsPerRow)
+// Relays every employee of `source` into the slots of `target` in turn. With `placed`, each employee
+// takes the emptied table's one row, and `placed` runs once he is posted there.
+void relay(db::LocalTable& source, const TransferTableLayout& layout, db::LocalTable& target, int slotsPerRow,
+           const std::function<void(const db::LocalTable&)>* placed)
 {
     TransferTableLayout targetLayout = layout;
     targetLayout.slotsPerRow = slotsPerRow;
@@ -33,6 +34,8 @@ void RelayEmployees(db::LocalTable& source, const TransferTableLayout& layout, d
     const std::vector<std::vector<int>> from = slotFields(source, layout.slotsPerRow), to = slotFields(target, slotsPerRow);
     int next = 0;
     forEachEmployee(source, layout.slotsPerRow, [&](int slot) {
+        if (placed)
+            target.emptyTable();
         if (next == 0) {
             target.append();
             SetRowKind(target, RowKind::Employee);
@@ -43,8 +46,23 @@ void RelayEmployees(db::LocalTable& source, const TransferTableLayout& layout, d
         for (size_t column = 0; column < layout.columns.size(); ++column)
             target.setField(to[size_t(next)][column], source.field(from[size_t(slot)][column]));
         target.post();
+        if (placed)
+            (*placed)(target);
         next = (next + 1) % slotsPerRow;
     });
+}
+
+} // namespace
+
+void RelayEmployees(db::LocalTable& source, const TransferTableLayout& layout, db::LocalTable& target, int slotsPerRow)
+{
+    relay(source, layout, target, slotsPerRow, nullptr);
+}
+
+void ForEachEmployeeAlone(db::LocalTable& source, const TransferTableLayout& layout, db::LocalTable& row,
+                          const std::function<void(const db::LocalTable&)>& each)
+{
+    relay(source, layout, row, 1, &each);
 }
 
 int CountEmployees(db::LocalTable& table, int slotsPerRow)
@@ -52,4 +70,11 @@ int CountEmployees(db::LocalTable& table, int slotsPerRow)
     int count = 0;
     forEachEmployee(table, slotsPerRow, [&count](int) { ++count; });
     return count;
+}
+
+double SumEmployeeAmounts(db::LocalTable& table, int slotsPerRow)
+{
+    double sum = 0;
+    forEachEmployee(table, slotsPerRow, [&](int slot) { sum += table.fieldFloat(SlotColumn(AmountColumnName, slot)); });
+    return sum;
 }

@@ -4,10 +4,20 @@
 // and counted.
 #include "transfer/transfer_table.h"
 
+#include <functional>
+
 // Redefines `target` with `layout`'s columns and `slotsPerRow` slots and fills it with every employee
 // of `source` (a table of `layout`), in order, leaving out subtotal and total rows and department
 // breaks. An employee is known by his slot's kind, never by his name.
 void RelayEmployees(db::LocalTable& source, const TransferTableLayout& layout, db::LocalTable& target, int slotsPerRow);
 
+// The same employees one at a time, in the same order: each in turn is the one row of `row`
+// (redefined with `layout`'s columns, one slot) while `each` runs. A media file is written this way
+// without a second copy of the whole table.
+void ForEachEmployeeAlone(db::LocalTable& source, const TransferTableLayout& layout, db::LocalTable& row,
+                          const std::function<void(const db::LocalTable&)>& each);
+
 // The employees the rows of `table` hold (a table of `slotsPerRow` slots).
 int CountEmployees(db::LocalTable& table, int slotsPerRow);
+// Their amounts, added up in the order the employees are relayed.
+double SumEmployeeAmounts(db::LocalTable& table, int slotsPerRow);

@@ -222,24 +222,39 @@ void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
 
 void ExportDialog::WriteLayout(db::LocalTable& rows, MediaFileWriter& writer, RecordContext& context)
 {
-    const MediaLayout& layout = Layout();
-    const RecordOwner header(QStringLiteral("表頭")), trailer(QStringLiteral("表尾"));
     CountEmployeeRecords(rows, context);
-    for (const MediaRecord& record : layout.header)
-        writer.Write(record, context, header);
-    context.row = &rows;
+    WriteHeader(writer, context);
     for (rows.first(); !rows.eof(); rows.next()) {
-        if (!IsEmployeeRow(rows))
-            continue;
-        const RecordOwner who([this, &rows] { return EmployeeOf(rows); });
-        if (layout.nameNeededWith.isEmpty() || !rows.fieldText(layout.nameNeededWith).isEmpty())
-            RefuseNameless(rows, layout.nameColumn, who, writer.findings());
-        ++context.sequence;
-        for (const MediaRecord& record : layout.detail)
-            writer.Write(record, context, who);
+        if (IsEmployeeRow(rows))
+            WriteEmployee(rows, writer, context);
     }
+    WriteTrailer(writer, context);
+}
+
+void ExportDialog::WriteHeader(MediaFileWriter& writer, const RecordContext& context)
+{
+    const RecordOwner header(QStringLiteral("表頭"));
+    for (const MediaRecord& record : Layout().header)
+        writer.Write(record, context, header);
+}
+
+void ExportDialog::WriteEmployee(const db::LocalTable& row, MediaFileWriter& writer, RecordContext& context)
+{
+    const MediaLayout& layout = Layout();
+    const RecordOwner who([this, &row] { return EmployeeOf(row); });
+    if (layout.nameNeededWith.isEmpty() || !row.fieldText(layout.nameNeededWith).isEmpty())
+        RefuseNameless(row, layout.nameColumn, who, writer.findings());
+    ++context.sequence;
+    context.row = &row;
+    for (const MediaRecord& record : layout.detail)
+        writer.Write(record, context, who);
     context.row = nullptr;
-    for (const MediaRecord& record : layout.trailer)
+}
+
+void ExportDialog::WriteTrailer(MediaFileWriter& writer, const RecordContext& context)
+{
+    const RecordOwner trailer(QStringLiteral("表尾"));
+    for (const MediaRecord& record : Layout().trailer)
         writer.Write(record, context, trailer);
 }
 

@@ -48,6 +48,11 @@ protected:
     virtual void WriteRecords(MediaFileWriter& writer, RecordContext& context);
     // The layout written over the employee rows of `rows` (Report, or a table the bank lays out from it).
     void WriteLayout(db::LocalTable& rows, MediaFileWriter& writer, RecordContext& context);
+    // Its parts, for a bank that takes its employees otherwise: the header records (the employees
+    // already counted into `context`), the detail records of the employee `row` stands on, the trailer.
+    void WriteHeader(MediaFileWriter& writer, const RecordContext& context);
+    void WriteEmployee(const db::LocalTable& row, MediaFileWriter& writer, RecordContext& context);
+    void WriteTrailer(MediaFileWriter& writer, const RecordContext& context);
     // Who a detail record belongs to, for the clerk's messages.
     virtual QString EmployeeOf(const db::LocalTable& row) const;
     // The file name proposed in the media folder: the remembered one, or the bank's default. A bank

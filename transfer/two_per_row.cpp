@@ -46,9 +46,14 @@ void TwoPerRowWindow::FormDestroy()
     TransferWindow::FormDestroy();
 }
 
+// The employees are taken one at a time, in the file's order.
 void TwoPerRowExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
 {
-    db::LocalTable employees(Report.databaseName(), Report.tableName() + QStringLiteral("_EMPLOYEES"));
-    RelayEmployees(Report, TwoPerRowLayout(), employees, 1);
-    WriteLayout(employees, writer, context);
+    context.employeeRecords = CountEmployees(Report, 2);
+    context.employeeTotal = SumEmployeeAmounts(Report, 2);
+    WriteHeader(writer, context);
+    db::LocalTable employee(Report.databaseName(), Report.tableName() + QStringLiteral("_EMPLOYEE"));
+    ForEachEmployeeAlone(Report, TwoPerRowLayout(), employee,
+                         [&](const db::LocalTable& row) { WriteEmployee(row, writer, context); });
+    WriteTrailer(writer, context);
 }
