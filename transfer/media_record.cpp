@@ -95,6 +95,7 @@ QByteArray MediaRecord::Render(const RecordContext& context, const RecordOwner& 
 
 void MediaRecord::RenderInto(QByteArray& record, const RecordContext& context, const RecordOwner& who, ExportFindings& findings) const
 {
+    Big5Text big5;   // one room for the record's texts, field after field
     for (const MediaField& field : fields_) {
         const FieldValue value = field.source(context);
         if (value.number) {
@@ -108,7 +109,6 @@ void MediaRecord::RenderInto(QByteArray& record, const RecordContext& context, c
         }
         if (!value.fits)
             findings.refuse(who.name(), field.content, value.text);
-        thread_local Big5Text big5;
         ToBig5(value.text, big5);
         if (big5.substituted && !findings.substitutedNames.contains(who.name()))
             findings.substitutedNames << who.name();
