@@ -110,8 +110,11 @@ void MediaRecord::RenderInto(QByteArray& record, const RecordContext& context, c
         if (!value.fits)
             findings.refuse(who.name(), field.content, value.text);
         ToBig5(value.text, big5);
-        if (big5.substituted && !findings.substitutedNames.contains(who.name()))
-            findings.substitutedNames << who.name();
+        if (big5.substituted) {
+            const QString name = who.name();
+            if (!findings.substitutedNames.contains(name))
+                findings.substitutedNames << name;
+        }
         switch (field.form) {
         case FieldForm::Whole:
             record.append(big5.bytes);

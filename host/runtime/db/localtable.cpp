@@ -441,11 +441,16 @@ int LocalTable::fieldNumber(const QString& name) const
     return i;
 }
 
+void LocalTable::requireFieldNumber(int number) const
+{
+    if (number < 0 || size_t(number) >= table().fields.size())
+        throw DatabaseError(QStringLiteral("The table %1 has no field number %2.").arg(tableName_).arg(number).toStdString());
+}
+
 void LocalTable::setField(int number, const QVariant& value)
 {
+    requireFieldNumber(number);
     const LocalTableData& d = table();
-    if (number < 0 || size_t(number) >= d.fields.size())
-        throw DatabaseError(QStringLiteral("The table %1 has no field number %2.").arg(tableName_).arg(number).toStdString());
     if (!editing_)
         throw DatabaseError(QStringLiteral("The table %1 is not being edited; %2 cannot be set.")
                                 .arg(tableName_, d.fields[size_t(number)].name)
@@ -527,8 +532,7 @@ QVariant LocalTable::field(const QString& name) const
 
 QVariant LocalTable::field(int number) const
 {
-    if (number < 0 || size_t(number) >= table().fields.size())
-        throw DatabaseError(QStringLiteral("The table %1 has no field number %2.").arg(tableName_).arg(number).toStdString());
+    requireFieldNumber(number);
     if (editing_)
         return size_t(number) < editRow_.size() ? editRow_[size_t(number)] : QVariant();
     if (visibleCount() == 0)

@@ -129,10 +129,10 @@ public:
     // when the table has no such field. Valid while the fields stay as they are.
     int fieldNumber(const QString& name) const;
     void setField(int number, const QVariant& value);
-    QVariant field(int number) const;
     void post();
     void cancel();
     QVariant field(const QString& name) const;
+    QVariant field(int number) const;
     QString fieldText(const QString& name) const;   // null gives ""
     double fieldFloat(const QString& name) const;    // null gives 0
     bool fieldHolds(const QString& name, QLatin1StringView text) const;   // fieldText(name) == text, quicker
@@ -163,6 +163,7 @@ private:
     QVariant storedCell(size_t index, size_t column) const;
     const std::vector<QVariant>& storedRow(size_t index) const;
     void readFrom(size_t index) const;
+    void requireFieldNumber(int number) const;   // raises unless the table has a field of that number
     // Where the field's cell starts in the current row while it is stored and not yet read; null
     // otherwise (the row is being edited, or the cell was read).
     const char* unreadCell(const QString& name) const;
