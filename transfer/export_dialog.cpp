@@ -172,7 +172,7 @@ QStringList ExportDialog::WrittenFileFaults(const RecordContext& written) const
 {
     MediaFileReading reading;
     try {
-        reading = ReadBack(PathFile->text(), ReadingDetail::Summary);
+        reading = ReadBack(PathFile->text(), ReadingDetail::Totals);
     } catch (const std::exception&) {
         return {};
     }

@@ -133,12 +133,19 @@ private:
     qsizetype start_ = 0;
 };
 
+// A field's bytes in its line; a line shorter than its record reads as blank past its end.
+QByteArrayView FieldBytes(QByteArrayView line, const PlacedField& p)
+{
+    return line.sliced(std::min<qsizetype>(p.start, line.size()), std::clamp<qsizetype>(line.size() - p.start, 0, p.width));
+}
+
 class Reader {
 public:
     Reader(const MediaLayout& layout, const RecordContext& context, ReadingDetail detail)
         : layout_(layout)
         , context_(context)
         , keepLines_(detail == ReadingDetail::Lines)
+        , totalsOnly_(detail == ReadingDetail::Totals)
     {
         for (const MediaRecord& r : layout.header)
             all_.emplace_back(r, formText(HeaderText), false);
@@ -241,13 +248,16 @@ private:
             fail(number, formText(LengthText), lengthsText(kind.placement));
             reading_.placed = false;
         }
+        if (totalsOnly_) {
+            if (placement)
+                readAmounts(number, kind, *placement, line);
+            return;
+        }
         const std::vector<PlacedField>& placed = placement ? *placement : kind.placement.Nominal();
         ReadLine read{number, kind.name, {}};
         ReadFields fields;
         for (const PlacedField& p : placed) {
-            // A line shorter than its record reads as blank past its end.
-            const QByteArrayView bytes = line.sliced(std::min<qsizetype>(p.start, line.size()),
-                                                     std::clamp<qsizetype>(line.size() - p.start, 0, p.width));
+            const QByteArrayView bytes = FieldBytes(line, p);
             const QString text = FromBig5(bytes);
             if (keepLines_)
                 read.fields.push_back({p.field->content, text});
@@ -259,7 +269,7 @@ private:
             }
             if (text.contains(QChar::ReplacementCharacter))
                 fail(number, p.field->content, formText(Big5Text_));
-            checkField(number, kind, *p.field, bytes, text);
+            checkField(number, kind, *p.field, bytes);
         }
         if (placement && kind.checked) {
             for (const PlacedField& p : *placement) {
@@ -275,7 +285,16 @@ private:
             reading_.lines.push_back(std::move(read));
     }
 
-    void checkField(int number, const Kind& kind, const MediaField& field, QByteArrayView bytes, const QString& text)
+    // The employee's amounts of a line read for its totals only.
+    void readAmounts(int number, const Kind& kind, const std::vector<PlacedField>& placement, QByteArrayView line)
+    {
+        for (const PlacedField& p : placement) {
+            if (p.field->source.reading().kind == FieldKind::Amount)
+                checkField(number, kind, *p.field, FieldBytes(line, p));
+        }
+    }
+
+    void checkField(int number, const Kind& kind, const MediaField& field, QByteArrayView bytes)
     {
         const FieldReading& reading = field.source.reading();
         std::optional<qint64> value;
@@ -319,6 +338,7 @@ private:
     const MediaLayout& layout_;
     const RecordContext& context_;
     bool keepLines_;
+    bool totalsOnly_;
     std::vector<Kind> all_;
     MediaFileReading reading_;
     std::vector<Pending> pending_;

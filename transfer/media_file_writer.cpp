@@ -123,7 +123,7 @@ void MediaFileWriter::flush()
             fail(systemReason(written < 0 ? errno : ENOSPC));
         done += written;
     }
-    digest_.addData(pending_);
+    digest_.add(pending_.constData(), pending_.size());
     handedOver_ += done;
     pending_.clear();
 }
@@ -186,7 +186,7 @@ void MediaFileWriter::verify(const QByteArray& path) const
     if (fd < 0)
         throw std::runtime_error(systemReason(errno).toStdString());
     QByteArray chunk(FlushSize, Qt::Uninitialized);
-    QCryptographicHash digest(QCryptographicHash::Sha1);
+    ContentDigest digest;
     qsizetype length = 0;
     int error = 0;
     for (;;) {
@@ -197,7 +197,7 @@ void MediaFileWriter::verify(const QByteArray& path) const
         }
         if (got == 0)
             break;
-        digest.addData(QByteArrayView(chunk.constData(), got));
+        digest.add(chunk.constData(), got);
         length += got;
         if (length > handedOver_)
             break;

@@ -5,10 +5,10 @@
 // and no temporary file behind; a file that reads back otherwise than written is not left in place.
 // Records go to the file as they come, a piece at a time: what was meant is remembered by its
 // length and digest, and the file read back must give both.
+#include "transfer/content_digest.h"
 #include "transfer/media_record.h"
 
 #include <QByteArray>
-#include <QCryptographicHash>
 #include <QString>
 #include <stdexcept>
 
@@ -51,6 +51,6 @@ private:
     int fd_ = -1;
     QByteArray pending_;         // rendered, not yet handed to the temporary file
     qsizetype handedOver_ = 0;   // bytes written to the temporary file
-    QCryptographicHash digest_{QCryptographicHash::Sha1};   // of the bytes handed over
+    ContentDigest digest_;       // of the bytes handed over
     ExportFindings findings_;
 };

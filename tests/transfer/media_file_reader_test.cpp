@@ -258,6 +258,18 @@ TEST(MediaFileReader, AFileReadInPiecesReadsAsItsBytesAndTheSummaryKeepsNoLines)
     EXPECT_DOUBLE_EQ(summary.total, whole.total);
     EXPECT_EQ(summary.placed, whole.placed);
 
+    // Read for its totals alone, as an export checks the file it wrote: the same employees, total
+    // and placing, the letter's amount left out the same way.
+    ASSERT_TRUE(file.seek(0));
+    const MediaFileReading totals = ReadMediaFile(layout(), file, {}, ReadingDetail::Totals);
+    EXPECT_TRUE(totals.lines.empty());
+    EXPECT_EQ(totals.employees, whole.employees);
+    EXPECT_DOUBLE_EQ(totals.total, whole.total);
+    EXPECT_EQ(totals.amountUnit, whole.amountUnit);
+    EXPECT_EQ(totals.placed, whole.placed);
+    bytes.remove(bytes.indexOf("2" "0007") + 20, 1);   // a detail line one byte short
+    EXPECT_FALSE(ReadMediaFile(layout(), bytes, {}, ReadingDetail::Totals).placed);
+
     QByteArray unended = large(3000);
     unended.chop(2);
     const QStringList failures = read(unended).failures;

@@ -129,6 +129,8 @@ int MQuery::countRows() const
 {
     MDatabase& database = RequireDefaultSession()->database(databaseName_);
     const QString statement = QStringLiteral("Select COUNT(*) From (%1) As Counted").arg(WithoutClosingOrder(statementText()));
+    if (rows_)
+        rows_->pause();   // the connection runs one statement at a time
     QSqlQuery query(conn_);
     query.setForwardOnly(true);
     if (!query.exec(database.translate(statement)) || !query.next())

@@ -1,6 +1,6 @@
 #pragma once
 // The rows of an opened statement, read one at a time. SQLite's rows are read straight from the
-// engine, converting only the columns asked for; other engines go through Qt's SQL layer.
+// engine, a batch ahead of the caller (sqlite_rows.h); other engines go through Qt's SQL layer.
 #include <QSqlDatabase>
 #include <QStringList>
 #include <QVariant>
@@ -18,6 +18,9 @@ public:
     // an engine may give them without forming a variant.
     virtual QString text(int column) const;
     virtual double number(int column) const;
+    // Stops whatever the rows do on the connection in the background, so that the connection may
+    // run another statement; reading goes on at the next call of next().
+    virtual void pause() {}
 };
 
 // Runs `statement` (already in the engine's dialect) on `connection`; raises DatabaseError with

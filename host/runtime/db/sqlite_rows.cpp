@@ -1,0 +1,209 @@
+#include "runtime/db/sqlite_rows.h"
+
+#include "runtime/db/database.h"
+
+#include <sqlite3.h>
+
+#include <cstring>
+
+namespace db {
+
+namespace {
+
+// Rows stepped before they are handed over, and batches kept ready at most: enough to keep both
+// threads busy, little enough that a large selection never sits in memory.
+constexpr size_t BatchRows = 256;
+constexpr size_t ReadyBatches = 4;
+
+template <typename T>
+void Append(std::vector<char>& bytes, const T& value)
+{
+    const char* from = reinterpret_cast<const char*>(&value);
+    bytes.insert(bytes.end(), from, from + sizeof value);
+}
+
+template <typename T>
+T Read(const char* at)
+{
+    T value;
+    std::memcpy(&value, at, sizeof value);
+    return value;
+}
+
+// A text or blob cell: its length, then its bytes.
+QByteArrayView Bytes(const char* cell)
+{
+    return QByteArrayView(cell + 1 + sizeof(quint32), Read<quint32>(cell + 1));
+}
+
+} // namespace
+
+SqliteRows::SqliteRows(sqlite3* handle, const QString& statement, const QString& shownStatement)
+    : handle_(handle)
+    , shown_(shownStatement)
+{
+    const QByteArray text = statement.toUtf8();
+    if (sqlite3_prepare_v2(handle, text.constData(), int(text.size()), &statement_, nullptr) != SQLITE_OK)
+        fail(QString::fromUtf8(sqlite3_errmsg(handle)));
+    // Named now: the statement is not touched by this thread while the second one steps it.
+    for (int i = 0; i < sqlite3_column_count(statement_); ++i)
+        columns_ << QString::fromUtf8(sqlite3_column_name(statement_, i));
+}
+
+SqliteRows::~SqliteRows()
+{
+    pause();
+    sqlite3_finalize(statement_);
+}
+
+void SqliteRows::fail(const QString& engineText) const
+{
+    throw DatabaseError(QStringLiteral("The database refused the statement: %1\nStatement: %2").arg(engineText, shown_).toStdString());
+}
+
+bool SqliteRows::next()
+{
+    if (++index_ < current_.rows)
+        return true;
+    std::unique_lock lock(mutex_);
+    if (current_.rows > 0) {
+        current_.clear();
+        spare_.push_back(std::move(current_));
+    }
+    current_ = Batch();
+    index_ = 0;
+    for (;;) {
+        if (!ready_.empty()) {
+            current_ = std::move(ready_.front());
+            ready_.pop_front();
+            changed_.notify_all();
+            return true;
+        }
+        if (finished_) {
+            if (!refusal_.isEmpty())
+                fail(refusal_);
+            return false;
+        }
+        if (!reading_) {
+            if (reader_.joinable())
+                reader_.join();
+            reading_ = true;
+            reader_ = std::thread([this] { readAhead(); });
+        }
+        changed_.wait(lock);
+    }
+}
+
+void SqliteRows::pause()
+{
+    {
+        std::lock_guard lock(mutex_);
+        stopAsked_ = true;
+    }
+    changed_.notify_all();
+    if (reader_.joinable())
+        reader_.join();
+    std::lock_guard lock(mutex_);
+    stopAsked_ = false;
+}
+
+bool SqliteRows::stepInto(Batch& batch)
+{
+    const int result = sqlite3_step(statement_);
+    if (result != SQLITE_ROW) {
+        if (result != SQLITE_DONE)
+            refusal_ = QString::fromUtf8(sqlite3_errmsg(handle_));   // taken before the connection runs anything else
+        return false;
+    }
+    for (int column = 0; column < columns_.size(); ++column) {
+        batch.cells.push_back(batch.bytes.size());
+        const int type = sqlite3_column_type(statement_, column);
+        batch.bytes.push_back(char(type));
+        switch (type) {
+        case SQLITE_NULL: break;
+        case SQLITE_INTEGER: Append(batch.bytes, qint64(sqlite3_column_int64(statement_, column))); break;
+        case SQLITE_FLOAT: Append(batch.bytes, sqlite3_column_double(statement_, column)); break;
+        default: {
+            const char* data = type == SQLITE_BLOB ? static_cast<const char*>(sqlite3_column_blob(statement_, column))
+                                                   : reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
+            const quint32 size = quint32(sqlite3_column_bytes(statement_, column));
+            Append(batch.bytes, size);
+            batch.bytes.insert(batch.bytes.end(), data, data + size);
+        }
+        }
+    }
+    ++batch.rows;
+    return true;
+}
+
+void SqliteRows::readAhead()
+{
+    for (;;) {
+        Batch batch;
+        {
+            std::lock_guard lock(mutex_);
+            if (!spare_.empty()) {
+                batch = std::move(spare_.back());
+                spare_.pop_back();
+            }
+        }
+        bool more = true;
+        bool stop = false;
+        while (more && batch.rows < BatchRows && !stop) {
+            more = stepInto(batch);
+            if (batch.rows % 32 == 0) {
+                std::lock_guard lock(mutex_);
+                stop = stopAsked_;
+            }
+        }
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return ready_.size() < ReadyBatches || stopAsked_; });
+        // Rows stepped are kept even when asked to stop: the statement has passed them.
+        if (batch.rows > 0)
+            ready_.push_back(std::move(batch));
+        if (!more)
+            finished_ = true;
+        if (!more || stop || stopAsked_) {
+            reading_ = false;
+            changed_.notify_all();
+            return;
+        }
+        changed_.notify_all();
+    }
+}
+
+QVariant SqliteRows::value(int column) const
+{
+    const char* at = cell(column);
+    switch (*at) {
+    case SQLITE_NULL: return {};
+    case SQLITE_INTEGER: return QVariant(Read<qint64>(at + 1));
+    case SQLITE_FLOAT: return QVariant(Read<double>(at + 1));
+    case SQLITE_BLOB: return Bytes(at).toByteArray();
+    default: return QString::fromUtf8(Bytes(at));
+    }
+}
+
+// Texts and numbers, most of what a selection reads, are taken without forming a variant.
+QString SqliteRows::text(int column) const
+{
+    const char* at = cell(column);
+    switch (*at) {
+    case SQLITE_NULL: return {};
+    case SQLITE_TEXT: return QString::fromUtf8(Bytes(at));
+    default: return ResultRows::text(column);
+    }
+}
+
+double SqliteRows::number(int column) const
+{
+    const char* at = cell(column);
+    switch (*at) {
+    case SQLITE_NULL: return 0;
+    case SQLITE_INTEGER: return double(Read<qint64>(at + 1));
+    case SQLITE_FLOAT: return Read<double>(at + 1);
+    default: return ResultRows::number(column);
+    }
+}
+
+} // namespace db
