@@ -72,6 +72,14 @@ bool SqliteRows::next()
     }
     current_ = Batch();
     index_ = 0;
+    if (!begun_) {
+        // The first row runs the statement (its joins and its sort) on the caller's thread, whose
+        // memory the engine then leaves to the caller; the reading ahead starts with the second.
+        begun_ = true;
+        if (stepInto(current_))
+            return true;
+        finished_ = true;
+    }
     for (;;) {
         if (!ready_.empty()) {
             current_ = std::move(ready_.front());

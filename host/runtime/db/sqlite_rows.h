@@ -54,6 +54,7 @@ private:
 
     Batch current_;       // the batch the caller stands in
     size_t index_ = 0;    // the row of it the caller stands on
+    bool begun_ = false;  // the first row was stepped
 
     std::mutex mutex_;                 // guards what follows
     std::condition_variable changed_;
