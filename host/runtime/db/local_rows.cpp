@@ -64,14 +64,20 @@ void PutCell(std::vector<char>& out, const QVariant& value)
         out.push_back(Integer);
         PutRaw(out, value.toLongLong());
     } else {
-        const QString text = value.toString();
+        // A text is read where the variant holds it; anything else is stored as its text.
+        QString converted;
+        if (value.typeId() != QMetaType::QString)
+            converted = value.toString();
+        const QString& text = value.typeId() == QMetaType::QString ? *static_cast<const QString*>(value.constData()) : converted;
         if (text.isNull()) {
             out.push_back(NullText);
         } else if (IsLatin1(text)) {
             out.push_back(Latin1Text);
             PutLength(out, quint32(text.size()));
-            for (QChar c : text)
-                out.push_back(char(c.unicode()));
+            const size_t start = out.size();
+            out.resize(start + size_t(text.size()));
+            for (qsizetype i = 0; i < text.size(); ++i)
+                out[start + size_t(i)] = char(text[i].unicode());
         } else {
             out.push_back(Utf16Text);
             PutLength(out, quint32(text.size()));
@@ -121,9 +127,9 @@ QVariant TakeCell(const char*& p, bool decode)
 
 } // namespace
 
-LocalRows::Block LocalRows::Encode(const std::vector<QVariant>& row)
+LocalRows::Block LocalRows::encode(const std::vector<QVariant>& row)
 {
-    thread_local std::vector<char> out;
+    std::vector<char>& out = scratch_;
     out.assign(sizeof(quint32), 0);
     for (const QVariant& value : row)
         PutCell(out, value);

@@ -16,8 +16,8 @@ public:
     bool empty() const { return blocks_.empty(); }
     void clear() { blocks_.clear(); }
 
-    void push_back(const std::vector<QVariant>& row) { blocks_.push_back(Encode(row)); }
-    void replace(size_t index, const std::vector<QVariant>& row) { blocks_[index] = Encode(row); }
+    void push_back(const std::vector<QVariant>& row) { blocks_.push_back(encode(row)); }
+    void replace(size_t index, const std::vector<QVariant>& row) { blocks_[index] = encode(row); }
     // NULL for a column the row does not reach.
     QVariant cell(size_t index, size_t column) const;
     // Every row gets a NULL cell after its last one.
@@ -41,8 +41,9 @@ private:
         void operator()(char* p) const { std::free(p); }
     };
     using Block = std::unique_ptr<char, Free>;   // the length (4 bytes), then the cells one after another
-    static Block Encode(const std::vector<QVariant>& row);
+    Block encode(const std::vector<QVariant>& row);
     std::vector<Block> blocks_;
+    std::vector<char> scratch_;   // a row being encoded, before it gets a block of its own size
 };
 
 } // namespace db

@@ -93,7 +93,7 @@ QVariant FieldValue(const FieldDef& def, const QVariant& value)
     if (value.isNull())
         return QVariant();
     if (def.type == FieldDef::Type::Text) {
-        if (value.typeId() == QMetaType::QString && (def.size <= 0 || value.toString().size() <= def.size))
+        if (value.typeId() == QMetaType::QString && (def.size <= 0 || static_cast<const QString*>(value.constData())->size() <= def.size))
             return value;
         const QString text = value.toString();
         return def.size > 0 ? text.left(def.size) : text;
