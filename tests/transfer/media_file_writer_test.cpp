@@ -218,3 +218,31 @@ TEST_F(FaultyDisk, TheReplacedFileKeepsItsPermissions)
 }
 
 } // namespace
+
+// The digest a file is checked by depends on its bytes alone: the records are handed over in pieces
+// of any size and the file is read back in others. One changed bit, anywhere, changes it.
+TEST(ContentDigestTest, TheBytesDecideNotThePieces)
+{
+    QRandomGenerator random(20261207);
+    QByteArray bytes(300 * 1000, Qt::Uninitialized);
+    for (char& byte : bytes)
+        byte = char(random.bounded(256));
+    const auto digestInPieces = [&random](const QByteArray& data, int largest) {
+        ContentDigest digest;
+        for (qsizetype at = 0; at < data.size();) {
+            const qsizetype piece = std::min<qsizetype>(data.size() - at, random.bounded(largest) + 1);
+            digest.add(data.constData() + at, piece);
+            at += piece;
+        }
+        return digest.result();
+    };
+    const quint64 whole = digestInPieces(bytes, int(bytes.size()));
+    for (int largest : {1, 7, 64, 4096, 65536})
+        EXPECT_EQ(digestInPieces(bytes, largest), whole) << largest;
+    for (qsizetype at : {qsizetype(0), qsizetype(12345), bytes.size() - 1}) {
+        QByteArray changed = bytes;
+        changed[at] = char(changed[at] ^ 0x10);
+        EXPECT_NE(digestInPieces(changed, 65536), whole) << at;
+    }
+    EXPECT_NE(digestInPieces(bytes.chopped(1), 65536), whole);
+}
