@@ -47,27 +47,17 @@ FieldReading rocDate(int yearDigits)
     return {.kind = FieldKind::Date, .roc = true, .yearDigits = yearDigits};
 }
 
-// Every record of a file carries the same date: its text is formed once and kept while the date
-// stays the same.
-std::function<QString(const QDate&)> RocDateOnce(int yearDigits)
+// A source whose value is the same in every record of one file.
+FieldSource Steady(FieldSource source)
 {
-    struct Kept {
-        std::optional<QDate> date;
-        QString text;
-    };
-    return [yearDigits, kept = std::make_shared<Kept>()](const QDate& date) {
-        if (kept->date != date) {
-            kept->text = RocDateText(date, yearDigits);
-            kept->date = date;
-        }
-        return kept->text;
-    };
+    source.markSteady();
+    return source;
 }
 }
 
 FieldSource Constant(const QString& text)
 {
-    return {[text](const RecordContext&) { return FieldValue::Text(text); }, {.kind = FieldKind::Constant, .constant = text}};
+    return Steady({[text](const RecordContext&) { return FieldValue::Text(text); }, {.kind = FieldKind::Constant, .constant = text}});
 }
 
 FieldSource Blank()
@@ -82,14 +72,15 @@ FieldSource Column(const QString& column)
 
 FieldSource Parameter(const QString& column)
 {
-    return [column](const RecordContext& c) {
+    return Steady([column](const RecordContext& c) {
         return FieldValue::Text(c.parameters ? c.parameters->value(column) : QString());
-    };
+    });
 }
 
 FieldSource Leading(int count, FieldSource text)
 {
-    return [count, text = std::move(text)](const RecordContext& c) {
+    const bool steady = text.steady();
+    FieldSource leading = [count, text = std::move(text)](const RecordContext& c) {
         FieldValue value = text(c);
         // Character by character, so that one Big5 cannot hold is still found by the record.
         qsizetype kept = 0;
@@ -104,27 +95,28 @@ FieldSource Leading(int count, FieldSource text)
         value.text.truncate(kept);
         return value;
     };
+    return steady ? Steady(std::move(leading)) : leading;
 }
 
 FieldSource CompanyUniformNumber()
 {
-    return [](const RecordContext&) { return FieldValue::Text(Compdata::CompanyUniformNumber()); };
+    return Steady([](const RecordContext&) { return FieldValue::Text(Compdata::CompanyUniformNumber()); });
 }
 
 FieldSource TransferDateRoc(int yearDigits)
 {
-    return {[text = RocDateOnce(yearDigits)](const RecordContext& c) { return FieldValue::Text(text(c.values.transferDate)); },
-            rocDate(yearDigits)};
+    return Steady({[yearDigits](const RecordContext& c) { return FieldValue::Text(RocDateText(c.values.transferDate, yearDigits)); },
+                   rocDate(yearDigits)});
 }
 
 FieldSource TodayRoc(int yearDigits)
 {
-    return {[text = RocDateOnce(yearDigits)](const RecordContext& c) { return FieldValue::Text(text(c.today)); }, rocDate(yearDigits)};
+    return Steady({[yearDigits](const RecordContext& c) { return FieldValue::Text(RocDateText(c.today, yearDigits)); }, rocDate(yearDigits)});
 }
 
 FieldSource TransferDateCalendar()
 {
-    return {[](const RecordContext& c) { return FieldValue::Text(CalendarDateText(c.values.transferDate)); }, {.kind = FieldKind::Date}};
+    return Steady({[](const RecordContext& c) { return FieldValue::Text(CalendarDateText(c.values.transferDate)); }, {.kind = FieldKind::Date}});
 }
 
 FieldSource Sequence(int first)

@@ -95,10 +95,16 @@ public:
     }
     FieldValue operator()(const RecordContext& context) const { return value_(context); }
     const FieldReading& reading() const { return reading_; }
+    // Whether the value is the same in every record of one file: it depends on nothing but the
+    // bank's parameters, the values the clerk gave, the company and the day. A file's writer renders
+    // such a field once and copies it into the records after.
+    bool steady() const { return steady_; }
+    void markSteady() { steady_ = true; }
 
 private:
     std::function<FieldValue(const RecordContext&)> value_;
     FieldReading reading_;
+    bool steady_ = false;
 };
 
 enum class FieldForm {

@@ -101,7 +101,7 @@ void MediaFileWriter::fail(const QString& reason)
 
 void MediaFileWriter::Write(const MediaRecord& record, const RecordContext& context, const RecordOwner& who)
 {
-    record.RenderInto(pending_, context, who, findings_);
+    record.RenderInto(pending_, context, who, findings_, &steady_);
     // Once a value is refused the file will not be kept; the rest is only rendered for the list.
     if (!findings_.refusals.isEmpty()) {
         pending_.clear();

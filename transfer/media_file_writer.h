@@ -53,4 +53,5 @@ private:
     qsizetype handedOver_ = 0;   // bytes written to the temporary file
     ContentDigest digest_;       // of the bytes handed over
     ExportFindings findings_;
+    SteadyFields steady_;        // rendered once for the whole file
 };

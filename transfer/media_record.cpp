@@ -93,58 +93,82 @@ QByteArray MediaRecord::Render(const RecordContext& context, const RecordOwner& 
     return record;
 }
 
-void MediaRecord::RenderInto(QByteArray& record, const RecordContext& context, const RecordOwner& who, ExportFindings& findings) const
+void MediaRecord::RenderInto(QByteArray& record, const RecordContext& context, const RecordOwner& who, ExportFindings& findings,
+                             SteadyFields* steady) const
 {
     Big5Text big5;   // one room for the record's texts, field after field
     for (const MediaField& field : fields_) {
-        const FieldValue value = field.source(context);
-        if (value.number) {
-            if (!value.fits || !appendZeroFilled(record, *value.number, field.width)) {
-                findings.refuse(who.name(), field.content,
-                                value.shownAmount ? QString::number(std::trunc(*value.shownAmount) + 0.0, 'f', 0)
-                                                  : QString::number(*value.number));
-                record.append(field.width, '0');
-            }
+        if (!steady || !field.source.steady()) {
+            RenderField(record, field, context, who, findings, big5);
             continue;
         }
-        if (!value.fits)
-            findings.refuse(who.name(), field.content, value.text);
-        ToBig5(value.text, big5);
-        if (big5.substituted) {
-            const QString name = who.name();
-            if (!findings.substitutedNames.contains(name))
-                findings.substitutedNames << name;
+        if (const auto rendered = steady->find(&field); rendered != steady->end()) {
+            record.append(rendered->second);
+            continue;
         }
-        switch (field.form) {
-        case FieldForm::Whole:
-            record.append(big5.bytes);
-            break;
-        case FieldForm::Padded:
-            record.append(big5.bytes);
-            record.append(qMax(0, field.width - int(big5.bytes.size())), ' ');
-            break;
-        case FieldForm::Cut:
-            record.append(big5.bytes.size() <= field.width ? big5.bytes : CutBig5(big5.bytes, field.width));
-            break;
-        case FieldForm::LeftZeros: {
-            const QByteArray cut = big5.bytes.size() <= field.width ? big5.bytes : CutBig5(big5.bytes, field.width);
-            record.append(cut);
-            record.append(field.width - int(cut.size()), '0');
-            break;
-        }
-        case FieldForm::Right:
-        case FieldForm::Code:
-            record.append(qMax(0, field.width - int(big5.bytes.size())), field.form == FieldForm::Right ? ' ' : '0');
-            record.append(big5.bytes);
-            break;
-        case FieldForm::Zeros:
-            if (big5.bytes.size() > field.width)
-                findings.refuse(who.name(), field.content, value.text);
-            record.append(QByteArray(qMax(0, field.width - int(big5.bytes.size())), '0') + big5.bytes.left(field.width));
-            break;
-        case FieldForm::Left:
-            appendLeftAligned(record, big5.bytes, field.width);
-            break;
-        }
+        // A field with a finding is rendered again in every record, so that each is named in it.
+        const qsizetype start = record.size();
+        if (RenderField(record, field, context, who, findings, big5))
+            steady->emplace(&field, record.sliced(start));
     }
+}
+
+bool MediaRecord::RenderField(QByteArray& record, const MediaField& field, const RecordContext& context, const RecordOwner& who,
+                              ExportFindings& findings, Big5Text& big5)
+{
+    const FieldValue value = field.source(context);
+    if (value.number) {
+        if (!value.fits || !appendZeroFilled(record, *value.number, field.width)) {
+            findings.refuse(who.name(), field.content,
+                            value.shownAmount ? QString::number(std::trunc(*value.shownAmount) + 0.0, 'f', 0)
+                                              : QString::number(*value.number));
+            record.append(field.width, '0');
+            return false;
+        }
+        return true;
+    }
+    bool clean = value.fits;
+    if (!value.fits)
+        findings.refuse(who.name(), field.content, value.text);
+    ToBig5(value.text, big5);
+    if (big5.substituted) {
+        clean = false;
+        const QString name = who.name();
+        if (!findings.substitutedNames.contains(name))
+            findings.substitutedNames << name;
+    }
+    switch (field.form) {
+    case FieldForm::Whole:
+        record.append(big5.bytes);
+        break;
+    case FieldForm::Padded:
+        record.append(big5.bytes);
+        record.append(qMax(0, field.width - int(big5.bytes.size())), ' ');
+        break;
+    case FieldForm::Cut:
+        record.append(big5.bytes.size() <= field.width ? big5.bytes : CutBig5(big5.bytes, field.width));
+        break;
+    case FieldForm::LeftZeros: {
+        const QByteArray cut = big5.bytes.size() <= field.width ? big5.bytes : CutBig5(big5.bytes, field.width);
+        record.append(cut);
+        record.append(field.width - int(cut.size()), '0');
+        break;
+    }
+    case FieldForm::Right:
+    case FieldForm::Code:
+        record.append(qMax(0, field.width - int(big5.bytes.size())), field.form == FieldForm::Right ? ' ' : '0');
+        record.append(big5.bytes);
+        break;
+    case FieldForm::Zeros:
+        if (big5.bytes.size() > field.width) {
+            clean = false;
+            findings.refuse(who.name(), field.content, value.text);
+        }
+        record.append(QByteArray(qMax(0, field.width - int(big5.bytes.size())), '0') + big5.bytes.left(field.width));
+        break;
+    case FieldForm::Left:
+        appendLeftAligned(record, big5.bytes, field.width);
+        break;
+    }
+    return clean;
 }

@@ -5,7 +5,10 @@
 
 #include <QByteArray>
 #include <functional>
+#include <unordered_map>
 #include <vector>
+
+struct Big5Text;
 
 // Whom a record is written for, as findings name him: an employee, "表頭" or "表尾". An employee's
 // name is formed only when a finding needs it, which few records do.
@@ -34,6 +37,10 @@ struct ExportFindings {
 // the bank expects; it is refused by name so that the clerk can fill it in.
 void RefuseNameless(const db::LocalTable& row, const QString& nameColumn, const RecordOwner& who, ExportFindings& findings);
 
+// The steady fields (FieldSource::steady) of one file's records as they were first rendered without
+// a finding, to be copied into the records after. A file's writer keeps them while it writes.
+using SteadyFields = std::unordered_map<const MediaField*, QByteArray>;
+
 class MediaRecord {
 public:
     // Checks that the positions follow one another without gap or overlap.
@@ -43,12 +50,17 @@ public:
 
     // `who` names the employee (or "表頭"/"表尾") in findings.
     QByteArray Render(const RecordContext& context, const RecordOwner& who, ExportFindings& findings) const;
-    // The same bytes appended to `out`, as a writer gathers its records.
-    void RenderInto(QByteArray& out, const RecordContext& context, const RecordOwner& who, ExportFindings& findings) const;
+    // The same bytes appended to `out`, as a writer gathers its records; with `steady`, each steady
+    // field is rendered once a file.
+    void RenderInto(QByteArray& out, const RecordContext& context, const RecordOwner& who, ExportFindings& findings,
+                    SteadyFields* steady = nullptr) const;
     int length() const;   // nominal length in bytes
     const std::vector<MediaField>& fields() const { return fields_; }
 
 private:
+    // Appends one field; false when it gave a finding (a refusal or a substituted name).
+    static bool RenderField(QByteArray& record, const MediaField& field, const RecordContext& context, const RecordOwner& who,
+                            ExportFindings& findings, Big5Text& big5);
     std::vector<MediaField> fields_;
 };
 

@@ -34,7 +34,7 @@ TEST(MediaFields, RocYearsOfFixedLengthAroundTheYear100)
 
 TEST(MediaFields, OneRecordLayoutFollowsTheDateOfEachContext)
 {
-    // The date's text is kept between records; a record of another date must not get the old one.
+    // A record of another date gets its own date, never that of a record before.
     using namespace source;
     const MediaRecord record{{1, 7, FieldForm::Whole, TransferDateRoc(3), "轉帳日期"},
                              {8, 7, FieldForm::Whole, TodayRoc(3), "製作日期"}};
@@ -239,6 +239,39 @@ TEST(MediaRecords, NamesOutsideBig5AreSubstitutedAndReported)
     const QByteArray bytes = record.Render({}, "E9 陳𡒄", findings);
     EXPECT_EQ(bytes.size(), 6);
     EXPECT_EQ(findings.substitutedNames, QStringList{"E9 陳𡒄"});
+}
+
+// A file's writer renders the fields that are the same in every record once, and copies them after;
+// its records are those rendered one by one, and a field with a finding still names every employee.
+TEST(MediaRecords, SteadyFieldsAreRenderedOnceAFileYetFindingsNameEveryRecord)
+{
+    using namespace source;
+    const MediaRecord record{{1, 3, FieldForm::Left, Constant("ABC"), "代碼"},
+                             {4, 4, FieldForm::Zeros, Parameter("ID1"), "主辦行"},
+                             {8, 4, FieldForm::Left, Parameter("ID2"), "名稱"},
+                             {12, 3, FieldForm::Zeros, Sequence(1), "序號"}};
+    QMap<QString, QString> parameters{{"ID1", "12"}, {"ID2", QStringLiteral("陳𡒄")}};
+    RecordContext context;
+    context.parameters = &parameters;
+    const auto writeFile = [&](bool once, ExportFindings& findings) {
+        SteadyFields steady;
+        QByteArray file;
+        for (int sequence = 1; sequence <= 3; ++sequence) {
+            context.sequence = sequence;
+            record.RenderInto(file, context, QStringLiteral("E%1").arg(sequence), findings, once ? &steady : nullptr);
+        }
+        return file;
+    };
+    ExportFindings once, each;
+    EXPECT_EQ(writeFile(true, once), writeFile(false, each));
+    EXPECT_EQ(once.substitutedNames, (QStringList{"E1", "E2", "E3"})) << "the name outside Big5, in every record";
+    EXPECT_EQ(once.substitutedNames, each.substitutedNames);
+
+    parameters["ID1"] = "123456";   // wider than its field
+    ExportFindings refused;
+    writeFile(true, refused);
+    EXPECT_EQ(refused.refusals.size(), 3) << refused.refusals.join('\n').toStdString();
+    EXPECT_TRUE(refused.refusals.last().startsWith("E3: 主辦行")) << refused.refusals.last().toStdString();
 }
 
 } // namespace
