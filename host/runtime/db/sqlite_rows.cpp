@@ -96,7 +96,12 @@ bool SqliteRows::next()
             if (reader_.joinable())
                 reader_.join();
             reading_ = true;
-            reader_ = std::thread([this] { readAhead(); });
+            try {
+                reader_ = std::thread([this] { readAhead(); });
+            } catch (...) {
+                reading_ = false;   // no second thread: the caller hears why, and nothing waits for it
+                throw;
+            }
         }
         changed_.wait(lock);
     }
@@ -145,6 +150,21 @@ bool SqliteRows::stepInto(Batch& batch)
 }
 
 void SqliteRows::readAhead()
+{
+    try {
+        readBatches();
+    } catch (const std::exception& e) {
+        // Memory ran out while rows were copied: the reading ends there, and the caller is told so
+        // when he comes to it, as of a row the engine refused.
+        std::lock_guard lock(mutex_);
+        refusal_ = QString::fromLocal8Bit(e.what());
+        finished_ = true;
+        reading_ = false;
+        changed_.notify_all();
+    }
+}
+
+void SqliteRows::readBatches()
 {
     for (;;) {
         Batch batch;

@@ -43,7 +43,8 @@ private:
     };
 
     const char* cell(int column) const { return current_.bytes.data() + current_.cells[index_ * size_t(columns_.size()) + size_t(column)]; }
-    void readAhead();              // the second thread's loop
+    void readAhead();              // the second thread's work
+    void readBatches();            // its loop
     bool stepInto(Batch& batch);   // one row more; false at the end or on the engine's refusal
     [[noreturn]] void fail(const QString& engineText) const;
 
