@@ -49,7 +49,7 @@ std::optional<QString> checkCode(const QString& digits, int length, Sum x1, Sum 
     if (digits.size() != length || !allDigits(digits))
         return std::nullopt;
     const int code = (10 * checkDigit(digits, x1) + checkDigit(digits, x2) + weight) % 100;
-    return QStringLiteral("%1").arg(code, 2, 10, QLatin1Char('0'));
+    return QString::number(code).rightJustified(2, u'0');
 }
 
 } // namespace
@@ -78,7 +78,7 @@ std::optional<QString> ListedAmountDigits(double amount)
     const qint64 cents = std::llround(rounded * 100);
     if (cents < 0 || cents > 9999999999999LL)
         return std::nullopt;
-    return QStringLiteral("%1").arg(cents, 13, 10, QLatin1Char('0'));
+    return QString::number(cents).rightJustified(13, u'0');
 }
 
 std::optional<int> CheckWeight(const QString& text)
