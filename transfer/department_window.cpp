@@ -7,12 +7,12 @@ const QString DepartmentColumn = QStringLiteral("DEP_NO");
 const QString DepartmentNameColumn = QStringLiteral("DEP_NM");
 }
 
-QHash<QString, QString> ReadDepartmentNames()
+QMap<QString, QString> ReadDepartmentNames()
 {
     db::MSQLTable departments(db::CompanyDatabaseName, QStringLiteral("DEPT"), QStringLiteral("DEP"));
     departments.setSelectFields(QStringLiteral("DEP,NAME"));
     departments.open();
-    QHash<QString, QString> names;
+    QMap<QString, QString> names;
     for (departments.first(); !departments.eof(); departments.next())
         names.insert(departments.fieldText(QStringLiteral("DEP")), departments.fieldText(QStringLiteral("NAME")));
     return names;
