@@ -72,9 +72,15 @@ int CountEmployees(db::LocalTable& table, int slotsPerRow)
     return count;
 }
 
-double SumEmployeeAmounts(db::LocalTable& table, int slotsPerRow)
+EmployeeTally TallyEmployees(db::LocalTable& table, int slotsPerRow)
 {
-    double sum = 0;
-    forEachEmployee(table, slotsPerRow, [&](int slot) { sum += table.fieldFloat(SlotColumn(AmountColumnName, slot)); });
-    return sum;
+    std::vector<QString> amounts;
+    for (int slot = 0; slot < slotsPerRow; ++slot)
+        amounts.push_back(SlotColumn(AmountColumnName, slot));
+    EmployeeTally tally;
+    forEachEmployee(table, slotsPerRow, [&](int slot) {
+        ++tally.count;
+        tally.total += table.fieldFloat(amounts[size_t(slot)]);
+    });
+    return tally;
 }

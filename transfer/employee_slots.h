@@ -19,5 +19,9 @@ void ForEachEmployeeAlone(db::LocalTable& source, const TransferTableLayout& lay
 
 // The employees the rows of `table` hold (a table of `slotsPerRow` slots).
 int CountEmployees(db::LocalTable& table, int slotsPerRow);
-// Their amounts, added up in the order the employees are relayed.
-double SumEmployeeAmounts(db::LocalTable& table, int slotsPerRow);
+// Their number and their amounts added up in the order they are relayed, in one walk.
+struct EmployeeTally {
+    int count = 0;
+    double total = 0;
+};
+EmployeeTally TallyEmployees(db::LocalTable& table, int slotsPerRow);

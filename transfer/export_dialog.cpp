@@ -6,6 +6,7 @@
 #include "runtime/language.h"
 #include "runtime/ui/guarded.h"
 #include "transfer/dialog_buttons.h"
+#include "transfer/employee_slots.h"
 #include "runtime/ui/messages.h"
 #include "runtime/ui/msave_dialog.h"
 #include "transfer/media_file_writer.h"
@@ -203,16 +204,11 @@ QString ExportDialog::EmployeeOf(const db::LocalTable& row) const
     return number + u' ' + name;
 }
 
-void CountEmployeeRecords(db::LocalTable& table, RecordContext& context)
+void CountEmployeeRecords(db::LocalTable& table, RecordContext& context, int slotsPerRow)
 {
-    context.employeeRecords = 0;
-    context.employeeTotal = 0;
-    for (table.first(); !table.eof(); table.next()) {
-        if (IsEmployeeRow(table)) {
-            ++context.employeeRecords;
-            context.employeeTotal += table.fieldFloat(AmountColumnName);
-        }
-    }
+    const EmployeeTally tally = TallyEmployees(table, slotsPerRow);
+    context.employeeRecords = tally.count;
+    context.employeeTotal = tally.total;
 }
 
 void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)

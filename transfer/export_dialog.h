@@ -75,9 +75,9 @@ private:
     QToolButton* MSpeedButton1 = nullptr;
 };
 
-// Counts the employee rows of the transfer table and sums their amounts into `context`, for the
-// headers that carry them.
-void CountEmployeeRecords(db::LocalTable& table, RecordContext& context);
+// Counts the employees of the transfer table (of `slotsPerRow` slots) and sums their amounts into
+// `context`, for the headers that carry them.
+void CountEmployeeRecords(db::LocalTable& table, RecordContext& context, int slotsPerRow = 1);
 
 // The folder the export dialog proposes, standing for the diskette drive: the configured media
 // folder with a trailing "/".

@@ -144,7 +144,6 @@ public:
     Reader(const MediaLayout& layout, const RecordContext& context, ReadingDetail detail)
         : layout_(layout)
         , context_(context)
-        , keepLines_(detail == ReadingDetail::Lines)
         , totalsOnly_(detail == ReadingDetail::Totals)
     {
         for (const MediaRecord& r : layout.header)
@@ -259,8 +258,7 @@ private:
         for (const PlacedField& p : placed) {
             const QByteArrayView bytes = FieldBytes(line, p);
             const QString text = FromBig5(bytes);
-            if (keepLines_)
-                read.fields.push_back({p.field->content, text});
+            read.fields.push_back({p.field->content, text});
             if (kind.checked)
                 fields.insert(p.field->content, text);
             if (!placement) {
@@ -281,8 +279,7 @@ private:
                     fail(number, p.field->content, *expectedText);
             }
         }
-        if (keepLines_)
-            reading_.lines.push_back(std::move(read));
+        reading_.lines.push_back(std::move(read));
     }
 
     // The employee's amounts of a line read for its totals only.
@@ -337,7 +334,6 @@ private:
 
     const MediaLayout& layout_;
     const RecordContext& context_;
-    bool keepLines_;
     bool totalsOnly_;
     std::vector<Kind> all_;
     MediaFileReading reading_;

@@ -49,8 +49,7 @@ void TwoPerRowWindow::FormDestroy()
 // The employees are taken one at a time, in the file's order.
 void TwoPerRowExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
 {
-    context.employeeRecords = CountEmployees(Report, 2);
-    context.employeeTotal = SumEmployeeAmounts(Report, 2);
+    CountEmployeeRecords(Report, context, 2);
     WriteHeader(writer, context);
     db::LocalTable employee(Report.databaseName(), Report.tableName() + QStringLiteral("_EMPLOYEE"));
     ForEachEmployeeAlone(Report, TwoPerRowLayout(), employee,
