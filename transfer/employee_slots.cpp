@@ -3,10 +3,13 @@
 namespace {
 
 // Calls `each(slot)` for every slot that holds an employee, row by row; the table stands on its row.
-template <class Each>
-void forEachEmployee(db::LocalTable& table, int slotsPerRow, Each each)
+// `eachRow(position)` runs first on every row.
+template <class Each, class EachRow = void (*)(int)>
+void forEachEmployee(db::LocalTable& table, int slotsPerRow, Each each, EachRow eachRow = [](int) {})
 {
+    int position = 0;
     for (table.first(); !table.eof(); table.next()) {
+        eachRow(position++);
         for (int slot = 0; slot < slotsPerRow; ++slot) {
             if (SlotHoldsEmployee(table, slot))
                 each(slot);
@@ -72,15 +75,21 @@ int CountEmployees(db::LocalTable& table, int slotsPerRow)
     return count;
 }
 
-EmployeeTally TallyEmployees(db::LocalTable& table, int slotsPerRow)
+EmployeeTally TallyEmployees(db::LocalTable& table, int slotsPerRow, int rowsPerBlock)
 {
     std::vector<QString> amounts;
     for (int slot = 0; slot < slotsPerRow; ++slot)
         amounts.push_back(SlotColumn(AmountColumnName, slot));
     EmployeeTally tally;
-    forEachEmployee(table, slotsPerRow, [&](int slot) {
-        ++tally.count;
-        tally.total += table.fieldFloat(amounts[size_t(slot)]);
-    });
+    forEachEmployee(
+        table, slotsPerRow,
+        [&](int slot) {
+            ++tally.count;
+            tally.total += table.fieldFloat(amounts[size_t(slot)]);
+        },
+        [&](int position) {
+            if (rowsPerBlock > 0 && position % rowsPerBlock == 0)
+                tally.employeesBefore.push_back(tally.count);
+        });
     return tally;
 }

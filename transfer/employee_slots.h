@@ -5,6 +5,7 @@
 #include "transfer/transfer_table.h"
 
 #include <functional>
+#include <vector>
 
 // Redefines `target` with `layout`'s columns and `slotsPerRow` slots and fills it with every employee
 // of `source` (a table of `layout`), in order, leaving out subtotal and total rows and department
@@ -19,9 +20,11 @@ void ForEachEmployeeAlone(db::LocalTable& source, const TransferTableLayout& lay
 
 // The employees the rows of `table` hold (a table of `slotsPerRow` slots).
 int CountEmployees(db::LocalTable& table, int slotsPerRow);
-// Their number and their amounts added up in the order they are relayed, in one walk.
+// Their number and their amounts added up in the order they are relayed, in one walk. With
+// `rowsPerBlock`, also the employees of the rows before each block of that many rows.
 struct EmployeeTally {
     int count = 0;
     double total = 0;
+    std::vector<int> employeesBefore;
 };
-EmployeeTally TallyEmployees(db::LocalTable& table, int slotsPerRow);
+EmployeeTally TallyEmployees(db::LocalTable& table, int slotsPerRow, int rowsPerBlock = 0);

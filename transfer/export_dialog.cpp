@@ -5,6 +5,7 @@
 #include "runtime/config.h"
 #include "runtime/language.h"
 #include "runtime/ui/guarded.h"
+#include "transfer/blocks_in_order.h"
 #include "transfer/dialog_buttons.h"
 #include "transfer/employee_slots.h"
 #include "runtime/ui/messages.h"
@@ -22,6 +23,13 @@
 
 #include <cmath>
 #include <stdexcept>
+
+namespace {
+
+// The rows of the transfer table rendered together on one core: about 80 KB of records.
+constexpr int RowsPerBlock = 1024;
+
+} // namespace
 
 QString MediaFolder()
 {
@@ -218,12 +226,34 @@ void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
 
 void ExportDialog::WriteLayout(db::LocalTable& rows, MediaFileWriter& writer, RecordContext& context)
 {
-    CountEmployeeRecords(rows, context);
+    const EmployeeTally tally = TallyEmployees(rows, 1, RowsPerBlock);
+    context.employeeRecords = tally.count;
+    context.employeeTotal = tally.total;
     WriteHeader(writer, context);
-    for (rows.first(); !rows.eof(); rows.next()) {
-        if (IsEmployeeRow(rows))
-            WriteEmployee(rows, writer, context);
-    }
+
+    // Each core renders with its own cursor on the rows, its own context and its own steady fields;
+    // a block's first record takes the running number that follows the employees before the block.
+    struct Renderer {
+        db::LocalTable cursor;
+        RecordContext context;
+        SteadyFields steady;
+    };
+    Renderer here{rows, context, {}}, there{rows, context, {}};
+    auto renderOn = [this, &tally](Renderer& renderer) {
+        return [this, &tally, &renderer](int block, RenderedRecords& into) {
+            RecordBlock records(into, renderer.steady);
+            db::LocalTable& row = renderer.cursor;
+            renderer.context.sequence = tally.employeesBefore[size_t(block)];
+            const int end = (block + 1) * RowsPerBlock;
+            for (row.moveTo(block * RowsPerBlock); !row.eof() && row.recNo() < end; row.next()) {
+                if (IsEmployeeRow(row))
+                    WriteEmployee(row, records, renderer.context);
+            }
+        };
+    };
+    RenderBlocksInOrder(int(tally.employeesBefore.size()), renderOn(here), renderOn(there),
+                        [&writer](const RenderedRecords& block) { writer.Append(block); });
+    context.sequence = tally.count;
     WriteTrailer(writer, context);
 }
 
@@ -234,16 +264,16 @@ void ExportDialog::WriteHeader(MediaFileWriter& writer, const RecordContext& con
         writer.Write(record, context, header);
 }
 
-void ExportDialog::WriteEmployee(const db::LocalTable& row, MediaFileWriter& writer, RecordContext& context)
+void ExportDialog::WriteEmployee(const db::LocalTable& row, RecordSink& records, RecordContext& context)
 {
     const MediaLayout& layout = Layout();
     const RecordOwner who([this, &row] { return EmployeeOf(row); });
     if (layout.nameNeededWith.isEmpty() || !row.fieldText(layout.nameNeededWith).isEmpty())
-        RefuseNameless(row, layout.nameColumn, who, writer.findings());
+        RefuseNameless(row, layout.nameColumn, who, records.findings());
     ++context.sequence;
     context.row = &row;
     for (const MediaRecord& record : layout.detail)
-        writer.Write(record, context, who);
+        records.Write(record, context, who);
     context.row = nullptr;
 }
 

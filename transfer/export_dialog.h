@@ -11,6 +11,7 @@
 class QLineEdit;
 class QToolButton;
 class MediaFileWriter;
+class RecordSink;
 
 // How a bank's export dialog differs: its BANK1 row, default file, save-dialog filter and the
 // extension forced on a browsed name (empty: none), whether it remembers the file name, and whether
@@ -46,12 +47,13 @@ protected:
     // The bank's records. The default writes the layout: header, a detail per employee row, trailer.
     virtual const MediaLayout& Layout() const = 0;
     virtual void WriteRecords(MediaFileWriter& writer, RecordContext& context);
-    // The layout written over the employee rows of `rows` (Report, or a table the bank lays out from it).
+    // The layout written over the employee rows of `rows` (Report, or a table the bank lays out from
+    // it). The detail records are rendered on two cores, a block of rows at a time.
     void WriteLayout(db::LocalTable& rows, MediaFileWriter& writer, RecordContext& context);
     // Its parts, for a bank that takes its employees otherwise: the header records (the employees
     // already counted into `context`), the detail records of the employee `row` stands on, the trailer.
     void WriteHeader(MediaFileWriter& writer, const RecordContext& context);
-    void WriteEmployee(const db::LocalTable& row, MediaFileWriter& writer, RecordContext& context);
+    void WriteEmployee(const db::LocalTable& row, RecordSink& records, RecordContext& context);
     void WriteTrailer(MediaFileWriter& writer, const RecordContext& context);
     // Who a detail record belongs to, for the clerk's messages.
     virtual QString EmployeeOf(const db::LocalTable& row) const;

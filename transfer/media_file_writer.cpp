@@ -112,6 +112,18 @@ void MediaFileWriter::Write(const MediaRecord& record, const RecordContext& cont
         flush();
 }
 
+void MediaFileWriter::Append(const RenderedRecords& records)
+{
+    findings_.append(records.findings);
+    if (!findings_.refusals.isEmpty()) {
+        pending_.clear();
+        return;
+    }
+    pending_.append(records.bytes);
+    if (pending_.size() >= FlushSize)
+        flush();
+}
+
 void MediaFileWriter::flush()
 {
     if (filecalls::Flush() != 0)

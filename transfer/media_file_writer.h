@@ -6,7 +6,7 @@
 // Records go to the file as they come, a piece at a time: what was meant is remembered by its
 // length and digest, and the file read back must give both.
 #include "transfer/content_digest.h"
-#include "transfer/media_record.h"
+#include "transfer/record_block.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,17 +18,19 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-class MediaFileWriter {
+class MediaFileWriter : public RecordSink {
 public:
     // Checks the target (CheckTarget) and creates the temporary file; raises when either fails.
     explicit MediaFileWriter(const QString& path);
-    ~MediaFileWriter();
+    ~MediaFileWriter() override;
     MediaFileWriter(const MediaFileWriter&) = delete;
     MediaFileWriter& operator=(const MediaFileWriter&) = delete;
 
     // Renders and writes one record, then CR LF.
-    void Write(const MediaRecord& record, const RecordContext& context, const RecordOwner& who);
-    ExportFindings& findings() { return findings_; }
+    void Write(const MediaRecord& record, const RecordContext& context, const RecordOwner& who) override;
+    // Records rendered apart, after those written so far.
+    void Append(const RenderedRecords& records);
+    ExportFindings& findings() override { return findings_; }
     // Puts the file in place and reads it back; raises ExportRefused or an input/output error
     // instead. Nothing may report the export as done unless this returned.
     void Commit();

@@ -12,6 +12,15 @@ void ExportFindings::refuse(const QString& who, const QString& content, const QS
     refusals << QStringLiteral("%1: %2 = %3").arg(who, content, value);
 }
 
+void ExportFindings::append(const ExportFindings& later)
+{
+    refusals << later.refusals;
+    for (const QString& name : later.substitutedNames) {
+        if (!substitutedNames.contains(name))
+            substitutedNames << name;
+    }
+}
+
 void RefuseNameless(const db::LocalTable& row, const QString& nameColumn, const RecordOwner& who, ExportFindings& findings)
 {
     if (row.fieldText(nameColumn).trimmed().isEmpty())

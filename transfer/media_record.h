@@ -31,6 +31,8 @@ struct ExportFindings {
     QStringList refusals;
     QStringList substitutedNames;
     void refuse(const QString& who, const QString& content, const QString& value);
+    // Those of records rendered after these, in their order; a name listed already is not listed again.
+    void append(const ExportFindings& later);
 };
 
 // An employee row whose name (or account holder's title) in `nameColumn` is empty cannot be written as

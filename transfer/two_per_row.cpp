@@ -2,6 +2,7 @@
 
 #include "common/temp_names.h"
 #include "transfer/employee_slots.h"
+#include "transfer/media_file_writer.h"
 
 TransferTableLayout TwoPerRowLayout()
 {

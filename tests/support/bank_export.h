@@ -19,7 +19,7 @@ protected:
     // Exports `rows` with the transfer date `date` through a new dialog `Dialog` to `path`; returns
     // the file's bytes (empty when nothing was written).
     template <class Dialog>
-    QByteArray exportRows(const TransferTableLayout& layout, std::initializer_list<TransferRow> rows, const QDate& date)
+    QByteArray exportRows(const TransferTableLayout& layout, const std::vector<TransferRow>& rows, const QDate& date)
     {
         FillTransferRows(table, layout, rows);
         dialog.reset(Create<Dialog>(nullptr));

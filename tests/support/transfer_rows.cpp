@@ -1,6 +1,6 @@
 #include "support/transfer_rows.h"
 
-void FillTransferRows(db::LocalTable& table, const TransferTableLayout& layout, std::initializer_list<TransferRow> rows)
+void FillTransferRows(db::LocalTable& table, const TransferTableLayout& layout, const std::vector<TransferRow>& rows)
 {
     DefineTransferTable(table, layout);
     for (const TransferRow& row : rows) {

@@ -17,7 +17,7 @@ struct TransferRow {
 
 // Defines `table` with `layout` and appends the rows. A row without name and number is a label row:
 // its `account` goes into the layout's label column.
-void FillTransferRows(db::LocalTable& table, const TransferTableLayout& layout, std::initializer_list<TransferRow> rows);
+void FillTransferRows(db::LocalTable& table, const TransferTableLayout& layout, const std::vector<TransferRow>& rows);
 
 // The texts of `columns` on every row of `table`, in order.
 std::vector<QStringList> ColumnTexts(db::LocalTable& table, const QStringList& columns);

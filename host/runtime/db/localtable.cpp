@@ -372,6 +372,13 @@ void LocalTable::last()
     bof_ = n == 0;
 }
 
+void LocalTable::moveTo(int position)
+{
+    pos_ = size_t(std::max(position, 0));
+    bof_ = pos_ == 0;
+    eof_ = pos_ >= visibleCount();
+}
+
 bool LocalTable::eof() const
 {
     return eof_ || pos_ >= visibleCount();

@@ -115,6 +115,9 @@ public:
     void next();
     void prior();
     void last();
+    // Stands on the visible row at `position` (0-based), as first() and next() would reach it; eof
+    // when there is no such row.
+    void moveTo(int position);
     bool eof() const;
     bool bof() const;
     bool isEmpty() const;

@@ -1,0 +1,109 @@
+// A media file of thousands of employees is rendered a block of rows at a time on two cores: the
+// file, its running numbers, its refusals and its substituted names are as one core writing the
+// employees in order would give them.
+#include "runtime/language.h"
+#include "support/bank_export.h"
+#include "transfer/media_file_writer.h"
+
+namespace {
+
+using namespace source;
+using namespace forms;
+
+// A layout whose detail records carry the running number, the account, the name and the amount.
+class NumberedExport : public ExportDialog {
+public:
+    explicit NumberedExport(QWidget* owner)
+        : ExportDialog(owner, {QStringLiteral("99"), QStringLiteral("NUMBERED.TXT")})
+    {
+    }
+
+protected:
+    const MediaLayout& Layout() const override
+    {
+        static const MediaLayout layout{
+            {{{1, 1, L, Constant("H")}, {2, 6, Z, EmployeeRecordCount()}, {8, 12, Z, EmployeeRecordTotal(Unit::Whole, IntegerWidth::Bits64)}}},
+            {{{1, 5, Z, Sequence()}, {6, 10, L, Column("BACC_NO")}, {16, 8, L, Column("YG_NAME")},
+              {24, 10, Z, RowAmount(Unit::Whole, IntegerWidth::Bits32), QStringLiteral("金額")}}},
+            {{{1, 1, L, Constant("T")}, {2, 6, Z, Sequence()}}}};
+        return layout;
+    }
+};
+
+class ExportInBlocks : public BankExportTest {
+protected:
+    ExportInBlocks() : BankExportTest(QDate(2026, 3, 1)) {}
+
+    // Employees 1 to `count` (account A0000001, name N00001, amount ten times the number), with a
+    // subtotal row after every 97th, so that blocks of rows hold unequal numbers of employees.
+    static std::vector<TransferRow> Employees(int count, const std::function<void(int, TransferRow&)>& change = {})
+    {
+        std::vector<TransferRow> rows;
+        for (int n = 1; n <= count; ++n) {
+            TransferRow row{QStringLiteral("A%1").arg(n, 7, 10, QChar('0')), QStringLiteral("N%1").arg(n, 5, 10, QChar('0')),
+                            double(n) * 10, QStringLiteral("E%1").arg(n, 4, 10, QChar('0'))};
+            if (change)
+                change(n, row);
+            rows.push_back(row);
+            if (n % 97 == 0)
+                rows.push_back({QStringLiteral("小計"), QString(), 0});
+        }
+        return rows;
+    }
+    QByteArray exportEmployees(const std::vector<TransferRow>& rows)
+    {
+        return exportRows<NumberedExport>(TransferTableLayout::EmployeeNumbered(), rows, QDate(2026, 3, 5));
+    }
+};
+
+} // namespace
+
+TEST_F(ExportInBlocks, TheFileIsTheEmployeesInOrderWithUnbrokenRunningNumbers)
+{
+    const int count = 5000;
+    const QByteArray file = exportEmployees(Employees(count));
+
+    QByteArray expected = "H" + QByteArray::number(count).rightJustified(6, '0')
+        + QByteArray::number(qint64(count) * (count + 1) * 5).rightJustified(12, '0') + "\r\n";
+    for (int n = 1; n <= count; ++n) {
+        expected += QByteArray::number(n).rightJustified(5, '0') + "A" + QByteArray::number(n).rightJustified(7, '0')
+            + "  N" + QByteArray::number(n).rightJustified(5, '0') + "  " + QByteArray::number(n * 10).rightJustified(10, '0')
+            + "\r\n";
+    }
+    expected += "T" + QByteArray::number(count).rightJustified(6, '0') + "\r\n";
+    EXPECT_EQ(file.size(), expected.size());
+    EXPECT_TRUE(file == expected) << "the first difference at byte "
+                                  << std::mismatch(file.begin(), file.end(), expected.begin(), expected.end()).first - file.begin();
+    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+}
+
+TEST_F(ExportInBlocks, RefusalsAndSubstitutedNamesOfEveryBlockAreListedInTheEmployeesOrder)
+{
+    const QList<int> tooLarge = {7, 1500, 2048, 4999};
+    const QStringList refused = refusals([&] {
+        exportEmployees(Employees(5000, [&](int n, TransferRow& row) {
+            if (tooLarge.contains(n))
+                row.amount = 3000000000.0;
+        }));
+    });
+    QStringList expected;
+    for (const int n : tooLarge)
+        expected << QStringLiteral("E%1 N%2: 金額 = 3000000000").arg(n, 4, 10, QChar('0')).arg(n, 5, 10, QChar('0'));
+    EXPECT_EQ(refused, expected);
+    EXPECT_TRUE(ReadFileBytes(path).isEmpty()) << "a refused export writes no file";
+
+    // U+20000 has no Big5 code: the name is written with a substitute and its employee listed.
+    const QList<int> outsideBig5 = {10, 1100, 3100};
+    messages.clear();
+    const QByteArray file = exportEmployees(Employees(4000, [&](int n, TransferRow& row) {
+        if (outsideBig5.contains(n))
+            row.name = QStringLiteral("王") + QString::fromUcs4(U"\U00020000");
+    }));
+    EXPECT_EQ(file.count("\r\n"), 4002);
+    QStringList names;
+    for (const int n : outsideBig5)
+        names << QStringLiteral("E%1 王").arg(n, 4, 10, QChar('0')) + QString::fromUcs4(U"\U00020000");
+    ASSERT_FALSE(messages.isEmpty());
+    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082) + u'\n' + LoadFormResourceStr("WAGBK", 10088) + u'\n'
+                                   + names.join(u'\n'));
+}
