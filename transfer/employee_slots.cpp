@@ -17,28 +17,31 @@ void forEachEmployee(db::LocalTable& table, int slotsPerRow, Each each, EachRow 
     }
 }
 
-// Relays every employee of `source` into the slots of `target` in turn. With `placed`, each employee
-// takes the emptied table's one row, and `placed` runs once he is posted there.
-void relay(db::LocalTable& source, const TransferTableLayout& layout, db::LocalTable& target, int slotsPerRow,
-           const std::function<void(const db::LocalTable&)>* placed)
+// The columns of each slot by number: they are copied for every employee.
+std::vector<std::vector<int>> slotFields(const db::LocalTable& table, const TransferTableLayout& layout, int slotCount)
 {
-    TransferTableLayout targetLayout = layout;
-    targetLayout.slotsPerRow = slotsPerRow;
-    DefineTransferTable(target, targetLayout);
+    std::vector<std::vector<int>> fields(static_cast<size_t>(slotCount));
+    for (int slot = 0; slot < slotCount; ++slot)
+        for (const TransferColumn& column : layout.columns)
+            fields[size_t(slot)].push_back(table.fieldNumber(SlotColumn(column.field.name, slot)));
+    return fields;
+}
+
+void defineWithSlots(db::LocalTable& table, TransferTableLayout layout, int slotsPerRow)
+{
+    layout.slotsPerRow = slotsPerRow;
+    DefineTransferTable(table, layout);
+}
+
+} // namespace
+
+void RelayEmployees(db::LocalTable& source, const TransferTableLayout& layout, db::LocalTable& target, int slotsPerRow)
+{
+    defineWithSlots(target, layout, slotsPerRow);
     db::LocalTableUpdate update(target.data());
-    // The columns of each slot by number, in both tables: they are copied for every employee.
-    auto slotFields = [&layout](const db::LocalTable& table, int slotCount) {
-        std::vector<std::vector<int>> fields(static_cast<size_t>(slotCount));
-        for (int slot = 0; slot < slotCount; ++slot)
-            for (const TransferColumn& column : layout.columns)
-                fields[size_t(slot)].push_back(table.fieldNumber(SlotColumn(column.field.name, slot)));
-        return fields;
-    };
-    const std::vector<std::vector<int>> from = slotFields(source, layout.slotsPerRow), to = slotFields(target, slotsPerRow);
+    const std::vector<std::vector<int>> from = slotFields(source, layout, layout.slotsPerRow), to = slotFields(target, layout, slotsPerRow);
     int next = 0;
     forEachEmployee(source, layout.slotsPerRow, [&](int slot) {
-        if (placed)
-            target.emptyTable();
         if (next == 0) {
             target.append();
             SetRowKind(target, RowKind::Employee);
@@ -49,23 +52,26 @@ void relay(db::LocalTable& source, const TransferTableLayout& layout, db::LocalT
         for (size_t column = 0; column < layout.columns.size(); ++column)
             target.setField(to[size_t(next)][column], source.field(from[size_t(slot)][column]));
         target.post();
-        if (placed)
-            (*placed)(target);
         next = (next + 1) % slotsPerRow;
     });
 }
 
-} // namespace
-
-void RelayEmployees(db::LocalTable& source, const TransferTableLayout& layout, db::LocalTable& target, int slotsPerRow)
+EmployeeAlone::EmployeeAlone(const db::LocalTable& source, const TransferTableLayout& layout, db::LocalTable& row)
+    : row_(row)
 {
-    relay(source, layout, target, slotsPerRow, nullptr);
+    defineWithSlots(row_, layout, 1);
+    from_ = slotFields(source, layout, layout.slotsPerRow);
+    to_ = slotFields(row_, layout, 1).front();
 }
 
-void ForEachEmployeeAlone(db::LocalTable& source, const TransferTableLayout& layout, db::LocalTable& row,
-                          const std::function<void(const db::LocalTable&)>& each)
+void EmployeeAlone::place(const db::LocalTable& source, int slot)
 {
-    relay(source, layout, row, 1, &each);
+    row_.emptyTable();
+    row_.append();
+    SetRowKind(row_, RowKind::Employee);
+    for (size_t column = 0; column < to_.size(); ++column)
+        row_.setField(to_[column], source.field(from_[size_t(slot)][column]));
+    row_.post();
 }
 
 int CountEmployees(db::LocalTable& table, int slotsPerRow)

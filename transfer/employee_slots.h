@@ -4,7 +4,6 @@
 // and counted.
 #include "transfer/transfer_table.h"
 
-#include <functional>
 #include <vector>
 
 // Redefines `target` with `layout`'s columns and `slotsPerRow` slots and fills it with every employee
@@ -12,11 +11,20 @@
 // breaks. An employee is known by his slot's kind, never by his name.
 void RelayEmployees(db::LocalTable& source, const TransferTableLayout& layout, db::LocalTable& target, int slotsPerRow);
 
-// The same employees one at a time, in the same order: each in turn is the one row of `row`
-// (redefined with `layout`'s columns, one slot) while `each` runs. A media file is written this way
-// without a second copy of the whole table.
-void ForEachEmployeeAlone(db::LocalTable& source, const TransferTableLayout& layout, db::LocalTable& row,
-                          const std::function<void(const db::LocalTable&)>& each);
+// Each employee of a table of several slots in turn the one row of `row`, redefined with the
+// layout's columns and one slot: a media file is written this way without a second copy of the
+// whole table. Each thread that writes employees needs a `row` table of its own.
+class EmployeeAlone {
+public:
+    EmployeeAlone(const db::LocalTable& source, const TransferTableLayout& layout, db::LocalTable& row);
+    // The employee of slot `slot` of the row `source` (a table like the one given above) stands on.
+    void place(const db::LocalTable& source, int slot);
+
+private:
+    db::LocalTable& row_;
+    std::vector<std::vector<int>> from_;   // the columns of each slot of the source, by number
+    std::vector<int> to_;                  // and of the one slot of `row`
+};
 
 // The employees the rows of `table` hold (a table of `slotsPerRow` slots).
 int CountEmployees(db::LocalTable& table, int slotsPerRow);

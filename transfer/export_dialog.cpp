@@ -212,13 +212,6 @@ QString ExportDialog::EmployeeOf(const db::LocalTable& row) const
     return number + u' ' + name;
 }
 
-void CountEmployeeRecords(db::LocalTable& table, RecordContext& context, int slotsPerRow)
-{
-    const EmployeeTally tally = TallyEmployees(table, slotsPerRow);
-    context.employeeRecords = tally.count;
-    context.employeeTotal = tally.total;
-}
-
 void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
 {
     WriteLayout(Report, writer, context);
@@ -226,7 +219,17 @@ void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
 
 void ExportDialog::WriteLayout(db::LocalTable& rows, MediaFileWriter& writer, RecordContext& context)
 {
-    const EmployeeTally tally = TallyEmployees(rows, 1, RowsPerBlock);
+    const RowWriter employeeRow = [this](const db::LocalTable& row, RecordSink& records, RecordContext& rowContext) {
+        if (IsEmployeeRow(row))
+            WriteEmployee(row, records, rowContext);
+    };
+    WriteLayout(rows, 1, writer, context, employeeRow, employeeRow);
+}
+
+void ExportDialog::WriteLayout(db::LocalTable& rows, int slotsPerRow, MediaFileWriter& writer, RecordContext& context,
+                               const RowWriter& here, const RowWriter& there)
+{
+    const EmployeeTally tally = TallyEmployees(rows, slotsPerRow, RowsPerBlock);
     context.employeeRecords = tally.count;
     context.employeeTotal = tally.total;
     WriteHeader(writer, context);
@@ -238,20 +241,18 @@ void ExportDialog::WriteLayout(db::LocalTable& rows, MediaFileWriter& writer, Re
         RecordContext context;
         SteadyFields steady;
     };
-    Renderer here{rows, context, {}}, there{rows, context, {}};
-    auto renderOn = [this, &tally](Renderer& renderer) {
-        return [this, &tally, &renderer](int block, RenderedRecords& into) {
+    Renderer onThis{rows, context, {}}, onSecond{rows, context, {}};
+    auto renderOn = [&tally](Renderer& renderer, const RowWriter& writeRow) {
+        return [&tally, &renderer, &writeRow](int block, RenderedRecords& into) {
             RecordBlock records(into, renderer.steady);
             db::LocalTable& row = renderer.cursor;
             renderer.context.sequence = tally.employeesBefore[size_t(block)];
             const int end = (block + 1) * RowsPerBlock;
-            for (row.moveTo(block * RowsPerBlock); !row.eof() && row.recNo() < end; row.next()) {
-                if (IsEmployeeRow(row))
-                    WriteEmployee(row, records, renderer.context);
-            }
+            for (row.moveTo(block * RowsPerBlock); !row.eof() && row.recNo() < end; row.next())
+                writeRow(row, records, renderer.context);
         };
     };
-    RenderBlocksInOrder(int(tally.employeesBefore.size()), renderOn(here), renderOn(there),
+    RenderBlocksInOrder(int(tally.employeesBefore.size()), renderOn(onThis, here), renderOn(onSecond, there),
                         [&writer](const RenderedRecords& block) { writer.Append(block); });
     context.sequence = tally.count;
     WriteTrailer(writer, context);

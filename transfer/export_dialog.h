@@ -8,6 +8,8 @@
 #include "transfer/media_file_reader.h"
 #include "transfer/media_layout.h"
 
+#include <functional>
+
 class QLineEdit;
 class QToolButton;
 class MediaFileWriter;
@@ -50,6 +52,12 @@ protected:
     // The layout written over the employee rows of `rows` (Report, or a table the bank lays out from
     // it). The detail records are rendered on two cores, a block of rows at a time.
     void WriteLayout(db::LocalTable& rows, MediaFileWriter& writer, RecordContext& context);
+    // What one core writes for the row `row` stands on: the detail records of its employees.
+    using RowWriter = std::function<void(const db::LocalTable& row, RecordSink& records, RecordContext& context)>;
+    // The same over a table of `slotsPerRow` employees a row: the header, what `here` (on this thread)
+    // and `there` (on a second) write for the rows, and the trailer.
+    void WriteLayout(db::LocalTable& rows, int slotsPerRow, MediaFileWriter& writer, RecordContext& context,
+                     const RowWriter& here, const RowWriter& there);
     // Its parts, for a bank that takes its employees otherwise: the header records (the employees
     // already counted into `context`), the detail records of the employee `row` stands on, the trailer.
     void WriteHeader(MediaFileWriter& writer, const RecordContext& context);
@@ -76,10 +84,6 @@ private:
     QLineEdit* PathFile = nullptr;
     QToolButton* MSpeedButton1 = nullptr;
 };
-
-// Counts the employees of the transfer table (of `slotsPerRow` slots) and sums their amounts into
-// `context`, for the headers that carry them.
-void CountEmployeeRecords(db::LocalTable& table, RecordContext& context, int slotsPerRow = 1);
 
 // The folder the export dialog proposes, standing for the diskette drive: the configured media
 // folder with a trailing "/".

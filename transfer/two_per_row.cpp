@@ -47,13 +47,22 @@ void TwoPerRowWindow::FormDestroy()
     TransferWindow::FormDestroy();
 }
 
-// The employees are taken one at a time, in the file's order.
+// The employees are taken one at a time, in the file's order: the first of a row, then the second.
+// Each core places them in a one-row table of its own.
 void TwoPerRowExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
 {
-    CountEmployeeRecords(Report, context, 2);
-    WriteHeader(writer, context);
-    db::LocalTable employee(Report.databaseName(), Report.tableName() + QStringLiteral("_EMPLOYEE"));
-    ForEachEmployeeAlone(Report, TwoPerRowLayout(), employee,
-                         [&](const db::LocalTable& row) { WriteEmployee(row, writer, context); });
-    WriteTrailer(writer, context);
+    const QString name = Report.tableName() + QStringLiteral("_EMPLOYEE");
+    db::LocalTable onThis(Report.databaseName(), name), onSecond(Report.databaseName(), name + u'2');
+    EmployeeAlone thisAlone(Report, TwoPerRowLayout(), onThis), secondAlone(Report, TwoPerRowLayout(), onSecond);
+    auto writeRow = [this](EmployeeAlone& alone, const db::LocalTable& employee) -> RowWriter {
+        return [this, &alone, &employee](const db::LocalTable& row, RecordSink& records, RecordContext& rowContext) {
+            for (int slot = 0; slot < 2; ++slot) {
+                if (!SlotHoldsEmployee(row, slot))
+                    continue;
+                alone.place(row, slot);
+                WriteEmployee(employee, records, rowContext);
+            }
+        };
+    };
+    WriteLayout(Report, 2, writer, context, writeRow(thisAlone, onThis), writeRow(secondAlone, onSecond));
 }

@@ -27,7 +27,7 @@ protected:
     }
     // The same for a two-per-row table.
     template <class Dialog>
-    QByteArray exportPairs(const TransferTableLayout& layout, std::initializer_list<TransferPair> rows, const QDate& date)
+    QByteArray exportPairs(const TransferTableLayout& layout, const std::vector<TransferPair>& rows, const QDate& date)
     {
         FillTransferPairs(table, layout, rows);
         dialog.reset(Create<Dialog>(nullptr));

@@ -66,7 +66,7 @@ void setSlot(db::LocalTable& table, int slot, const TransferRow& row)
 }
 }
 
-void FillTransferPairs(db::LocalTable& table, const TransferTableLayout& layout, std::initializer_list<TransferPair> rows)
+void FillTransferPairs(db::LocalTable& table, const TransferTableLayout& layout, const std::vector<TransferPair>& rows)
 {
     DefineTransferTable(table, layout);
     for (const TransferPair& pair : rows) {

@@ -35,7 +35,7 @@ struct TransferPair {
     TransferRow first;
     std::optional<TransferRow> second = std::nullopt;
 };
-void FillTransferPairs(db::LocalTable& table, const TransferTableLayout& layout, std::initializer_list<TransferPair> rows);
+void FillTransferPairs(db::LocalTable& table, const TransferTableLayout& layout, const std::vector<TransferPair>& rows);
 
 // A row given column by column, for the banks whose transfer table has columns of their own.
 struct ColumnRow {

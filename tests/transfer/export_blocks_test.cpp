@@ -4,6 +4,7 @@
 #include "runtime/language.h"
 #include "support/bank_export.h"
 #include "transfer/media_file_writer.h"
+#include "transfer/two_per_row.h"
 
 namespace {
 
@@ -11,23 +12,34 @@ using namespace source;
 using namespace forms;
 
 // A layout whose detail records carry the running number, the account, the name and the amount.
+const MediaLayout& NumberedLayout()
+{
+    static const MediaLayout layout{
+        {{{1, 1, L, Constant("H")}, {2, 6, Z, EmployeeRecordCount()}, {8, 12, Z, EmployeeRecordTotal(Unit::Whole, IntegerWidth::Bits64)}}},
+        {{{1, 5, Z, Sequence()}, {6, 10, L, Column("BACC_NO")}, {16, 8, L, Column("YG_NAME")},
+          {24, 10, Z, RowAmount(Unit::Whole, IntegerWidth::Bits32), QStringLiteral("金額")}}},
+        {{{1, 1, L, Constant("T")}, {2, 6, Z, Sequence()}}}};
+    return layout;
+}
+
+// The layout written from a table of one employee a row, and from one of two.
 class NumberedExport : public ExportDialog {
 public:
-    explicit NumberedExport(QWidget* owner)
-        : ExportDialog(owner, {QStringLiteral("99"), QStringLiteral("NUMBERED.TXT")})
+    explicit NumberedExport(QWidget* owner) : ExportDialog(owner, {QStringLiteral("99"), QStringLiteral("NUMBERED.TXT")}) {}
+
+protected:
+    const MediaLayout& Layout() const override { return NumberedLayout(); }
+};
+
+class NumberedPairsExport : public TwoPerRowExportDialog {
+public:
+    explicit NumberedPairsExport(QWidget* owner)
+        : TwoPerRowExportDialog(owner, {QStringLiteral("99"), QStringLiteral("NUMBERED.TXT")})
     {
     }
 
 protected:
-    const MediaLayout& Layout() const override
-    {
-        static const MediaLayout layout{
-            {{{1, 1, L, Constant("H")}, {2, 6, Z, EmployeeRecordCount()}, {8, 12, Z, EmployeeRecordTotal(Unit::Whole, IntegerWidth::Bits64)}}},
-            {{{1, 5, Z, Sequence()}, {6, 10, L, Column("BACC_NO")}, {16, 8, L, Column("YG_NAME")},
-              {24, 10, Z, RowAmount(Unit::Whole, IntegerWidth::Bits32), QStringLiteral("金額")}}},
-            {{{1, 1, L, Constant("T")}, {2, 6, Z, Sequence()}}}};
-        return layout;
-    }
+    const MediaLayout& Layout() const override { return NumberedLayout(); }
 };
 
 class ExportInBlocks : public BankExportTest {
@@ -36,12 +48,16 @@ protected:
 
     // Employees 1 to `count` (account A0000001, name N00001, amount ten times the number), with a
     // subtotal row after every 97th, so that blocks of rows hold unequal numbers of employees.
+    static TransferRow Employee(int n)
+    {
+        return {QStringLiteral("A%1").arg(n, 7, 10, QChar('0')), QStringLiteral("N%1").arg(n, 5, 10, QChar('0')), double(n) * 10,
+                QStringLiteral("E%1").arg(n, 4, 10, QChar('0'))};
+    }
     static std::vector<TransferRow> Employees(int count, const std::function<void(int, TransferRow&)>& change = {})
     {
         std::vector<TransferRow> rows;
         for (int n = 1; n <= count; ++n) {
-            TransferRow row{QStringLiteral("A%1").arg(n, 7, 10, QChar('0')), QStringLiteral("N%1").arg(n, 5, 10, QChar('0')),
-                            double(n) * 10, QStringLiteral("E%1").arg(n, 4, 10, QChar('0'))};
+            TransferRow row = Employee(n);
             if (change)
                 change(n, row);
             rows.push_back(row);
@@ -49,6 +65,17 @@ protected:
                 rows.push_back({QStringLiteral("小計"), QString(), 0});
         }
         return rows;
+    }
+    // The file of employees 1 to `count` in order.
+    static QByteArray NumberedFile(int count)
+    {
+        QByteArray file = "H" + QByteArray::number(count).rightJustified(6, '0')
+            + QByteArray::number(qint64(count) * (count + 1) * 5).rightJustified(12, '0') + "\r\n";
+        for (int n = 1; n <= count; ++n) {
+            file += QByteArray::number(n).rightJustified(5, '0') + "A" + QByteArray::number(n).rightJustified(7, '0') + "  N"
+                + QByteArray::number(n).rightJustified(5, '0') + "  " + QByteArray::number(n * 10).rightJustified(10, '0') + "\r\n";
+        }
+        return file + "T" + QByteArray::number(count).rightJustified(6, '0') + "\r\n";
     }
     QByteArray exportEmployees(const std::vector<TransferRow>& rows)
     {
@@ -62,15 +89,7 @@ TEST_F(ExportInBlocks, TheFileIsTheEmployeesInOrderWithUnbrokenRunningNumbers)
 {
     const int count = 5000;
     const QByteArray file = exportEmployees(Employees(count));
-
-    QByteArray expected = "H" + QByteArray::number(count).rightJustified(6, '0')
-        + QByteArray::number(qint64(count) * (count + 1) * 5).rightJustified(12, '0') + "\r\n";
-    for (int n = 1; n <= count; ++n) {
-        expected += QByteArray::number(n).rightJustified(5, '0') + "A" + QByteArray::number(n).rightJustified(7, '0')
-            + "  N" + QByteArray::number(n).rightJustified(5, '0') + "  " + QByteArray::number(n * 10).rightJustified(10, '0')
-            + "\r\n";
-    }
-    expected += "T" + QByteArray::number(count).rightJustified(6, '0') + "\r\n";
+    const QByteArray expected = NumberedFile(count);
     EXPECT_EQ(file.size(), expected.size());
     EXPECT_TRUE(file == expected) << "the first difference at byte "
                                   << std::mismatch(file.begin(), file.end(), expected.begin(), expected.end()).first - file.begin();
@@ -106,4 +125,22 @@ TEST_F(ExportInBlocks, RefusalsAndSubstitutedNamesOfEveryBlockAreListedInTheEmpl
     ASSERT_FALSE(messages.isEmpty());
     EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082) + u'\n' + LoadFormResourceStr("WAGBK", 10088) + u'\n'
                                    + names.join(u'\n'));
+}
+
+TEST_F(ExportInBlocks, TwoEmployeesARowAreWrittenFirstThenSecondWithUnbrokenRunningNumbers)
+{
+    // 3,001 rows of two employees and a subtotal row after every 100th: employee 6,001 is alone on
+    // the last row.
+    const int count = 6001;
+    std::vector<TransferPair> pairs;
+    for (int n = 1; n <= count; n += 2) {
+        pairs.push_back({Employee(n), n < count ? std::optional(Employee(n + 1)) : std::nullopt});
+        if (pairs.size() % 101 == 100)
+            pairs.push_back({{QStringLiteral("小計"), QString(), 0}});
+    }
+    const QByteArray file = exportPairs<NumberedPairsExport>(TwoPerRowLayout(), pairs, QDate(2026, 3, 5));
+    const QByteArray expected = NumberedFile(count);
+    EXPECT_EQ(file.size(), expected.size());
+    EXPECT_TRUE(file == expected) << "the first difference at byte "
+                                  << std::mismatch(file.begin(), file.end(), expected.begin(), expected.end()).first - file.begin();
 }

@@ -1,7 +1,7 @@
 // The field rules of media records: alignment, fill, cuts, and what is refused.
 #include "runtime/cvcode.h"
 #include "support/transfer_rows.h"
-#include "transfer/export_dialog.h"
+#include "transfer/employee_slots.h"
 #include "transfer/media_record.h"
 
 #include <gtest/gtest.h>
@@ -211,10 +211,13 @@ TEST(MediaRecords, SerialNumbersAndTheCountAndSumOfTheEmployeeRecords)
     db::LocalTable table("TEST", "COUNTED");
     FillTransferRows(table, TransferTableLayout::Standard(),
                      {{"1", "甲", 100}, {"小計(A01)", "", 100}, {"2", "乙", 250}, {"3", "丙", -50}, {"合計", "", 300}});
+    const EmployeeTally tally = TallyEmployees(table, 1, 2);
+    EXPECT_EQ(tally.count, 3) << "subtotal and total rows are no records";
+    EXPECT_EQ(tally.total, 300);
+    EXPECT_EQ(tally.employeesBefore, (std::vector<int>{0, 1, 3})) << "the employees before each block of two rows";
     RecordContext context;
-    CountEmployeeRecords(table, context);
-    EXPECT_EQ(context.employeeRecords, 3) << "subtotal and total rows are no records";
-    EXPECT_EQ(context.employeeTotal, 300);
+    context.employeeRecords = tally.count;
+    context.employeeTotal = tally.total;
 
     using namespace source;
     const MediaRecord record{

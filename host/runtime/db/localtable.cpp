@@ -66,6 +66,7 @@ void LocalTableData::notifyStructureChanged()
 {
     static const QMetaMethod signal = QMetaMethod::fromSignal(&LocalTableData::structureChanged);
     ++version;
+    ++fieldsVersion;
     if (updateDepth_ > 0)
         structurePending_ = true;
     else if (isSignalConnected(signal))
@@ -88,7 +89,7 @@ bool IsNumeric(FieldDef::Type type)
 }
 
 // A value as the field keeps it: texts cut to the field's size, numbers as numbers.
-QVariant FieldValue(const FieldDef& def, const QVariant& value)
+QVariant FieldValue(const FieldDef& def, QVariant value)
 {
     if (value.isNull())
         return QVariant();
@@ -209,7 +210,7 @@ const std::vector<FieldDef>& LocalTable::fields() const
 
 bool LocalTable::hasField(const QString& name) const
 {
-    return table().fieldIndex(name) >= 0;
+    return numberOf(name) >= 0;
 }
 
 // ---- LocalTable: state and filter -------------------------------------------------------------
@@ -434,15 +435,15 @@ void LocalTable::edit()
     editing_ = true;
 }
 
-void LocalTable::setField(const QString& name, const QVariant& value)
+void LocalTable::setField(const QString& name, QVariant value)
 {
-    setField(fieldNumber(name), value);
+    setField(fieldNumber(name), std::move(value));
 }
 
 int LocalTable::fieldNumber(const QString& name) const
 {
     const LocalTableData& d = table();
-    const int i = d.fieldIndex(name);
+    const int i = numberOf(name);
     if (i < 0)
         NoSuchField(d, name);
     return i;
@@ -454,7 +455,7 @@ void LocalTable::requireFieldNumber(int number) const
         throw DatabaseError(QStringLiteral("The table %1 has no field number %2.").arg(tableName_).arg(number).toStdString());
 }
 
-void LocalTable::setField(int number, const QVariant& value)
+void LocalTable::setField(int number, QVariant value)
 {
     requireFieldNumber(number);
     const LocalTableData& d = table();
@@ -466,7 +467,7 @@ void LocalTable::setField(int number, const QVariant& value)
         throw DatabaseError(QStringLiteral("The fields of the table %1 changed while a row was edited.")
                                 .arg(tableName_)
                                 .toStdString());
-    editRow_[size_t(number)] = FieldValue(d.fields[size_t(number)], value);
+    editRow_[size_t(number)] = FieldValue(d.fields[size_t(number)], std::move(value));
 }
 
 void LocalTable::post()
@@ -501,8 +502,9 @@ void LocalTable::post()
     editing_ = false;
     const quint64 posted = d->version + 1;   // a listener that changes the rows again moves it on
     d->notifyRowsChanged();
-    // The posted row is the one read next, as often as not.
-    readRow_ = std::move(editRow_);
+    // The posted row is the one read next, as often as not. The row read before gives its room to
+    // the next row edited.
+    std::swap(readRow_, editRow_);
     readCells_.assign(readRow_.size(), nullptr);
     editRow_.clear();
     readTable_ = d;
@@ -547,13 +549,33 @@ QVariant LocalTable::field(int number) const
     return storedCell(currentRow(), size_t(number));
 }
 
+int LocalTable::numberOf(const QString& name) const
+{
+    const LocalTableData* d = &table();
+    if (keptTable_ != d || keptFields_ != d->fieldsVersion) {
+        keptNumbers_.fill({});
+        keptTable_ = d;
+        keptFields_ = d->fieldsVersion;
+    }
+    // Characters shared with a kept name are those of an equal name: shared characters are never
+    // changed in place, and a literal's or raw data's may not change while a copy of the name lives.
+    for (const KeptNumber& kept : keptNumbers_) {
+        if (kept.name.constData() == name.constData() && kept.name.size() == name.size())
+            return kept.number;
+    }
+    const int number = d->fieldIndex(name);
+    keptNumbers_[nextKept_] = {name, number};
+    nextKept_ = (nextKept_ + 1) % keptNumbers_.size();
+    return number;
+}
+
 // A stored cell not yet read is taken from its row as it stands: the media file reads most fields
 // this way, once each.
 const char* LocalTable::unreadCell(const QString& name) const
 {
     if (editing_ || visibleCount() == 0)
         return nullptr;
-    const int i = table().fieldIndex(name);
+    const int i = numberOf(name);
     if (i < 0)
         return nullptr;
     readFrom(currentRow());

@@ -19,6 +19,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -47,6 +48,7 @@ public:
     bool created = false;
 
     quint64 version = 0;   // grows with every change of rows or fields
+    quint64 fieldsVersion = 0;   // grows with every change of the fields
 
     int fieldIndex(const QString& name) const;   // -1 when absent (without regard to case)
     // The registry: the table of this database and name, created empty on first use.
@@ -127,11 +129,12 @@ public:
     // Editing.
     void append();                       // appends an empty row at the end and makes it current
     void edit();
-    void setField(const QString& name, const QVariant& value);
+    // The value is taken by value: a value made for the call moves into the row without a copy.
+    void setField(const QString& name, QVariant value);
     // A field's number, for setting it row after row without looking its name up each time; raises
     // when the table has no such field. Valid while the fields stay as they are.
     int fieldNumber(const QString& name) const;
-    void setField(int number, const QVariant& value);
+    void setField(int number, QVariant value);
     void post();
     void cancel();
     QVariant field(const QString& name) const;
@@ -180,6 +183,19 @@ private:
     size_t currentRow() const;           // index in data()->rows of the current row; needs a row
     void requireActive() const;
     mutable quint64 visibleVersion_ = 0;
+    // The field number of `name` (-1 when absent). The numbers of the names asked for lately are kept
+    // and found by where the name's characters lie: a record's fields ask for the same few names row
+    // after row. A kept name is held, so that its characters cannot give way to another name's.
+    // Each table object keeps its own, so that two threads may read one table's rows at once.
+    int numberOf(const QString& name) const;
+    struct KeptNumber {
+        QString name;
+        int number = -1;
+    };
+    mutable std::array<KeptNumber, 16> keptNumbers_;
+    mutable size_t nextKept_ = 0;
+    mutable const LocalTableData* keptTable_ = nullptr;
+    mutable quint64 keptFields_ = 0;
     bool eof_ = true;
     bool bof_ = true;
     size_t editIndex_ = 0;

@@ -325,6 +325,31 @@ TEST_F(LocalTableTest, AListenerThatChangesTheRowIsSeenByTheNextRead)
     EXPECT_EQ(table.fieldText("YG_NAME"), "changed");
 }
 
+TEST_F(LocalTableTest, ANameReadRowAfterRowFindsItsFieldAfterTheFieldsChange)
+{
+    add("1", "2", "a", 10);
+    const QString name = QStringLiteral("YG_NAME"), made = QString::fromLatin1("A_MTN");
+    EXPECT_EQ(table.fieldText(name), "a");
+    EXPECT_EQ(table.fieldFloat(made), 10);
+    EXPECT_EQ(table.fieldFloat(QString::fromLatin1("A_MTN")), 10) << "an equal name made anew";
+
+    // Another component redefines the table: the same names now stand for other fields.
+    LocalTable other("RurIzov", "Transfer");
+    other.clearFields();
+    other.addField({"A_MTN", FieldDef::Type::Float});
+    other.addField({"YG_NAME", FieldDef::Type::Text, 30});
+    other.createTable();
+    other.open();
+    other.append();
+    other.setField("YG_NAME", "b");
+    other.setField("A_MTN", 20);
+    other.post();
+    table.first();
+    EXPECT_EQ(table.fieldText(name), "b");
+    EXPECT_EQ(table.fieldFloat(made), 20);
+    EXPECT_FALSE(table.hasField(QString::fromLatin1("BACC_NO")));
+}
+
 TEST(LocalTableRegistry, ATableLivesWhileAComponentHoldsIt)
 {
     {
