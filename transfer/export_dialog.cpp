@@ -149,10 +149,12 @@ void ExportDialog::WriteMediaFile()
 
     MediaFileWriter writer(PathFile->text());
     WriteRecords(writer, context);
-    writer.Commit();
-    const QStringList faults = WrittenFileFaults(context);
-    if (!faults.isEmpty())
-        throw std::runtime_error((LoadFormStr(15761) + u'\n' + faults.join(u'\n')).toStdString());
+    // A file whose employees or total differ from the table's does not take the earlier file's place.
+    writer.Commit([this, &context](const QString& written) {
+        const QStringList faults = WrittenFileFaults(written, context);
+        if (!faults.isEmpty())
+            throw std::runtime_error((LoadFormStr(15761) + u'\n' + faults.join(u'\n')).toStdString());
+    });
 
     QString finished = LoadFormStr(10082);
     if (!writer.findings().substitutedNames.isEmpty())
@@ -173,15 +175,15 @@ MediaFileReading ExportDialog::ReadBack(const QString& path, ReadingDetail detai
     return ReadMediaFile(Layout(), file, context, detail);
 }
 
-// The file just written, read back from the disk, against the transfer table it was written from:
-// its employees and the sum of their amounts. Only a real mismatch fails the export: when the
-// file cannot be read back field by field (a bank that writes what its layout does not show), or
-// the bank counts nothing, the file stands as written.
-QStringList ExportDialog::WrittenFileFaults(const RecordContext& written) const
+// The file just written (at `path`), read back from the disk, against the transfer table it was
+// written from: its employees and the sum of their amounts. Only a real mismatch fails the export:
+// when the file cannot be read back field by field (a bank that writes what its layout does not
+// show), or the bank counts nothing, the file stands as written.
+QStringList ExportDialog::WrittenFileFaults(const QString& path, const RecordContext& written) const
 {
     MediaFileReading reading;
     try {
-        reading = ReadBack(PathFile->text(), ReadingDetail::Totals);
+        reading = ReadBack(path, ReadingDetail::Totals);
     } catch (const std::exception&) {
         return {};
     }

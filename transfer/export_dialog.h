@@ -76,7 +76,7 @@ protected:
 
 private:
     void WriteMediaFile();
-    QStringList WrittenFileFaults(const RecordContext& written) const;
+    QStringList WrittenFileFaults(const QString& path, const RecordContext& written) const;
     void RememberFileName();
     ExportSettings settings_;
     BankRow row_;

@@ -7,12 +7,22 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstring>
+#include <exception>
+#include <optional>
+#include <system_error>
+#include <thread>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
 namespace {
+
+// The file read back is not what was meant for it, or cannot be read.
+class VerifyError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // Records are handed to the file in pieces of this size; a media file is rarely larger.
 constexpr qsizetype FlushSize = 64 * 1024;
@@ -140,23 +150,50 @@ void MediaFileWriter::flush()
     pending_.clear();
 }
 
-void MediaFileWriter::Commit()
+void MediaFileWriter::Commit(const WrittenFileCheck& check)
 {
     if (!findings_.refusals.isEmpty()) {
         discardTemporary();
         throw ExportRefused((wagbkText(10087) + u'\n' + findings_.refusals.join(u'\n')).toStdString());
     }
     flush();
-    if (filecalls::Sync(fd_) != 0 && errno != EINVAL)
-        fail(systemReason(errno));
+    int syncError = 0;
+    const auto sync = [this, &syncError] {
+        if (filecalls::Sync(fd_) != 0 && errno != EINVAL)
+            syncError = errno;
+    };
+    std::optional<QString> unreadable;
+    std::exception_ptr refused;
+    {
+        std::optional<std::thread> syncing;
+        try {
+            syncing.emplace(sync);
+        } catch (const std::system_error&) {
+            sync();   // no second thread: synced first, then read back
+        }
+        try {
+            verify(temporary_);
+            if (check)
+                check(QFile::decodeName(temporary_));
+        } catch (const VerifyError& e) {
+            unreadable = QString::fromUtf8(e.what());
+        } catch (...) {
+            refused = std::current_exception();
+        }
+        if (syncing)
+            syncing->join();
+    }
+    if (syncError != 0)
+        fail(systemReason(syncError));
+    if (unreadable)
+        fail(*unreadable);
+    if (refused) {
+        discardTemporary();
+        std::rethrow_exception(refused);
+    }
     const int fd = std::exchange(fd_, -1);
     if (filecalls::Close(fd) != 0)
         fail(systemReason(errno));
-    try {
-        verify(temporary_);
-    } catch (const std::runtime_error& e) {
-        fail(QString::fromUtf8(e.what()));
-    }
     // The earlier file keeps a second name until the new one has read back right, so that a file
     // that does not read back can give its place back to the earlier one.
     QByteArray earlier = temporary_ + ".earlier";
@@ -196,7 +233,7 @@ void MediaFileWriter::verify(const QByteArray& path) const
 {
     const int fd = filecalls::OpenForReading(path);
     if (fd < 0)
-        throw std::runtime_error(systemReason(errno).toStdString());
+        throw VerifyError(systemReason(errno).toStdString());
     QByteArray chunk(FlushSize, Qt::Uninitialized);
     ContentDigest digest;
     qsizetype length = 0;
@@ -216,7 +253,7 @@ void MediaFileWriter::verify(const QByteArray& path) const
     }
     ::close(fd);
     if (error != 0)
-        throw std::runtime_error(systemReason(error).toStdString());
+        throw VerifyError(systemReason(error).toStdString());
     if (length != handedOver_ || digest.result() != digest_.result())
-        throw std::runtime_error(wagbkText(15001).toStdString());
+        throw VerifyError(wagbkText(15001).toStdString());
 }

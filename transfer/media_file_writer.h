@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <stdexcept>
 
 // The export stopped before writing because values do not fit their fields; the message lists them.
@@ -31,9 +32,13 @@ public:
     // Records rendered apart, after those written so far.
     void Append(const RenderedRecords& records);
     ExportFindings& findings() override { return findings_; }
+    // Checks the file written, at `path`, against what it was written from; raises to keep it from
+    // replacing the file at the target.
+    using WrittenFileCheck = std::function<void(const QString& path)>;
     // Puts the file in place and reads it back; raises ExportRefused or an input/output error
-    // instead. Nothing may report the export as done unless this returned.
-    void Commit();
+    // instead. The file is synced on a second thread while it is read back and `check`ed here.
+    // Nothing may report the export as done unless this returned.
+    void Commit(const WrittenFileCheck& check = {});
     // How many bytes are meant for the file so far; after Commit, what the file holds.
     qsizetype size() const { return handedOver_ + pending_.size(); }
 

@@ -2,6 +2,10 @@
 // file, its running numbers, its refusals and its substituted names are as one core writing the
 // employees in order would give them.
 #include "runtime/language.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include "support/bank_export.h"
 #include "transfer/media_file_writer.h"
 #include "transfer/two_per_row.h"
@@ -40,6 +44,24 @@ public:
 
 protected:
     const MediaLayout& Layout() const override { return NumberedLayout(); }
+};
+
+// A layout that writes a hundred more than each employee's amount where its reader takes the amount.
+class MiscountingExport : public ExportDialog {
+public:
+    explicit MiscountingExport(QWidget* owner) : ExportDialog(owner, {QStringLiteral("99"), QStringLiteral("NUMBERED.TXT")}) {}
+
+protected:
+    const MediaLayout& Layout() const override
+    {
+        static const FieldSource amountPlusOne(
+            [](const RecordContext& c) { return FieldValue::Number(qint64(c.row->fieldFloat(AmountColumnName)) + 100); },
+            FieldReading{FieldKind::Amount});
+        static const MediaLayout layout{{{{1, 1, L, Constant("H")}}},
+                                        {{{1, 1, L, Constant("D")}, {2, 10, Z, amountPlusOne, QStringLiteral("金額")}}},
+                                        {}};
+        return layout;
+    }
 };
 
 class ExportInBlocks : public BankExportTest {
@@ -143,4 +165,24 @@ TEST_F(ExportInBlocks, TwoEmployeesARowAreWrittenFirstThenSecondWithUnbrokenRunn
     EXPECT_EQ(file.size(), expected.size());
     EXPECT_TRUE(file == expected) << "the first difference at byte "
                                   << std::mismatch(file.begin(), file.end(), expected.begin(), expected.end()).first - file.begin();
+}
+
+TEST_F(ExportInBlocks, AFileWhoseTotalDiffersFromTheTablesNeverTakesTheEarlierFilesPlace)
+{
+    {
+        QFile earlier(path);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("the earlier file\r\n");
+    }
+    try {
+        exportRows<MiscountingExport>(TransferTableLayout::EmployeeNumbered(), Employees(3), QDate(2026, 3, 5));
+        ADD_FAILURE() << "the export was not refused";
+    } catch (const std::runtime_error& e) {
+        EXPECT_EQ(QString::fromUtf8(e.what()), LoadFormResourceStr("WAGBK", 15761) + u'\n'
+                                                   + LoadFormResourceStr("WAGBK", 15762).arg(3).arg("360.00").arg(3).arg("60.00"));
+    }
+    EXPECT_EQ(ReadFileBytes(path), "the earlier file\r\n");
+    EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("MEDIA")),
+              QStringList{"MEDIA.DAT"})
+        << "no temporary file is left";
 }

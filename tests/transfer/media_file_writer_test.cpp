@@ -25,9 +25,9 @@ MediaRecord detail()
             {5, 56, FieldForm::Left, source::Constant(QStringLiteral("王小明 0041234567890 SALARY")), QStringLiteral("內容")}};
 }
 
-// Writes the whole file through `path`; raises what the writer raises. Gives the bytes meant for the
-// file, rendered on their own.
-QByteArray exportTo(const QString& path)
+// Writes the whole file through `path`, checked by `check`; raises what the writer raises. Gives the
+// bytes meant for the file, rendered on their own.
+QByteArray exportTo(const QString& path, const MediaFileWriter::WrittenFileCheck& check = {})
 {
     const MediaRecord record = detail();
     MediaFileWriter writer(path);
@@ -39,7 +39,7 @@ QByteArray exportTo(const QString& path)
         writer.Write(record, context, QStringLiteral("E%1").arg(i));
         meant += record.Render(context, {}, findings) + "\r\n";
     }
-    writer.Commit();
+    writer.Commit(check);
     EXPECT_EQ(writer.size(), meant.size());
     return meant;
 }
@@ -130,6 +130,28 @@ TEST_F(FaultyDisk, EveryFailingCallKeepsTheEarlierFileAndLeavesNoTemporaryFile)
     // And the disk works again afterwards.
     EXPECT_EQ(exportTo(target), expected);
     EXPECT_EQ(contentOf(target), expected);
+}
+
+TEST_F(FaultyDisk, AFileItsCheckRefusesNeverTakesTheEarlierFilesPlace)
+{
+    const QByteArray earlier = placeEarlierFile();
+    QByteArray checked;
+    try {
+        exportTo(target, [&checked](const QString& written) {
+            checked = contentOf(written);
+            throw std::runtime_error("the file's total differs from the table's");
+        });
+        ADD_FAILURE() << "the refused file was put in place";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "the file's total differs from the table's") << "the check's own message";
+    }
+    EXPECT_EQ(checked.size(), Records * 62) << "the check reads the whole file written";
+    EXPECT_EQ(contentOf(target), earlier);
+    EXPECT_TRUE(leftovers().isEmpty()) << leftovers().join(' ').toStdString();
+
+    // A check that passes lets the file in.
+    const QByteArray meant = exportTo(target, [](const QString&) {});
+    EXPECT_EQ(contentOf(target), meant);
 }
 
 TEST_F(FaultyDisk, AFailedCreationOrARefusalLeavesNothing)
