@@ -121,7 +121,6 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
             table.setField(slotColumns[slot].amountField, sofar + lineAmount);
             if (completion_)
                 completion_(table);
-            table.post();
             result.transferTotal += lineAmount;
             departmentSum += lineAmount;
 
@@ -133,6 +132,9 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
                 newRow = true;
             }
         }
+        // An employee's row is posted once, after his last line: the lines before it leave it being
+        // edited, so that it is not stored and read back again for every line.
+        table.post();
         if (sortMode_ == 1 && departmentSum > 0)
             appendLabelRow(table, RowKind::Subtotal, wagbkText(10102) + u'(' + department + u')', departmentSum);
     }

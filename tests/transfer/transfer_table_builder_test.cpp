@@ -123,6 +123,22 @@ TEST_F(TransferTableTest, ByEmployeeSumsRoundedLinesAndAddsTheTotal)
     EXPECT_EQ(result.sourceLines, 5);
 }
 
+TEST_F(TransferTableTest, EachLineCompletesTheRowWithTheSumSoFarAndEveryRowIsStoredForOtherReaders)
+{
+    QStringList seen;
+    completion = [&seen](db::LocalTable& row) { seen << row.fieldText("YG_NAME") + u' ' + QString::number(row.fieldFloat("A_MTN")); };
+    select({}, RegularSalaryLabel() + ";年終獎金");
+    EXPECT_EQ(seen, (QStringList{"王小明 1000", "王小明 1200", "李大華 1002", "林工廠 500", "林工廠 800"}));
+
+    // Cancelled after the first employee: his row is stored, though no total follows it.
+    progress.cancelAfter = 1;
+    select({}, RegularSalaryLabel() + ";年終獎金");
+    db::LocalTable reader("TEST", "TRANSFER");
+    reader.open();
+    ASSERT_EQ(reader.recordCount(), 1);
+    EXPECT_EQ(reader.fieldFloat("A_MTN"), 1200);
+}
+
 TEST_F(TransferTableTest, ByDepartmentGivesARowPerDepartmentAndSubtotals)
 {
     SelectionConditions c;

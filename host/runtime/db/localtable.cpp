@@ -417,7 +417,9 @@ void LocalTable::append()
 {
     requireActive();
     post();
-    editRow_.assign(table().fields.size(), QVariant());
+    // Emptied, then grown with null values made in place: quicker than assigning a null to each.
+    editRow_.clear();
+    editRow_.resize(table().fields.size());
     appending_ = true;
     editing_ = true;
 }
