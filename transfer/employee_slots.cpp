@@ -64,14 +64,15 @@ EmployeeAlone::EmployeeAlone(const db::LocalTable& source, const TransferTableLa
     to_ = slotFields(row_, layout, 1).front();
 }
 
+// The employee is the row being appended, never stored: the detail records read him from there,
+// and the next employee takes his place from a row of nulls.
 void EmployeeAlone::place(const db::LocalTable& source, int slot)
 {
-    row_.emptyTable();
+    row_.cancel();
     row_.append();
     SetRowKind(row_, RowKind::Employee);
     for (size_t column = 0; column < to_.size(); ++column)
         row_.setField(to_[column], source.field(from_[size_t(slot)][column]));
-    row_.post();
 }
 
 int CountEmployees(db::LocalTable& table, int slotsPerRow)

@@ -88,38 +88,57 @@ void PutCell(std::vector<char>& out, const QVariant& value)
 }
 
 template <typename T>
-QVariant TakeRaw(const char*& p, bool decode)
+QVariant TakeRaw(const char*& p)
 {
     T value{};
-    if (decode)
-        std::memcpy(&value, p, sizeof value);
+    std::memcpy(&value, p, sizeof value);
     p += sizeof value;
-    return decode ? QVariant(value) : QVariant();
+    return QVariant(value);
 }
 
-// Reads the cell at p and moves p past it; `decode` false only skips it.
-QVariant TakeCell(const char*& p, bool decode)
+// Reads the cell at p and moves p past it.
+QVariant TakeCell(const char*& p)
 {
     switch (Tag(*p++)) {
     case Null: return QVariant();
-    case NullText: return decode ? QVariant(QString()) : QVariant();
-    case Double: return TakeRaw<double>(p, decode);
-    case Integer: return TakeRaw<qint64>(p, decode);
+    case NullText: return QVariant(QString());
+    case Double: return TakeRaw<double>(p);
+    case Integer: return TakeRaw<qint64>(p);
     case Latin1Text: {
         const quint32 n = TakeLength(p);
         const char* text = p;
         p += n;
-        return decode ? QVariant(QString::fromLatin1(text, qsizetype(n))) : QVariant();
+        return QVariant(QString::fromLatin1(text, qsizetype(n)));
     }
     case Utf16Text: {
         const quint32 n = TakeLength(p);
         const char* units = p;
         p += n * sizeof(char16_t);
-        if (!decode)
-            return QVariant();
         QString text(qsizetype(n), Qt::Uninitialized);
         std::memcpy(text.data(), units, n * sizeof(char16_t));
         return QVariant(text);
+    }
+    }
+    throw std::logic_error("A local table row is damaged.");
+}
+
+// Moves p past the cell at p without reading it.
+void SkipCell(const char*& p)
+{
+    switch (Tag(*p++)) {
+    case Null:
+    case NullText: return;
+    case Double: p += sizeof(double); return;
+    case Integer: p += sizeof(qint64); return;
+    case Latin1Text: {
+        const quint32 n = TakeLength(p);
+        p += n;
+        return;
+    }
+    case Utf16Text: {
+        const quint32 n = TakeLength(p);
+        p += n * sizeof(char16_t);
+        return;
     }
     }
     throw std::logic_error("A local table row is damaged.");
@@ -148,8 +167,8 @@ QVariant LocalRows::cell(size_t index, size_t column) const
     const char* end = block + LengthOf(block);
     const char* p = block + sizeof(quint32);
     for (size_t c = 0; c < column && p < end; ++c)
-        TakeCell(p, false);
-    return p < end ? TakeCell(p, true) : QVariant();
+        SkipCell(p);
+    return p < end ? TakeCell(p) : QVariant();
 }
 
 void LocalRows::cellStarts(size_t index, std::vector<const char*>& starts) const
@@ -157,13 +176,13 @@ void LocalRows::cellStarts(size_t index, std::vector<const char*>& starts) const
     const char* block = blocks_[index].get();
     const char* end = block + LengthOf(block);
     starts.clear();
-    for (const char* p = block + sizeof(quint32); p < end; TakeCell(p, false))
+    for (const char* p = block + sizeof(quint32); p < end; SkipCell(p))
         starts.push_back(p);
 }
 
 QVariant LocalRows::Decode(const char* cell)
 {
-    return TakeCell(cell, true);
+    return TakeCell(cell);
 }
 
 QString LocalRows::DecodeText(const char* cell)
