@@ -58,11 +58,8 @@ protected:
     // and `there` (on a second) write for the rows, and the trailer.
     void WriteLayout(db::LocalTable& rows, int slotsPerRow, MediaFileWriter& writer, RecordContext& context,
                      const RowWriter& here, const RowWriter& there);
-    // Its parts, for a bank that takes its employees otherwise: the header records (the employees
-    // already counted into `context`), the detail records of the employee `row` stands on, the trailer.
-    void WriteHeader(MediaFileWriter& writer, const RecordContext& context);
+    // The detail records of the employee `row` stands on, as a row writer writes them.
     void WriteEmployee(const db::LocalTable& row, RecordSink& records, RecordContext& context);
-    void WriteTrailer(MediaFileWriter& writer, const RecordContext& context);
     // Who a detail record belongs to, for the clerk's messages.
     virtual QString EmployeeOf(const db::LocalTable& row) const;
     // The file name proposed in the media folder: the remembered one, or the bank's default. A bank
@@ -76,6 +73,9 @@ protected:
 
 private:
     void WriteMediaFile();
+    // The header records (the employees already counted into `context`), and the trailer records.
+    void WriteHeader(MediaFileWriter& writer, const RecordContext& context);
+    void WriteTrailer(MediaFileWriter& writer, const RecordContext& context);
     QStringList WrittenFileFaults(const QString& path, const RecordContext& written) const;
     void RememberFileName();
     ExportSettings settings_;

@@ -2,7 +2,6 @@
 
 #include "common/temp_names.h"
 #include "transfer/employee_slots.h"
-#include "transfer/media_file_writer.h"
 
 TransferTableLayout TwoPerRowLayout()
 {
