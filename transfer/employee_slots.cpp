@@ -56,8 +56,9 @@ void RelayEmployees(db::LocalTable& source, const TransferTableLayout& layout, d
     });
 }
 
-EmployeeAlone::EmployeeAlone(const db::LocalTable& source, const TransferTableLayout& layout, db::LocalTable& row)
-    : row_(row)
+EmployeeAlone::EmployeeAlone(const db::LocalTable& source, const TransferTableLayout& layout, const QString& databaseName,
+                             const QString& tableName)
+    : row_(databaseName, tableName)
 {
     defineWithSlots(row_, layout, 1);
     from_ = slotFields(source, layout, layout.slotsPerRow);
@@ -66,13 +67,14 @@ EmployeeAlone::EmployeeAlone(const db::LocalTable& source, const TransferTableLa
 
 // The employee is the row being appended, never stored: the detail records read him from there,
 // and the next employee takes his place from a row of nulls.
-void EmployeeAlone::place(const db::LocalTable& source, int slot)
+const db::LocalTable& EmployeeAlone::place(const db::LocalTable& source, int slot)
 {
     row_.cancel();
     row_.append();
     SetRowKind(row_, RowKind::Employee);
     for (size_t column = 0; column < to_.size(); ++column)
         row_.setField(to_[column], source.field(from_[size_t(slot)][column]));
+    return row_;
 }
 
 int CountEmployees(db::LocalTable& table, int slotsPerRow)

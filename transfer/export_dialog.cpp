@@ -221,7 +221,7 @@ void ExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
 
 void ExportDialog::WriteLayout(db::LocalTable& rows, MediaFileWriter& writer, RecordContext& context)
 {
-    const RowWriter employeeRow = [this](const db::LocalTable& row, RecordSink& records, RecordContext& rowContext) {
+    const RowWriter employeeRow = [this](const db::LocalTable& row, RecordBlock& records, RecordContext& rowContext) {
         if (IsEmployeeRow(row))
             WriteEmployee(row, records, rowContext);
     };
@@ -267,7 +267,7 @@ void ExportDialog::WriteHeader(MediaFileWriter& writer, const RecordContext& con
         writer.Write(record, context, header);
 }
 
-void ExportDialog::WriteEmployee(const db::LocalTable& row, RecordSink& records, RecordContext& context)
+void ExportDialog::WriteEmployee(const db::LocalTable& row, RecordBlock& records, RecordContext& context)
 {
     const MediaLayout& layout = Layout();
     const RecordOwner who([this, &row] { return EmployeeOf(row); });

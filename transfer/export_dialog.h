@@ -13,7 +13,7 @@
 class QLineEdit;
 class QToolButton;
 class MediaFileWriter;
-class RecordSink;
+class RecordBlock;
 
 // How a bank's export dialog differs: its BANK1 row, default file, save-dialog filter and the
 // extension forced on a browsed name (empty: none), whether it remembers the file name, and whether
@@ -53,13 +53,13 @@ protected:
     // it). The detail records are rendered on two cores, a block of rows at a time.
     void WriteLayout(db::LocalTable& rows, MediaFileWriter& writer, RecordContext& context);
     // What one core writes for the row `row` stands on: the detail records of its employees.
-    using RowWriter = std::function<void(const db::LocalTable& row, RecordSink& records, RecordContext& context)>;
+    using RowWriter = std::function<void(const db::LocalTable& row, RecordBlock& records, RecordContext& context)>;
     // The same over a table of `slotsPerRow` employees a row: the header, what `here` (on this thread)
     // and `there` (on a second) write for the rows, and the trailer.
     void WriteLayout(db::LocalTable& rows, int slotsPerRow, MediaFileWriter& writer, RecordContext& context,
                      const RowWriter& here, const RowWriter& there);
     // The detail records of the employee `row` stands on, as a row writer writes them.
-    void WriteEmployee(const db::LocalTable& row, RecordSink& records, RecordContext& context);
+    void WriteEmployee(const db::LocalTable& row, RecordBlock& records, RecordContext& context);
     // Who a detail record belongs to, for the clerk's messages.
     virtual QString EmployeeOf(const db::LocalTable& row) const;
     // The file name proposed in the media folder: the remembered one, or the bank's default. A bank

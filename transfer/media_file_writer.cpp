@@ -111,20 +111,15 @@ void MediaFileWriter::fail(const QString& reason)
 
 void MediaFileWriter::Write(const MediaRecord& record, const RecordContext& context, const RecordOwner& who)
 {
-    record.RenderInto(pending_, context, who, findings_, &steady_);
-    // Once a value is refused the file will not be kept; the rest is only rendered for the list.
-    if (!findings_.refusals.isEmpty()) {
-        pending_.clear();
-        return;
-    }
-    pending_.append("\r\n", 2);
-    if (pending_.size() >= FlushSize)
-        flush();
+    RenderedRecords rendered;
+    RecordBlock(rendered, steady_).Write(record, context, who);
+    Append(rendered);
 }
 
 void MediaFileWriter::Append(const RenderedRecords& records)
 {
     findings_.append(records.findings);
+    // Once a value is refused the file will not be kept; the rest is only rendered for the list.
     if (!findings_.refusals.isEmpty()) {
         pending_.clear();
         return;

@@ -19,19 +19,19 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-class MediaFileWriter : public RecordSink {
+class MediaFileWriter {
 public:
     // Checks the target (CheckTarget) and creates the temporary file; raises when either fails.
     explicit MediaFileWriter(const QString& path);
-    ~MediaFileWriter() override;
+    ~MediaFileWriter();
     MediaFileWriter(const MediaFileWriter&) = delete;
     MediaFileWriter& operator=(const MediaFileWriter&) = delete;
 
     // Renders and writes one record, then CR LF.
-    void Write(const MediaRecord& record, const RecordContext& context, const RecordOwner& who) override;
+    void Write(const MediaRecord& record, const RecordContext& context, const RecordOwner& who);
     // Records rendered apart, after those written so far.
     void Append(const RenderedRecords& records);
-    ExportFindings& findings() override { return findings_; }
+    ExportFindings& findings() { return findings_; }
     // Checks the file written, at `path`, against what it was written from; raises to keep it from
     // replacing the file at the target.
     using WrittenFileCheck = std::function<void(const QString& path)>;
@@ -60,5 +60,5 @@ private:
     qsizetype handedOver_ = 0;   // bytes written to the temporary file
     ContentDigest digest_;       // of the bytes handed over
     ExportFindings findings_;
-    SteadyFields steady_;        // rendered once for the whole file
+    SteadyFields steady_;        // of the header and trailer records
 };

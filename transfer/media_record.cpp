@@ -12,13 +12,17 @@ void ExportFindings::refuse(const QString& who, const QString& content, const QS
     refusals << QStringLiteral("%1: %2 = %3").arg(who, content, value);
 }
 
+void ExportFindings::substituted(const QString& who)
+{
+    if (!substitutedNames.contains(who))
+        substitutedNames << who;
+}
+
 void ExportFindings::append(const ExportFindings& later)
 {
     refusals << later.refusals;
-    for (const QString& name : later.substitutedNames) {
-        if (!substitutedNames.contains(name))
-            substitutedNames << name;
-    }
+    for (const QString& name : later.substitutedNames)
+        substituted(name);
 }
 
 void RefuseNameless(const db::LocalTable& row, const QString& nameColumn, const RecordOwner& who, ExportFindings& findings)
@@ -142,9 +146,7 @@ bool MediaRecord::RenderField(QByteArray& record, const MediaField& field, const
     ToBig5(value.text, big5);
     if (big5.substituted) {
         clean = false;
-        const QString name = who.name();
-        if (!findings.substitutedNames.contains(name))
-            findings.substitutedNames << name;
+        findings.substituted(who.name());
     }
     switch (field.form) {
     case FieldForm::Whole:

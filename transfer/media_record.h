@@ -31,7 +31,9 @@ struct ExportFindings {
     QStringList refusals;
     QStringList substitutedNames;
     void refuse(const QString& who, const QString& content, const QString& value);
-    // Those of records rendered after these, in their order; a name listed already is not listed again.
+    // A name written with a substitute, listed once however many of his fields had one.
+    void substituted(const QString& who);
+    // Those of records rendered after these, in their order.
     void append(const ExportFindings& later);
 };
 

@@ -50,18 +50,16 @@ void TwoPerRowWindow::FormDestroy()
 // Each core places them in a one-row table of its own.
 void TwoPerRowExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
 {
+    const TransferTableLayout layout = TwoPerRowLayout();
     const QString name = Report.tableName() + QStringLiteral("_EMPLOYEE");
-    db::LocalTable onThis(Report.databaseName(), name), onSecond(Report.databaseName(), name + u'2');
-    EmployeeAlone thisAlone(Report, TwoPerRowLayout(), onThis), secondAlone(Report, TwoPerRowLayout(), onSecond);
-    auto writeRow = [this](EmployeeAlone& alone, const db::LocalTable& employee) -> RowWriter {
-        return [this, &alone, &employee](const db::LocalTable& row, RecordSink& records, RecordContext& rowContext) {
-            for (int slot = 0; slot < 2; ++slot) {
-                if (!SlotHoldsEmployee(row, slot))
-                    continue;
-                alone.place(row, slot);
-                WriteEmployee(employee, records, rowContext);
+    EmployeeAlone onThis(Report, layout, Report.databaseName(), name), onSecond(Report, layout, Report.databaseName(), name + u'2');
+    auto writeRow = [this, &layout](EmployeeAlone& alone) -> RowWriter {
+        return [this, &layout, &alone](const db::LocalTable& row, RecordBlock& records, RecordContext& rowContext) {
+            for (int slot = 0; slot < layout.slotsPerRow; ++slot) {
+                if (SlotHoldsEmployee(row, slot))
+                    WriteEmployee(alone.place(row, slot), records, rowContext);
             }
         };
     };
-    WriteLayout(Report, 2, writer, context, writeRow(thisAlone, onThis), writeRow(secondAlone, onSecond));
+    WriteLayout(Report, layout.slotsPerRow, writer, context, writeRow(onThis), writeRow(onSecond));
 }
