@@ -115,14 +115,14 @@ void MediaRecord::RenderInto(QByteArray& record, const RecordContext& context, c
             RenderField(record, field, context, who, findings, big5);
             continue;
         }
-        if (const auto rendered = steady->find(&field); rendered != steady->end()) {
-            record.append(rendered->second);
+        if (const QByteArray* rendered = steady->find(&field)) {
+            record.append(*rendered);
             continue;
         }
         // A field with a finding is rendered again in every record, so that each is named in it.
         const qsizetype start = record.size();
         if (RenderField(record, field, context, who, findings, big5))
-            steady->emplace(&field, record.sliced(start));
+            steady->keep(&field, record.sliced(start));
     }
 }
 

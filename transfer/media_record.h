@@ -5,7 +5,7 @@
 
 #include <QByteArray>
 #include <functional>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 struct Big5Text;
@@ -42,8 +42,22 @@ struct ExportFindings {
 void RefuseNameless(const db::LocalTable& row, const QString& nameColumn, const RecordOwner& who, ExportFindings& findings);
 
 // The steady fields (FieldSource::steady) of one file's records as they were first rendered without
-// a finding, to be copied into the records after. A file's writer keeps them while it writes.
-using SteadyFields = std::unordered_map<const MediaField*, QByteArray>;
+// a finding, to be copied into the records after. A file's writer keeps them while it writes. A
+// layout has a few: a look along them finds one sooner than a hash would.
+class SteadyFields {
+public:
+    const QByteArray* find(const MediaField* field) const
+    {
+        for (const auto& [kept, bytes] : fields_)
+            if (kept == field)
+                return &bytes;
+        return nullptr;
+    }
+    void keep(const MediaField* field, QByteArray bytes) { fields_.emplace_back(field, std::move(bytes)); }
+
+private:
+    std::vector<std::pair<const MediaField*, QByteArray>> fields_;
+};
 
 class MediaRecord {
 public:

@@ -12,7 +12,8 @@ namespace db { class MQuery; }
 
 // One column of the transfer table and the column of the selection that fills it on employee rows
 // (empty when the bank computes it), and what the row keeps of the selected text (a part of the
-// account; none: all of it). The amount column A_MTN is always accumulated, never copied.
+// account; none: all of it; the same for the same text, as it is formed once for lines that repeat
+// it). The amount column A_MTN is always accumulated, never copied.
 struct TransferColumn {
     db::FieldDef field;
     QString source;

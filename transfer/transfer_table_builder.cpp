@@ -45,6 +45,9 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
         int field;
         int column;
         const std::function<QString(const QString&)>* keep;
+        // The text last read and what was kept of it: an employee's lines repeat his columns.
+        QString read, kept;
+        bool formed = false;
     };
     struct SlotColumns {
         QString amount;
@@ -58,7 +61,7 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
         for (const TransferColumn& column : layout_.columns) {
             if (!column.source.isEmpty())
                 slotColumns[slot].copied.push_back({table.fieldNumber(SlotColumn(column.field.name, slot)),
-                                                    rows.fieldIndex(column.source), column.keep ? &column.keep : nullptr});
+                                                    rows.fieldIndex(column.source), column.keep ? &column.keep : nullptr, {}, {}, false});
         }
     }
     db::LocalTableUpdate update(table.data());
@@ -108,12 +111,21 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
             // follow one another and read it once.
             int readColumn = -1;
             QString value;
-            for (const Copied& copied : slotColumns[slot].copied) {
+            for (Copied& copied : slotColumns[slot].copied) {
                 if (copied.column != readColumn) {
                     value = rows.asString(copied.column);
                     readColumn = copied.column;
                 }
-                table.setField(copied.field, copied.keep ? (*copied.keep)(value) : value);
+                if (!copied.keep) {
+                    table.setField(copied.field, value);
+                    continue;
+                }
+                if (!copied.formed || !value.isSharedWith(copied.read)) {
+                    copied.read = value;
+                    copied.kept = (*copied.keep)(value);
+                    copied.formed = true;
+                }
+                table.setField(copied.field, copied.kept);
             }
             if (observer_)
                 observer_(rows, newRow);

@@ -6,8 +6,12 @@
 #include <opencc/opencc.h>
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <cerrno>
 #include <iconv.h>
+#include <memory>
+#include <mutex>
 #include <stdexcept>
 
 namespace {
@@ -91,8 +95,68 @@ public:
         return output;
     }
 
+    // The bytes of the one character `in` holds; none when the target cannot hold it.
+    size_t convertOne(const char* in, size_t inLength, char* out, size_t outRoom)
+    {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        char* from = const_cast<char*>(in);
+        char* to = out;
+        if (iconv(cd_, &from, &inLength, &to, &outRoom) == static_cast<size_t>(-1) || inLength > 0)
+            return 0;
+        return size_t(to - out);
+    }
+
 private:
     iconv_t cd_;
+};
+
+// The Big5 code of every character of the basic plane, looked up instead of converted: a media
+// file converts a name in every record. A page of 256 characters is converted, one character at a
+// time, the first time a character of it is met. Big5 is stateless, so a character converted alone
+// gives the bytes it gives within any text.
+class Big5Codes {
+public:
+    static Big5Codes& Shared()
+    {
+        static Big5Codes codes;
+        return codes;
+    }
+    ~Big5Codes()
+    {
+        for (std::atomic<const Page*>& page : pages_)
+            delete page.load();
+    }
+
+    // 0 when Big5 cannot hold the character, below 0x100 for a single byte, else the byte pair.
+    quint16 code(char16_t c)
+    {
+        const Page* page = pages_[c >> 8].load(std::memory_order_acquire);
+        return (page ? *page : build(c >> 8))[c & 0xff];
+    }
+
+private:
+    using Page = std::array<quint16, 256>;
+
+    const Page& build(int number)
+    {
+        const std::lock_guard<std::mutex> lock(building_);
+        if (const Page* page = pages_[size_t(number)].load(std::memory_order_acquire))
+            return *page;
+        auto page = std::make_unique<Page>();
+        for (int low = 0; low < 256; ++low) {
+            const char16_t c = char16_t(number << 8 | low);
+            const QByteArray utf8 = QString(QChar(c)).toUtf8();
+            char out[4];
+            const size_t length = converter_.convertOne(utf8.constData(), size_t(utf8.size()), out, sizeof out);
+            (*page)[size_t(low)] = length == 1 ? quint8(out[0]) : length == 2 ? quint16(quint8(out[0]) << 8 | quint8(out[1])) : 0;
+        }
+        pages_[size_t(number)].store(page.get(), std::memory_order_release);
+        return *page.release();
+    }
+
+    std::array<std::atomic<const Page*>, 256> pages_{};
+    std::mutex building_;
+    IconvConverter converter_{"CP950", "UTF-8"};
 };
 
 class TraditionalToSimplified {
@@ -157,9 +221,30 @@ void ToBig5(const QString& text, Big5Text& into)
         std::transform(text.begin(), text.end(), into.bytes.begin(), [](QChar c) { return char(c.unicode()); });
         return;
     }
-    // One converter for the whole run of the program: opening one costs more than converting a name.
-    thread_local IconvConverter toBig5("CP950", "UTF-8");
-    into.bytes = toBig5.convert(WithoutLoneSurrogates(text).toUtf8(), Big5Substitute, Utf8SequenceLength, &into.substituted);
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); })) {
+        // One converter for the whole run of the program: opening one costs more than converting a name.
+        thread_local IconvConverter toBig5("CP950", "UTF-8");
+        into.bytes = toBig5.convert(WithoutLoneSurrogates(text).toUtf8(), Big5Substitute, Utf8SequenceLength, &into.substituted);
+        return;
+    }
+    Big5Codes& codes = Big5Codes::Shared();
+    into.bytes.resize(text.size() * 2);
+    char* out = into.bytes.data();
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        const quint16 code = u < 0x80 ? u : codes.code(u);
+        if (u >= 0x80 && code == 0) {
+            *out++ = Big5Substitute[0];
+            *out++ = Big5Substitute[1];
+            into.substituted = true;
+        } else if (code < 0x100) {
+            *out++ = char(code);
+        } else {
+            *out++ = char(code >> 8);
+            *out++ = char(code & 0xff);
+        }
+    }
+    into.bytes.truncate(out - into.bytes.constData());
 }
 
 QString FromBig5(QByteArrayView bytes)

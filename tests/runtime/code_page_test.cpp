@@ -2,7 +2,11 @@
 // conversion of report captions.
 #include "runtime/cvcode.h"
 
+#include <QtEndian>
 #include <gtest/gtest.h>
+#include <iconv.h>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -86,4 +90,42 @@ TEST(Big5, HalfACharacterPairIsSubstitutedAndReported)
     EXPECT_TRUE(big5.substituted);
     EXPECT_EQ(FromBig5(big5.bytes), QStringLiteral("王？明"));
     EXPECT_FALSE(ToBig5(QString::fromUcs4(U"王\U00020000")).bytes.contains('?')) << "a whole pair Big5 lacks is substituted too";
+}
+
+TEST(Big5, EveryCharacterOfTheBasicPlaneEncodesAsTheConverterGivesIt)
+{
+    // Looked up from two threads at once, as the two cores rendering a media file do.
+    const auto encodeAll = [](std::vector<QByteArray>& out) {
+        for (char32_t c = 0x80; c < 0x10000; ++c)
+            out.push_back(c >= 0xD800 && c < 0xE000 ? QByteArray() : ToBig5(QString(QChar(char16_t(c)))).bytes);
+    };
+    std::vector<QByteArray> here, there;
+    std::thread second(encodeAll, std::ref(there));
+    encodeAll(here);
+    second.join();
+    ASSERT_EQ(here, there);
+
+    iconv_t cd = iconv_open("CP950", "UTF-16LE");
+    ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+    int held = 0;
+    for (char32_t c = 0x80; c < 0x10000; ++c) {
+        if (c >= 0xD800 && c < 0xE000)
+            continue;
+        const char16_t unit = qToLittleEndian(char16_t(c));
+        char* in = const_cast<char*>(reinterpret_cast<const char*>(&unit));
+        size_t inLeft = sizeof unit, outLeft = 4;
+        char bytes[4];
+        char* out = bytes;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        const bool converted = iconv(cd, &in, &inLeft, &out, &outLeft) != size_t(-1);
+        held += converted;
+        const QByteArray expected = converted ? QByteArray(bytes, out - bytes) : QByteArray("\xA1\x48", 2);
+        ASSERT_EQ(here[c - 0x80], expected) << "U+" << std::hex << unsigned(c);
+    }
+    iconv_close(cd);
+    EXPECT_GT(held, 13000);
+    // Within a text, each character keeps its bytes and a substitute marks the text.
+    const Big5Text text = ToBig5(QStringLiteral("\u0080王堃A"));
+    EXPECT_EQ(text.bytes, QByteArray("\x80\xA4\xFD\xA1\x48" "A"));
+    EXPECT_TRUE(text.substituted);
 }

@@ -1,7 +1,7 @@
 #include "runtime/db/local_rows.h"
 
+#include <algorithm>
 #include <cstring>
-#include <new>
 #include <stdexcept>
 
 namespace db {
@@ -9,14 +9,6 @@ namespace db {
 namespace {
 
 enum Tag : char { Null, Double, Integer, Latin1Text, Utf16Text, NullText };
-
-bool IsLatin1(const QString& text)
-{
-    for (QChar c : text)
-        if (c.unicode() > 0xff)
-            return false;
-    return true;
-}
 
 quint32 LengthOf(const char* block)
 {
@@ -53,37 +45,54 @@ void PutRaw(std::vector<char>& out, const T& value)
     out.insert(out.end(), reinterpret_cast<const char*>(&value), reinterpret_cast<const char*>(&value) + sizeof value);
 }
 
+void PutText(std::vector<char>& out, const QString& text)
+{
+    if (text.isNull()) {
+        out.push_back(NullText);
+        return;
+    }
+    const auto* units = reinterpret_cast<const char16_t*>(text.constData());
+    const size_t n = size_t(text.size());
+    char16_t all = 0;   // every unit's bits: above 0xff when any character is beyond Latin-1
+    for (size_t i = 0; i < n; ++i)
+        all |= units[i];
+    const bool latin1 = all <= 0xff;
+    out.push_back(latin1 ? Latin1Text : Utf16Text);
+    PutLength(out, quint32(n));
+    const size_t start = out.size();
+    if (!latin1) {
+        out.resize(start + n * sizeof(char16_t));
+        std::memcpy(out.data() + start, units, n * sizeof(char16_t));
+        return;
+    }
+    out.resize(start + n);
+    char* to = out.data() + start;
+    for (size_t i = 0; i < n; ++i)
+        to[i] = char(units[i]);
+}
+
 void PutCell(std::vector<char>& out, const QVariant& value)
 {
-    if (value.isNull()) {
+    const int type = value.isNull() ? QMetaType::UnknownType : value.typeId();
+    switch (type) {
+    case QMetaType::UnknownType:
         out.push_back(Null);
-    } else if (value.typeId() == QMetaType::Double) {
+        return;
+    case QMetaType::Double:
         out.push_back(Double);
-        PutRaw(out, value.toDouble());
-    } else if (value.typeId() == QMetaType::LongLong) {
+        PutRaw(out, *static_cast<const double*>(value.constData()));
+        return;
+    case QMetaType::LongLong:
         out.push_back(Integer);
-        PutRaw(out, value.toLongLong());
-    } else {
-        // A text is read where the variant holds it; anything else is stored as its text.
-        QString converted;
-        if (value.typeId() != QMetaType::QString)
-            converted = value.toString();
-        const QString& text = value.typeId() == QMetaType::QString ? *static_cast<const QString*>(value.constData()) : converted;
-        if (text.isNull()) {
-            out.push_back(NullText);
-        } else if (IsLatin1(text)) {
-            out.push_back(Latin1Text);
-            PutLength(out, quint32(text.size()));
-            const size_t start = out.size();
-            out.resize(start + size_t(text.size()));
-            for (qsizetype i = 0; i < text.size(); ++i)
-                out[start + size_t(i)] = char(text[i].unicode());
-        } else {
-            out.push_back(Utf16Text);
-            PutLength(out, quint32(text.size()));
-            const char* units = reinterpret_cast<const char*>(text.utf16());
-            out.insert(out.end(), units, units + text.size() * sizeof(char16_t));
-        }
+        PutRaw(out, *static_cast<const qlonglong*>(value.constData()));
+        return;
+    case QMetaType::QString:
+        // A text is read where the variant holds it.
+        PutText(out, *static_cast<const QString*>(value.constData()));
+        return;
+    default:
+        // Anything else is stored as its text.
+        PutText(out, value.toString());
     }
 }
 
@@ -146,7 +155,11 @@ void SkipCell(const char*& p)
 
 } // namespace
 
-LocalRows::Block LocalRows::encode(const std::vector<QVariant>& row)
+namespace {
+constexpr size_t ChunkBytes = 64 * 1024;
+}
+
+const std::vector<char>& LocalRows::encode(const std::vector<QVariant>& row)
 {
     std::vector<char>& out = scratch_;
     out.assign(sizeof(quint32), 0);
@@ -154,16 +167,50 @@ LocalRows::Block LocalRows::encode(const std::vector<QVariant>& row)
         PutCell(out, value);
     const quint32 length = quint32(out.size());
     std::memcpy(out.data(), &length, sizeof length);
-    char* block = static_cast<char*>(std::malloc(out.size()));
-    if (!block)
-        throw std::bad_alloc();
-    std::memcpy(block, out.data(), out.size());
-    return Block(block);
+    return out;
+}
+
+const char* LocalRows::store(const std::vector<char>& encoded)
+{
+    const size_t length = encoded.size();
+    if (length > room_) {
+        // A row larger than a chunk gets one of its own size.
+        const size_t size = std::max(length, ChunkBytes);
+        chunks_.push_back(std::make_unique<char[]>(size));
+        free_ = chunks_.back().get();
+        room_ = size;
+    }
+    char* block = free_;
+    std::memcpy(block, encoded.data(), length);
+    free_ += length;
+    room_ -= length;
+    lastStored_ = block;
+    return block;
+}
+
+void LocalRows::clear()
+{
+    blocks_.clear();
+    chunks_.clear();
+    free_ = nullptr;
+    room_ = 0;
+    lastStored_ = nullptr;
+}
+
+void LocalRows::replace(size_t index, const std::vector<QVariant>& row)
+{
+    const std::vector<char>& encoded = encode(row);
+    // The row stored last (the one being built) is changed in its place when it has the room.
+    if (blocks_[index] == lastStored_ && lastStored_ + LengthOf(lastStored_) == free_ && encoded.size() <= room_ + LengthOf(lastStored_)) {
+        room_ += LengthOf(lastStored_);
+        free_ = const_cast<char*>(lastStored_);
+    }
+    blocks_[index] = store(encoded);
 }
 
 QVariant LocalRows::cell(size_t index, size_t column) const
 {
-    const char* block = blocks_[index].get();
+    const char* block = blocks_[index];
     const char* end = block + LengthOf(block);
     const char* p = block + sizeof(quint32);
     for (size_t c = 0; c < column && p < end; ++c)
@@ -173,7 +220,7 @@ QVariant LocalRows::cell(size_t index, size_t column) const
 
 void LocalRows::cellStarts(size_t index, std::vector<const char*>& starts) const
 {
-    const char* block = blocks_[index].get();
+    const char* block = blocks_[index];
     const char* end = block + LengthOf(block);
     starts.clear();
     for (const char* p = block + sizeof(quint32); p < end; SkipCell(p))
@@ -239,25 +286,26 @@ bool LocalRows::HoldsText(const char* cell, QLatin1StringView text)
 
 void LocalRows::addColumn()
 {
-    for (Block& block : blocks_) {
-        const quint32 length = LengthOf(block.get());
-        char* grown = static_cast<char*>(std::realloc(block.get(), length + 1));
-        if (!grown)
-            throw std::bad_alloc();
-        (void)block.release();
-        grown[length] = Null;
+    // The rows are stored anew, each one cell longer, and the old chunks let go.
+    LocalRows grown;
+    grown.blocks_.reserve(blocks_.size());
+    for (const char* block : blocks_) {
+        const quint32 length = LengthOf(block);
+        grown.scratch_.assign(block, block + length);
+        grown.scratch_.push_back(Null);
         const quint32 newLength = length + 1;
-        std::memcpy(grown, &newLength, sizeof newLength);
-        block.reset(grown);
+        std::memcpy(grown.scratch_.data(), &newLength, sizeof newLength);
+        grown.blocks_.push_back(grown.store(grown.scratch_));
     }
+    *this = std::move(grown);
 }
 
 void LocalRows::reorder(const std::vector<size_t>& order)
 {
-    std::vector<Block> sorted;
+    std::vector<const char*> sorted;
     sorted.reserve(blocks_.size());
     for (size_t from : order)
-        sorted.push_back(std::move(blocks_[from]));
+        sorted.push_back(blocks_[from]);
     blocks_ = std::move(sorted);
 }
 

@@ -4,7 +4,6 @@
 // and a string of its own for every cell. Cells come back exactly as they were stored: a NULL, a
 // null text and an empty text stay apart, numbers keep their type (double or 64-bit integer).
 #include <QVariant>
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -14,10 +13,10 @@ class LocalRows {
 public:
     size_t size() const { return blocks_.size(); }
     bool empty() const { return blocks_.empty(); }
-    void clear() { blocks_.clear(); }
+    void clear();
 
-    void push_back(const std::vector<QVariant>& row) { blocks_.push_back(encode(row)); }
-    void replace(size_t index, const std::vector<QVariant>& row) { blocks_[index] = encode(row); }
+    void push_back(const std::vector<QVariant>& row) { blocks_.push_back(store(encode(row))); }
+    void replace(size_t index, const std::vector<QVariant>& row);
     // NULL for a column the row does not reach.
     QVariant cell(size_t index, size_t column) const;
     // Every row gets a NULL cell after its last one.
@@ -37,13 +36,19 @@ public:
     static bool HoldsText(const char* cell, QLatin1StringView text);
 
 private:
-    struct Free {
-        void operator()(char* p) const { std::free(p); }
-    };
-    using Block = std::unique_ptr<char, Free>;   // the length (4 bytes), then the cells one after another
-    Block encode(const std::vector<QVariant>& row);
-    std::vector<Block> blocks_;
-    std::vector<char> scratch_;   // a row being encoded, before it gets a block of its own size
+    // The row in `scratch_`: its length (4 bytes), then the cells one after another.
+    const std::vector<char>& encode(const std::vector<QVariant>& row);
+    // A copy of an encoded row, in the chunk being filled. Rows lie one after another in chunks of
+    // their own: a row costs no allocation of its own, and all are let go at once. A row changed
+    // leaves its old bytes until the rows are cleared, unless it was the last stored.
+    const char* store(const std::vector<char>& encoded);
+
+    std::vector<const char*> blocks_;
+    std::vector<std::unique_ptr<char[]>> chunks_;
+    char* free_ = nullptr;             // where the next row goes in the chunk being filled
+    size_t room_ = 0;                  // the bytes left there
+    const char* lastStored_ = nullptr;
+    std::vector<char> scratch_;
 };
 
 } // namespace db

@@ -48,6 +48,7 @@ SqliteRows::SqliteRows(sqlite3* handle, const QString& statement, const QString&
     // Named now: the statement is not touched by this thread while the second one steps it.
     for (int i = 0; i < sqlite3_column_count(statement_); ++i)
         columns_ << QString::fromUtf8(sqlite3_column_name(statement_, i));
+    lastTexts_.resize(size_t(columns_.size()));
 }
 
 SqliteRows::~SqliteRows()
@@ -218,7 +219,16 @@ QString SqliteRows::text(int column) const
     const char* at = cell(column);
     switch (*at) {
     case SQLITE_NULL: return {};
-    case SQLITE_TEXT: return QString::fromUtf8(Bytes(at));
+    case SQLITE_TEXT: {
+        // The lines of one employee repeat his columns: a text read before is given again.
+        const QByteArrayView bytes = Bytes(at);
+        LastText& last = lastTexts_[size_t(column)];
+        if (!last.text.isNull() && QByteArrayView(last.bytes) == bytes)
+            return last.text;
+        last.bytes.assign(bytes.data(), size_t(bytes.size()));
+        last.text = QString::fromUtf8(bytes);
+        return last.text;
+    }
     default: return ResultRows::text(column);
     }
 }

@@ -9,6 +9,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -52,6 +53,13 @@ private:
     sqlite3_stmt* statement_ = nullptr;
     QString shown_;
     QStringList columns_;
+
+    // The last text read from each column, with the bytes it was read from.
+    struct LastText {
+        std::string bytes;
+        QString text;
+    };
+    mutable std::vector<LastText> lastTexts_;
 
     Batch current_;       // the batch the caller stands in
     size_t index_ = 0;    // the row of it the caller stands on

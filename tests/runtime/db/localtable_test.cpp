@@ -248,6 +248,41 @@ TEST_F(LocalTableTest, CellsComeBackExactlyAsSet)
     EXPECT_EQ(table.fieldFloat("A_MTN"), 7.0);
 }
 
+// Rows lie one after another in shared chunks: a row that grows, one larger than a chunk and rows
+// changed after a sort each keep their own cells and leave their neighbours' alone.
+TEST_F(LocalTableTest, RowsKeepTheirCellsAsTheyGrowAcrossChunks)
+{
+    table.addField({"REM", FieldDef::Type::Text, 0});
+    const QString large(70 * 1024, u'y');
+    for (int i = 0; i < 3000; ++i) {
+        add(QString::number(i), "B", QStringLiteral("陳%1").arg(i), 3000 - i);
+        if (i % 1000 == 999) {   // the row just stored grows, once past the room its chunk has left
+            table.edit();
+            table.setField("REM", i == 1999 ? large : QString(40000, u'x'));
+            table.post();
+        }
+    }
+    table.sortBy({"A_MTN"});   // the last row stored comes first
+    table.first();
+    table.edit();
+    table.setField("YG_NAME", "first");
+    table.post();
+    table.addField({"N", FieldDef::Type::Integer});
+
+    table.first();
+    EXPECT_EQ(table.fieldText("YG_NAME"), "first");
+    EXPECT_EQ(table.fieldText("REM"), QString(40000, u'x'));
+    int checked = 0;
+    for (table.next(); !table.eof(); table.next(), ++checked) {
+        const int i = 2998 - checked;
+        ASSERT_EQ(table.fieldText("BACC_NO"), QString::number(i));
+        ASSERT_EQ(table.fieldText("YG_NAME"), QStringLiteral("陳%1").arg(i));
+        ASSERT_EQ(table.fieldText("REM"), i == 1999 ? large : i == 999 ? QString(40000, u'x') : QString());
+        ASSERT_FALSE(table.field("N").isValid());
+    }
+    EXPECT_EQ(checked, 2999);
+}
+
 // A cell's text is what its value gives as text, whether read first as text or as a value first,
 // for every kind of cell: NULL, null and empty texts, Latin-1, wider and long texts, numbers.
 TEST_F(LocalTableTest, TextOfEveryKindOfCellAsItsValueGivesIt)
