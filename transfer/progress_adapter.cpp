@@ -2,10 +2,11 @@
 
 #include "runtime/ui/mprogress_form.h"
 
-void ProgressWindowAdapter::Start(int maximum, const QString& text)
+void ProgressWindowAdapter::Start(std::function<int()> lineCount, const QString& text)
 {
     text_ = text;
-    form_.SetMaxValue(maximum);
+    lineCount_ = std::move(lineCount);
+    lines_.reset();
     form_.SetValue(0);
     form_.SetText(text);
     form_.Show();
@@ -14,7 +15,7 @@ void ProgressWindowAdapter::Start(int maximum, const QString& text)
     sinceLook_.start();
 }
 
-bool ProgressWindowAdapter::Step(int value, const std::function<QString()>& employeeName)
+bool ProgressWindowAdapter::Step(int line, const std::function<QString()>& employeeName)
 {
     // The window is looked at for the first employee, then every few employees or every few tens of
     // milliseconds, whichever comes first: a selection of few slow employees can be cancelled as
@@ -23,7 +24,13 @@ bool ProgressWindowAdapter::Step(int value, const std::function<QString()>& empl
     if (!due)
         return true;
     sinceLook_.start();
-    form_.SetValue(value);
+    if (!lines_ && form_.Showing()) {
+        lines_ = qMax(1, lineCount_());
+        form_.SetMaxValue(*lines_);
+    }
+    // The bar's value starts again at 0 on the last line, as it always has.
+    if (lines_)
+        form_.SetValue(line % *lines_);
     form_.SetText(text_ + u':' + employeeName().trimmed());
     form_.ProcessMessages();
     if (form_.Cancelled()) {

@@ -3,20 +3,23 @@
 #include "transfer/transfer_table_builder.h"
 
 #include <QElapsedTimer>
+#include <optional>
 
 class MProgressForm;
 
 class ProgressWindowAdapter : public SelectionProgress {
 public:
     explicit ProgressWindowAdapter(MProgressForm& form) : form_(form) {}
-    void Start(int maximum, const QString& text) override;
-    bool Step(int value, const std::function<QString()>& employeeName) override;
+    void Start(std::function<int()> lineCount, const QString& text) override;
+    bool Step(int line, const std::function<QString()>& employeeName) override;
     void Finish() override;
 
 private:
     static constexpr int StepsPerLook = 64;
     static constexpr int LookIntervalMs = 30;
     MProgressForm& form_;
+    std::function<int()> lineCount_;
+    std::optional<int> lines_;   // counted once the window is to show them
     int steps_ = 0;
     QElapsedTimer sinceLook_;
     QString text_;   // "員工名稱", followed by the employee's name while the walk goes on

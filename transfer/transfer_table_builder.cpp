@@ -27,8 +27,7 @@ void TransferTableBuilder::appendLabelRow(db::LocalTable& table, RowKind kind, c
 
 TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable& table, SelectionProgress& progress) const
 {
-    const int lineCount = rows.recordCount();
-    progress.Start(lineCount, wagbkText(10096));
+    progress.Start([&rows] { return rows.recordCount(); }, wagbkText(10096));
 
     table.close();
     table.emptyTable();
@@ -78,7 +77,7 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
     LineKey line = keyOf();
     while (!rows.eof()) {
         ++counter;
-        if (!progress.Step(counter % lineCount, [&rows, name] { return rows.asString(name); })) {
+        if (!progress.Step(counter, [&rows, name] { return rows.asString(name); })) {
             result.cancelled = true;
             break;
         }

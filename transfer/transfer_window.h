@@ -110,12 +110,8 @@ protected:
     // Values handed to the export dialog: transfer date, and total and count unless the bank hands
     // the transfer date only.
     virtual ExportValues ValuesForExport() const;
-    // After every fill of the transfer table; `selectedLines` is the number of lines the selection returned.
-    virtual void TableFilled(const TransferTableResult& result, int selectedLines)
-    {
-        Q_UNUSED(result);
-        Q_UNUSED(selectedLines);
-    }
+    // After every fill of the transfer table.
+    virtual void TableFilled(const TransferTableResult& result) { Q_UNUSED(result); }
 
     virtual MForm* CreateParameterDialog() = 0;
     virtual ExportDialog* CreateExportDialog() = 0;

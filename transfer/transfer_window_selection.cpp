@@ -108,5 +108,5 @@ void TransferWindow::FillTransferTable()
     TransferCount = result.transferCount;
     TransferTotal = result.transferTotal;
     SourceLines = result.sourceLines;
-    TableFilled(result, MySql->recordCount());
+    TableFilled(result);
 }

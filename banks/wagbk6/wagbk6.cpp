@@ -101,7 +101,7 @@ ExportValues TWagbk6Form::ValuesForExport() const
 
 // Worked out when the fill went through to the end with something to transfer; the BANK1 numbers
 // count as 0 while the bank's row is missing.
-void TWagbk6Form::TableFilled(const TransferTableResult& result, int selectedLines)
+void TWagbk6Form::TableFilled(const TransferTableResult& result)
 {
     ChkAmtn.reset();
     if (result.cancelled || result.transferTotal <= 0)
@@ -109,7 +109,8 @@ void TWagbk6Form::TableFilled(const TransferTableResult& result, int selectedLin
     const auto row = BankRow(RowKey).Read();
     const QString account = row ? row->value(QStringLiteral("ID1")) : QString();
     const QString company = row ? row->value(QStringLiteral("ID2")) : QString();
-    ChkAmtn = CheckAmount(transferDate(), result.transferTotal, selectedLines, account, company);
+    // A fill that went through to the end read every line the selection returned.
+    ChkAmtn = CheckAmount(transferDate(), result.transferTotal, result.sourceLines, account, company);
 }
 
 TransferListReport* TWagbk6Form::CreateTransferList()

@@ -66,7 +66,7 @@ public:
 
 protected:
     ExportValues ValuesForExport() const override;
-    void TableFilled(const TransferTableResult& result, int selectedLines) override;
+    void TableFilled(const TransferTableResult& result) override;
     TransferListReport* CreateTransferList() override;
 
 private:

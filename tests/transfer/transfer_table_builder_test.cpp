@@ -21,7 +21,7 @@ namespace {
 struct RecordingProgress : SelectionProgress {
     int cancelAfter = -1;
     int steps = 0;
-    void Start(int, const QString&) override {}
+    void Start(std::function<int()>, const QString&) override {}
     bool Step(int, const std::function<QString()>&) override { return cancelAfter < 0 || ++steps <= cancelAfter; }
     void Finish() override {}
 };
@@ -251,6 +251,27 @@ TEST_F(TransferTableTest, ACancelIsHeardInASmallSlowSelection)
         << "the window names the employee being taken in: " << shownWhenCancelled.toStdString();
     EXPECT_LT(result.transferCount, 3);
     EXPECT_FALSE(form.isVisible());
+}
+
+// The lines are counted for the bar only once the window is to show, in the middle of the walk: the
+// count does not disturb the reading, and the bar runs over all the lines.
+TEST_F(TransferTableTest, ALongWalkCountsItsLinesWhenItsWindowShows)
+{
+    MProgressForm form;
+    ProgressWindowAdapter adapter(form);
+    progressShown = &adapter;
+    std::vector<int> maxima;
+    completion = [&form, &maxima](db::LocalTable&) {
+        maxima.push_back(form.MaxValue());
+        QThread::msleep(MProgressForm::ShowDelayMs / 2 + 10);
+    };
+    const TransferTableResult result = select({});
+    EXPECT_FALSE(result.cancelled);
+    EXPECT_EQ(result.transferCount, 3);
+    EXPECT_EQ(result.sourceLines, 4);
+    ASSERT_EQ(maxima.size(), 4u);
+    EXPECT_EQ(maxima.back(), 4) << "counted once the window was due";
+    EXPECT_EQ(rows().size(), 4u) << "three employees and the total";
 }
 
 TEST_F(TransferTableTest, TwoPerRowByEmployeeAlternatesSlotsAndLeavesTheLastSecondSlotEmpty)

@@ -25,6 +25,8 @@ public:
     void Show();   // clears the cancel flag, blocks input to other windows, shows the window when due
     void Hide();
     bool Busy() const { return busy_; }
+    // Whether the window is up, or comes up at the next look.
+    bool Showing() const { return busy_ && (isVisible() || sinceShow_.elapsed() >= ShowDelayMs); }
     bool Cancelled() const { return cancelled_; }
     // Lets pending window events run (the cancel click among them), at most every ~30 ms.
     void ProcessMessages();
