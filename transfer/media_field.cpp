@@ -67,7 +67,9 @@ FieldSource Blank()
 
 FieldSource Column(const QString& column)
 {
-    return [column](const RecordContext& c) { return FieldValue::Text(c.row ? c.row->fieldText(column) : QString()); };
+    FieldSource source = [column](const RecordContext& c) { return FieldValue::Text(c.row ? c.row->fieldText(column) : QString()); };
+    source.markColumn(column);
+    return source;
 }
 
 FieldSource Parameter(const QString& column)

@@ -100,11 +100,16 @@ public:
     // such a field once and copies it into the records after.
     bool steady() const { return steady_; }
     void markSteady() { steady_ = true; }
+    // The transfer-table column whose text the value is, unchanged, when it is one: a record can
+    // then take a plain ASCII text as the row stores it.
+    const QString& column() const { return column_; }
+    void markColumn(const QString& column) { column_ = column; }
 
 private:
     std::function<FieldValue(const RecordContext&)> value_;
     FieldReading reading_;
     bool steady_ = false;
+    QString column_;
 };
 
 enum class FieldForm {

@@ -2,6 +2,7 @@
 
 #include "runtime/cvcode.h"
 #include "runtime/language.h"
+#include "transfer/record_bytes.h"
 
 #include <charconv>
 #include <cmath>
@@ -56,86 +57,83 @@ int MediaRecord::length() const
 namespace {
 
 // The field rules append to the record in place: a file of many records is mostly these.
-void appendLeftAligned(QByteArray& record, const QByteArray& big5, int width, char fill = ' ')
+void appendLeftAligned(RecordBytes& record, QByteArrayView big5, int width, char fill = ' ')
 {
-    if (big5.size() <= width) {
-        record.append(big5);
-        record.append(width - big5.size(), fill);
-        return;
-    }
-    const QByteArray cut = CutBig5(big5, width);
-    record.append(cut);
-    record.append(width - cut.size(), fill);
+    const qsizetype kept = Big5Prefix(big5, width);
+    record.append(big5.first(kept));
+    record.fill(width - kept, fill);
 }
 
 // False, appending nothing, when the digits exceed the width.
-bool appendZeroFilled(QByteArray& record, qint64 value, int width)
+bool appendZeroFilled(RecordBytes& record, qint64 value, int width)
 {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     const int length = int(end - digits);
     if (length > width)
         return false;
-    record.append(width - length, '0');
-    record.append(digits, length);
+    record.fill(width - length, '0');
+    record.append(QByteArrayView(digits, length));
     return true;
 }
 
-} // namespace
-
-QByteArray LeftAligned(const QByteArray& big5, int width)
+// Places a field's text, as Big5 bytes, in its form; false when the form refuses it. `text` gives
+// the text for the clerk's list.
+template <class Text>
+bool placeText(RecordBytes& record, const MediaField& field, QByteArrayView big5, const Text& text, const RecordOwner& who,
+               ExportFindings& findings)
 {
-    QByteArray bytes;
-    appendLeftAligned(bytes, big5, width);
-    return bytes;
-}
-
-std::optional<QByteArray> ZeroFilled(qint64 value, int width)
-{
-    QByteArray bytes;
-    if (!appendZeroFilled(bytes, value, width))
-        return std::nullopt;
-    return bytes;
-}
-
-QByteArray MediaRecord::Render(const RecordContext& context, const RecordOwner& who, ExportFindings& findings) const
-{
-    QByteArray record;
-    record.reserve(length() + 4);
-    RenderInto(record, context, who, findings);
-    return record;
-}
-
-void MediaRecord::RenderInto(QByteArray& record, const RecordContext& context, const RecordOwner& who, ExportFindings& findings,
-                             SteadyFields* steady) const
-{
-    Big5Text big5;   // one room for the record's texts, field after field
-    for (const MediaField& field : fields_) {
-        if (!steady || !field.source.steady()) {
-            RenderField(record, field, context, who, findings, big5);
-            continue;
+    const qsizetype size = big5.size();
+    switch (field.form) {
+    case FieldForm::Whole:
+        record.append(big5);
+        break;
+    case FieldForm::Padded:
+        record.append(big5);
+        record.fill(field.width - size, ' ');
+        break;
+    case FieldForm::Cut:
+        record.append(big5.first(Big5Prefix(big5, field.width)));
+        break;
+    case FieldForm::LeftZeros:
+        appendLeftAligned(record, big5, field.width, '0');
+        break;
+    case FieldForm::Right:
+    case FieldForm::Code:
+        record.fill(field.width - size, field.form == FieldForm::Right ? ' ' : '0');
+        record.append(big5);
+        break;
+    case FieldForm::Zeros:
+        record.fill(field.width - size, '0');
+        record.append(big5.first(std::min<qsizetype>(size, field.width)));
+        if (size > field.width) {
+            findings.refuse(who.name(), field.content, text());
+            return false;
         }
-        if (const QByteArray* rendered = steady->find(&field)) {
-            record.append(*rendered);
-            continue;
-        }
-        // A field with a finding is rendered again in every record, so that each is named in it.
-        const qsizetype start = record.size();
-        if (RenderField(record, field, context, who, findings, big5))
-            steady->keep(&field, record.sliced(start));
+        break;
+    case FieldForm::Left:
+        appendLeftAligned(record, big5, field.width);
+        break;
     }
+    return true;
 }
 
-bool MediaRecord::RenderField(QByteArray& record, const MediaField& field, const RecordContext& context, const RecordOwner& who,
-                              ExportFindings& findings, Big5Text& big5)
+// Appends one field; false when it gave a finding (a refusal or a substituted name).
+bool renderField(RecordBytes& record, const MediaField& field, const RecordContext& context, const RecordOwner& who,
+                 ExportFindings& findings, Big5Text& big5)
 {
+    // A column of plain ASCII is copied from the row as it is stored: Big5 holds it byte for byte.
+    if (context.row && !field.source.column().isEmpty()) {
+        if (const std::optional<QByteArrayView> ascii = context.row->fieldAscii(field.source.column()))
+            return placeText(record, field, *ascii, [&ascii] { return QString::fromLatin1(*ascii); }, who, findings);
+    }
     const FieldValue value = field.source(context);
     if (value.number) {
         if (!value.fits || !appendZeroFilled(record, *value.number, field.width)) {
             findings.refuse(who.name(), field.content,
                             value.shownAmount ? QString::number(std::trunc(*value.shownAmount) + 0.0, 'f', 0)
                                               : QString::number(*value.number));
-            record.append(field.width, '0');
+            record.fill(field.width, '0');
             return false;
         }
         return true;
@@ -148,38 +146,55 @@ bool MediaRecord::RenderField(QByteArray& record, const MediaField& field, const
         clean = false;
         findings.substituted(who.name());
     }
-    switch (field.form) {
-    case FieldForm::Whole:
-        record.append(big5.bytes);
-        break;
-    case FieldForm::Padded:
-        record.append(big5.bytes);
-        record.append(qMax(0, field.width - int(big5.bytes.size())), ' ');
-        break;
-    case FieldForm::Cut:
-        record.append(big5.bytes.size() <= field.width ? big5.bytes : CutBig5(big5.bytes, field.width));
-        break;
-    case FieldForm::LeftZeros: {
-        const QByteArray cut = big5.bytes.size() <= field.width ? big5.bytes : CutBig5(big5.bytes, field.width);
-        record.append(cut);
-        record.append(field.width - int(cut.size()), '0');
-        break;
+    return placeText(record, field, big5.bytes, [&value] { return value.text; }, who, findings) && clean;
+}
+
+} // namespace
+
+QByteArray LeftAligned(const QByteArray& big5, int width)
+{
+    QByteArray bytes;
+    RecordBytes record(bytes);
+    appendLeftAligned(record, big5, width);
+    return bytes;
+}
+
+std::optional<QByteArray> ZeroFilled(qint64 value, int width)
+{
+    QByteArray bytes;
+    {
+        RecordBytes record(bytes);
+        if (!appendZeroFilled(record, value, width))
+            return std::nullopt;
     }
-    case FieldForm::Right:
-    case FieldForm::Code:
-        record.append(qMax(0, field.width - int(big5.bytes.size())), field.form == FieldForm::Right ? ' ' : '0');
-        record.append(big5.bytes);
-        break;
-    case FieldForm::Zeros:
-        if (big5.bytes.size() > field.width) {
-            clean = false;
-            findings.refuse(who.name(), field.content, value.text);
+    return bytes;
+}
+
+QByteArray MediaRecord::Render(const RecordContext& context, const RecordOwner& who, ExportFindings& findings) const
+{
+    QByteArray record;
+    record.reserve(length() + 4);
+    RenderInto(record, context, who, findings);
+    return record;
+}
+
+void MediaRecord::RenderInto(QByteArray& out, const RecordContext& context, const RecordOwner& who, ExportFindings& findings,
+                             SteadyFields* steady) const
+{
+    RecordBytes record(out);
+    Big5Text big5;   // one room for the record's texts, field after field
+    for (const MediaField& field : fields_) {
+        if (!steady || !field.source.steady()) {
+            renderField(record, field, context, who, findings, big5);
+            continue;
         }
-        record.append(QByteArray(qMax(0, field.width - int(big5.bytes.size())), '0') + big5.bytes.left(field.width));
-        break;
-    case FieldForm::Left:
-        appendLeftAligned(record, big5.bytes, field.width);
-        break;
+        if (const QByteArray* rendered = steady->find(&field)) {
+            record.append(*rendered);
+            continue;
+        }
+        // A field with a finding is rendered again in every record, so that each is named in it.
+        const qsizetype start = record.size();
+        if (renderField(record, field, context, who, findings, big5))
+            steady->keep(&field, record.since(start));
     }
-    return clean;
 }

@@ -76,9 +76,6 @@ public:
     const std::vector<MediaField>& fields() const { return fields_; }
 
 private:
-    // Appends one field; false when it gave a finding (a refusal or a substituted name).
-    static bool RenderField(QByteArray& record, const MediaField& field, const RecordContext& context, const RecordOwner& who,
-                            ExportFindings& findings, Big5Text& big5);
     std::vector<MediaField> fields_;
 };
 

@@ -262,10 +262,15 @@ QString FromBig5(QByteArrayView bytes)
 
 QByteArray CutBig5(const QByteArray& bytes, int width)
 {
+    return bytes.left(Big5Prefix(bytes, width));
+}
+
+qsizetype Big5Prefix(QByteArrayView bytes, int width)
+{
     if (width <= 0)
-        return {};
+        return 0;
     if (bytes.size() <= width)
-        return bytes;
+        return bytes.size();
     int end = 0;
     while (end < width) {
         const int length = IsBig5LeadByte(bytes[end]) ? 2 : 1;
@@ -273,7 +278,7 @@ QByteArray CutBig5(const QByteArray& bytes, int width)
             break;
         end += length;
     }
-    return bytes.left(end);
+    return end;
 }
 
 QString BIG5toGB(const QString& text)

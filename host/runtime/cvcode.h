@@ -20,6 +20,8 @@ QString FromBig5(QByteArrayView bytes);
 // Cuts `bytes` (Big5) to at most `width` bytes without splitting a double-byte character:
 // a character that would straddle the cut is dropped whole.
 QByteArray CutBig5(const QByteArray& bytes, int width);
+// How many of `bytes` (Big5) CutBig5 keeps.
+qsizetype Big5Prefix(QByteArrayView bytes, int width);
 
 // Traditional Chinese text to simplified Chinese (the reports' captions with language id 0).
 QString BIG5toGB(const QString& text);

@@ -284,6 +284,25 @@ bool LocalRows::HoldsText(const char* cell, QLatin1StringView text)
     }
 }
 
+std::optional<QByteArrayView> LocalRows::AsciiText(const char* cell)
+{
+    const char* p = cell + 1;
+    switch (Tag(*cell)) {
+    case Null:
+    case NullText: return QByteArrayView("", 0);
+    case Latin1Text: {
+        const quint32 n = TakeLength(p);
+        unsigned char all = 0;
+        for (quint32 i = 0; i < n; ++i)
+            all |= static_cast<unsigned char>(p[i]);
+        if (all < 0x80)
+            return QByteArrayView(p, n);
+        return std::nullopt;
+    }
+    default: return std::nullopt;
+    }
+}
+
 void LocalRows::addColumn()
 {
     // The rows are stored anew, each one cell longer, and the old chunks let go.

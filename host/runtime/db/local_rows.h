@@ -5,6 +5,7 @@
 // null text and an empty text stay apart, numbers keep their type (double or 64-bit integer).
 #include <QVariant>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace db {
@@ -34,6 +35,8 @@ public:
     static double DecodeNumber(const char* cell);
     // Whether DecodeText(cell) equals `text`, without decoding a Latin-1 text.
     static bool HoldsText(const char* cell, QLatin1StringView text);
+    // The bytes of DecodeText(cell) when the cell is NULL or a text of ASCII characters; none else.
+    static std::optional<QByteArrayView> AsciiText(const char* cell);
 
 private:
     // The row in `scratch_`: its length (4 bytes), then the cells one after another.

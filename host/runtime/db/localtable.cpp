@@ -607,6 +607,13 @@ bool LocalTable::fieldHolds(const QString& name, QLatin1StringView text) const
     return fieldText(name) == text;
 }
 
+std::optional<QByteArrayView> LocalTable::fieldAscii(const QString& name) const
+{
+    if (const char* cell = unreadCell(name))
+        return LocalRows::AsciiText(cell);
+    return std::nullopt;
+}
+
 void LocalTable::sortBy(const QStringList& fieldNames)
 {
     cancel();
