@@ -143,12 +143,14 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
                 newRow = true;
             }
         }
-        // An employee's row is posted once, after his last line: the lines before it leave it being
-        // edited, so that it is not stored and read back again for every line.
-        table.post();
+        // A row is posted once, after the last line of its last employee: the lines before leave it
+        // being edited, so that it is not stored and read back again for every line or employee.
+        if (nextSlot == 0)
+            table.post();
         if (sortMode_ == 1 && departmentSum > 0)
             appendLabelRow(table, RowKind::Subtotal, wagbkText(10102) + u'(' + department + u')', departmentSum);
     }
+    table.post();   // a row whose further slots stay empty
     if (!result.cancelled && result.transferTotal > 0)
         appendLabelRow(table, RowKind::Total, wagbkText(10101), result.transferTotal);
     progress.Finish();
