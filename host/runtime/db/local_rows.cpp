@@ -176,7 +176,7 @@ const char* LocalRows::store(const std::vector<char>& encoded)
     if (length > room_) {
         // A row larger than a chunk gets one of its own size.
         const size_t size = std::max(length, ChunkBytes);
-        chunks_.push_back(std::make_unique<char[]>(size));
+        chunks_.push_back(std::unique_ptr<char[]>(new char[size]));   // not zeroed: every byte is written before it is read
         free_ = chunks_.back().get();
         room_ = size;
     }
