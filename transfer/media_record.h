@@ -8,8 +8,6 @@
 #include <utility>
 #include <vector>
 
-struct Big5Text;
-
 // Whom a record is written for, as findings name him: an employee, "表頭" or "表尾". An employee's
 // name is formed only when a finding needs it, which few records do.
 class RecordOwner {

@@ -15,7 +15,7 @@ void ProgressWindowAdapter::Start(std::function<int()> lineCount, const QString&
     sinceLook_.start();
 }
 
-bool ProgressWindowAdapter::Step(int line, const std::function<QString()>& employeeName)
+bool ProgressWindowAdapter::Step(int taken, const std::function<QString()>& employeeName)
 {
     // The window is looked at for the first employee, then every few employees or every few tens of
     // milliseconds, whichever comes first: a selection of few slow employees can be cancelled as
@@ -28,9 +28,9 @@ bool ProgressWindowAdapter::Step(int line, const std::function<QString()>& emplo
         lines_ = qMax(1, lineCount_());
         form_.SetMaxValue(*lines_);
     }
-    // The bar's value starts again at 0 on the last line, as it always has.
+    // The employees taken in, against the lines selected, as the bar has always shown them.
     if (lines_)
-        form_.SetValue(line % *lines_);
+        form_.SetValue(taken % *lines_);
     form_.SetText(text_ + u':' + employeeName().trimmed());
     form_.ProcessMessages();
     if (form_.Cancelled()) {

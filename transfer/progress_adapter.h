@@ -11,7 +11,7 @@ class ProgressWindowAdapter : public SelectionProgress {
 public:
     explicit ProgressWindowAdapter(MProgressForm& form) : form_(form) {}
     void Start(std::function<int()> lineCount, const QString& text) override;
-    bool Step(int line, const std::function<QString()>& employeeName) override;
+    bool Step(int taken, const std::function<QString()>& employeeName) override;
     void Finish() override;
 
 private:

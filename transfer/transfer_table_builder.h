@@ -16,9 +16,9 @@ public:
     // `lineCount` counts the selected lines: a second pass of the selection, asked for only when the
     // walk lasts long enough for its window to show.
     virtual void Start(std::function<int()> lineCount, const QString& text) = 0;
-    // One employee further, at the walk's `line`-th line; returns false when the clerk has cancelled.
-    // The employee's name is formed only when it is shown.
-    virtual bool Step(int line, const std::function<QString()>& employeeName) = 0;
+    // One employee further, the `taken`-th the walk takes in; returns false when the clerk has
+    // cancelled. The employee's name is formed only when it is shown.
+    virtual bool Step(int taken, const std::function<QString()>& employeeName) = 0;
     virtual void Finish() = 0;
 };
 

@@ -10,6 +10,8 @@ namespace {
 
 enum Tag : char { Null, Double, Integer, Latin1Text, Utf16Text, NullText };
 
+constexpr size_t ChunkBytes = 64 * 1024;   // rows are stored together in chunks of this size
+
 quint32 LengthOf(const char* block)
 {
     quint32 length;
@@ -154,10 +156,6 @@ void SkipCell(const char*& p)
 }
 
 } // namespace
-
-namespace {
-constexpr size_t ChunkBytes = 64 * 1024;
-}
 
 const std::vector<char>& LocalRows::encode(const std::vector<QVariant>& row)
 {
