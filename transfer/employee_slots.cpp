@@ -56,25 +56,24 @@ void RelayEmployees(db::LocalTable& source, const TransferTableLayout& layout, d
     });
 }
 
-EmployeeAlone::EmployeeAlone(const db::LocalTable& source, const TransferTableLayout& layout, const QString& databaseName,
-                             const QString& tableName)
-    : row_(databaseName, tableName)
+EmployeeAlone::EmployeeAlone(const db::LocalTable& source, const TransferTableLayout& layout)
 {
-    defineWithSlots(row_, layout, 1);
-    from_ = slotFields(source, layout, layout.slotsPerRow);
-    to_ = slotFields(row_, layout, 1).front();
+    for (int slot = 0; slot < layout.slotsPerRow; ++slot) {
+        QHash<QString, QString> names;
+        for (const TransferColumn& column : layout.columns)
+            names.insert(SlotColumn(column.field.name, 0).toUpper(), SlotColumn(column.field.name, slot));
+        names.insert(SlotColumn(RowKindColumnName, 0).toUpper(), SlotColumn(RowKindColumnName, slot));
+        db::LocalTable reader = source;
+        reader.readFieldsAs(std::move(names));
+        slots_.push_back(std::move(reader));
+    }
 }
 
-// The employee is the row being appended, never stored: the detail records read him from there,
-// and the next employee takes his place from a row of nulls.
 const db::LocalTable& EmployeeAlone::place(const db::LocalTable& source, int slot)
 {
-    row_.cancel();
-    row_.append();
-    SetRowKind(row_, RowKind::Employee);
-    for (size_t column = 0; column < to_.size(); ++column)
-        row_.setField(to_[column], source.field(from_[size_t(slot)][column]));
-    return row_;
+    db::LocalTable& reader = slots_[size_t(slot)];
+    reader.moveTo(source.recNo());
+    return reader;
 }
 
 int CountEmployees(db::LocalTable& table, int slotsPerRow)

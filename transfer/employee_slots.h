@@ -11,22 +11,19 @@
 // breaks. An employee is known by his slot's kind, never by his name.
 void RelayEmployees(db::LocalTable& source, const TransferTableLayout& layout, db::LocalTable& target, int slotsPerRow);
 
-// Each employee of a table of several slots in turn the one row of a table of its own, named
-// `databaseName` and `tableName`, with the layout's columns and one slot: a media file is written
-// this way without a second copy of the whole table. Each thread that writes employees needs an
-// EmployeeAlone of its own.
+// Each employee of a table of several slots in turn as a table of one employee: a reader of the
+// table's rows for each slot, which reads the columns of its slot by the names of the first, and
+// knows no other columns. A media file is written this way without a copy of any employee. Each
+// thread that writes employees needs an EmployeeAlone of its own.
 class EmployeeAlone {
 public:
-    EmployeeAlone(const db::LocalTable& source, const TransferTableLayout& layout, const QString& databaseName,
-                  const QString& tableName);
-    // The employee of slot `slot` of the row `source` (a table like the one given above) stands on,
-    // as the one row of the table given back.
+    // `source` reads the table as the rows will be given (its filter), `layout` is the table's.
+    EmployeeAlone(const db::LocalTable& source, const TransferTableLayout& layout);
+    // The employee of slot `slot` of the row `source` stands on.
     const db::LocalTable& place(const db::LocalTable& source, int slot);
 
 private:
-    db::LocalTable row_;
-    std::vector<std::vector<int>> from_;   // the columns of each slot of the source, by number
-    std::vector<int> to_;                  // and of the one slot of `row`
+    std::vector<db::LocalTable> slots_;
 };
 
 // The employees the rows of `table` hold (a table of `slotsPerRow` slots).

@@ -47,12 +47,11 @@ void TwoPerRowWindow::FormDestroy()
 }
 
 // The employees are taken one at a time, in the file's order: the first of a row, then the second.
-// Each core places them in a one-row table of its own.
+// Each core reads them through readers of its own, one for each slot.
 void TwoPerRowExportDialog::WriteRecords(MediaFileWriter& writer, RecordContext& context)
 {
     const TransferTableLayout layout = TwoPerRowLayout();
-    const QString name = Report.tableName() + QStringLiteral("_EMPLOYEE");
-    EmployeeAlone onThis(Report, layout, Report.databaseName(), name), onSecond(Report, layout, Report.databaseName(), name + u'2');
+    EmployeeAlone onThis(Report, layout), onSecond(Report, layout);
     auto writeRow = [this, &layout](EmployeeAlone& alone) -> RowWriter {
         return [this, &layout, &alone](const db::LocalTable& row, RecordBlock& records, RecordContext& rowContext) {
             for (int slot = 0; slot < layout.slotsPerRow; ++slot) {

@@ -213,6 +213,12 @@ bool LocalTable::hasField(const QString& name) const
     return numberOf(name) >= 0;
 }
 
+void LocalTable::readFieldsAs(QHash<QString, QString> names)
+{
+    readAs_ = std::move(names);
+    keptTable_ = nullptr;   // the names kept stand for other fields now
+}
+
 // ---- LocalTable: state and filter -------------------------------------------------------------
 
 void LocalTable::open()
@@ -565,7 +571,11 @@ int LocalTable::numberOf(const QString& name) const
         if (kept.name.constData() == name.constData() && kept.name.size() == name.size())
             return kept.number;
     }
-    const int number = d->fieldIndex(name);
+    int number = -1;
+    if (readAs_.isEmpty())
+        number = d->fieldIndex(name);
+    else if (const auto own = readAs_.constFind(name.toUpper()); own != readAs_.cend())
+        number = d->fieldIndex(*own);
     keptNumbers_[nextKept_] = {name, number};
     nextKept_ = (nextKept_ + 1) % keptNumbers_.size();
     return number;

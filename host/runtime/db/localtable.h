@@ -16,6 +16,7 @@
 // Text values are cut to the field's size; number fields take numbers (an empty text is NULL).
 #include "runtime/db/local_rows.h"
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
@@ -101,6 +102,9 @@ public:
     FieldDef& fieldDef(const QString& name);
     const std::vector<FieldDef>& fields() const;
     bool hasField(const QString& name) const;
+    // This object reads fields by other names: each of `names` (upper case) stands for the field of
+    // the name it maps to, and no other name is a field. Empty: the fields' own names.
+    void readFieldsAs(QHash<QString, QString> names);
 
     // State.
     void open();
@@ -195,6 +199,7 @@ private:
         QString name;
         int number = -1;
     };
+    QHash<QString, QString> readAs_;
     mutable std::array<KeptNumber, 16> keptNumbers_;
     mutable size_t nextKept_ = 0;
     mutable const LocalTableData* keptTable_ = nullptr;

@@ -283,6 +283,26 @@ TEST_F(LocalTableTest, RowsKeepTheirCellsAsTheyGrowAcrossChunks)
     EXPECT_EQ(checked, 2999);
 }
 
+// A reader of one employee of a row of several reads his columns by the first employee's names,
+// and knows no others; the table itself keeps its own names.
+TEST_F(LocalTableTest, AReaderByOtherNamesSeesOnlyTheFieldsTheyStandFor)
+{
+    add("004", "B1", "first", 10);
+    add("005", "B2", "second", 20);
+    LocalTable reader = table;
+    reader.readFieldsAs({{"YG_NAME", "BACC_NO1"}, {"A_MTN", "A_MTN"}});
+    reader.moveTo(0);
+    EXPECT_EQ(reader.fieldAscii("YG_NAME").value_or(QByteArrayView("?")), "B1");
+    EXPECT_EQ(reader.fieldText(QStringLiteral("yg_name")), "B1") << "names are found in any case";
+    reader.next();
+    EXPECT_EQ(reader.fieldText("YG_NAME"), "B2");
+    EXPECT_EQ(reader.fieldFloat("A_MTN"), 20);
+    EXPECT_FALSE(reader.hasField("BACC_NO"));
+    EXPECT_THROW(reader.field("BACC_NO1"), std::invalid_argument);
+    table.last();
+    EXPECT_EQ(table.fieldText("YG_NAME"), "second");
+}
+
 // A cell's text is what its value gives as text, whether read first as text or as a value first,
 // for every kind of cell: NULL, null and empty texts, Latin-1, wider and long texts, numbers.
 TEST_F(LocalTableTest, TextOfEveryKindOfCellAsItsValueGivesIt)
