@@ -125,6 +125,14 @@ const QVariant& kindText(RowKind kind)
     static const QVariant employee(QStringLiteral("E")), subtotal(QStringLiteral("S")), total(QStringLiteral("T"));
     return kind == RowKind::Employee ? employee : kind == RowKind::Subtotal ? subtotal : total;
 }
+
+// The kind columns of the first slots are named once: the fill and the walks over the table ask on
+// every row, and a table finds a name it has been asked for before by its characters.
+QString kindColumn(int slot)
+{
+    static const QString kinds[] = {SlotColumn(RowKindColumnName, 0), SlotColumn(RowKindColumnName, 1)};
+    return slot < int(std::size(kinds)) ? kinds[slot] : SlotColumn(RowKindColumnName, slot);
+}
 }
 
 void SetRowKind(db::LocalTable& row, RowKind kind)
@@ -149,14 +157,11 @@ QString SlotColumn(const QString& name, int slot)
 
 void MarkSlotEmployee(db::LocalTable& row, int slot)
 {
-    row.setField(SlotColumn(RowKindColumnName, slot), kindText(RowKind::Employee));
+    row.setField(kindColumn(slot), kindText(RowKind::Employee));
 }
 
 bool SlotHoldsEmployee(const db::LocalTable& row, int slot)
 {
-    // The kind columns of the first slots are named once: the walks over the table ask on every row.
-    static const QString kinds[] = {SlotColumn(RowKindColumnName, 0), SlotColumn(RowKindColumnName, 1)};
     static const char employee = char(RowKind::Employee);
-    return row.fieldHolds(slot < int(std::size(kinds)) ? kinds[slot] : SlotColumn(RowKindColumnName, slot),
-                          QLatin1StringView(&employee, 1));
+    return row.fieldHolds(kindColumn(slot), QLatin1StringView(&employee, 1));
 }
