@@ -28,7 +28,7 @@ void ExportFindings::append(const ExportFindings& later)
 
 void RefuseNameless(const db::LocalTable& row, const QString& nameColumn, const RecordOwner& who, ExportFindings& findings)
 {
-    if (row.fieldText(nameColumn).trimmed().isEmpty())
+    if (row.fieldBlank(nameColumn))
         findings.refuse(who.name(), LoadFormResourceStr(QStringLiteral("WAGBK"), 15900), LoadFormResourceStr(QStringLiteral("WAGBK"), 15901));
 }
 

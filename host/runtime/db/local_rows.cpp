@@ -282,6 +282,30 @@ bool LocalRows::HoldsText(const char* cell, QLatin1StringView text)
     }
 }
 
+bool LocalRows::IsBlank(const char* cell)
+{
+    const char* p = cell + 1;
+    switch (Tag(*cell)) {
+    case Null:
+    case NullText: return true;
+    case Latin1Text: {
+        const quint32 n = TakeLength(p);
+        return std::all_of(p, p + n, [](char c) { return QChar(uchar(c)).isSpace(); });
+    }
+    case Utf16Text: {
+        const quint32 n = TakeLength(p);
+        for (quint32 i = 0; i < n; ++i) {
+            char16_t unit;
+            std::memcpy(&unit, p + i * sizeof unit, sizeof unit);
+            if (!QChar(unit).isSpace())
+                return false;
+        }
+        return true;
+    }
+    default: return false;   // a number's text
+    }
+}
+
 std::optional<QByteArrayView> LocalRows::AsciiText(const char* cell)
 {
     const char* p = cell + 1;

@@ -35,6 +35,8 @@ public:
     static double DecodeNumber(const char* cell);
     // Whether DecodeText(cell) equals `text`, without decoding a Latin-1 text.
     static bool HoldsText(const char* cell, QLatin1StringView text);
+    // Whether DecodeText(cell).trimmed() is empty, without decoding the text.
+    static bool IsBlank(const char* cell);
     // The bytes of DecodeText(cell) when the cell is NULL or a text of ASCII characters; none else.
     static std::optional<QByteArrayView> AsciiText(const char* cell);
 

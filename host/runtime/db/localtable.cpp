@@ -617,6 +617,13 @@ bool LocalTable::fieldHolds(const QString& name, QLatin1StringView text) const
     return fieldText(name) == text;
 }
 
+bool LocalTable::fieldBlank(const QString& name) const
+{
+    if (const char* cell = unreadCell(name))
+        return LocalRows::IsBlank(cell);
+    return fieldText(name).trimmed().isEmpty();
+}
+
 std::optional<QByteArrayView> LocalTable::fieldAscii(const QString& name) const
 {
     if (const char* cell = unreadCell(name))

@@ -146,6 +146,7 @@ public:
     QString fieldText(const QString& name) const;   // null gives ""
     double fieldFloat(const QString& name) const;    // null gives 0
     bool fieldHolds(const QString& name, QLatin1StringView text) const;   // fieldText(name) == text, quicker
+    bool fieldBlank(const QString& name) const;   // fieldText(name).trimmed().isEmpty(), quicker
     // The bytes of fieldText(name) where the row stores them, when the cell is a text of ASCII
     // characters or NULL; none for any other cell, or a row being edited. Valid until the rows change.
     std::optional<QByteArrayView> fieldAscii(const QString& name) const;

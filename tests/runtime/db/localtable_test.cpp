@@ -309,6 +309,7 @@ TEST_F(LocalTableTest, TextOfEveryKindOfCellAsItsValueGivesIt)
 {
     add(QVariant(), QString(), "", 0.5);
     add(QString(300, u'\u00e9'), "陳 😀", QString(260, u'陳'), -1e18);
+    add(QStringLiteral(" \t\u00a0 "), QStringLiteral("\u3000 "), QStringLiteral(" A "), 0);   // blanks of each kind
     table.addField({"N", FieldDef::Type::Integer});
     table.first();
     table.edit();
@@ -323,11 +324,13 @@ TEST_F(LocalTableTest, TextOfEveryKindOfCellAsItsValueGivesIt)
                 QVariant value;
                 if (valueFirst)
                     value = reader.field(name);
+                const bool blank = reader.fieldBlank(name);
                 const QString text = reader.fieldText(name);
                 if (!valueFirst)
                     value = reader.field(name);
                 EXPECT_EQ(text, value.isNull() ? QString() : value.toString()) << name.toStdString() << valueFirst;
                 EXPECT_EQ(text.isNull(), value.isNull() || value.toString().isNull()) << name.toStdString();
+                EXPECT_EQ(blank, text.trimmed().isEmpty()) << name.toStdString() << ' ' << text.toStdString();
             }
         }
     }
