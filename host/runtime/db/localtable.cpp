@@ -156,10 +156,9 @@ std::shared_ptr<LocalTableData> LocalTable::data() const
     return data_;
 }
 
-LocalTableData& LocalTable::table() const
+LocalTableData& LocalTable::attach() const
 {
-    if (!data_)
-        data_ = LocalTableData::Get(databaseName_, tableName_);
+    data_ = LocalTableData::Get(databaseName_, tableName_);
     return *data_;
 }
 
@@ -273,11 +272,6 @@ void LocalTable::setFiltered(bool on)
     first();
 }
 
-bool LocalTable::filtering() const
-{
-    return filtered_ && predicate_;
-}
-
 std::vector<size_t>& LocalTable::visible() const
 {
     if (visibleStale_ || visibleVersion_ != table().version)
@@ -294,11 +288,6 @@ void LocalTable::rebuildVisible() const
             visible_.push_back(i);
     visibleStale_ = false;
     visibleVersion_ = d->version;
-}
-
-size_t LocalTable::visibleCount() const
-{
-    return filtering() ? visible().size() : table().rows.size();
 }
 
 void LocalTable::readFrom(size_t index) const
@@ -332,12 +321,6 @@ const std::vector<QVariant>& LocalTable::storedRow(size_t index) const
         if (const char* cell = std::exchange(readCells_[column], nullptr))
             readRow_[column] = LocalRows::Decode(cell);
     return readRow_;
-}
-
-size_t LocalTable::currentRow() const
-{
-    const size_t p = std::min(pos_, visibleCount() - 1);
-    return filtering() ? visible()[p] : p;
 }
 
 // ---- LocalTable: navigation -------------------------------------------------------------------

@@ -20,6 +20,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <memory>
@@ -171,7 +172,10 @@ private:
     std::vector<QVariant> editRow_;
     bool appending_ = false;
 
-    LocalTableData& table() const;       // the shared content, found by name on first use
+    // The shared content, found by name on first use. This and the few below are asked for with
+    // every field a record reads, so they are written here to be inlined.
+    LocalTableData& table() const { return data_ ? *data_ : attach(); }
+    LocalTableData& attach() const;
     // The cells of a row, each read from the compact storage when first asked for and kept while the
     // rows stay unchanged: a record's fields are read one after another, some of them twice.
     QVariant storedCell(size_t index, size_t column) const;
@@ -186,9 +190,14 @@ private:
     mutable const LocalTableData* readTable_ = nullptr;
     mutable size_t readIndex_ = 0;
     mutable quint64 readVersion_ = 0;
-    bool filtering() const;
-    size_t visibleCount() const;
-    size_t currentRow() const;           // index in data()->rows of the current row; needs a row
+    bool filtering() const { return filtered_ && predicate_; }
+    size_t visibleCount() const { return filtering() ? visible().size() : table().rows.size(); }
+    // Index in data()->rows of the current row; needs a row.
+    size_t currentRow() const
+    {
+        const size_t p = std::min(pos_, visibleCount() - 1);
+        return filtering() ? visible()[p] : p;
+    }
     void requireActive() const;
     mutable quint64 visibleVersion_ = 0;
     // The field number of `name` (-1 when absent). The numbers of the names asked for lately are kept
