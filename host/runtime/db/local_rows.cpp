@@ -20,14 +20,15 @@ quint32 LengthOf(const char* block)
 }
 
 // A text's length: one byte below 255, else 255 and four bytes.
-void PutLength(std::vector<char>& out, quint32 n)
+char* PutLength(char* p, quint32 n)
 {
     if (n < 0xff) {
-        out.push_back(char(n));
-        return;
+        *p++ = char(n);
+        return p;
     }
-    out.push_back(char(0xff));
-    out.insert(out.end(), reinterpret_cast<const char*>(&n), reinterpret_cast<const char*>(&n) + sizeof n);
+    *p++ = char(0xff);
+    std::memcpy(p, &n, sizeof n);
+    return p + sizeof n;
 }
 
 quint32 TakeLength(const char*& p)
@@ -42,16 +43,24 @@ quint32 TakeLength(const char*& p)
 }
 
 template <typename T>
-void PutRaw(std::vector<char>& out, const T& value)
+char* PutRaw(char* p, Tag tag, const T& value)
 {
-    out.insert(out.end(), reinterpret_cast<const char*>(&value), reinterpret_cast<const char*>(&value) + sizeof value);
+    *p++ = tag;
+    std::memcpy(p, &value, sizeof value);
+    return p + sizeof value;
 }
 
-void PutText(std::vector<char>& out, const QString& text)
+// The most bytes a text takes: its tag, its length, two bytes a character.
+size_t MostBytes(const QString& text)
+{
+    return 1 + 1 + sizeof(quint32) + size_t(text.size()) * sizeof(char16_t);
+}
+
+char* PutText(char* p, const QString& text)
 {
     if (text.isNull()) {
-        out.push_back(NullText);
-        return;
+        *p++ = NullText;
+        return p;
     }
     const auto* units = reinterpret_cast<const char16_t*>(text.constData());
     const size_t n = size_t(text.size());
@@ -59,42 +68,47 @@ void PutText(std::vector<char>& out, const QString& text)
     for (size_t i = 0; i < n; ++i)
         all |= units[i];
     const bool latin1 = all <= 0xff;
-    out.push_back(latin1 ? Latin1Text : Utf16Text);
-    PutLength(out, quint32(n));
-    const size_t start = out.size();
+    *p++ = latin1 ? Latin1Text : Utf16Text;
+    p = PutLength(p, quint32(n));
     if (!latin1) {
-        out.resize(start + n * sizeof(char16_t));
-        std::memcpy(out.data() + start, units, n * sizeof(char16_t));
-        return;
+        std::memcpy(p, units, n * sizeof(char16_t));
+        return p + n * sizeof(char16_t);
     }
-    out.resize(start + n);
-    char* to = out.data() + start;
     for (size_t i = 0; i < n; ++i)
-        to[i] = char(units[i]);
+        p[i] = char(units[i]);
+    return p + n;
 }
 
-void PutCell(std::vector<char>& out, const QVariant& value)
+int TypeOf(const QVariant& value)
 {
-    const int type = value.isNull() ? QMetaType::UnknownType : value.typeId();
+    return value.isNull() ? QMetaType::UnknownType : value.typeId();
+}
+
+size_t MostBytes(const QVariant& value, int type)
+{
+    switch (type) {
+    case QMetaType::UnknownType: return 1;
+    case QMetaType::Double:
+    case QMetaType::LongLong: return 1 + 8;
+    case QMetaType::QString: return MostBytes(*static_cast<const QString*>(value.constData()));
+    default: return MostBytes(value.toString());
+    }
+}
+
+char* PutCell(char* p, const QVariant& value, int type)
+{
     switch (type) {
     case QMetaType::UnknownType:
-        out.push_back(Null);
-        return;
-    case QMetaType::Double:
-        out.push_back(Double);
-        PutRaw(out, *static_cast<const double*>(value.constData()));
-        return;
-    case QMetaType::LongLong:
-        out.push_back(Integer);
-        PutRaw(out, *static_cast<const qlonglong*>(value.constData()));
-        return;
+        *p++ = Null;
+        return p;
+    case QMetaType::Double: return PutRaw(p, Double, *static_cast<const double*>(value.constData()));
+    case QMetaType::LongLong: return PutRaw(p, Integer, *static_cast<const qlonglong*>(value.constData()));
     case QMetaType::QString:
         // A text is read where the variant holds it.
-        PutText(out, *static_cast<const QString*>(value.constData()));
-        return;
+        return PutText(p, *static_cast<const QString*>(value.constData()));
     default:
         // Anything else is stored as its text.
-        PutText(out, value.toString());
+        return PutText(p, value.toString());
     }
 }
 
@@ -157,33 +171,41 @@ void SkipCell(const char*& p)
 
 } // namespace
 
-const std::vector<char>& LocalRows::encode(const std::vector<QVariant>& row)
+char* LocalRows::room(size_t bytes)
 {
-    std::vector<char>& out = scratch_;
-    out.assign(sizeof(quint32), 0);
-    for (const QVariant& value : row)
-        PutCell(out, value);
-    const quint32 length = quint32(out.size());
-    std::memcpy(out.data(), &length, sizeof length);
-    return out;
-}
-
-const char* LocalRows::store(const std::vector<char>& encoded)
-{
-    const size_t length = encoded.size();
-    if (length > room_) {
+    if (bytes > room_) {
         // A row larger than a chunk gets one of its own size.
-        const size_t size = std::max(length, ChunkBytes);
+        const size_t size = std::max(bytes, ChunkBytes);
         chunks_.push_back(std::unique_ptr<char[]>(new char[size]));   // not zeroed: every byte is written before it is read
         free_ = chunks_.back().get();
         room_ = size;
     }
-    char* block = free_;
-    std::memcpy(block, encoded.data(), length);
+    return free_;
+}
+
+const char* LocalRows::taken(char* block, size_t length)
+{
+    const quint32 stored = quint32(length);
+    std::memcpy(block, &stored, sizeof stored);
     free_ += length;
     room_ -= length;
     lastStored_ = block;
     return block;
+}
+
+const char* LocalRows::store(const std::vector<QVariant>& row)
+{
+    types_.resize(row.size());
+    size_t most = sizeof(quint32);
+    for (size_t column = 0; column < row.size(); ++column) {
+        types_[column] = TypeOf(row[column]);
+        most += MostBytes(row[column], types_[column]);
+    }
+    char* const block = room(most);
+    char* p = block + sizeof(quint32);
+    for (size_t column = 0; column < row.size(); ++column)
+        p = PutCell(p, row[column], types_[column]);
+    return taken(block, size_t(p - block));
 }
 
 void LocalRows::clear()
@@ -197,13 +219,13 @@ void LocalRows::clear()
 
 void LocalRows::replace(size_t index, const std::vector<QVariant>& row)
 {
-    const std::vector<char>& encoded = encode(row);
-    // The row stored last (the one being built) is changed in its place when it has the room.
-    if (blocks_[index] == lastStored_ && lastStored_ + LengthOf(lastStored_) == free_ && encoded.size() <= room_ + LengthOf(lastStored_)) {
+    // The row stored last (the one being built) is written again in its place: its room is given
+    // back first, and a row that needs more than the chunk has left goes to a new chunk.
+    if (blocks_[index] == lastStored_ && lastStored_ + LengthOf(lastStored_) == free_) {
         room_ += LengthOf(lastStored_);
         free_ = const_cast<char*>(lastStored_);
     }
-    blocks_[index] = store(encoded);
+    blocks_[index] = store(row);
 }
 
 QVariant LocalRows::cell(size_t index, size_t column) const
@@ -332,11 +354,10 @@ void LocalRows::addColumn()
     grown.blocks_.reserve(blocks_.size());
     for (const char* block : blocks_) {
         const quint32 length = LengthOf(block);
-        grown.scratch_.assign(block, block + length);
-        grown.scratch_.push_back(Null);
-        const quint32 newLength = length + 1;
-        std::memcpy(grown.scratch_.data(), &newLength, sizeof newLength);
-        grown.blocks_.push_back(grown.store(grown.scratch_));
+        char* copy = grown.room(length + 1);
+        std::memcpy(copy, block, length);
+        copy[length] = Null;
+        grown.blocks_.push_back(grown.taken(copy, length + 1));
     }
     *this = std::move(grown);
 }

@@ -16,7 +16,7 @@ public:
     bool empty() const { return blocks_.empty(); }
     void clear();
 
-    void push_back(const std::vector<QVariant>& row) { blocks_.push_back(store(encode(row))); }
+    void push_back(const std::vector<QVariant>& row) { blocks_.push_back(store(row)); }
     void replace(size_t index, const std::vector<QVariant>& row);
     // NULL for a column the row does not reach.
     QVariant cell(size_t index, size_t column) const;
@@ -41,19 +41,19 @@ public:
     static std::optional<QByteArrayView> AsciiText(const char* cell);
 
 private:
-    // The row in `scratch_`: its length (4 bytes), then the cells one after another.
-    const std::vector<char>& encode(const std::vector<QVariant>& row);
-    // A copy of an encoded row, in the chunk being filled. Rows lie one after another in chunks of
-    // their own: a row costs no allocation of its own, and all are let go at once. A row changed
-    // leaves its old bytes until the rows are cleared, unless it was the last stored.
-    const char* store(const std::vector<char>& encoded);
+    // Rows lie one after another in chunks of their own: a row costs no allocation of its own, and
+    // all are let go at once. A row changed leaves its old bytes until the rows are cleared, unless
+    // it was the last stored. Each row: its length (4 bytes), then its cells one after another.
+    const char* store(const std::vector<QVariant>& row);
+    char* room(size_t bytes);                           // where a row of at most `bytes` goes
+    const char* taken(char* block, size_t length);      // the row written there, `length` bytes long
 
     std::vector<const char*> blocks_;
     std::vector<std::unique_ptr<char[]>> chunks_;
     char* free_ = nullptr;             // where the next row goes in the chunk being filled
     size_t room_ = 0;                  // the bytes left there
     const char* lastStored_ = nullptr;
-    std::vector<char> scratch_;
+    std::vector<int> types_;           // of the cells of the row being stored
 };
 
 } // namespace db
