@@ -85,7 +85,10 @@ bool SqliteRows::next()
         if (!ready_.empty()) {
             current_ = std::move(ready_.front());
             ready_.pop_front();
-            changed_.notify_all();
+            // A reader waiting for room is woken once half the batches are taken, to read them
+            // again in one go, rather than for every batch.
+            if (ready_.size() <= ReadyBatches / 2)
+                changed_.notify_all();
             return true;
         }
         if (finished_) {
