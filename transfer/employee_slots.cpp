@@ -17,7 +17,7 @@ void forEachEmployee(db::LocalTable& table, int slotsPerRow, Each each, EachRow 
     }
 }
 
-// The columns of each slot by number: they are copied for every employee.
+// The columns of each slot by number, in a table of `slotCount` slots: they are copied for every employee.
 std::vector<std::vector<int>> slotFields(const db::LocalTable& table, const TransferTableLayout& layout, int slotCount)
 {
     std::vector<std::vector<int>> fields(static_cast<size_t>(slotCount));
@@ -27,17 +27,13 @@ std::vector<std::vector<int>> slotFields(const db::LocalTable& table, const Tran
     return fields;
 }
 
-void defineWithSlots(db::LocalTable& table, TransferTableLayout layout, int slotsPerRow)
-{
-    layout.slotsPerRow = slotsPerRow;
-    DefineTransferTable(table, layout);
-}
-
 } // namespace
 
 void RelayEmployees(db::LocalTable& source, const TransferTableLayout& layout, db::LocalTable& target, int slotsPerRow)
 {
-    defineWithSlots(target, layout, slotsPerRow);
+    TransferTableLayout targetLayout = layout;
+    targetLayout.slotsPerRow = slotsPerRow;
+    DefineTransferTable(target, targetLayout);
     db::LocalTableUpdate update(target.data());
     const std::vector<std::vector<int>> from = slotFields(source, layout, layout.slotsPerRow), to = slotFields(target, layout, slotsPerRow);
     int next = 0;
