@@ -81,7 +81,7 @@ const BankWindowRegistration<TWagbk1Form> registration(1);
 
 qlonglong AccountControlPart(const QString& account)
 {
-    const QString part = account.mid(6, 6);
+    const QStringView part = QStringView(account).mid(6, 6);
     if (part.isEmpty())
         return 0;
     for (const QChar c : part) {

@@ -64,24 +64,22 @@ char* PutText(char* p, const QString& text)
     }
     const auto* units = reinterpret_cast<const char16_t*>(text.constData());
     const size_t n = size_t(text.size());
-    char16_t all = 0;   // every unit's bits: above 0xff when any character is beyond Latin-1
-    for (size_t i = 0; i < n; ++i)
-        all |= units[i];
-    const bool latin1 = all <= 0xff;
-    *p++ = latin1 ? Latin1Text : Utf16Text;
+    char* const tag = p++;
     p = PutLength(p, quint32(n));
-    if (!latin1) {
-        std::memcpy(p, units, n * sizeof(char16_t));
-        return p + n * sizeof(char16_t);
-    }
-    for (size_t i = 0; i < n; ++i)
+    // Written as Latin-1 on the way; a text with any character beyond it is written again as UTF-16
+    // over the same room, which holds two bytes a character.
+    char16_t all = 0;
+    for (size_t i = 0; i < n; ++i) {
+        all |= units[i];
         p[i] = char(units[i]);
-    return p + n;
-}
-
-int TypeOf(const QVariant& value)
-{
-    return value.isNull() ? QMetaType::UnknownType : value.typeId();
+    }
+    if (all <= 0xff) {
+        *tag = Latin1Text;
+        return p + n;
+    }
+    *tag = Utf16Text;
+    std::memcpy(p, units, n * sizeof(char16_t));
+    return p + n * sizeof(char16_t);
 }
 
 size_t MostBytes(const QVariant& value, int type)
@@ -198,7 +196,7 @@ const char* LocalRows::store(const std::vector<QVariant>& row)
     types_.resize(row.size());
     size_t most = sizeof(quint32);
     for (size_t column = 0; column < row.size(); ++column) {
-        types_[column] = TypeOf(row[column]);
+        types_[column] = LocalRows::TypeOf(row[column]);
         most += MostBytes(row[column], types_[column]);
     }
     char* const block = room(most);

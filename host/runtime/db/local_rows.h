@@ -39,6 +39,19 @@ public:
     static bool IsBlank(const char* cell);
     // The bytes of DecodeText(cell) when the cell is NULL or a text of ASCII characters; none else.
     static std::optional<QByteArrayView> AsciiText(const char* cell);
+    // The type a value is stored as: QMetaType::UnknownType for a NULL. The types cells mostly hold
+    // are read from the variant's own record of its type, without a call into Qt for each cell.
+    static int TypeOf(const QVariant& value)
+    {
+        const QVariant::Private& d = value.data_ptr();
+        const QtPrivate::QMetaTypeInterface* type = d.typeInterface();
+        switch (type ? type->typeId.loadRelaxed() : 0) {
+        case QMetaType::QString: return d.is_null ? QMetaType::UnknownType : QMetaType::QString;
+        case QMetaType::Double: return d.is_null ? QMetaType::UnknownType : QMetaType::Double;
+        case QMetaType::LongLong: return d.is_null ? QMetaType::UnknownType : QMetaType::LongLong;
+        default: return value.isNull() ? QMetaType::UnknownType : value.typeId();
+        }
+    }
 
 private:
     // Rows lie one after another in chunks of their own: a row costs no allocation of its own, and

@@ -458,7 +458,15 @@ void LocalTable::setField(int number, QVariant value)
         throw DatabaseError(QStringLiteral("The fields of the table %1 changed while a row was edited.")
                                 .arg(tableName_)
                                 .toStdString());
-    editRow_[size_t(number)] = FieldValue(d.fields[size_t(number)], std::move(value));
+    const FieldDef& def = d.fields[size_t(number)];
+    QVariant& cell = editRow_[size_t(number)];
+    // A text that fits its text field, what a fill sets most, goes into the row as it is.
+    if (def.type == FieldDef::Type::Text && LocalRows::TypeOf(value) == QMetaType::QString
+        && (def.size <= 0 || static_cast<const QString*>(value.constData())->size() <= def.size)) {
+        cell.swap(value);
+        return;
+    }
+    cell = FieldValue(def, std::move(value));
 }
 
 void LocalTable::post()

@@ -157,6 +157,10 @@ void MQuery::close()
 
 int MQuery::fieldIndex(const QString& name) const
 {
+    // A column is asked for by its own name as often as not: that is found without folding case.
+    for (int i = 0; i < columns_.size(); ++i)
+        if (columns_[i] == name)
+            return i;
     for (int i = 0; i < columns_.size(); ++i)
         if (columns_[i].compare(name, Qt::CaseInsensitive) == 0)
             return i;

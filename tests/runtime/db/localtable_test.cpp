@@ -2,6 +2,7 @@
 #include "runtime/db/database.h"
 #include "runtime/db/localtable.h"
 #include "cpu_time.h"
+#include <QDate>
 #include <gtest/gtest.h>
 #include <utility>
 
@@ -246,6 +247,27 @@ TEST_F(LocalTableTest, CellsComeBackExactlyAsSet)
     EXPECT_EQ(table.fieldText("YG_NAME"), wide);
     EXPECT_EQ(table.fieldText("BACC_NO1"), latin1.left(8));
     EXPECT_EQ(table.fieldFloat("A_MTN"), 7.0);
+}
+
+// Qt's SQL layer gives a NULL as a variant of the column's type with no value: such a cell is a
+// NULL, whether a field is set to it or the rows store it; a value of any other type is its text.
+TEST_F(LocalTableTest, ANullOfATypeIsStoredAsANull)
+{
+    const QVariant nullText(QMetaType::fromType<QString>(), nullptr), nullNumber(QMetaType::fromType<double>(), nullptr);
+    add(nullText, QString(), "", nullNumber);
+    EXPECT_FALSE(table.field("BACC_NO").isValid());
+    EXPECT_TRUE(table.field("BACC_NO1").isValid()) << "a null text is no NULL";
+    EXPECT_FALSE(table.field("A_MTN").isValid());
+
+    db::LocalRows rows;
+    rows.push_back({nullText, nullNumber, QVariant(QMetaType::fromType<qlonglong>(), nullptr), QVariant(QDate(2026, 3, 5)), QVariant(7),
+                    QVariant(QString())});
+    EXPECT_FALSE(rows.cell(0, 0).isValid());
+    EXPECT_FALSE(rows.cell(0, 1).isValid());
+    EXPECT_FALSE(rows.cell(0, 2).isValid());
+    EXPECT_EQ(rows.cell(0, 3), QVariant(QStringLiteral("2026-03-05")));
+    EXPECT_EQ(rows.cell(0, 4), QVariant(QStringLiteral("7")));
+    EXPECT_TRUE(rows.cell(0, 5).isValid() && rows.cell(0, 5).toString().isNull());
 }
 
 // Rows lie one after another in shared chunks: a row that grows, one larger than a chunk and rows
