@@ -236,17 +236,17 @@ void ExportDialog::WriteLayout(db::LocalTable& rows, int slotsPerRow, MediaFileW
     context.employeeTotal = tally.total;
     WriteHeader(writer, context);
 
-    // Each core renders with its own cursor on the rows, its own context and its own steady fields;
+    // Each core renders with its own cursor on the rows, its own context and its own room;
     // a block's first record takes the running number that follows the employees before the block.
     struct Renderer {
         db::LocalTable cursor;
         RecordContext context;
-        SteadyFields steady;
+        RenderRoom room;
     };
     Renderer onThis{rows, context, {}}, onSecond{rows, context, {}};
     auto renderOn = [&tally](Renderer& renderer, const RowWriter& writeRow) {
         return [&tally, &renderer, &writeRow](int block, RenderedRecords& into) {
-            RecordBlock records(into, renderer.steady);
+            RecordBlock records(into, renderer.room);
             db::LocalTable& row = renderer.cursor;
             renderer.context.sequence = tally.employeesBefore[size_t(block)];
             const int end = (block + 1) * RowsPerBlock;

@@ -3,6 +3,7 @@
 #include "runtime/compdata.h"
 #include "runtime/cvcode.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -98,6 +99,21 @@ FieldSource Leading(int count, FieldSource text)
         return value;
     };
     return steady ? Steady(std::move(leading)) : leading;
+}
+
+FieldSource Joined(std::vector<FieldSource> parts)
+{
+    const bool steady = std::all_of(parts.begin(), parts.end(), [](const FieldSource& part) { return part.steady(); });
+    FieldSource joined = [parts = std::move(parts)](const RecordContext& c) {
+        FieldValue joined = FieldValue::Text(QString());
+        for (const FieldSource& part : parts) {
+            const FieldValue value = part(c);
+            joined.text += value.text;
+            joined.fits = joined.fits && value.fits;   // a part the bank cannot take refuses the whole
+        }
+        return joined;
+    };
+    return steady ? Steady(std::move(joined)) : joined;
 }
 
 FieldSource CompanyUniformNumber()

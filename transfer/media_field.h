@@ -147,6 +147,8 @@ FieldSource Column(const QString& column);
 FieldSource Parameter(const QString& column);
 // The text that `text` gives, cut to its first `count` bytes in Big5 (never half a character).
 FieldSource Leading(int count, FieldSource text);
+// The texts of `parts`, one after the other; the same in every record when each part is.
+FieldSource Joined(std::vector<FieldSource> parts);
 FieldSource CompanyUniformNumber();
 // Dates in ROC form (see RocDateText), or as a calendar date yyyyMMdd.
 FieldSource TransferDateRoc(int yearDigits = 0);

@@ -112,7 +112,7 @@ void MediaFileWriter::fail(const QString& reason)
 void MediaFileWriter::Write(const MediaRecord& record, const RecordContext& context, const RecordOwner& who)
 {
     RenderedRecords rendered;
-    RecordBlock(rendered, steady_).Write(record, context, who);
+    RecordBlock(rendered, room_).Write(record, context, who);
     Append(rendered);
 }
 

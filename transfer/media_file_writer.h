@@ -60,5 +60,5 @@ private:
     qsizetype handedOver_ = 0;   // bytes written to the temporary file
     ContentDigest digest_;       // of the bytes handed over
     ExportFindings findings_;
-    SteadyFields steady_;        // of the header and trailer records
+    RenderRoom room_;            // of the header and trailer records
 };

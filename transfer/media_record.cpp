@@ -118,14 +118,32 @@ bool placeText(RecordBytes& record, const MediaField& field, QByteArrayView big5
     return true;
 }
 
+// Places a text in Big5; false when it gave a finding (a refusal or a substituted name).
+bool placeBig5(RecordBytes& record, const MediaField& field, const QString& text, bool fits, const RecordOwner& who,
+               ExportFindings& findings, Big5Text& big5)
+{
+    bool clean = fits;
+    if (!fits)
+        findings.refuse(who.name(), field.content, text);
+    ToBig5(text, big5);
+    if (big5.substituted) {
+        clean = false;
+        findings.substituted(who.name());
+    }
+    return placeText(record, field, big5.bytes, [&text] { return text; }, who, findings) && clean;
+}
+
 // Appends one field; false when it gave a finding (a refusal or a substituted name).
 bool renderField(RecordBytes& record, const MediaField& field, const RecordContext& context, const RecordOwner& who,
-                 ExportFindings& findings, Big5Text& big5)
+                 ExportFindings& findings, RenderRoom& room)
 {
-    // A column of plain ASCII is copied from the row as it is stored: Big5 holds it byte for byte.
+    // A column is taken from the row as it is stored: plain ASCII byte for byte, as Big5 holds it,
+    // and any other text in the room kept for it.
     if (context.row && !field.source.column().isEmpty()) {
         if (const std::optional<QByteArrayView> ascii = context.row->fieldAscii(field.source.column()))
             return placeText(record, field, *ascii, [&ascii] { return QString::fromLatin1(*ascii); }, who, findings);
+        context.row->fieldTextInto(field.source.column(), room.text);
+        return placeBig5(record, field, room.text, true, who, findings, room.big5);
     }
     const FieldValue value = field.source(context);
     if (value.number) {
@@ -138,15 +156,7 @@ bool renderField(RecordBytes& record, const MediaField& field, const RecordConte
         }
         return true;
     }
-    bool clean = value.fits;
-    if (!value.fits)
-        findings.refuse(who.name(), field.content, value.text);
-    ToBig5(value.text, big5);
-    if (big5.substituted) {
-        clean = false;
-        findings.substituted(who.name());
-    }
-    return placeText(record, field, big5.bytes, [&value] { return value.text; }, who, findings) && clean;
+    return placeBig5(record, field, value.text, value.fits, who, findings, room.big5);
 }
 
 } // namespace
@@ -179,22 +189,31 @@ QByteArray MediaRecord::Render(const RecordContext& context, const RecordOwner& 
 }
 
 void MediaRecord::RenderInto(QByteArray& out, const RecordContext& context, const RecordOwner& who, ExportFindings& findings,
-                             SteadyFields* steady) const
+                             RenderRoom* kept) const
 {
     RecordBytes record(out);
-    Big5Text big5;   // one room for the record's texts, field after field
-    for (const MediaField& field : fields_) {
+    RenderRoom own;   // for a record rendered on its own
+    RenderRoom& room = kept ? *kept : own;
+    SteadyFields* const steady = kept ? &kept->steady : nullptr;
+    for (size_t i = 0; i < fields_.size();) {
+        const MediaField& field = fields_[i];
         if (!steady || !field.source.steady()) {
-            renderField(record, field, context, who, findings, big5);
+            renderField(record, field, context, who, findings, room);
+            ++i;
             continue;
         }
-        if (const QByteArray* rendered = steady->find(&field)) {
-            record.append(*rendered);
+        if (const SteadyFields::Run* run = steady->find(&field)) {
+            record.append(run->bytes);
+            i += run->fields;
             continue;
         }
-        // A field with a finding is rendered again in every record, so that each is named in it.
+        // A run with a finding is rendered again in every record, so that each is named in it.
         const qsizetype start = record.size();
-        if (renderField(record, field, context, who, findings, big5))
-            steady->keep(&field, record.since(start));
+        const size_t first = i;
+        bool clean = true;
+        for (; i < fields_.size() && fields_[i].source.steady(); ++i)
+            clean = renderField(record, fields_[i], context, who, findings, room) && clean;
+        if (clean)
+            steady->keep({&field, i - first, record.since(start)});
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A record kind of a media file (header, detail or trailer): its fields in order. Rendering gives the
 // record's Big5 bytes without the line end; what cannot be written as it stands is reported.
+#include "runtime/cvcode.h"
 #include "transfer/media_field.h"
 
 #include <QByteArray>
@@ -40,21 +41,35 @@ struct ExportFindings {
 void RefuseNameless(const db::LocalTable& row, const QString& nameColumn, const RecordOwner& who, ExportFindings& findings);
 
 // The steady fields (FieldSource::steady) of one file's records as they were first rendered without
-// a finding, to be copied into the records after. A file's writer keeps them while it writes. A
-// layout has a few: a look along them finds one sooner than a hash would.
+// a finding, to be copied into the records after: each run of steady fields that follow one another,
+// kept whole by its first field. A file's writer keeps them while it writes. A layout has a few
+// runs: a look along them finds one sooner than a hash would.
 class SteadyFields {
 public:
-    const QByteArray* find(const MediaField* field) const
+    struct Run {
+        const MediaField* first;
+        size_t fields;      // how many fields the run spans
+        QByteArray bytes;
+    };
+    const Run* find(const MediaField* first) const
     {
-        for (const auto& [kept, bytes] : fields_)
-            if (kept == field)
-                return &bytes;
+        for (const Run& run : runs_)
+            if (run.first == first)
+                return &run;
         return nullptr;
     }
-    void keep(const MediaField* field, QByteArray bytes) { fields_.emplace_back(field, std::move(bytes)); }
+    void keep(Run run) { runs_.push_back(std::move(run)); }
 
 private:
-    std::vector<std::pair<const MediaField*, QByteArray>> fields_;
+    std::vector<Run> runs_;
+};
+
+// What a renderer keeps from one record to the next: the steady fields of its file, and the room a
+// record's texts are formed in.
+struct RenderRoom {
+    SteadyFields steady;
+    QString text;
+    Big5Text big5;
 };
 
 class MediaRecord {
@@ -66,10 +81,10 @@ public:
 
     // `who` names the employee (or "表頭"/"表尾") in findings.
     QByteArray Render(const RecordContext& context, const RecordOwner& who, ExportFindings& findings) const;
-    // The same bytes appended to `out`, as a writer gathers its records; with `steady`, each steady
-    // field is rendered once a file.
+    // The same bytes appended to `out`, as a writer gathers its records; with `room`, kept by the writer
+    // from record to record, each run of steady fields is rendered once a file.
     void RenderInto(QByteArray& out, const RecordContext& context, const RecordOwner& who, ExportFindings& findings,
-                    SteadyFields* steady = nullptr) const;
+                    RenderRoom* room = nullptr) const;
     int length() const;   // nominal length in bytes
     const std::vector<MediaField>& fields() const { return fields_; }
 

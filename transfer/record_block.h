@@ -9,12 +9,12 @@ struct RenderedRecords {
     ExportFindings findings;
 };
 
-// Renders into `out`, with the steady fields kept in `steady` (one cache for each thread that renders).
+// Renders into `out`, in `room` (one for each thread that renders).
 class RecordBlock {
 public:
-    RecordBlock(RenderedRecords& out, SteadyFields& steady)
+    RecordBlock(RenderedRecords& out, RenderRoom& room)
         : out_(out)
-        , steady_(steady)
+        , room_(room)
     {
     }
     // Renders one record, then CR LF.
@@ -23,5 +23,5 @@ public:
 
 private:
     RenderedRecords& out_;
-    SteadyFields& steady_;
+    RenderRoom& room_;
 };

@@ -20,9 +20,7 @@ constexpr auto W = FieldForm::Whole;
 // The company code: ID1 cut to 4 followed directly by ID2 cut to 4 (a shorter ID1 moves ID2 left).
 FieldSource CompanyCode()
 {
-    return [id1 = Leading(4, Parameter("ID1")), id2 = Leading(4, Parameter("ID2"))](const RecordContext& c) {
-        return FieldValue::Text(id1(c).text + id2(c).text);
-    };
+    return Joined({Leading(4, Parameter("ID1")), Leading(4, Parameter("ID2"))});
 }
 
 // Every record begins alike: its kind, the company code, the receiver, the transfer kind and the

@@ -257,11 +257,11 @@ TEST(MediaRecords, SteadyFieldsAreRenderedOnceAFileYetFindingsNameEveryRecord)
     RecordContext context;
     context.parameters = &parameters;
     const auto writeFile = [&](bool once, ExportFindings& findings) {
-        SteadyFields steady;
+        RenderRoom room;
         QByteArray file;
         for (int sequence = 1; sequence <= 3; ++sequence) {
             context.sequence = sequence;
-            record.RenderInto(file, context, QStringLiteral("E%1").arg(sequence), findings, once ? &steady : nullptr);
+            record.RenderInto(file, context, QStringLiteral("E%1").arg(sequence), findings, once ? &room : nullptr);
         }
         return file;
     };
@@ -275,6 +275,34 @@ TEST(MediaRecords, SteadyFieldsAreRenderedOnceAFileYetFindingsNameEveryRecord)
     writeFile(true, refused);
     EXPECT_EQ(refused.refusals.size(), 3) << refused.refusals.join('\n').toStdString();
     EXPECT_TRUE(refused.refusals.last().startsWith("E3: 主辦行")) << refused.refusals.last().toStdString();
+}
+
+// Steady fields that follow one another are copied as one run; the fields between runs are still
+// rendered for each record, and a text joined of steady parts is steady itself.
+TEST(MediaRecords, RunsOfSteadyFieldsLeaveTheFieldsBetweenThemToEachRecord)
+{
+    using namespace source;
+    const FieldSource code = Joined({Leading(2, Parameter("ID1")), Constant("-"), Parameter("ID2")});
+    EXPECT_TRUE(code.steady());
+    EXPECT_FALSE(Joined({Constant("A"), Column("YG_NO")}).steady());
+    const MediaRecord record{{1, 1, FieldForm::Left, Constant("2"), "資料別"},
+                             {2, 6, FieldForm::Left, code, "企業編號"},
+                             {8, 3, FieldForm::Zeros, Sequence(1), "序號"},
+                             {11, 2, FieldForm::Left, Constant("99"), "代碼"},
+                             {13, 3, FieldForm::Left, Blank(), "空白"},
+                             {16, 4, FieldForm::Zeros, Sequence(5), "序號"}};
+    QMap<QString, QString> parameters{{"ID1", "1234"}, {"ID2", "AB"}};
+    RecordContext context;
+    context.parameters = &parameters;
+    RenderRoom room;
+    QByteArray file;
+    ExportFindings findings;
+    for (int sequence = 1; sequence <= 3; ++sequence) {
+        context.sequence = sequence;
+        record.RenderInto(file, context, QStringLiteral("E%1").arg(sequence), findings, &room);
+    }
+    EXPECT_EQ(file, "212-AB 00199   0005212-AB 00299   0006212-AB 00399   0007");
+    EXPECT_TRUE(findings.refusals.isEmpty() && findings.substitutedNames.isEmpty());
 }
 
 } // namespace

@@ -270,6 +270,30 @@ QString LocalRows::DecodeText(const char* cell)
     }
 }
 
+void LocalRows::DecodeTextInto(const char* cell, QString& into)
+{
+    const char* p = cell + 1;
+    switch (Tag(*cell)) {
+    case Null:
+    case NullText: into.resize(0); return;
+    case Latin1Text: {
+        const quint32 n = TakeLength(p);
+        into.resize(qsizetype(n));
+        char16_t* units = reinterpret_cast<char16_t*>(into.data());
+        for (quint32 i = 0; i < n; ++i)
+            units[i] = uchar(p[i]);
+        return;
+    }
+    case Utf16Text: {
+        const quint32 n = TakeLength(p);
+        into.resize(qsizetype(n));
+        std::memcpy(into.data(), p, n * sizeof(char16_t));
+        return;
+    }
+    default: into = Decode(cell).toString(); return;
+    }
+}
+
 double LocalRows::DecodeNumber(const char* cell)
 {
     const char* p = cell + 1;

@@ -31,6 +31,8 @@ public:
     static QVariant Decode(const char* cell);
     // The cell as Decode(cell).toString() gives it ("" for NULL), without forming a variant.
     static QString DecodeText(const char* cell);
+    // The same into `into`, whose room is kept when it is its own: a NULL leaves it empty.
+    static void DecodeTextInto(const char* cell, QString& into);
     // The cell as Decode(cell).toDouble() gives it (0 for NULL).
     static double DecodeNumber(const char* cell);
     // Whether DecodeText(cell) equals `text`, without decoding a Latin-1 text.

@@ -593,6 +593,14 @@ QString LocalTable::fieldText(const QString& name) const
     return v.isNull() ? QString() : v.toString();
 }
 
+void LocalTable::fieldTextInto(const QString& name, QString& into) const
+{
+    if (const char* cell = unreadCell(name))
+        LocalRows::DecodeTextInto(cell, into);
+    else
+        into = fieldText(name);
+}
+
 double LocalTable::fieldFloat(const QString& name) const
 {
     if (const char* cell = unreadCell(name))

@@ -145,6 +145,8 @@ public:
     QVariant field(const QString& name) const;
     QVariant field(int number) const;
     QString fieldText(const QString& name) const;   // null gives ""
+    // fieldText(name) into `into`, whose room is kept from one call to the next when it is its own.
+    void fieldTextInto(const QString& name, QString& into) const;
     double fieldFloat(const QString& name) const;    // null gives 0
     bool fieldHolds(const QString& name, QLatin1StringView text) const;   // fieldText(name) == text, quicker
     bool fieldBlank(const QString& name) const;   // fieldText(name).trimmed().isEmpty(), quicker
