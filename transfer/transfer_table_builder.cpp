@@ -3,6 +3,8 @@
 #include "runtime/db/mquery.h"
 #include "runtime/language.h"
 
+#include <algorithm>
+
 namespace {
 QString wagbkText(int id)
 {
@@ -39,28 +41,41 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
     // Columns are looked up once: the walk reads them for every line.
     const int yg = rows.fieldIndex(QStringLiteral("YG_NO")), dep = rows.fieldIndex(QStringLiteral("DEP_NO"));
     const int name = rows.fieldIndex(NameColumnName), amount = rows.fieldIndex(AmountColumnName);
-    // Fields of the table by number: they are set for every line.
+    // A selected column the table copies, read once for each line. An employee's lines repeat his
+    // columns: a column whose text is the one read before is not formed into its parts again.
+    struct Source {
+        int column;
+        QString text;
+        bool read = false;
+        bool changed = true;   // on the line being taken
+    };
+    // A field of the table by number, set for every line: the text of its source, or a part of it.
     struct Copied {
         int field;
-        int column;
+        size_t source;
         const std::function<QString(const QString&)>* keep;
-        // The text last read and what was kept of it: an employee's lines repeat his columns.
-        QString read, kept;
-        bool formed = false;
+        QString kept;
     };
     struct SlotColumns {
         QString amount;
         int amountField;
+        std::vector<Source> sources;
         std::vector<Copied> copied;
     };
     std::vector<SlotColumns> slotColumns(layout_.slotsPerRow);
     for (int slot = 0; slot < layout_.slotsPerRow; ++slot) {
-        slotColumns[slot].amount = SlotColumn(AmountColumnName, slot);
-        slotColumns[slot].amountField = table.fieldNumber(slotColumns[slot].amount);
+        SlotColumns& columns = slotColumns[slot];
+        columns.amount = SlotColumn(AmountColumnName, slot);
+        columns.amountField = table.fieldNumber(columns.amount);
         for (const TransferColumn& column : layout_.columns) {
-            if (!column.source.isEmpty())
-                slotColumns[slot].copied.push_back({table.fieldNumber(SlotColumn(column.field.name, slot)),
-                                                    rows.fieldIndex(column.source), column.keep ? &column.keep : nullptr, {}, {}, false});
+            if (column.source.isEmpty())
+                continue;
+            const int read = rows.fieldIndex(column.source);
+            auto source = std::find_if(columns.sources.begin(), columns.sources.end(), [read](const Source& s) { return s.column == read; });
+            if (source == columns.sources.end())
+                source = columns.sources.insert(source, {read, {}, false, true});
+            columns.copied.push_back({table.fieldNumber(SlotColumn(column.field.name, slot)), size_t(source - columns.sources.begin()),
+                                      column.keep ? &column.keep : nullptr, {}});
         }
     }
     db::LocalTableUpdate update(table.data());
@@ -107,23 +122,23 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
                 sofar = table.fieldFloat(slotColumns[slot].amount);
             }
             // Columns that keep parts of one selected column (an account's branch, kind and number)
-            // follow one another and read it once.
-            int readColumn = -1;
-            QString value;
+            // read it once.
+            std::vector<Source>& sources = slotColumns[slot].sources;
+            for (Source& source : sources) {
+                QString text = rows.asString(source.column);
+                source.changed = !source.read || !text.isSharedWith(source.text);
+                source.read = true;
+                if (source.changed)
+                    source.text = std::move(text);
+            }
             for (Copied& copied : slotColumns[slot].copied) {
-                if (copied.column != readColumn) {
-                    value = rows.asString(copied.column);
-                    readColumn = copied.column;
-                }
+                const Source& source = sources[copied.source];
                 if (!copied.keep) {
-                    table.setField(copied.field, value);
+                    table.setField(copied.field, source.text);
                     continue;
                 }
-                if (!copied.formed || !value.isSharedWith(copied.read)) {
-                    copied.read = value;
-                    copied.kept = (*copied.keep)(value);
-                    copied.formed = true;
-                }
+                if (source.changed)
+                    copied.kept = (*copied.keep)(source.text);
                 table.setField(copied.field, copied.kept);
             }
             if (observer_)

@@ -139,6 +139,27 @@ TEST_F(TransferTableTest, EachLineCompletesTheRowWithTheSumSoFarAndEveryRowIsSto
     EXPECT_EQ(reader.fieldFloat("A_MTN"), 1200);
 }
 
+// Columns that keep parts of one selected column take them from each employee's own account, however
+// many lines he has and whatever the employee before him had.
+TEST_F(TransferTableTest, PartsOfAColumnAreEachEmployeesOwn)
+{
+    TransferTableLayout parts;
+    parts.columns = {{TextColumn("BRANCH", 3, 12000, 3), "BACC_NO", [](const QString& a) { return a.left(3); }},
+                     {TextColumn("NUMBER", 3, 12001, 3), "BACC_NO", [](const QString& a) { return a.mid(3); }},
+                     {TextColumn("YG_NAME", 30, 12002, 10), "YG_NAME"},
+                     {AmountColumn(12003, 14), QString()}};
+    parts.labelColumn = "YG_NAME";
+    company.exec("UPDATE MF_YG SET BACC1_NO='004999' WHERE YG_NO='E004'");
+    select({}, RegularSalaryLabel() + ";年終獎金", parts);
+    std::vector<QStringList> seen;
+    for (table.first(); !table.eof(); table.next())
+        seen.push_back({table.fieldText("BRANCH"), table.fieldText("NUMBER"), table.fieldText("YG_NAME"), QString::number(table.fieldFloat("A_MTN"))});
+    EXPECT_EQ(seen, (std::vector<QStringList>{{"004", "123", "王小明", "1200"},
+                                               {"008", "999", "李大華", "1002"},
+                                               {"004", "999", "林工廠", "800"},
+                                               {"", "", LoadFormResourceStr("WAGBK", 10101), "3002"}}));
+}
+
 TEST_F(TransferTableTest, ByDepartmentGivesARowPerDepartmentAndSubtotals)
 {
     SelectionConditions c;

@@ -460,9 +460,12 @@ void LocalTable::setField(int number, QVariant value)
                                 .toStdString());
     const FieldDef& def = d.fields[size_t(number)];
     QVariant& cell = editRow_[size_t(number)];
-    // A text that fits its text field, what a fill sets most, goes into the row as it is.
-    if (def.type == FieldDef::Type::Text && LocalRows::TypeOf(value) == QMetaType::QString
-        && (def.size <= 0 || static_cast<const QString*>(value.constData())->size() <= def.size)) {
+    // A text that fits its text field and a double for a float field, what a fill sets most, go into
+    // the row as they are.
+    const int type = LocalRows::TypeOf(value);
+    if ((def.type == FieldDef::Type::Text && type == QMetaType::QString
+         && (def.size <= 0 || static_cast<const QString*>(value.constData())->size() <= def.size))
+        || (def.type == FieldDef::Type::Float && type == QMetaType::Double)) {
         cell.swap(value);
         return;
     }
