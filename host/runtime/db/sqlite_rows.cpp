@@ -1,9 +1,11 @@
 #include "runtime/db/sqlite_rows.h"
 
 #include "runtime/db/database.h"
+#include "runtime/short_copy.h"
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace db {
@@ -16,10 +18,10 @@ constexpr size_t BatchRows = 256;
 constexpr size_t ReadyBatches = 4;
 
 template <typename T>
-void Append(std::vector<char>& bytes, const T& value)
+char* Put(char* at, const T& value)
 {
-    const char* from = reinterpret_cast<const char*>(&value);
-    bytes.insert(bytes.end(), from, from + sizeof value);
+    std::memcpy(at, &value, sizeof value);
+    return at + sizeof value;
 }
 
 template <typename T>
@@ -37,6 +39,21 @@ QByteArrayView Bytes(const char* cell)
 }
 
 } // namespace
+
+char* SqliteRows::Batch::room(size_t count)
+{
+    if (size + count > capacity) {
+        const size_t grown = std::max({size + count, capacity * 2, size_t(4096)});
+        std::unique_ptr<char[]> larger(new char[grown]);
+        if (size > 0)
+            std::memcpy(larger.get(), bytes.get(), size);
+        bytes = std::move(larger);
+        capacity = grown;
+    }
+    char* at = bytes.get() + size;
+    size += count;
+    return at;
+}
 
 SqliteRows::SqliteRows(sqlite3* handle, const QString& statement, const QString& shownStatement)
     : handle_(handle)
@@ -133,19 +150,18 @@ bool SqliteRows::stepInto(Batch& batch)
         return false;
     }
     for (int column = 0; column < columns_.size(); ++column) {
-        batch.cells.push_back(batch.bytes.size());
+        batch.cells.push_back(batch.size);
         const int type = sqlite3_column_type(statement_, column);
-        batch.bytes.push_back(char(type));
         switch (type) {
-        case SQLITE_NULL: break;
-        case SQLITE_INTEGER: Append(batch.bytes, qint64(sqlite3_column_int64(statement_, column))); break;
-        case SQLITE_FLOAT: Append(batch.bytes, sqlite3_column_double(statement_, column)); break;
+        case SQLITE_NULL: *batch.room(1) = char(type); break;
+        case SQLITE_INTEGER: Put(Put(batch.room(1 + sizeof(qint64)), char(type)), qint64(sqlite3_column_int64(statement_, column))); break;
+        case SQLITE_FLOAT: Put(Put(batch.room(1 + sizeof(double)), char(type)), sqlite3_column_double(statement_, column)); break;
         default: {
             const char* data = type == SQLITE_BLOB ? static_cast<const char*>(sqlite3_column_blob(statement_, column))
                                                    : reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
             const quint32 size = quint32(sqlite3_column_bytes(statement_, column));
-            Append(batch.bytes, size);
-            batch.bytes.insert(batch.bytes.end(), data, data + size);
+            char* at = Put(Put(batch.room(1 + sizeof size + size), char(type)), size);
+            CopyShort(at, data, size);
         }
         }
     }

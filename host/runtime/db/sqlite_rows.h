@@ -8,6 +8,7 @@
 
 #include <condition_variable>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -37,13 +38,15 @@ private:
     // Rows as the engine gave them, one cell after another: its type as a byte, then a number of
     // eight bytes, or a length of four and the text's UTF-8 bytes. A batch is used again once read.
     struct Batch {
-        std::vector<char> bytes;
+        std::unique_ptr<char[]> bytes;   // written a cell at a time, never filled beforehand
+        size_t size = 0, capacity = 0;
         std::vector<size_t> cells;   // where each cell starts, row after row
         size_t rows = 0;
-        void clear() { bytes.clear(); cells.clear(); rows = 0; }
+        void clear() { size = 0; cells.clear(); rows = 0; }
+        char* room(size_t count);    // the next `count` bytes, at the end
     };
 
-    const char* cell(int column) const { return current_.bytes.data() + current_.cells[index_ * size_t(columns_.size()) + size_t(column)]; }
+    const char* cell(int column) const { return current_.bytes.get() + current_.cells[index_ * size_t(columns_.size()) + size_t(column)]; }
     void readAhead();              // the second thread's work
     void readBatches();            // its loop
     bool stepInto(Batch& batch);   // one row more; false at the end or on the engine's refusal
