@@ -1,6 +1,7 @@
 #include "common/text_helpers.h"
 
 #include <cmath>
+#include <iterator>
 #include <cstdlib>
 
 QString Spaces(int n)
@@ -13,11 +14,22 @@ QString FillChars(int count, QChar ch)
     return QString(qBound(0, count, 256), ch.isNull() ? QChar(u' ') : ch);
 }
 
+namespace {
+// 10^n, which a double holds exactly up to 10^22; taken from a table there, as amounts are rounded
+// row after row.
+double PowerOfTen(int n)
+{
+    static constexpr double Exact[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                       1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    return n < int(std::size(Exact)) ? Exact[n] : std::pow(10.0, n);
+}
+}
+
 double RoundTo(double& value, int digits)
 {
     // Scaling by an exact power of ten: a negative digit count divides (50000 at -5 is 0.5 hundred
     // thousands), so that no inexact 10^-n enters the value.
-    const double power = std::pow(10.0, std::abs(digits));
+    const double power = PowerOfTen(std::abs(digits));
     const double scaled = digits >= 0 ? value * power : value / power;
     double rounded = 0;
     if (scaled > 0)

@@ -130,9 +130,8 @@ bool TWagbk2Form::ReadyToFill()
 void TWagbk2Form::LineSelected(const db::MQuery& line, bool)
 {
     const QString employee = line.asString(QStringLiteral("YG_NO"));
-    if (CheckedEmployees.contains(employee))
+    if (!CheckedEmployees.insert(employee).second)
         return;
-    CheckedEmployees.insert(employee);
     const QString account = line.asString(QStringLiteral("BACC_NO"));
     if (!PostOfficeGroupValid(account.left(7)) || !PostOfficeGroupValid(account.mid(7)))
         AccountErrors.push_back({account, employee, line.asString(NameColumnName)});

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -117,6 +118,11 @@ TEST(TextHelpers, RoundToScalesBothWaysWithoutDrift)
         double v = c.value;
         EXPECT_EQ(RoundTo(v, c.digits), c.rounded) << c.value << " at " << c.digits;
         EXPECT_EQ(v, c.rounded) << "the value itself takes the result";
+    }
+    // Every power of ten a double holds exactly scales exactly: half of it rounds up to it.
+    for (int n = 1; n <= 22; ++n) {
+        double half = 5 * std::pow(10.0, n - 1);
+        EXPECT_EQ(RoundTo(half, -n), std::pow(10.0, n)) << n;
     }
 }
 
