@@ -1,8 +1,8 @@
 #include "common/text_helpers.h"
 
 #include <cmath>
-#include <iterator>
 #include <cstdlib>
+#include <iterator>
 
 QString Spaces(int n)
 {
