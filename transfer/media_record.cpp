@@ -15,8 +15,10 @@ void ExportFindings::refuse(const QString& who, const QString& content, const QS
 
 void ExportFindings::substituted(const QString& who)
 {
-    if (!substitutedNames.contains(who))
+    if (!listed_.contains(who)) {
+        listed_.insert(who);
         substitutedNames << who;
+    }
 }
 
 void ExportFindings::append(const ExportFindings& later)

@@ -5,6 +5,7 @@
 #include "transfer/media_field.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -34,6 +35,9 @@ struct ExportFindings {
     void substituted(const QString& who);
     // Those of records rendered after these, in their order.
     void append(const ExportFindings& later);
+
+private:
+    QSet<QString> listed_;   // the substituted names, to find one among thousands at once
 };
 
 // An employee row whose name (or account holder's title) in `nameColumn` is empty cannot be written as
