@@ -1,5 +1,5 @@
 #pragma once
-// Copies and fills of a few bytes, as a record's fields and a row's cells mostly are. The C
+// Copies, fills and values of a few bytes, as a record's fields and a row's cells mostly are. The C
 // library's copy is made for long runs and, called for each field, costs more than the bytes: up to
 // 32 bytes go as two overlapping pieces of a fixed size, which the compiler copies in place.
 #include <algorithm>
@@ -20,6 +20,14 @@ inline void Overlapping(char* to, const char* from, size_t n)
 }
 
 } // namespace shortcopy
+
+// Writes the bytes of `value` at `at`; gives where the next bytes go.
+template <typename T>
+inline char* PutBytes(char* at, const T& value)
+{
+    std::memcpy(at, &value, sizeof value);
+    return at + sizeof value;
+}
 
 inline void CopyShort(char* to, const char* from, size_t n)
 {

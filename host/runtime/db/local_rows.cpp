@@ -1,5 +1,7 @@
 #include "runtime/db/local_rows.h"
 
+#include "runtime/short_copy.h"
+
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
@@ -27,8 +29,7 @@ char* PutLength(char* p, quint32 n)
         return p;
     }
     *p++ = char(0xff);
-    std::memcpy(p, &n, sizeof n);
-    return p + sizeof n;
+    return PutBytes(p, n);
 }
 
 quint32 TakeLength(const char*& p)
@@ -46,8 +47,7 @@ template <typename T>
 char* PutRaw(char* p, Tag tag, const T& value)
 {
     *p++ = tag;
-    std::memcpy(p, &value, sizeof value);
-    return p + sizeof value;
+    return PutBytes(p, value);
 }
 
 // The most bytes a text takes: its tag, its length, two bytes a character.

@@ -88,21 +88,28 @@ bool IsNumeric(FieldDef::Type type)
     return type != FieldDef::Type::Text;
 }
 
-// A value as the field keeps it: texts cut to the field's size, numbers as numbers.
-QVariant FieldValue(const FieldDef& def, QVariant value)
+// The value made as the field keeps it, in place: texts cut to the field's size, numbers as numbers.
+// A text that fits its text field and a double for a float field, what a fill sets most, stay as they are.
+void KeepAsField(const FieldDef& def, QVariant& value)
 {
-    if (value.isNull())
-        return QVariant();
-    if (def.type == FieldDef::Type::Text) {
-        if (value.typeId() == QMetaType::QString && (def.size <= 0 || static_cast<const QString*>(value.constData())->size() <= def.size))
-            return value;
-        const QString text = value.toString();
-        return def.size > 0 ? text.left(def.size) : text;
+    const int type = LocalRows::TypeOf(value);
+    if (type == QMetaType::UnknownType) {
+        value = QVariant();
+        return;
     }
-    if (def.type == FieldDef::Type::Float && value.typeId() == QMetaType::Double)
-        return value;
-    if (value.typeId() == QMetaType::QString && value.toString().trimmed().isEmpty())
-        return QVariant();
+    if (def.type == FieldDef::Type::Text) {
+        if (type == QMetaType::QString && (def.size <= 0 || static_cast<const QString*>(value.constData())->size() <= def.size))
+            return;
+        const QString text = value.toString();
+        value = def.size > 0 ? text.left(def.size) : text;
+        return;
+    }
+    if (def.type == FieldDef::Type::Float && type == QMetaType::Double)
+        return;
+    if (type == QMetaType::QString && value.toString().trimmed().isEmpty()) {
+        value = QVariant();
+        return;
+    }
     bool ok = false;
     const double number = value.toDouble(&ok);
     if (!ok)
@@ -110,8 +117,9 @@ QVariant FieldValue(const FieldDef& def, QVariant value)
                                         .arg(def.name, value.toString())
                                         .toStdString());
     if (def.type == FieldDef::Type::Integer)
-        return QVariant(qint64(std::llround(number)));
-    return QVariant(number);
+        value = QVariant(qint64(std::llround(number)));
+    else
+        value = QVariant(number);
 }
 
 int CompareForSort(const FieldDef& def, const QVariant& a, const QVariant& b)
@@ -458,18 +466,8 @@ void LocalTable::setField(int number, QVariant value)
         throw DatabaseError(QStringLiteral("The fields of the table %1 changed while a row was edited.")
                                 .arg(tableName_)
                                 .toStdString());
-    const FieldDef& def = d.fields[size_t(number)];
-    QVariant& cell = editRow_[size_t(number)];
-    // A text that fits its text field and a double for a float field, what a fill sets most, go into
-    // the row as they are.
-    const int type = LocalRows::TypeOf(value);
-    if ((def.type == FieldDef::Type::Text && type == QMetaType::QString
-         && (def.size <= 0 || static_cast<const QString*>(value.constData())->size() <= def.size))
-        || (def.type == FieldDef::Type::Float && type == QMetaType::Double)) {
-        cell.swap(value);
-        return;
-    }
-    cell = FieldValue(def, std::move(value));
+    KeepAsField(d.fields[size_t(number)], value);
+    editRow_[size_t(number)].swap(value);
 }
 
 void LocalTable::post()

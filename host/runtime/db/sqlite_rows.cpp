@@ -18,13 +18,6 @@ constexpr size_t BatchRows = 256;
 constexpr size_t ReadyBatches = 4;
 
 template <typename T>
-char* Put(char* at, const T& value)
-{
-    std::memcpy(at, &value, sizeof value);
-    return at + sizeof value;
-}
-
-template <typename T>
 T Read(const char* at)
 {
     T value;
@@ -154,13 +147,13 @@ bool SqliteRows::stepInto(Batch& batch)
         const int type = sqlite3_column_type(statement_, column);
         switch (type) {
         case SQLITE_NULL: *batch.room(1) = char(type); break;
-        case SQLITE_INTEGER: Put(Put(batch.room(1 + sizeof(qint64)), char(type)), qint64(sqlite3_column_int64(statement_, column))); break;
-        case SQLITE_FLOAT: Put(Put(batch.room(1 + sizeof(double)), char(type)), sqlite3_column_double(statement_, column)); break;
+        case SQLITE_INTEGER: PutBytes(PutBytes(batch.room(1 + sizeof(qint64)), char(type)), qint64(sqlite3_column_int64(statement_, column))); break;
+        case SQLITE_FLOAT: PutBytes(PutBytes(batch.room(1 + sizeof(double)), char(type)), sqlite3_column_double(statement_, column)); break;
         default: {
             const char* data = type == SQLITE_BLOB ? static_cast<const char*>(sqlite3_column_blob(statement_, column))
                                                    : reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
             const quint32 size = quint32(sqlite3_column_bytes(statement_, column));
-            char* at = Put(Put(batch.room(1 + sizeof size + size), char(type)), size);
+            char* at = PutBytes(PutBytes(batch.room(1 + sizeof size + size), char(type)), size);
             CopyShort(at, data, size);
         }
         }
