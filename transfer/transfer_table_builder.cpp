@@ -85,6 +85,9 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
     };
     auto keyOf = [&] { return LineKey{rows.asString(yg), rows.asString(dep)}; };
 
+    // A bank that orders by account may change department at nearly every line: the label of a
+    // department's subtotal is looked up once.
+    const QString subtotalLabel = wagbkText(10102);
     TransferTableResult result;
     int counter = 0;
     int nextSlot = 0;
@@ -163,7 +166,7 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
         if (nextSlot == 0)
             table.post();
         if (sortMode_ == 1 && departmentSum > 0)
-            appendLabelRow(table, RowKind::Subtotal, wagbkText(10102) + u'(' + department + u')', departmentSum);
+            appendLabelRow(table, RowKind::Subtotal, subtotalLabel + u'(' + department + u')', departmentSum);
     }
     table.post();   // a row whose further slots stay empty
     if (!result.cancelled && result.transferTotal > 0)

@@ -26,7 +26,7 @@ const Sum AccountX2 = {{3, 2}, {4, 7}, {7, 5}, {8, 6}, {11, 9}};
 const Sum AmountX1 = {{1, 1}, {2, 3}, {3, 2}, {7, 7}, {8, 9}, {9, 5}, {13, 4}};
 const Sum AmountX2 = {{4, 1}, {5, 7}, {6, 2}, {10, 6}, {11, 8}, {12, 9}};
 
-bool allDigits(const QString& text)
+bool allDigits(QStringView text)
 {
     for (QChar c : text) {
         if (c < u'0' || c > u'9')
@@ -40,7 +40,7 @@ int checkDigit(const QString& digits, Sum sum)
 {
     int x = 0;
     for (const Weighted& w : sum)
-        x += digits.at(w.position - 1).digitValue() * w.multiplier;
+        x += (digits.at(w.position - 1).unicode() - u'0') * w.multiplier;
     return (11 - x % 11) % 10;
 }
 
@@ -49,7 +49,8 @@ std::optional<QString> checkCode(const QString& digits, int length, Sum x1, Sum 
     if (digits.size() != length || !allDigits(digits))
         return std::nullopt;
     const int code = (10 * checkDigit(digits, x1) + checkDigit(digits, x2) + weight) % 100;
-    return QString::number(code).rightJustified(2, u'0');
+    const QChar twoDigits[] = {QChar(u'0' + code / 10), QChar(u'0' + code % 10)};
+    return QString(twoDigits, 2);
 }
 
 } // namespace
@@ -81,9 +82,9 @@ std::optional<QString> ListedAmountDigits(double amount)
     return QString::number(cents).rightJustified(13, u'0');
 }
 
-std::optional<int> CheckWeight(const QString& text)
+std::optional<int> CheckWeight(QStringView text)
 {
-    const QString weight = text.trimmed();
+    const QStringView weight = text.trimmed();
     if (weight.isEmpty())
         return std::nullopt;
     if (weight.size() > 2 || !allDigits(weight))
@@ -91,7 +92,7 @@ std::optional<int> CheckWeight(const QString& text)
     return weight.toInt();
 }
 
-int RequiredWeight(const QString& text)
+int RequiredWeight(QStringView text)
 {
     if (const std::optional<int> weight = CheckWeight(text))
         return *weight;

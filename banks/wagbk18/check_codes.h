@@ -19,6 +19,6 @@ std::optional<QString> ListedAmountDigits(double amount);
 
 // The weight of the bank parameters: one or two digits. A blank weight is "not set" (none); any
 // other text raises an error that tells the clerk to correct the bank parameters.
-std::optional<int> CheckWeight(const QString& text);
+std::optional<int> CheckWeight(QStringView text);
 // The weight that the records need: as CheckWeight, and a blank weight is an error as well.
-int RequiredWeight(const QString& text);
+int RequiredWeight(QStringView text);

@@ -19,10 +19,18 @@ QString account(const RecordContext& c)
     return c.row->fieldText(QStringLiteral("BACC_NO")).trimmed();
 }
 
-// The weight is the first two characters of ID2; without one no record can be written.
+// The weight is the first two characters of ID2, read where the parameters hold it: both cores
+// rendering records read it for every record, and a copy of it would be shared between them.
+QStringView storedWeight(const QMap<QString, QString>& parameters)
+{
+    const auto found = parameters.constFind(QStringLiteral("ID2"));
+    return found == parameters.cend() ? QStringView() : QStringView(*found).left(2);
+}
+
+// Without a weight no record can be written.
 int weight(const RecordContext& c)
 {
-    return RequiredWeight(c.parameters->value(QStringLiteral("ID2")).left(2));
+    return RequiredWeight(storedWeight(*c.parameters));
 }
 
 // The employee's account: exactly eleven digits, the only accounts that have a check code.
@@ -46,7 +54,7 @@ const QString CentsContent = QStringLiteral("金額");
 // The weight for reading a file back: none while the bank parameters have none.
 std::optional<int> readingWeight(const RecordContext& c)
 {
-    return c.parameters ? CheckWeight(c.parameters->value(QStringLiteral("ID2")).left(2)) : std::nullopt;
+    return c.parameters ? CheckWeight(storedWeight(*c.parameters)) : std::nullopt;
 }
 
 // The check codes are left blank where the account or the amount is refused: the refusal names it.

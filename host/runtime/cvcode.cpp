@@ -53,6 +53,25 @@ int Utf8SequenceLength(const char* bytes, size_t /*left*/)
     return 1;
 }
 
+// The UTF-8 bytes of a character of the basic plane, written without a text of its own: a page of
+// Big5 codes converts 256 of them. A surrogate alone is no character and is never looked up.
+size_t Utf8Of(char16_t c, char* out)
+{
+    if (c < 0x80) {
+        out[0] = char(c);
+        return 1;
+    }
+    if (c < 0x800) {
+        out[0] = char(0xC0 | c >> 6);
+        out[1] = char(0x80 | (c & 0x3F));
+        return 2;
+    }
+    out[0] = char(0xE0 | c >> 12);
+    out[1] = char(0x80 | (c >> 6 & 0x3F));
+    out[2] = char(0x80 | (c & 0x3F));
+    return 3;
+}
+
 // One iconv conversion from `from` to `to`. An input sequence the target cannot hold (or the
 // source does not define) is skipped by the length `skip` gives and replaced by `substitute`.
 class IconvConverter {
@@ -144,10 +163,10 @@ private:
             return *page;
         auto page = std::make_unique<Page>();
         for (int low = 0; low < 256; ++low) {
-            const char16_t c = char16_t(number << 8 | low);
-            const QByteArray utf8 = QString(QChar(c)).toUtf8();
+            char utf8[3];
+            const size_t utf8Length = Utf8Of(char16_t(number << 8 | low), utf8);
             char out[4];
-            const size_t length = converter_.convertOne(utf8.constData(), size_t(utf8.size()), out, sizeof out);
+            const size_t length = converter_.convertOne(utf8, utf8Length, out, sizeof out);
             (*page)[size_t(low)] = length == 1 ? quint8(out[0]) : length == 2 ? quint16(quint8(out[0]) << 8 | quint8(out[1])) : 0;
         }
         pages_[size_t(number)].store(page.get(), std::memory_order_release);

@@ -40,14 +40,14 @@ TEST(Bank18CheckCodes, WhatTheTransferTableChecks)
 
 TEST(Bank18CheckCodes, TheWeight)
 {
-    EXPECT_EQ(CheckWeight("07"), 7);
-    EXPECT_EQ(CheckWeight("7"), 7);
-    EXPECT_FALSE(CheckWeight("").has_value());
-    EXPECT_FALSE(CheckWeight("  ").has_value());
-    EXPECT_THROW(CheckWeight("7A"), std::runtime_error);
-    EXPECT_THROW(CheckWeight("100"), std::runtime_error);
-    EXPECT_THROW(RequiredWeight(""), std::runtime_error);
-    EXPECT_EQ(RequiredWeight("99"), 99);
+    EXPECT_EQ(CheckWeight(u"07"), 7);
+    EXPECT_EQ(CheckWeight(u"7"), 7);
+    EXPECT_FALSE(CheckWeight(u"").has_value());
+    EXPECT_FALSE(CheckWeight(u"  ").has_value());
+    EXPECT_THROW(CheckWeight(u"7A"), std::runtime_error);
+    EXPECT_THROW(CheckWeight(u"100"), std::runtime_error);
+    EXPECT_THROW(RequiredWeight(u""), std::runtime_error);
+    EXPECT_EQ(RequiredWeight(u"99"), 99);
 }
 
 } // namespace
