@@ -3,6 +3,7 @@
 #include "runtime/db/mquery.h"
 #include "runtime/language.h"
 
+#include <QStringBuilder>
 #include <algorithm>
 
 namespace {
@@ -166,7 +167,7 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
         if (nextSlot == 0)
             table.post();
         if (sortMode_ == 1 && departmentSum > 0)
-            appendLabelRow(table, RowKind::Subtotal, subtotalLabel + u'(' + department + u')', departmentSum);
+            appendLabelRow(table, RowKind::Subtotal, subtotalLabel % QLatin1Char('(') % department % QLatin1Char(')'), departmentSum);
     }
     table.post();   // a row whose further slots stay empty
     if (!result.cancelled && result.transferTotal > 0)

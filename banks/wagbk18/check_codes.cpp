@@ -79,7 +79,11 @@ std::optional<QString> ListedAmountDigits(double amount)
     const qint64 cents = std::llround(rounded * 100);
     if (cents < 0 || cents > 9999999999999LL)
         return std::nullopt;
-    return QString::number(cents).rightJustified(13, u'0');
+    QString digits(13, u'0');
+    QChar* digit = digits.data() + digits.size();
+    for (qint64 rest = cents; rest > 0; rest /= 10)
+        *--digit = QChar(u'0' + int(rest % 10));
+    return digits;
 }
 
 std::optional<int> CheckWeight(QStringView text)

@@ -36,6 +36,9 @@ TEST(Bank18CheckCodes, WhatTheTransferTableChecks)
     EXPECT_EQ(ListedAmountDigits(8361), "0000000836100");
     EXPECT_EQ(ListedAmountDigits(0.125), "0000000000013") << "halves away from zero";
     EXPECT_FALSE(ListedAmountDigits(-1).has_value());
+    EXPECT_EQ(ListedAmountDigits(0), "0000000000000");
+    EXPECT_EQ(ListedAmountDigits(99999999999.99), "9999999999999") << "the largest amount of 13 digits";
+    EXPECT_FALSE(ListedAmountDigits(100000000000).has_value()) << "one cent more has 14";
 }
 
 TEST(Bank18CheckCodes, TheWeight)
