@@ -47,13 +47,12 @@ FieldReading rocDate(int yearDigits)
 {
     return {.kind = FieldKind::Date, .roc = true, .yearDigits = yearDigits};
 }
+}
 
-// A source whose value is the same in every record of one file.
 FieldSource Steady(FieldSource source)
 {
     source.markSteady();
     return source;
-}
 }
 
 FieldSource Constant(const QString& text)

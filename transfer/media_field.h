@@ -141,6 +141,9 @@ struct MediaField {
 
 // Sources the banks' layouts use.
 namespace source {
+// `source`, known to give the same value in every record of one file: it reads nothing but the
+// bank's parameters, the values the clerk gave, the company and the day.
+FieldSource Steady(FieldSource source);
 FieldSource Constant(const QString& text);
 FieldSource Blank();
 FieldSource Column(const QString& column);

@@ -127,11 +127,16 @@ const QVariant& kindText(RowKind kind)
 }
 
 // The kind columns of the first slots are named once: the fill and the walks over the table ask on
-// every row, and a table finds a name it has been asked for before by its characters.
-QString kindColumn(int slot)
+// every row, and a table finds a name it has been asked for before by its characters. They are
+// lent, not copied: both cores rendering a file ask, and a copy would count its users in memory
+// the two share. A slot beyond them has its name formed in `formed`.
+const QString& kindColumn(int slot, QString& formed)
 {
     static const QString kinds[] = {SlotColumn(RowKindColumnName, 0), SlotColumn(RowKindColumnName, 1)};
-    return slot < int(std::size(kinds)) ? kinds[slot] : SlotColumn(RowKindColumnName, slot);
+    if (slot < int(std::size(kinds)))
+        return kinds[slot];
+    formed = SlotColumn(RowKindColumnName, slot);
+    return formed;
 }
 }
 
@@ -157,11 +162,13 @@ QString SlotColumn(const QString& name, int slot)
 
 void MarkSlotEmployee(db::LocalTable& row, int slot)
 {
-    row.setField(kindColumn(slot), kindText(RowKind::Employee));
+    QString formed;
+    row.setField(kindColumn(slot, formed), kindText(RowKind::Employee));
 }
 
 bool SlotHoldsEmployee(const db::LocalTable& row, int slot)
 {
     static const char employee = char(RowKind::Employee);
-    return row.fieldHolds(kindColumn(slot), QLatin1StringView(&employee, 1));
+    QString formed;
+    return row.fieldHolds(kindColumn(slot, formed), QLatin1StringView(&employee, 1));
 }

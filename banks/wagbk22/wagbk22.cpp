@@ -22,7 +22,7 @@ constexpr auto W = FieldForm::Whole;
 // The head record credits when the transfer total is above zero.
 FieldSource TotalMark()
 {
-    return [](const RecordContext& c) { return FieldValue::Text(c.values.transferTotal > 0 ? "C" : "D"); };
+    return Steady([](const RecordContext& c) { return FieldValue::Text(c.values.transferTotal > 0 ? "C" : "D"); });
 }
 
 // An account record debits when its amount in cents is below one.

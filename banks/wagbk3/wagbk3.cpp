@@ -34,9 +34,9 @@ FieldSource AccountAndCheckDigit()
 // The customer code follows the employee number only with the Taoyuan option.
 FieldSource CustomerCode()
 {
-    return [](const RecordContext& c) {
+    return Steady([](const RecordContext& c) {
         return FieldValue::Text(c.values.further.value(OptionValue) == Checked ? c.parameters->value(QStringLiteral("ID2")) : QString());
-    };
+    });
 }
 
 // Record, 80 bytes, one per employee row.

@@ -14,10 +14,10 @@ constexpr auto W = FieldForm::Whole;
 // "1916" for a transfer within the consignor's branch (ID2 "2"), else "1911" between branches.
 FieldSource TransactionCode()
 {
-    return [](const RecordContext& c) {
+    return Steady([](const RecordContext& c) {
         return FieldValue::Text(c.parameters->value(QStringLiteral("ID2")).left(1) == u'2' ? QStringLiteral("1916")
                                                                                            : QStringLiteral("1911"));
-    };
+    });
 }
 
 // "2": the bank checks the identity number; "0": there is none to check.

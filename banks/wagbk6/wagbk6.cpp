@@ -22,10 +22,10 @@ constexpr auto Z = FieldForm::Zeros;
 // The transfer kind the window handed over; B5 when it handed none.
 FieldSource Kind()
 {
-    return [](const RecordContext& c) {
+    return Steady([](const RecordContext& c) {
         const QString kind = c.values.further.value(KindValue);
         return FieldValue::Text(kind.isEmpty() ? QStringLiteral("B5") : kind);
-    };
+    });
 }
 
 // Header record, 40 bytes.
