@@ -7,7 +7,7 @@ bool isDigit(QChar c)
 }
 }
 
-std::optional<QChar> PostOfficeCheckDigit(const QString& sixDigits)
+std::optional<QChar> PostOfficeCheckDigit(QStringView sixDigits)
 {
     if (sixDigits.size() != 6)
         return std::nullopt;
@@ -20,7 +20,7 @@ std::optional<QChar> PostOfficeCheckDigit(const QString& sixDigits)
     return QChar(u'0' + (11 - sum % 11) % 10);
 }
 
-bool PostOfficeGroupValid(const QString& group)
+bool PostOfficeGroupValid(QStringView group)
 {
     if (group.size() < 7)
         return false;

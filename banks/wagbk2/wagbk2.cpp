@@ -7,6 +7,8 @@
 #include "runtime/ui/function_buttons.h"
 #include "transfer/bank_row.h"
 
+#include <QStringBuilder>
+
 namespace {
 
 const QString RowKey = QStringLiteral("2");
@@ -77,7 +79,9 @@ const BankWindowRegistration<TWagbk2Form> registration(2);
 
 QString AccountPart(const QString& account, int from)
 {
-    return account.mid(from, 6).leftJustified(6, u' ') + u'-' + account.mid(from + 6, 1);
+    // Built in one piece: the transfer table forms two parts of every employee's account.
+    const QStringView group = QStringView(account).mid(from, 6);
+    return group % QString(6 - group.size(), u' ') % QLatin1Char('-') % QStringView(account).mid(from + 6, 1);
 }
 
 QString FileNameOf(const QString& stored, PostOfficeFile file)
@@ -133,7 +137,7 @@ void TWagbk2Form::LineSelected(const db::MQuery& line, bool)
     if (!CheckedEmployees.insert(employee).second)
         return;
     const QString account = line.asString(QStringLiteral("BACC_NO"));
-    if (!PostOfficeGroupValid(account.left(7)) || !PostOfficeGroupValid(account.mid(7)))
+    if (!PostOfficeGroupValid(QStringView(account).left(7)) || !PostOfficeGroupValid(QStringView(account).mid(7)))
         AccountErrors.push_back({account, employee, line.asString(NameColumnName)});
 }
 

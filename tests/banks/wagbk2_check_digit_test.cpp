@@ -8,23 +8,23 @@ namespace {
 
 TEST(Bank2CheckDigit, TheWorkedExampleAndTheRemaindersZeroAndOne)
 {
-    EXPECT_EQ(PostOfficeCheckDigit("001234"), QChar('6')) << "s = 60, 60 mod 11 = 5";
-    EXPECT_FALSE(PostOfficeGroupValid("0012345"));
-    EXPECT_TRUE(PostOfficeGroupValid("0012346"));
-    EXPECT_TRUE(PostOfficeGroupValid("0000171")) << "remainder 0 needs 1";
-    EXPECT_TRUE(PostOfficeGroupValid("0000080")) << "remainder 1 needs 0";
-    EXPECT_TRUE(PostOfficeGroupValid("0000001"));
+    EXPECT_EQ(PostOfficeCheckDigit(u"001234"), QChar('6')) << "s = 60, 60 mod 11 = 5";
+    EXPECT_FALSE(PostOfficeGroupValid(u"0012345"));
+    EXPECT_TRUE(PostOfficeGroupValid(u"0012346"));
+    EXPECT_TRUE(PostOfficeGroupValid(u"0000171")) << "remainder 0 needs 1";
+    EXPECT_TRUE(PostOfficeGroupValid(u"0000080")) << "remainder 1 needs 0";
+    EXPECT_TRUE(PostOfficeGroupValid(u"0000001"));
 }
 
 TEST(Bank2CheckDigit, OnlySixDigitsAndTheirCheckDigitPass)
 {
-    EXPECT_FALSE(PostOfficeGroupValid("001234")) << "too short";
-    EXPECT_TRUE(PostOfficeGroupValid("00123469")) << "the first seven count";
-    EXPECT_FALSE(PostOfficeGroupValid("00A2346"));
-    EXPECT_FALSE(PostOfficeGroupValid("0012 46"));
-    EXPECT_FALSE(PostOfficeGroupValid("001234X"));
+    EXPECT_FALSE(PostOfficeGroupValid(u"001234")) << "too short";
+    EXPECT_TRUE(PostOfficeGroupValid(u"00123469")) << "the first seven count";
+    EXPECT_FALSE(PostOfficeGroupValid(u"00A2346"));
+    EXPECT_FALSE(PostOfficeGroupValid(u"0012 46"));
+    EXPECT_FALSE(PostOfficeGroupValid(u"001234X"));
     EXPECT_FALSE(PostOfficeGroupValid(QString::fromUtf16(u"００１２３４６"))) << "full-width digits are not digits here";
-    EXPECT_FALSE(PostOfficeCheckDigit("12345"));
+    EXPECT_FALSE(PostOfficeCheckDigit(u"12345"));
 }
 
 TEST(Bank2CheckDigit, BureauAndAccountPartsOfTheTransferTable)
