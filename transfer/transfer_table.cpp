@@ -128,8 +128,8 @@ const QVariant& kindText(RowKind kind)
 
 // The kind columns of the first slots are named once: the fill and the walks over the table ask on
 // every row, and a table finds a name it has been asked for before by its characters. They are
-// lent, not copied: both cores rendering a file ask, and a copy would count its users in memory
-// the two share. A slot beyond them has its name formed in `formed`.
+// lent, not copied: both cores rendering a file ask for them, and every copy would update a count of
+// users that the two cores share. A slot beyond them has its name formed in `formed`.
 const QString& kindColumn(int slot, QString& formed)
 {
     static const QString kinds[] = {SlotColumn(RowKindColumnName, 0), SlotColumn(RowKindColumnName, 1)};

@@ -359,6 +359,11 @@ TEST_F(TransferTableTest, EmployeesWithoutNamesKeepTheirSlotsWhenLaidOutAnew)
     EXPECT_EQ(list.fieldFloat("A_MTN1"), 500);
     EXPECT_EQ(CountEmployees(list, 2), 4);
     EXPECT_EQ(CountEmployees(table, 2), 4);
+
+    db::LocalTable three("TEST", "THREE");
+    RelayEmployees(table, layout, three, 3);
+    EXPECT_EQ(three.recordCount(), 2) << "a full row of three and one employee";
+    EXPECT_EQ(CountEmployees(three, 3), 4) << "the kind column of a third slot is named when asked for";
 }
 
 } // namespace
