@@ -2,6 +2,7 @@
 
 #include "common/text_helpers.h"
 #include "runtime/language.h"
+#include "transfer/media_record.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -49,8 +50,7 @@ std::optional<QString> checkCode(const QString& digits, int length, Sum x1, Sum 
     if (digits.size() != length || !allDigits(digits))
         return std::nullopt;
     const int code = (10 * checkDigit(digits, x1) + checkDigit(digits, x2) + weight) % 100;
-    const QChar twoDigits[] = {QChar(u'0' + code / 10), QChar(u'0' + code % 10)};
-    return QString(twoDigits, 2);
+    return QString::fromLatin1(*ZeroFilled(code, 2));
 }
 
 } // namespace
@@ -79,11 +79,7 @@ std::optional<QString> ListedAmountDigits(double amount)
     const qint64 cents = std::llround(rounded * 100);
     if (cents < 0 || cents > 9999999999999LL)
         return std::nullopt;
-    QString digits(13, u'0');
-    QChar* digit = digits.data() + digits.size();
-    for (qint64 rest = cents; rest > 0; rest /= 10)
-        *--digit = QChar(u'0' + int(rest % 10));
-    return digits;
+    return QString::fromLatin1(*ZeroFilled(cents, 13));
 }
 
 std::optional<int> CheckWeight(QStringView text)
