@@ -9,7 +9,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:exitcode=66:detect_stack_use_after_r
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0:exitcode=66 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:exitcode=66
 
-.PHONY: deps configure build test test-asan demo bench clean
+.PHONY: deps configure build test test-asan package demo bench clean
 
 deps:
 	scripts/install-deps
@@ -32,6 +32,11 @@ test-asan: deps
 		-DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" -DRAR1_SANITIZE=ON; fi
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 600 --repeat until-pass:2
+
+# The Debian package build/rar1_VERSION_ARCH.deb, its file list checked.
+package: build
+	cmake --build $(BUILD) --target package
+	scripts/check-package $(BUILD)
 
 demo: build
 	BUILD=$(BUILD) scripts/demo

@@ -43,3 +43,18 @@ DesktopOptions DesktopOptions::Parse(const QStringList& arguments)
     }
     return options;
 }
+
+QStringList DesktopOptions::WithDatabaseOption(QStringList arguments)
+{
+    // Every option takes a value, so the first word that neither starts with "--" nor is an
+    // option's value is the database. A second such word stays, and is refused as unknown.
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (!arguments[i].startsWith(QLatin1String("--"))) {
+            arguments[i].prepend(QLatin1String("--db="));
+            break;
+        }
+        if (!arguments[i].contains(u'='))
+            ++i;
+    }
+    return arguments;
+}

@@ -8,6 +8,7 @@
 #include "runtime/ui/messages.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTextStream>
 #include <QTimer>
 #include <exception>
@@ -18,6 +19,7 @@ int RunDesktop(QStringList arguments)
 {
     const bool smoke = arguments.contains(QStringLiteral("--smoke"));
     try {
+        arguments = DesktopOptions::WithDatabaseOption(arguments);
         const RuntimeConfig config = RuntimeConfig::Load(arguments);
         const DesktopOptions options = DesktopOptions::Parse(arguments);
         SetCurrentConfig(config);
@@ -49,6 +51,10 @@ int RunDesktop(QStringList arguments)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The desktop entry's name ties the windows to the menu's icon; the icon theme has the icon
+    // once the program is installed.
+    QGuiApplication::setDesktopFileName(QStringLiteral("rar1-desktop"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("rar1")));
     const int exitCode = RunDesktop(app.arguments().mid(1));
     // The databases close while Qt's database drivers are still there.
     db::Session::DestroyDefault();

@@ -50,6 +50,10 @@ void failure(const QString& message)
 
 int run(QStringList words)
 {
+    if (words.value(0) == u"--help") {
+        std::fputs(Usage, stdout);
+        return ExitOk;
+    }
     RuntimeConfig config = RuntimeConfig::Load(words);
     Arguments arguments(words);
     if (const auto today = arguments.take(QStringLiteral("--today"))) {

@@ -4,6 +4,7 @@
 #include "runtime/db/database.h"
 #include "runtime/language.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -106,16 +107,27 @@ QString StandardConfigFolder()
     return configHome + QStringLiteral("/rar1");
 }
 
-QString ConfigFilePath()
+// The file `variable` names, which must exist, else `standard` when it exists, else none.
+QString ConfigFilePath(const char* variable, const QString& standard)
 {
-    const QString chosen = qEnvironmentVariable("RAR1_CONFIG");
+    const QString chosen = qEnvironmentVariable(variable);
     if (!chosen.isEmpty()) {
         if (!QFileInfo::exists(chosen))
             throw std::invalid_argument(HostText(220).arg(chosen).toStdString());
         return chosen;
     }
-    const QString standard = StandardConfigFolder() + QStringLiteral("/rar1.conf");
-    return QFileInfo::exists(standard) ? standard : QString();
+    return !standard.isEmpty() && QFileInfo::exists(standard) ? standard : QString();
+}
+
+// The installation's file for every clerk: /etc/rar1/rar1.conf for programs installed under /usr,
+// else etc/rar1/rar1.conf above the programs' bin folder (/usr/local/etc, /opt/rar1/etc, build/etc).
+QString InstallationConfigFile()
+{
+    if (!QCoreApplication::instance())
+        return QString();
+    const QString prefix = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
+    const QString etc = prefix == u"/usr" ? QStringLiteral("/etc") : prefix + QStringLiteral("/etc");
+    return etc + QStringLiteral("/rar1/rar1.conf");
 }
 
 QString Unquoted(const QString& value)
@@ -227,9 +239,12 @@ QString ConfigFolder()
 RuntimeConfig RuntimeConfig::Load(QStringList& arguments)
 {
     RuntimeConfig config;
-    const QString file = ConfigFilePath();
-    if (!file.isEmpty())
-        ApplyFile(config, file);
+    // The administrator's settings first; the clerk's own file overrides them.
+    const QString files[] = {ConfigFilePath("RAR1_SYSTEM_CONFIG", InstallationConfigFile()),
+                             ConfigFilePath("RAR1_CONFIG", StandardConfigFolder() + QStringLiteral("/rar1.conf"))};
+    for (const QString& file : files)
+        if (!file.isEmpty())
+            ApplyFile(config, file);
     ApplyEnvironment(config);
     ApplyOptions(config, arguments);
     if (config.systemDb.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
-// Where a host finds its databases and devices. Read from a small configuration file
-// (key = value lines), then overridden by environment variables, then by command-line options.
+// Where a host finds its databases and devices. Read from the installation's configuration file
+// and then the clerk's (key = value lines), then overridden by environment variables, then by
+// command-line options.
 //
 //   key          environment          option          meaning
 //   company_db   RAR1_DB              --db            the company database (SQLite file)
@@ -13,7 +14,8 @@
 //   engine       RAR1_ENGINE                          sqlite (default) or sqlserver
 //   odbc         RAR1_ODBC                            ODBC connection string for sqlserver
 //   date_format  RAR1_DATE_FORMAT                     sqlserver: mdy, dmy or ymd (default ymd)
-// The file is RAR1_CONFIG, or ~/.config/rar1/rar1.conf when that exists.
+// The installation's file is RAR1_SYSTEM_CONFIG, or rar1/rar1.conf in the installation's etc folder
+// (/etc under /usr) when that exists; the clerk's is RAR1_CONFIG, or ~/.config/rar1/rar1.conf.
 #include <QString>
 #include <QStringList>
 

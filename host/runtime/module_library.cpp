@@ -4,9 +4,9 @@
 #include "runtime/db/database.h"
 #include "runtime/db/msqltable.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <dlfcn.h>
 #include <stdexcept>
 
@@ -22,7 +22,11 @@ QString ModuleLibrary::DefaultPath()
     const QString configured = qEnvironmentVariable("RAR1_MODULE");
     if (!configured.isEmpty())
         return configured;
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../lib/libRAR1.so"));
+    // The module lies beside this runtime library: in build/lib, or in lib/rar1 once installed.
+    Dl_info runtime{};
+    if (!dladdr(reinterpret_cast<void*>(&ModuleLibrary::DefaultPath), &runtime) || !runtime.dli_fname)
+        throw moduleError(QStringLiteral("The folder of the runtime library libhostrt.so cannot be found."));
+    return QFileInfo(QFile::decodeName(runtime.dli_fname)).absoluteDir().filePath(QStringLiteral("libRAR1.so"));
 }
 
 ModuleLibrary::ModuleLibrary(const QString& path)

@@ -18,7 +18,7 @@ public:
     ModuleLibrary(const ModuleLibrary&) = delete;
     ModuleLibrary& operator=(const ModuleLibrary&) = delete;
 
-    // RAR1_MODULE, else libRAR1.so in the lib folder beside the executable's bin folder.
+    // RAR1_MODULE, else libRAR1.so beside the runtime library (libhostrt.so).
     static QString DefaultPath();
 
     // Hands the module the company record; the host keeps the record alive while the module runs.
