@@ -150,6 +150,22 @@ TEST_F(DesktopHostTest, TheStatusBarNamesCompanyDatabaseAndLanguage)
     EXPECT_EQ(status[2], QStringLiteral("status: Language: English"));
 }
 
+// The menu entry and the file manager start the host with the database on its own: it is the
+// company database, over --db; a second one is refused.
+TEST_F(DesktopHostTest, ADatabaseNamedOnItsOwnIsTheCompanyDatabase)
+{
+    const QString other = dir->filePath(QStringLiteral("other.db"));
+    QFile::remove(other);
+    ASSERT_TRUE(QFile::copy(dir->filePath(QStringLiteral("company.db")), other));
+    const DesktopRun run = Run({QStringLiteral("--smoke"), QStringLiteral("10"), other});
+    ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Database: ") + other + u'\n')) << run.out.toStdString();
+
+    const DesktopRun two = Run({other, QStringLiteral("second.db"), QStringLiteral("--smoke"), QStringLiteral("10")});
+    EXPECT_EQ(two.exitCode, 2);
+    EXPECT_TRUE(two.err.contains(QStringLiteral("second.db"))) << two.err.toStdString();
+}
+
 TEST_F(DesktopHostTest, ABankWindowOpensWhereTheClerkLeftIt)
 {
     const QString places = dir->filePath(QStringLiteral("config/rar1/windows.ini"));

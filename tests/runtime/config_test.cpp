@@ -12,7 +12,7 @@
 namespace {
 
 const char* const ConfigVariables[] = {
-    "RAR1_CONFIG", "XDG_CONFIG_HOME", "RAR1_DB", "RAR1_SYSTEM_DB", "RAR1_COMPANY", "RAR1_LANG",
+    "RAR1_SYSTEM_CONFIG", "RAR1_CONFIG", "XDG_CONFIG_HOME", "RAR1_DB", "RAR1_SYSTEM_DB", "RAR1_COMPANY", "RAR1_LANG",
     "RAR1_MEDIA_DIR", "RAR1_PRINTER", "RAR1_PDF_PRINTER", "RAR1_ENGINE", "RAR1_ODBC", "RAR1_DATE_FORMAT",
 };
 
@@ -114,6 +114,26 @@ TEST_F(Config, StandardFileIsReadWhenNoneIsNamed)
     EXPECT_EQ(config.engine, "sqlserver");
     EXPECT_EQ(config.odbc, "DSN=payroll;UID=clerk");   // only the first "=" separates
     EXPECT_EQ(config.dateFormat, "dmy");
+}
+
+// The administrator's file sets what every clerk shares; a clerk's own file overrides it key by key,
+// and each file's relative paths are taken from its own folder.
+TEST_F(Config, TheInstallationsFileIsReadBeforeTheClerks)
+{
+    const QString system = WriteFile("etc/rar1/rar1.conf", "company_db = payroll.db\ncompany = A1\nprinter = Office Laser\n");
+    qputenv("RAR1_SYSTEM_CONFIG", system.toUtf8());
+    QStringList arguments;
+    EXPECT_EQ(RuntimeConfig::Load(arguments).companyDb, dir_.filePath("etc/rar1/payroll.db"));
+
+    WriteFile("rar1/rar1.conf", "company = C7\nsystem_db = sys.db\n");
+    const RuntimeConfig config = RuntimeConfig::Load(arguments);
+    EXPECT_EQ(config.company, "C7");
+    EXPECT_EQ(config.printer, "Office Laser");
+    EXPECT_EQ(config.companyDb, dir_.filePath("etc/rar1/payroll.db"));
+    EXPECT_EQ(config.systemDb, dir_.filePath("rar1/sys.db"));
+
+    qputenv("RAR1_SYSTEM_CONFIG", dir_.filePath("missing.conf").toUtf8());
+    EXPECT_TRUE(ErrorOf({}).contains("missing.conf"));
 }
 
 TEST_F(Config, OptionsAfterDoubleDashAreLeftAlone)
