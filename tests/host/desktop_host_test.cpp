@@ -157,7 +157,7 @@ TEST_F(DesktopHostTest, ADatabaseNamedOnItsOwnIsTheCompanyDatabase)
     const QString other = dir->filePath(QStringLiteral("other.db"));
     QFile::remove(other);
     ASSERT_TRUE(QFile::copy(dir->filePath(QStringLiteral("company.db")), other));
-    const DesktopRun run = Run({QStringLiteral("--smoke"), QStringLiteral("10"), other});
+    const DesktopRun run = Run({QStringLiteral("--lang"), QStringLiteral("2"), QStringLiteral("--smoke"), QStringLiteral("10"), other});
     ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(QStringLiteral("Database: ") + other + u'\n')) << run.out.toStdString();
 
