@@ -13,10 +13,11 @@ public:
     void Start(std::function<int()> lineCount, const QString& text) override;
     bool Step(int taken, const std::function<QString()>& employeeName) override;
     void Finish() override;
-
-private:
+    // The window is looked at every this many employees, and after this long without a look.
     static constexpr int StepsPerLook = 64;
     static constexpr int LookIntervalMs = 30;
+
+private:
     MProgressForm& form_;
     std::function<int()> lineCount_;
     std::optional<int> lines_;   // counted once the window is to show them

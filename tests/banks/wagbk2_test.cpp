@@ -216,12 +216,7 @@ TEST_F(Bank2Window, AccountsThatFailTheirCheckDigitsHoldTheExportUntilF6)
     report::SetPdfOutputPath(QString());
     printList = false;
     EXPECT_EQ(shown, QStringList{"TWagbk2cForm"});
-    const QString printed = reporttest::PdfText(company.path("errors.pdf"));
     ASSERT_TRUE(QFile::exists(company.path("errors.pdf")));
-    if (!printed.isNull()) {
-        EXPECT_TRUE(printed.contains(LoadFormResourceStr("WAGBK", 10085)));
-        EXPECT_TRUE(printed.contains("00123460000172"));
-    }
 
     answer(false, 2);
     toolbar->RunCommand(cmdExport);
@@ -234,6 +229,11 @@ TEST_F(Bank2Window, AccountsThatFailTheirCheckDigitsHoldTheExportUntilF6)
     EXPECT_EQ(shown, (QStringList{"TWagbk2cForm", "TWagbk1cForm", "TWagbk2bForm"}));
     EXPECT_EQ(choiceCaption, LoadFormResourceStr("WAGBK", 11204));
     EXPECT_EQ(proposed, company.mediaFolder() + "/TDOP-PAY") << "the second choice is the account data file";
+
+    SKIP_UNLESS_PDFTOTEXT();
+    const QString printed = reporttest::PdfText(company.path("errors.pdf"));
+    EXPECT_TRUE(printed.contains(LoadFormResourceStr("WAGBK", 10085)));
+    EXPECT_TRUE(printed.contains("00123460000172"));
 }
 
 TEST_F(Bank2Window, CategoryTwoSwitchesTheListOffAndAfterTheSumsThereIsNothingToContinue)

@@ -1,6 +1,5 @@
 // The demo company: reproducible from its seed, and holding the cases the salary transfers must handle.
 #include "cli/demo_database.h"
-#include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -207,12 +206,7 @@ TEST_F(DemoCompany, CompanyRowMastersAndSummary)
 TEST(DemoCompanyFile, ScalesAndReplacesAndReportsFailures)
 {
     QTemporaryDir dir;
-    QElapsedTimer timer;
-    timer.start();
     const QString file = Create(dir, "large.db", 40000, 1);
-    const qint64 ms = timer.elapsed();
-    RecordProperty("create_40000_ms", int(ms));
-    EXPECT_LT(ms, 15000);
     {
         DemoFile d(file);
         EXPECT_NEAR(double(d.count("TF_FS1")) / 40000, 2.5, 0.15);

@@ -26,7 +26,9 @@ private:
 TEST_F(Clock, PinBeatsEnvironmentBeatsSystemDate)
 {
     qunsetenv("RAR1_TODAY");
-    EXPECT_EQ(Today(), QDate::currentDate());
+    const QDate before = QDate::currentDate();
+    const QDate today = Today();
+    EXPECT_TRUE(today == before || today == QDate::currentDate()) << "the system date, midnight or not";
     qputenv("RAR1_TODAY", "2026-03-01");
     EXPECT_EQ(Today(), QDate(2026, 3, 1));
     SetToday(QDate(2024, 2, 15));

@@ -22,7 +22,9 @@ TEST(HostHandlers, OpeningAWindowWithoutAHostFailsClearly)
 TEST(HostHandlers, ErrorsWithoutAHostGoToStandardError)
 {
     SetHostErrorHandler(nullptr);
-    EXPECT_NO_THROW(ShowHostError(QStringLiteral("磁碟已滿")));
+    testing::internal::CaptureStderr();
+    ShowHostError(QStringLiteral("磁碟已滿"));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "磁碟已滿\n");
 }
 
 } // namespace

@@ -30,7 +30,6 @@ public:
     ItemKind kind() const { return kind_; }
     TQRBand& band() const { return band_; }
     const QRectF& geometryMm() const { return geometryMm_; }
-    void setGeometryMm(const QRectF& rect) { geometryMm_ = rect; }
     // A disabled item does not print.
     bool enabled() const { return enabled_; }
     void setEnabled(bool on) { enabled_ = on; }

@@ -78,36 +78,24 @@ void FlowLayout::setGeometry(const QRect& rect)
     arrange(rect, true);
 }
 
-int FlowLayout::rowsAt(int width) const
-{
-    int rows = 0;
-    arrange(QRect(0, 0, width, 0), false, &rows);
-    return rows;
-}
-
-int FlowLayout::arrange(const QRect& rect, bool apply, int* rows) const
+int FlowLayout::arrange(const QRect& rect, bool apply) const
 {
     const QRect area = rect.marginsRemoved(contentsMargins());
-    int x = area.x(), y = area.y(), rowHeight = 0, rowCount = 0;
+    int x = area.x(), y = area.y(), rowHeight = 0;
     for (QLayoutItem* item : items_) {
         if (item->isEmpty())
             continue;
         const QSize hint = item->sizeHint();
-        if (rowCount == 0) {
-            rowCount = 1;
-        } else if (x + hint.width() > area.right() + 1 && x > area.x()) {
+        if (x + hint.width() > area.right() + 1 && x > area.x()) {
             x = area.x();
             y += rowHeight + spacing();
             rowHeight = 0;
-            ++rowCount;
         }
         if (apply)
             item->setGeometry(QRect(QPoint(x, y), hint));
         x += hint.width() + spacing();
         rowHeight = qMax(rowHeight, hint.height());
     }
-    if (rows)
-        *rows = rowCount;
     const QMargins m = contentsMargins();
     return y + rowHeight - rect.y() + m.bottom();
 }

@@ -23,11 +23,8 @@ public:
     QSize minimumSize() const override;
     void setGeometry(const QRect& rect) override;
 
-    // The number of rows the items take at `width`.
-    int rowsAt(int width) const;
-
 private:
     // Places the items in `rect` (only measures when `apply` is false); returns the height used.
-    int arrange(const QRect& rect, bool apply, int* rows = nullptr) const;
+    int arrange(const QRect& rect, bool apply) const;
     QList<QLayoutItem*> items_;
 };

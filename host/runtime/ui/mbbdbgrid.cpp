@@ -53,7 +53,7 @@ QSize MBBDBGrid::sizeHint() const
     QSize hint = QTableView::sizeHint();
     const int titles = qMax(horizontalHeader()->sizeHint().height(), verticalHeader()->defaultSectionSize());
     const int scrollBar = horizontalScrollBar()->sizeHint().height();
-    hint.setHeight(2 * frameWidth() + titles + preferredRows_ * verticalHeader()->defaultSectionSize() + scrollBar);
+    hint.setHeight(2 * frameWidth() + titles + PreferredRows * verticalHeader()->defaultSectionSize() + scrollBar);
     return hint;
 }
 

@@ -21,8 +21,6 @@ public:
     // Selects the table's current row.
     void ShowCurrentRecord();
 
-    // The grid asks for room for this many rows below its titles (15 unless set).
-    void SetPreferredRows(int rows) { preferredRows_ = rows; updateGeometry(); }
     int VisibleRows() const;   // whole rows that the grid shows now
     QSize sizeHint() const override;
 
@@ -31,5 +29,5 @@ private:
     void moveTableTo(int row);
     LocalTableModel* model_;
     db::LocalTable* table_ = nullptr;
-    int preferredRows_ = 15;
+    static constexpr int PreferredRows = 15;   // the rows the grid asks room for below its titles
 };

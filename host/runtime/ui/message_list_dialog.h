@@ -29,7 +29,6 @@ public:
 private:
     QStringList lines() const;
     QString documentTitle() const;   // the heading's first line without its colon
-    void addAnswer(int modalResult, int textId);
 
     MessageList list_;
     int escapeResult_ = mrCancel;

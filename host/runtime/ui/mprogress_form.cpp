@@ -73,7 +73,7 @@ void MProgressForm::Hide()
 
 void MProgressForm::showIfDue()
 {
-    if (!busy_ || isVisible() || sinceShow_.elapsed() < ShowDelayMs)
+    if (!busy_ || isVisible() || sinceShow_.elapsed() < showDelayMs_)
         return;
     setWindowModality(Qt::ApplicationModal);
     repaintNow();

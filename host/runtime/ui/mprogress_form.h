@@ -21,12 +21,13 @@ public:
     void SetMaxValue(int maximum);
     void SetValue(int value);
     static constexpr int ShowDelayMs = 400;
+    // How long the work runs before the window appears (ShowDelayMs unless set; 0: at the first look).
+    void SetShowDelay(int ms) { showDelayMs_ = ms; }
 
     void Show();   // clears the cancel flag, blocks input to other windows, shows the window when due
     void Hide();
-    bool Busy() const { return busy_; }
     // Whether the window is up, or comes up at the next look.
-    bool Showing() const { return busy_ && (isVisible() || sinceShow_.elapsed() >= ShowDelayMs); }
+    bool Showing() const { return busy_ && (isVisible() || sinceShow_.elapsed() >= showDelayMs_); }
     bool Cancelled() const { return cancelled_; }
     // Lets pending window events run (the cancel click among them), at most every ~30 ms.
     void ProcessMessages();
@@ -52,6 +53,7 @@ private:
     int maximum_ = 100;
     bool cancelled_ = false;
     bool busy_ = false;
+    int showDelayMs_ = ShowDelayMs;
     QElapsedTimer sinceShow_;
     QElapsedTimer sincePaint_;
     QElapsedTimer sinceEvents_;

@@ -1,7 +1,6 @@
-// Queries: private connections, temporary tables, errors and reading speed.
+// Queries: private connections, temporary tables, errors and long results.
 #include "company_db_fixture.h"
 #include "runtime/db/mquery.h"
-#include "cpu_time.h"
 
 namespace {
 
@@ -93,19 +92,30 @@ TEST_F(MQueryTest, RefusedStatementReportsEngineTextAndStatement)
     EXPECT_FALSE(q.active());
 }
 
-TEST_F(MQueryTest, ReadsAQuarterMillionLinesWellUnderASecond)
+// A quarter million pay lines, as the selection reads them: every row arrives once, in order, with
+// its values. How fast is the transfer benchmark's business.
+TEST_F(MQueryTest, ReadsAQuarterMillionLinesEachWithItsValues)
 {
     exec("INSERT INTO TF_FS1 WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 250000) "
          "SELECT 'F' || (i % 6), printf('%06d', i), 'D' || (i % 9), i * 1.25, CASE WHEN i % 3 = 0 THEN 'J1' END FROM n");
     db::MQuery q("RurIzov");
     q.setSql("Select A.BIL_NO,A.YG_NO,A.DEP AS DEP_NO,A.AMTN_NET AS A_MTN,A.FS_NO,A.YG_NO AS BACC_NO,"
-             "A.DEP AS YG_NAME,A.FS_NO AS ID_NO From TF_FS1 A");
-    const double start = ThreadCpuMs();
+             "A.DEP AS YG_NAME,A.FS_NO AS ID_NO From TF_FS1 A Order By A.YG_NO");
     q.open();
-    const double ms = ThreadCpuMs() - start;
-    EXPECT_EQ(q.recordCount(), 250000);
-    EXPECT_LT(ms, 1000);
-    RecordProperty("read_ms", int(ms));
+    int i = 0;
+    for (; !q.eof(); q.next()) {
+        ++i;
+        const QString number = QString::asprintf("%06d", i), run = QString::asprintf("F%d", i % 6);
+        ASSERT_EQ(q.asString("YG_NO"), number);
+        ASSERT_EQ(q.asString("BACC_NO"), number);
+        ASSERT_EQ(q.asString("FS_NO"), run);
+        ASSERT_EQ(q.asString("ID_NO"), run);
+        ASSERT_EQ(q.asString("DEP_NO"), QString::asprintf("D%d", i % 9));
+        ASSERT_EQ(q.asString("YG_NAME"), QString::asprintf("D%d", i % 9));
+        ASSERT_EQ(q.asFloat("A_MTN"), i * 1.25);
+        ASSERT_EQ(q.asString("BIL_NO"), i % 3 == 0 ? "J1" : "") << i;
+    }
+    EXPECT_EQ(i, 250000);
 }
 
 // The engine steps a long result a batch ahead of the reader on a second thread; the reader sees

@@ -1,74 +1,24 @@
-// The two statements of the paid-salary selection, written as the transfer window sends them to
+// The two statements of the paid-salary selection, built as the transfer window builds them for
 // SQL Server, run on a SQLite company database through the translation.
 #include "company_db_fixture.h"
 #include "runtime/db/mquery.h"
+#include "transfer/selection_statements.h"
 #include <set>
 
 namespace {
 
-struct Selection {
-    int accountChoice = 0;
-    QString prefix;
-    bool title = false;
-    QString departments;   // a department condition, e.g. "(A.DEP IN ('A11'))"
-    QString firstEmployee, lastEmployee;
-    QString firstDate = QStringLiteral("2026-01-01"), lastDate = QStringLiteral("2026-02-28");
-    QString kinds = QStringLiteral("(FJ_KND IN ('年終獎金'))");
-    bool regular = true;
-    bool byDepartment = false;
+// The clerk's conditions of the tests: pay dates of January and February, regular salary and the
+// year-end bonus.
+const QString Regular = QStringLiteral("正常薪資");
+
+struct Selection : SelectionConditions {
+    Selection()
+    {
+        payDateFrom = QStringLiteral("2026-01-01");
+        payDateTo = QStringLiteral("2026-02-28");
+        salaryKinds = Regular + QStringLiteral(";年終獎金");
+    }
 };
-
-QString AccountCondition(const Selection& s)
-{
-    const QString& p = s.prefix;
-    if (!p.isEmpty()) {
-        if (s.accountChoice == 1) return "And(B.BACC1_NO LIKE '" + p + "%')";
-        if (s.accountChoice == 2) return "And(B.BACC2_NO LIKE '" + p + "%')";
-        return "And((B.BACC1_NO LIKE '" + p + "%')Or(B.BACC2_NO LIKE '" + p + "%'))";
-    }
-    if (s.accountChoice == 1) return "And(B.BACC1_NO IS NOT NULL)And(B.BACC1_NO<>'')";
-    if (s.accountChoice == 2) return "And(B.BACC2_NO IS NOT NULL)And(B.BACC2_NO<>'')";
-    return "And(((B.BACC1_NO IS NOT NULL)And(B.BACC1_NO<>''))Or((B.BACC2_NO IS NOT NULL)And(B.BACC2_NO<>'')))";
-}
-
-QString AccountColumns(const Selection& s)
-{
-    const QString name = s.title ? "" : "B.NAME As YG_NAME";
-    if (s.accountChoice == 1)
-        return s.title ? "B.BACC1_NO As BACC_NO,B.BACC1_TIT As YG_NAME" : "B.BACC1_NO As BACC_NO," + name;
-    if (s.accountChoice == 2)
-        return s.title ? "B.BACC2_NO As BACC_NO,B.BACC2_TIT As YG_NAME" : "B.BACC2_NO As BACC_NO," + name;
-    if (!s.prefix.isEmpty()) {
-        const QString test = "SubString(B.BACC1_NO,1," + QString::number(s.prefix.size()) + ")='" + s.prefix + "'  then ";
-        const QString account = "BACC_NO=Case When " + test + "B.BACC1_NO " + "else B.BACC2_NO End,";
-        return account + (s.title ? "YG_NAME=Case When " + test + "B.BACC1_TIT " + "else B.BACC2_TIT End" : name);
-    }
-    const QString filled = "(B.BACC1_NO IS NOT NULL)And(B.BACC1_NO<>'')";
-    const QString account = "BACC_NO=Case When " + filled + " then B.BACC1_NO else B.BACC2_NO End,";
-    return account + (s.title ? "YG_NAME=Case When " + filled + " then B.BACC1_TIT else B.BACC2_TIT End" : name);
-}
-
-QStringList FillStatement(const Selection& s)
-{
-    QString cond = s.departments.isEmpty() ? QString() : "And" + s.departments;
-    cond += AccountCondition(s);
-    if (!s.firstEmployee.isEmpty()) cond += "And(A.Yg_No>='" + s.firstEmployee + "')";
-    if (!s.lastEmployee.isEmpty()) cond += "And(A.Yg_No<='" + s.lastEmployee + "')";
-    QString dates = s.firstDate.isEmpty() ? QString() : "(FS_DD>='" + s.firstDate + "')";
-    if (!s.lastDate.isEmpty()) dates += (dates.isEmpty() ? "" : "And") + QString("(FS_DD<='" + s.lastDate + "')");
-    const QString runs = "Select DISTINCT FS_NO From MF_FS Where " + dates;
-    return {"Select A.BIL_NO,A.YG_NO,A.DEP AS DEP_NO,A.AMTN_NET AS A_MTN," + AccountColumns(s) + ",B.ID_NO,B.ENG_NAME ",
-            "Into #TF_FS1 From TF_FS1 A,MF_YG B Where (A.YG_NO=B.YG_NO)And(B.PAY_MTH='2')",
-            cond + "And(A.FS_NO IN (" + runs + ")) Order By A.BIL_NO"};
-}
-
-QStringList ReadStatement(const Selection& s)
-{
-    const QString kinds = "(Select FJ_NO From MF_FJ Where " + s.kinds + ")";
-    return {s.regular ? "Select * From #TF_FS1 Where (YG_NAME IS NOT NULL)And((BIL_NO IS NULL)Or(BIL_NO='')Or(BIL_NO In" + kinds + ")) "
-                      : "Select * From #TF_FS1 Where (YG_NAME IS NOT NULL)And(BIL_NO In" + kinds + ") ",
-            s.byDepartment ? " Order By DEP_NO,YG_NO" : " Order By YG_NO"};
-}
 
 struct Line {
     QString employee, department, account, name, run;
@@ -116,9 +66,10 @@ protected:
         } catch (const db::DatabaseError&) {
             // absent before the first selection
         }
-        query.SQL() = FillStatement(s);
+        const SelectionStatements statements = BuildSelectionStatements(s, Regular, DefaultOrderClause(s.sortMode));
+        query.SQL() = statements.fill;
         query.execSQL();
-        query.SQL() = ReadStatement(s);
+        query.SQL() = statements.read;
         query.open();
         std::vector<Line> result;
         for (query.first(); !query.eof(); query.next())
@@ -150,10 +101,10 @@ protected:
 TEST_F(SalarySelectionSql, FirstAccountWhenItHasThePrefixElseSecond)
 {
     Selection s;
-    s.prefix = "004";
+    s.accountPrefix = "004";
     EXPECT_EQ(payees(s), (std::set<QString>{"E01 00412345678901 王小明", "E02 00422222222222 林美玲",
                                              "E06 00466666666666 李淑芬"}));
-    s.title = true;   // the title of the account taken; a NULL title leaves the employee out
+    s.useAccountTitle = true;   // the title of the account taken; a NULL title leaves the employee out
     EXPECT_EQ(payees(s), (std::set<QString>{"E01 00412345678901 王小明", "E02 00422222222222 林志豪",
                                              "E07 00477777777777 吳冠宇"}));
 }
@@ -164,7 +115,7 @@ TEST_F(SalarySelectionSql, FilledFirstAccountElseSecondWithoutPrefix)
     EXPECT_EQ(payees(s), (std::set<QString>{"E01 00412345678901 王小明", "E02 01311111111111 林美玲",
                                              "E03 00833333333333 陳志強", "E06 00466666666666 李淑芬",
                                              "E08 01088888888888 歐陽'娜"}));
-    s.title = true;
+    s.useAccountTitle = true;
     EXPECT_EQ(payees(s), (std::set<QString>{"E01 00412345678901 王小明", "E02 01311111111111 林美玲",
                                              "E03 00833333333333 陳志強", "E07 00477777777777 吳冠宇",
                                              "E08 01088888888888 歐陽'娜"}));
@@ -176,11 +127,11 @@ TEST_F(SalarySelectionSql, OnlyFirstOrOnlySecondAccount)
     s.accountChoice = 1;
     EXPECT_EQ(payees(s), (std::set<QString>{"E01 00412345678901 王小明", "E02 01311111111111 林美玲",
                                              "E06 00466666666666 李淑芬", "E08 01088888888888 歐陽'娜"}));
-    s.prefix = "013";
+    s.accountPrefix = "013";
     EXPECT_EQ(payees(s), (std::set<QString>{"E02 01311111111111 林美玲"}));
     s.accountChoice = 2;
-    s.prefix.clear();
-    s.title = true;
+    s.accountPrefix.clear();
+    s.useAccountTitle = true;
     EXPECT_EQ(payees(s), (std::set<QString>{"E01 00876543210987 王大明", "E02 00422222222222 林志豪",
                                              "E03 00833333333333 陳志強"}));
 }
@@ -188,42 +139,41 @@ TEST_F(SalarySelectionSql, OnlyFirstOrOnlySecondAccount)
 TEST_F(SalarySelectionSql, DepartmentConditionsApplyToTheLinesDepartment)
 {
     Selection s;
-    s.departments = "(A.DEP IN ('A01','A11','A12'))";
+    s.depMode = 0;
+    s.depList = "A01;A11;A12";
     // E03 moved to A11 in February: only that line counts.
     EXPECT_EQ(amounts(s), (std::multiset<QString>{"E01 30000.50", "E01 50000.00", "E01 30001.50", "E02 40000.25",
                                                    "E02 60000.00", "E02 40000.00", "E03 35000.00", "E08 33000.00"}));
-    s.departments = "((A.DEP IS NULL)Or(A.DEP='')Or(A.DEP IN ('B01')))";
+    s.depList = "IsNull;B01";
     EXPECT_EQ(amounts(s), (std::multiset<QString>{"E03 35000.00", "E06 28000.00"}));
 }
 
 TEST_F(SalarySelectionSql, CategoriesChooseRegularAndAdditionalRuns)
 {
     Selection s;
-    s.firstEmployee = s.lastEmployee = "E01";
+    s.employeeFrom = s.employeeTo = "E01";
     EXPECT_EQ(amounts(s), (std::multiset<QString>{"E01 30000.50", "E01 50000.00", "E01 30001.50"}));
-    s.kinds = "(FJ_KND IN ('薪資'))";   // the regular-salary label alone: no additional run
+    s.salaryKinds = Regular;   // the regular-salary label alone: no additional run
     EXPECT_EQ(amounts(s), (std::multiset<QString>{"E01 30000.50", "E01 30001.50"}));
 
-    s.firstEmployee = s.lastEmployee = "";
-    s.regular = false;
-    s.kinds = "(FJ_KND IS NULL)Or(FJ_KND='')";   // "IsNull": runs without a category, no regular salary
+    s.employeeFrom = s.employeeTo = "";
+    s.salaryKinds = "IsNull";   // runs without a category, no regular salary
     EXPECT_EQ(amounts(s), (std::multiset<QString>{"E03 1000.00"}));
-    s.kinds = "(FJ_KND IN ('Boss''s bonus'))";
+    s.salaryKinds = "Boss's bonus";
     EXPECT_EQ(amounts(s), (std::multiset<QString>{"E08 777.00"}));
 }
 
 TEST_F(SalarySelectionSql, EmployeeRangeAndPayDates)
 {
     Selection s;
-    s.firstEmployee = "E02";
-    s.lastEmployee = "E03";
-    s.firstDate = "2026-02-01";
+    s.employeeFrom = "E02";
+    s.employeeTo = "E03";
+    s.payDateFrom = "2026-02-01";
     EXPECT_EQ(amounts(s), (std::multiset<QString>{"E02 60000.00", "E02 40000.00", "E03 35000.00"}));
-    s.firstEmployee = s.lastEmployee = "";
-    s.firstDate = "2026-02-15";
-    s.lastDate.clear();
-    s.regular = false;
-    s.kinds = "(FJ_KND IN ('年終獎金','Boss''s bonus'))";
+    s.employeeFrom = s.employeeTo = "";
+    s.payDateFrom = "2026-02-15";
+    s.payDateTo.clear();
+    s.salaryKinds = "年終獎金;Boss's bonus";
     EXPECT_EQ(amounts(s), (std::multiset<QString>{"E08 777.00"}));
 }
 
@@ -234,7 +184,7 @@ TEST_F(SalarySelectionSql, OrderedByEmployeeOrByDepartment)
     ASSERT_FALSE(lines.empty());
     for (size_t i = 1; i < lines.size(); ++i)
         EXPECT_LE(lines[i - 1].employee, lines[i].employee);
-    s.byDepartment = true;
+    s.sortMode = 1;
     lines = select(s);
     for (size_t i = 1; i < lines.size(); ++i)
         EXPECT_LE(lines[i - 1].department + lines[i - 1].employee, lines[i].department + lines[i].employee);

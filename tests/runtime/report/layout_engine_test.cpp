@@ -1,14 +1,20 @@
 // Rules of the banded layout that every form relies on, beyond the transfer list's own figures.
-#include "transfer_list_fixture.h"
-#include "runtime/report/numbermask.h"
+#include "support/reference_list.h"
 #include "runtime/report/printersettings.h"
 #include "runtime/report/reporterror.h"
 #include <gtest/gtest.h>
 
 using namespace report;
-using namespace reporttest;
 
 namespace {
+
+// A transfer table of its own holding `count` employees (account, name, amount).
+std::unique_ptr<db::LocalTable> EmployeeTable(const QString& name, int count)
+{
+    auto table = std::make_unique<db::LocalTable>(QStringLiteral("REPORT_TEST"), name);
+    FillTransferRows(*table, TransferTableLayout::Standard(), Employees(count));
+    return table;
+}
 
 std::vector<QString> Texts(const LaidOutPage& page, const QString& itemName)
 {
@@ -22,7 +28,7 @@ std::vector<QString> Texts(const LaidOutPage& page, const QString& itemName)
 
 TEST(LayoutEngine, FaultsInTheDesignAreReportedByNameBeforeAnythingPrints)
 {
-    auto table = MakeTransferTable(QStringLiteral("DESIGN_FAULTS"), Employees(2));
+    auto table = EmployeeTable(QStringLiteral("DESIGN_FAULTS"), 2);
     {
         TQuickRep rep;
         rep.setReportTitle(QStringLiteral("清冊"));
@@ -67,7 +73,7 @@ TEST(LayoutEngine, FaultsInTheDesignAreReportedByNameBeforeAnythingPrints)
 
 TEST(LayoutEngine, ARowItsBandRefusesIsNeitherPrintedNorCounted)
 {
-    auto table = MakeTransferTable(QStringLiteral("SKIPPED_ROWS"), Employees(5));
+    auto table = EmployeeTable(QStringLiteral("SKIPPED_ROWS"), 5);
     TQuickRep rep;
     rep.setDataSet(table.get());
     TQRBand& detail = rep.addBand(BandType::Detail, QStringLiteral("DetailBand1"), 5);
@@ -98,7 +104,7 @@ TEST(LayoutEngine, ARowItsBandRefusesIsNeitherPrintedNorCounted)
 
 TEST(LayoutEngine, AnExpressionThatResetsAfterPrintGivesPerPageTotals)
 {
-    auto table = MakeTransferTable(QStringLiteral("RESET_AFTER_PRINT"), Employees(50));
+    auto table = EmployeeTable(QStringLiteral("RESET_AFTER_PRINT"), 50);
     TQuickRep rep;
     rep.setDataSet(table.get());
     rep.addBand(BandType::Detail, QStringLiteral("DetailBand1"), 6)
@@ -112,11 +118,9 @@ TEST(LayoutEngine, AnExpressionThatResetsAfterPrintGivesPerPageTotals)
 
     // 277 mm less a 6 mm footer leave room for 45 rows of 6 mm.
     ASSERT_EQ(laid.pages.size(), 2u);
-    double firstPage = 0, secondPage = 0;
-    for (int i = 0; i < 45; ++i) firstPage += 1000.25 + 10 * i;
-    for (int i = 45; i < 50; ++i) secondPage += 1000.25 + 10 * i;
-    EXPECT_EQ(laid.pages[0].find(QStringLiteral("PageSum"))->text, FormatMask(firstPage, QStringLiteral("#,##0.00")));
-    EXPECT_EQ(laid.pages[1].find(QStringLiteral("PageSum"))->text, FormatMask(secondPage, QStringLiteral("#,##0.00")));
+    // 45 × 1,000.25 + 10 × (0 + 1 + ... + 44), then 5 × 1,000.25 + 10 × (45 + ... + 49).
+    EXPECT_EQ(laid.pages[0].find(QStringLiteral("PageSum"))->text, QStringLiteral("54,911.25"));
+    EXPECT_EQ(laid.pages[1].find(QStringLiteral("PageSum"))->text, QStringLiteral("7,351.25"));
     EXPECT_EQ(laid.pages[0].find(QStringLiteral("RunningCount"))->text, QStringLiteral("45"));
     EXPECT_EQ(laid.pages[1].find(QStringLiteral("RunningCount"))->text, QStringLiteral("50"));
 }
@@ -150,8 +154,7 @@ TEST(LayoutEngine, AFormWithoutDataPrintsItsDetailOnceAndTitleOnTheFirstPageOnly
 
 TEST(LayoutEngine, ThePrinterSettingsGiveThePaperAndTheWalkGivesEveryItemForLocalisation)
 {
-    auto table = MakeTransferTable(QStringLiteral("LANDSCAPE"), Employees(30));
-    TransferListReport list(*table);
+    ReferenceList list(QStringLiteral("LANDSCAPE"), Employees(30));
     TPrinterSettings printer;
     printer.printerName = QStringLiteral("PDF file");
     printer.orientation = QPageLayout::Landscape;
@@ -177,7 +180,7 @@ TEST(LayoutEngine, ThePrinterSettingsGiveThePaperAndTheWalkGivesEveryItemForLoca
     EXPECT_EQ(list.rep().allItems().front()->band().type(), BandType::PageHeader);
     EXPECT_EQ(expressions, 4);
     EXPECT_EQ(fields, 3);
-    EXPECT_EQ(shapes, 3);
+    EXPECT_EQ(shapes, 4);
     EXPECT_EQ(labels, 30);
 
     const LaidOutReport laid = list.rep().layout();
@@ -189,9 +192,9 @@ TEST(LayoutEngine, ThePrinterSettingsGiveThePaperAndTheWalkGivesEveryItemForLoca
     EXPECT_TRUE(page.find(QStringLiteral("QRLabel2"))->font.underline());
     EXPECT_EQ(page.find(QStringLiteral("QRExpr1"))->font.family(), QStringLiteral("宋体"));
     EXPECT_EQ(page.find(QStringLiteral("QRDBText2"))->font.family(), QStringLiteral("Arial"));
-    // Landscape A4 is 210 mm long: 148 mm between header and footer hold 24 rows, and the footer's
-    // label sits 4 mm into the 12 mm band above the 10 mm margin.
+    // Landscape A4 is 210 mm long: 158 mm between the 24 mm header and the 8 mm footer hold 26 lines,
+    // and the footer's label sits 1 mm into its band above the 10 mm margin.
     ASSERT_EQ(laid.pages.size(), 2u);
-    EXPECT_EQ(page.find(QStringLiteral("PageCount"))->text, QStringLiteral("24"));
-    EXPECT_DOUBLE_EQ(page.find(QStringLiteral("PageCount"))->rectMm.top(), 200.0 - 12.0 + 4.0);
+    EXPECT_EQ(page.find(QStringLiteral("PageCount"))->text, QStringLiteral("26"));
+    EXPECT_DOUBLE_EQ(page.find(QStringLiteral("PageCount"))->rectMm.top(), 200.0 - 8.0 + 1.0);
 }

@@ -1,6 +1,6 @@
-// The preview window: shown without waiting, paged, owned by the report form, printing its pages.
+// The preview window: shown without waiting, paged, owned by the transfer list's window, printing its pages.
 #include "config_guard.h"
-#include "transfer_list_fixture.h"
+#include "support/reference_list.h"
 #include "runtime/report/f6form.h"
 #include "runtime/report/pdfoutput.h"
 #include "runtime/report/qrpreview.h"
@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace report;
 using namespace reporttest;
@@ -44,10 +45,10 @@ TEST(Preview, TheReportOpensItsPreviewWithoutWaitingAndItPagesThroughTheReport)
     RuntimeConfig config;
     config.mediaDir = dir.path();
     ConfigGuard guard(config);
-    auto table = MakeTransferTable(QStringLiteral("PREVIEW"), Employees(90));
-    auto* rep = new TransferListReport(*table);
+    auto* owner = new QWidget;
+    auto list = std::make_unique<ReferenceList>(QStringLiteral("PREVIEW"), Employees(90), owner);
 
-    rep->rep().preview();
+    list->rep().preview();
 
     QPointer<TF6MainForm> preview = OpenPreview();
     ASSERT_TRUE(preview);
@@ -74,44 +75,36 @@ TEST(Preview, TheReportOpensItsPreviewWithoutWaitingAndItPagesThroughTheReport)
     EXPECT_TRUE(QFile::exists(fixed));
     EXPECT_TRUE(preview->findChild<QLabel*>(QStringLiteral("Lbl_Status"))->text().contains(fixed));
 
-    // The preview goes with its owner.
-    delete rep;
+    // The preview outlives the list and goes with the window that owns it.
+    list.reset();
     EXPECT_TRUE(preview);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    delete owner;
     EXPECT_FALSE(preview);
 }
 
-TEST(Preview, AFormShowsItsOwnPreviewWindowThroughTheReportsPreviewEvent)
+TEST(Preview, TheListShowsItsPreviewAsAWindowOfItsOwner)
 {
     QTemporaryDir dir;
     RuntimeConfig config;
     config.mediaDir = dir.path();
     ConfigGuard guard(config);
-    auto table = MakeTransferTable(QStringLiteral("PREVIEW_EVENT"), Employees(10));
-    auto* form = new QWidget;
-    TransferListReport list(*table);
-    QPointer<TF6MainForm> shown;
-    bool closedSignal = false;
-    list.rep().OnPreview = [&](TQuickRep& rep) {
-        shown = new TF6MainForm(form);
-        QObject::connect(shown.data(), &TF6MainForm::closed, [&] { closedSignal = true; });
-        shown->SetQRPrinter(rep.QRPrinter());
-        shown->show();
-    };
+    QWidget owner;
+    ReferenceList list(QStringLiteral("PREVIEW_EVENT"), Employees(10), &owner);
 
     list.rep().preview();
 
+    QPointer<TF6MainForm> shown = OpenPreview();
     ASSERT_TRUE(shown);
-    EXPECT_EQ(shown->parentWidget(), form);
+    bool closedSignal = false;
+    QObject::connect(shown.data(), &TF6MainForm::closed, [&] { closedSignal = true; });
+    EXPECT_EQ(shown->parentWidget(), &owner);
     EXPECT_TRUE(shown->isWindow());
     EXPECT_EQ(shown->QRPreview()->pageCount(), 1);
-    EXPECT_EQ(OpenPreview(), shown.data());
 
     QTest::keyClick(shown, Qt::Key_Escape);
     EXPECT_TRUE(closedSignal);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(shown);
-    delete form;
 }
 
 TEST(Preview, TheShownPagesOutliveTheReportThatLaidThemOut)
@@ -120,17 +113,13 @@ TEST(Preview, TheShownPagesOutliveTheReportThatLaidThemOut)
     RuntimeConfig config;
     config.mediaDir = dir.path();
     ConfigGuard guard(config);
-    auto table = MakeTransferTable(QStringLiteral("PREVIEW_OUTLIVES"), Employees(50));
-    TF6MainForm preview(nullptr);
-    {
-        TransferListReport list(*table);
-        list.rep().OnPreview = [&](TQuickRep& rep) { preview.SetQRPrinter(rep.QRPrinter()); };
-        list.rep().preview();
-    }
-    preview.show();
-    preview.lastPage();
+    QWidget owner;
+    ReferenceList(QStringLiteral("PREVIEW_OUTLIVES"), Employees(50), &owner).rep().preview();
+    TF6MainForm* preview = OpenPreview();
+    ASSERT_TRUE(preview);
+    preview->lastPage();
 
-    EXPECT_EQ(preview.QRPreview()->pageNumber(), 2);
-    EXPECT_EQ(preview.QRPreview()->QRPrinter()->pages().pages[1].find(QStringLiteral("QRExpr2"))->text,
+    EXPECT_EQ(preview->QRPreview()->pageNumber(), 2);
+    EXPECT_EQ(preview->QRPreview()->QRPrinter()->pages().pages[1].find(QStringLiteral("QRExpr2"))->text,
               QStringLiteral("2"));
 }

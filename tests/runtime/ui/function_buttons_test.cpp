@@ -345,8 +345,8 @@ TEST_F(ToolbarTest, KeysReachTheWindowAgainAfterAProgressWindowOrDialogWentAway)
     EXPECT_EQ(QApplication::activeWindow(), window.get());
 
     // Longer work: the window appears and takes the keyboard, and gives it back when it goes.
+    progress->SetShowDelay(0);
     progress->Show();
-    QTest::qWait(MProgressForm::ShowDelayMs + 20);
     progress->ProcessMessages();
     ASSERT_TRUE(progress->isVisible());
     progress->activateWindow();   // as the screen's window manager does with a new window
