@@ -1,4 +1,5 @@
 #include "runtime/db/database.h"
+#include "runtime/db/postgres_connection.h"
 #include "runtime/db/sqlserver_dialect.h"
 #include "runtime/language.h"
 #include <QCoreApplication>
@@ -127,7 +128,7 @@ void MDatabase::ClosePrivateConnection(QSqlDatabase& connection)
 
 QString MDatabase::translate(const QString& statement) const
 {
-    return settings_.engine == Engine::SQLite ? SqlServerToSqlite(statement) : statement;
+    return settings_.engine == Engine::SqlServer ? statement : SqlServerToStandardSql(statement);
 }
 
 QSqlDatabase MDatabase::createConnection(const QString& connectionName) const
@@ -139,6 +140,8 @@ QSqlDatabase MDatabase::createConnection(const QString& connectionName) const
         conn.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(settings_.busyTimeoutMs));
         return conn;
     }
+    if (settings_.engine == Engine::PostgreSQL)
+        return CreateServerConnection(settings_.server, connectionName);
     QSqlDatabase conn = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), connectionName);
     conn.setDatabaseName(settings_.odbcConnection);
     return conn;
@@ -164,6 +167,8 @@ void MDatabase::openConnection(QSqlDatabase& conn) const
             throw DatabaseError(HostText(301).arg(name_, why).toStdString());
         }
     }
+    if (settings_.engine == Engine::PostgreSQL)
+        PrepareServerSession(conn, settings_.busyTimeoutMs);
     if (settings_.engine == Engine::SqlServer) {
         QSqlQuery set(conn);
         if (!set.exec(QLatin1String(DateFormatCommand(settings_.dateFormat.mode))))
@@ -237,9 +242,12 @@ void Session::removeDatabase(const QString& name)
 
 DatabaseError QueryFailure(const QString& what, const QSqlError& error, const QString& statement)
 {
-    // SQLite's "busy" and "locked": another connection holds the database longer than we wait.
+    // Another connection holds the database longer than we wait: SQLite's "busy" and "locked";
+    // PostgreSQL's lock timeout, deadlock and a snapshot overtaken by another clerk's change.
+    static const QStringList busy = {QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("55P03"),
+                                     QStringLiteral("40P01"), QStringLiteral("40001")};
     const QString code = error.nativeErrorCode();
-    if (code == QLatin1String("5") || code == QLatin1String("6"))
+    if (busy.contains(code))
         return DatabaseError(HostText(302).arg(what).toStdString());
     QString message = QStringLiteral("%1: %2").arg(what, EngineText(error));
     if (!statement.isEmpty())
