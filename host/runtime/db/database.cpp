@@ -249,6 +249,10 @@ DatabaseError QueryFailure(const QString& what, const QSqlError& error, const QS
     const QString code = error.nativeErrorCode();
     if (busy.contains(code))
         return DatabaseError(HostText(302).arg(what).toStdString());
+    // PostgreSQL's server gone: a connection failure (08...) or a shutdown (57P01 to 57P03). What
+    // was asked of it is moot, and so is the statement.
+    if (code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P0")))
+        return DatabaseError(HostText(306).arg(EngineText(error)).toStdString());
     QString message = QStringLiteral("%1: %2").arg(what, EngineText(error));
     if (!statement.isEmpty())
         message += QStringLiteral("\nStatement: ") + statement;

@@ -46,9 +46,9 @@ void ReadHosts(QStringView spec, ServerAddress& address)
         anyPort = anyPort || !port.isEmpty();
     }
     if (!hosts.join(QString()).isEmpty())
-        address.keywords.append({QStringLiteral("host"), hosts.join(u',')});
+        address.keywords.append(qMakePair(QStringLiteral("host"), hosts.join(u',')));
     if (anyPort)
-        address.keywords.append({QStringLiteral("port"), ports.join(u',')});
+        address.keywords.append(qMakePair(QStringLiteral("port"), ports.join(u',')));
 }
 
 // The address as given, less its password (in the user part or in the query).
@@ -73,7 +73,9 @@ QString WithoutPassword(const QString& text, qsizetype schemeLength)
         for (const QString& pair : shown.mid(query + 1).split(u'&'))
             if (Decoded(pair.section(u'=', 0, 0)).trimmed() != QLatin1String("password"))
                 kept << pair;
-        shown = shown.left(query) + (kept.isEmpty() ? QString() : u'?' + kept.join(u'&'));
+        shown.truncate(query);
+        if (!kept.isEmpty())
+            shown += QStringLiteral("?") + kept.join(u'&');
     }
     return shown;
 }
@@ -131,7 +133,7 @@ ServerAddress ParseServerAddress(const QString& given)
         const QStringView user = rest.left(at);
         const qsizetype colon = user.indexOf(u':');
         if (!user.left(colon < 0 ? user.size() : colon).isEmpty())
-            address.keywords.append({QStringLiteral("user"), Decoded(user.left(colon < 0 ? user.size() : colon))});
+            address.keywords.append(qMakePair(QStringLiteral("user"), Decoded(user.left(colon < 0 ? user.size() : colon))));
         if (colon >= 0)
             address.password = Decoded(user.mid(colon + 1));
         rest = rest.mid(at + 1);
@@ -139,7 +141,7 @@ ServerAddress ParseServerAddress(const QString& given)
     if (!rest.isEmpty())
         ReadHosts(rest, address);
     if (!path.isEmpty())
-        address.keywords.append({QStringLiteral("dbname"), Decoded(path)});
+        address.keywords.append(qMakePair(QStringLiteral("dbname"), Decoded(path)));
     for (QStringView pair : query.split(u'&', Qt::SkipEmptyParts)) {
         const qsizetype equals = pair.indexOf(u'=');
         if (equals <= 0)
@@ -149,7 +151,7 @@ ServerAddress ParseServerAddress(const QString& given)
         if (key == QLatin1String("password"))
             address.password = value;
         else
-            address.keywords.append({key, value});
+            address.keywords.append(qMakePair(key, value));
     }
     return address;
 }

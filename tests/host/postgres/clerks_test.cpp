@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 #include <QThread>
+#include <algorithm>
+#include <functional>
 
 namespace {
 

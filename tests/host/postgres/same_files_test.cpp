@@ -62,10 +62,10 @@ TEST_P(SameFiles, AsFromTheSqliteFile)
     const QStringList transfer = QStringList{"transfer", QString::number(c.bank)} + february + c.options + QStringList{"--out"};
     const auto fromServer = StartRar1(server, transfer + QStringList{path("server.dat")});
     const auto fromFile = StartRar1(file, transfer + QStringList{path("file.dat")});
-    const Outcome onServer = FinishRar1(*fromServer), onFile = FinishRar1(*fromFile);
-    ASSERT_EQ(onFile.status, 0) << onFile.err.toStdString();
-    ASSERT_EQ(onServer.status, 0) << onServer.err.toStdString();
-    EXPECT_EQ(onServer.out.section("\nfile:", 0, 0), onFile.out.section("\nfile:", 0, 0)) << "count and total";
+    const Outcome serverRun = FinishRar1(*fromServer), fileRun = FinishRar1(*fromFile);
+    ASSERT_EQ(fileRun.status, 0) << fileRun.err.toStdString();
+    ASSERT_EQ(serverRun.status, 0) << serverRun.err.toStdString();
+    EXPECT_EQ(serverRun.out.section("\nfile:", 0, 0), fileRun.out.section("\nfile:", 0, 0)) << "count and total";
     const QByteArray expected = ReadFileBytes(path("file.dat"));
     ASSERT_FALSE(expected.isEmpty());
     EXPECT_TRUE(ReadFileBytes(path("server.dat")) == expected);
