@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace db {
 namespace {
@@ -124,6 +125,11 @@ void MDatabase::ClosePrivateConnection(QSqlDatabase& connection)
     connection = QSqlDatabase();
     if (!name.isEmpty())
         QSqlDatabase::removeDatabase(name);
+}
+
+QSqlRecord MDatabase::tableColumns(const QString& table)
+{
+    return connection().record(settings_.engine == Engine::PostgreSQL ? table.toLower() : table);
 }
 
 QString MDatabase::translate(const QString& statement) const

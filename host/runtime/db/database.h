@@ -12,6 +12,7 @@
 #include <vector>
 
 class QSqlError;
+class QSqlRecord;
 
 namespace db {
 
@@ -62,6 +63,9 @@ public:
     QSqlDatabase openPrivateConnection(const QString& owner, std::function<void()> beforeClose = {});
     // Closes and forgets a connection that openPrivateConnection gave (its temporary tables go with it).
     static void ClosePrivateConnection(QSqlDatabase& connection);
+    // The columns of a table the module names without quotes, as the shared connection finds it:
+    // PostgreSQL keeps such a name in lower case. Empty when there is no such table.
+    QSqlRecord tableColumns(const QString& table);
     // The statement as this engine must run it (SQL Server text is translated for SQLite and PostgreSQL).
     QString translate(const QString& statement) const;
 

@@ -83,11 +83,12 @@ void MQuery::open()
 {
     close();
     MDatabase& database = RequireDefaultSession()->database(databaseName_);
+    QSqlDatabase& conn = connection();
     // A server connection serves one result at a time, read while it streams: count before reading.
     if (database.engine() != Engine::SQLite)
         count_ = countRows();
     const QString statement = statementText();
-    rows_ = OpenRows(connection(), translated(database, statement), statement);
+    rows_ = OpenRows(conn, translated(database, statement), statement);
     columns_ = rows_->columns();
     active_ = true;
     fetch();

@@ -36,7 +36,7 @@ QString RunAsSuperuser(const QString& database, const QString& statements, const
             throw std::runtime_error(connection.lastError().text().toStdString());
         QSqlQuery query(connection);
         if (!query.exec(statements))
-            throw std::runtime_error((statements + u": " + query.lastError().text()).toStdString());
+            throw std::runtime_error((statements + QStringLiteral(": ") + query.lastError().text()).toStdString());
         if (query.isSelect() && query.next())
             first = query.value(0).toString();
     }
