@@ -25,7 +25,11 @@ QString HostText(int id)
 
 QString EngineText(const QSqlError& error)
 {
-    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    // Qt's PostgreSQL driver closes the server's text with its code in brackets, empty for an
+    // error of the client library's own.
+    if (text.endsWith(QLatin1String("()")))
+        text.chop(2);
     return text.trimmed();
 }
 
@@ -255,9 +259,11 @@ DatabaseError QueryFailure(const QString& what, const QSqlError& error, const QS
     const QString code = error.nativeErrorCode();
     if (busy.contains(code))
         return DatabaseError(HostText(302).arg(what).toStdString());
-    // PostgreSQL's server gone: a connection failure (08...) or a shutdown (57P01 to 57P03). What
-    // was asked of it is moot, and so is the statement.
-    if (code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P0")))
+    // The server gone: a connection failure (08...), a shutdown (57P01 to 57P03), or an error the
+    // client library raised itself, with the engine's text but no code (PostgreSQL's server gives
+    // a code with every error it sends). What was asked of it is moot, and so is the statement.
+    if (code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P0"))
+        || (code.isEmpty() && !error.databaseText().isEmpty()))
         return DatabaseError(HostText(306).arg(EngineText(error)).toStdString());
     QString message = QStringLiteral("%1: %2").arg(what, EngineText(error));
     if (!statement.isEmpty())

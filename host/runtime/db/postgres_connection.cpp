@@ -49,8 +49,12 @@ QSqlDatabase CreateServerConnection(const ServerAddress& address, const QString&
 
 void PrepareServerSession(QSqlDatabase& connection, int lockTimeoutMs)
 {
+    // The server's notices and warnings (one says it is shutting down) are no message for the
+    // clerk: libpq would print them on the terminal. Its errors come with the statement refused.
     QSqlQuery set(connection);
-    const QString statement = QStringLiteral("SELECT set_config('lock_timeout', '%1', false) WHERE current_setting('lock_timeout') = '0'")
+    const QString statement = QStringLiteral("SELECT set_config('client_min_messages', 'error', false), "
+                                             "set_config('lock_timeout', CASE current_setting('lock_timeout') WHEN '0' THEN '%1' "
+                                             "ELSE current_setting('lock_timeout') END, false)")
                                   .arg(lockTimeoutMs);
     if (!set.exec(statement))
         throw QueryFailure(QStringLiteral("The database refused its lock timeout"), set.lastError());

@@ -10,7 +10,7 @@ namespace db {
 // within 10 seconds, and names itself "rar1" to the server.
 QSqlDatabase CreateServerConnection(const ServerAddress& address, const QString& connectionName);
 // Readies an opened connection: a lock wait ends after `lockTimeoutMs` unless the address set
-// another lock_timeout. Raises DatabaseError with the server's text.
+// another lock_timeout, and the server sends no notices. Raises DatabaseError with its text.
 void PrepareServerSession(QSqlDatabase& connection, int lockTimeoutMs);
 
 // Taken first in every transaction that writes: the module's writers of one database queue here,
