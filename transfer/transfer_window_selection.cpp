@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QScopeGuard>
 
 namespace {
 
@@ -47,8 +48,12 @@ void TransferWindow::SelectPaidSalary()
     FillSkipped = !ReadyToFill();
     if (FillSkipped)
         return;
+    // The two statements and the reading of their rows see one state of the payroll, whatever
+    // other clerks add meanwhile.
+    const auto abandoned = qScopeGuard([this] { MySql->abandonSnapshot(); });
     BuildTempTable();
     FillTransferTable();
+    MySql->endSnapshot();
     SelectionGoesOn = SelectionAccepted();
 }
 
@@ -91,6 +96,7 @@ void TransferWindow::BuildTempTable()
         // The temporary table does not exist before the first selection on this connection.
     }
     MySql->close();
+    MySql->beginSnapshot();
     MySql->SQL() = statements.fill;
     MySql->execSQL();
     MySql->close();

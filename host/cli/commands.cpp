@@ -1,9 +1,11 @@
 #include "commands.h"
 
 #include "demo_database.h"
+#include "demo_server.h"
 #include "dialog_answers.h"
 #include "headless_host.h"
 #include "runtime/config.h"
+#include "runtime/db/server_address.h"
 #include "runtime/language.h"
 #include "runtime/report/fontmap.h"
 #include "runtime/report/pageoutput.h"
@@ -176,10 +178,15 @@ int InitDemo(const RuntimeConfig& config, Arguments& arguments)
 {
     const int employees = arguments.take(QStringLiteral("--employees")).value_or(QStringLiteral("120")).toInt();
     const quint32 seed = arguments.take(QStringLiteral("--seed")).value_or(QStringLiteral("1")).toUInt();
+    const bool replace = arguments.takeFlag(QStringLiteral("--force"));
     arguments.finish();
     if (employees <= 0)
         throw UsageError("--employees takes a positive number");
     QTextStream log(stderr);
+    if (db::IsServerAddress(config.companyDb)) {
+        out() << CreateDemoOnServer(config.companyDb, employees, seed, replace, log) << Qt::endl;
+        return ExitOk;
+    }
     CreateDemoDatabase(config.companyDb, employees, seed, log);
     out() << DemoDatabaseSummary(config.companyDb) << Qt::endl;
     return ExitOk;

@@ -20,6 +20,7 @@ public:
     // Runs a prepared statement with these values in order.
     void run(QSqlQuery& statement, const QVariantList& values);
     QSqlQuery select(const QString& statement);
+    QSqlDatabase& connection() { return db_; }
 
 private:
     [[noreturn]] void fail(const QSqlError& error, const QString& statement) const;

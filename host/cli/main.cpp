@@ -17,9 +17,11 @@
 namespace {
 
 const char* const Usage =
-    "usage: rar1 [--db FILE] [--system-db FILE] [--company COMPNO] [--lang 0|1|2] [--media-dir DIR]\n"
+    "usage: rar1 [--db FILE|URI] [--system-db FILE|URI] [--company COMPNO] [--lang 0|1|2] [--media-dir DIR]\n"
     "            [--today YYYY-MM-DD] COMMAND\n"
-    "  init-demo [--employees N] [--seed S]      create the demo company database in --db\n"
+    "  URI: postgresql://USER@HOST[:PORT]/DBNAME (a password from PGPASSWORD or ~/.pgpass)\n"
+    "  init-demo [--employees N] [--seed S] [--force]   create the demo company database in --db\n"
+    "                                            (--force: replace the company tables on a server)\n"
     "  banks                                     number, name and default file of every bank\n"
     "  params N [ID1=VALUE ...]                  show, or set as the parameter dialog does, bank N's parameters\n"
     "  transfer N --out FILE [--force] [CONDITIONS] [ANSWERS] [--list FILE.pdf]\n"

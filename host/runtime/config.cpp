@@ -51,6 +51,12 @@ QString PathValue(const QString& value, const Source& source)
     return value.isEmpty() ? value : QDir::cleanPath(source.relativeTo.absoluteFilePath(value));
 }
 
+// A database: a server's address as given, or an SQLite file's path.
+QString DatabaseValue(const QString& value, const Source& source)
+{
+    return db::IsServerAddress(value) ? value.trimmed() : PathValue(value, source);
+}
+
 struct Setting {
     const char* key;
     const char* environment;
@@ -62,9 +68,9 @@ const std::vector<Setting>& Settings()
 {
     static const std::vector<Setting> settings = {
         {"company_db", "RAR1_DB", "--db",
-         [](RuntimeConfig& c, const QString& v, const Source& s) { c.companyDb = PathValue(v, s); }},
+         [](RuntimeConfig& c, const QString& v, const Source& s) { c.companyDb = DatabaseValue(v, s); }},
         {"system_db", "RAR1_SYSTEM_DB", "--system-db",
-         [](RuntimeConfig& c, const QString& v, const Source& s) { c.systemDb = PathValue(v, s); }},
+         [](RuntimeConfig& c, const QString& v, const Source& s) { c.systemDb = DatabaseValue(v, s); }},
         {"company", "RAR1_COMPANY", "--company",
          [](RuntimeConfig& c, const QString& v, const Source&) { c.company = v; }},
         {"language", "RAR1_LANG", "--lang",
@@ -206,7 +212,10 @@ RuntimeConfig currentConfig;
 db::ConnectionSettings ConnectionFor(const RuntimeConfig& config, const QString& sqliteFile)
 {
     db::ConnectionSettings settings;
-    if (config.engine == u"sqlserver") {
+    if (db::IsServerAddress(sqliteFile)) {
+        settings.engine = db::Engine::PostgreSQL;
+        settings.server = db::ParseServerAddress(sqliteFile);
+    } else if (config.engine == u"sqlserver") {
         if (config.odbc.trimmed().isEmpty())
             throw std::invalid_argument(HostText(225).toStdString());
         settings.engine = db::Engine::SqlServer;

@@ -4,7 +4,8 @@
 // command-line options.
 //
 //   key          environment          option          meaning
-//   company_db   RAR1_DB              --db            the company database (SQLite file)
+//   company_db   RAR1_DB              --db            the company database: an SQLite file, or a
+//                                                     PostgreSQL server's address postgresql://...
 //   system_db    RAR1_SYSTEM_DB       --system-db     the system database holding Comp (default: company_db)
 //   company      RAR1_COMPANY         --company       the company number (COMPNO)
 //   language     RAR1_LANG            --lang          0 simplified, 1 traditional, 2 English

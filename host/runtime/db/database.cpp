@@ -1,10 +1,12 @@
 #include "runtime/db/database.h"
+#include "runtime/db/postgres_connection.h"
 #include "runtime/db/sqlserver_dialect.h"
 #include "runtime/language.h"
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace db {
 namespace {
@@ -23,7 +25,11 @@ QString HostText(int id)
 
 QString EngineText(const QSqlError& error)
 {
-    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    // Qt's PostgreSQL driver closes the server's text with its code in brackets, empty for an
+    // error of the client library's own.
+    if (text.endsWith(QLatin1String("()")))
+        text.chop(2);
     return text.trimmed();
 }
 
@@ -125,9 +131,14 @@ void MDatabase::ClosePrivateConnection(QSqlDatabase& connection)
         QSqlDatabase::removeDatabase(name);
 }
 
+QSqlRecord MDatabase::tableColumns(const QString& table)
+{
+    return connection().record(settings_.engine == Engine::PostgreSQL ? table.toLower() : table);
+}
+
 QString MDatabase::translate(const QString& statement) const
 {
-    return settings_.engine == Engine::SQLite ? SqlServerToSqlite(statement) : statement;
+    return settings_.engine == Engine::SqlServer ? statement : SqlServerToStandardSql(statement);
 }
 
 QSqlDatabase MDatabase::createConnection(const QString& connectionName) const
@@ -139,6 +150,8 @@ QSqlDatabase MDatabase::createConnection(const QString& connectionName) const
         conn.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(settings_.busyTimeoutMs));
         return conn;
     }
+    if (settings_.engine == Engine::PostgreSQL)
+        return CreateServerConnection(settings_.server, connectionName);
     QSqlDatabase conn = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), connectionName);
     conn.setDatabaseName(settings_.odbcConnection);
     return conn;
@@ -164,6 +177,8 @@ void MDatabase::openConnection(QSqlDatabase& conn) const
             throw DatabaseError(HostText(301).arg(name_, why).toStdString());
         }
     }
+    if (settings_.engine == Engine::PostgreSQL)
+        PrepareServerSession(conn, settings_.busyTimeoutMs);
     if (settings_.engine == Engine::SqlServer) {
         QSqlQuery set(conn);
         if (!set.exec(QLatin1String(DateFormatCommand(settings_.dateFormat.mode))))
@@ -237,10 +252,19 @@ void Session::removeDatabase(const QString& name)
 
 DatabaseError QueryFailure(const QString& what, const QSqlError& error, const QString& statement)
 {
-    // SQLite's "busy" and "locked": another connection holds the database longer than we wait.
+    // Another connection holds the database longer than we wait: SQLite's "busy" and "locked";
+    // PostgreSQL's lock timeout, deadlock and a snapshot overtaken by another clerk's change.
+    static const QStringList busy = {QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("55P03"),
+                                     QStringLiteral("40P01"), QStringLiteral("40001")};
     const QString code = error.nativeErrorCode();
-    if (code == QLatin1String("5") || code == QLatin1String("6"))
+    if (busy.contains(code))
         return DatabaseError(HostText(302).arg(what).toStdString());
+    // The server gone: a connection failure (08...), a shutdown (57P01 to 57P03), or an error the
+    // client library raised itself, with the engine's text but no code (PostgreSQL's server gives
+    // a code with every error it sends). What was asked of it is moot, and so is the statement.
+    if (code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P0"))
+        || (code.isEmpty() && !error.databaseText().isEmpty()))
+        return DatabaseError(HostText(306).arg(EngineText(error)).toStdString());
     QString message = QStringLiteral("%1: %2").arg(what, EngineText(error));
     if (!statement.isEmpty())
         message += QStringLiteral("\nStatement: ") + statement;

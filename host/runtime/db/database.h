@@ -1,6 +1,8 @@
 #pragma once
 // Named databases of the host runtime. The company database is "RurIzov"; names compare without case.
-// The module writes SQL Server statements; a SQLite database translates them (sqlserver_dialect.h).
+// The module writes SQL Server statements; an SQLite or PostgreSQL database translates them
+// (sqlserver_dialect.h).
+#include "runtime/db/server_address.h"
 #include <QSqlDatabase>
 #include <QString>
 #include <functional>
@@ -10,10 +12,11 @@
 #include <vector>
 
 class QSqlError;
+class QSqlRecord;
 
 namespace db {
 
-enum class Engine { SQLite, SqlServer };
+enum class Engine { SQLite, SqlServer, PostgreSQL };
 
 // How the engine writes dates in SQL: mode 0 month-day-year, 1 day-month-year, 2 year-month-day.
 struct DateFormat {
@@ -25,8 +28,11 @@ struct ConnectionSettings {
     Engine engine = Engine::SQLite;
     QString sqliteFile;     // SQLite: the database file
     QString odbcConnection; // SQL Server: an ODBC connection string (FreeTDS), sent as given
+    ServerAddress server;   // PostgreSQL: the server's address
     DateFormat dateFormat;  // SQL Server: the DATEFORMAT the connection sets; SQLite: always 2 and '-'
-    int busyTimeoutMs = 10000;   // SQLite: how long to wait for another connection's write
+    // SQLite: how long to wait for another connection's write; PostgreSQL: for any lock (its
+    // lock_timeout, unless the address sets one).
+    int busyTimeoutMs = 10000;
 };
 
 // Raised for every database failure; the message carries the engine's own text.
@@ -57,7 +63,10 @@ public:
     QSqlDatabase openPrivateConnection(const QString& owner, std::function<void()> beforeClose = {});
     // Closes and forgets a connection that openPrivateConnection gave (its temporary tables go with it).
     static void ClosePrivateConnection(QSqlDatabase& connection);
-    // The statement as this engine must run it (SQL Server text is translated for SQLite).
+    // The columns of a table the module names without quotes, as the shared connection finds it:
+    // PostgreSQL keeps such a name in lower case. Empty when there is no such table.
+    QSqlRecord tableColumns(const QString& table);
+    // The statement as this engine must run it (SQL Server text is translated for SQLite and PostgreSQL).
     QString translate(const QString& statement) const;
 
 private:

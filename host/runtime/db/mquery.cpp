@@ -83,11 +83,12 @@ void MQuery::open()
 {
     close();
     MDatabase& database = RequireDefaultSession()->database(databaseName_);
-    // An ODBC connection to SQL Server serves one result at a time: count before reading.
-    if (database.engine() == Engine::SqlServer)
+    QSqlDatabase& conn = connection();
+    // A server connection serves one result at a time, read while it streams: count before reading.
+    if (database.engine() != Engine::SQLite)
         count_ = countRows();
     const QString statement = statementText();
-    rows_ = OpenRows(connection(), translated(database, statement), statement);
+    rows_ = OpenRows(conn, translated(database, statement), statement);
     columns_ = rows_->columns();
     active_ = true;
     fetch();
@@ -142,6 +143,35 @@ void MQuery::execSQL()
 {
     close();
     run(statementText()).finish();
+}
+
+void MQuery::beginSnapshot()
+{
+    abandonSnapshot();
+    if (RequireDefaultSession()->database(databaseName_).engine() != Engine::PostgreSQL)
+        return;
+    run(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ")).finish();
+    inSnapshot_ = true;
+}
+
+void MQuery::endSnapshot()
+{
+    if (!inSnapshot_)
+        return;
+    close();
+    inSnapshot_ = false;
+    if (conn_.isOpen())
+        run(QStringLiteral("COMMIT")).finish();
+}
+
+void MQuery::abandonSnapshot() noexcept
+{
+    if (!inSnapshot_)
+        return;
+    close();
+    inSnapshot_ = false;
+    if (conn_.isOpen())
+        QSqlQuery(conn_).exec(QStringLiteral("ROLLBACK"));
 }
 
 void MQuery::close()
@@ -207,8 +237,12 @@ QSqlDatabase& MQuery::connection()
         if (conn_.isValid())
             MDatabase::ClosePrivateConnection(conn_);
         // The rows read straight from SQLite hold a statement of the connection, which could then
-        // not be closed: a database that closes the connection first ends the reading.
-        conn_ = RequireDefaultSession()->database(databaseName_).openPrivateConnection(QStringLiteral("query"), [this] { close(); });
+        // not be closed: a database that closes the connection first ends the reading (and with
+        // the connection goes a snapshot's transaction).
+        conn_ = RequireDefaultSession()->database(databaseName_).openPrivateConnection(QStringLiteral("query"), [this] {
+            close();
+            inSnapshot_ = false;
+        });
     }
     return conn_;
 }

@@ -35,6 +35,16 @@ public:
     void open();      // runs the statement and stands on its first row
     void execSQL();   // runs a statement that returns no rows
     void close();
+
+    // From beginSnapshot() to endSnapshot() the statements of this query see one state of the
+    // database, whatever other clerks commit meanwhile: on a server (PostgreSQL) they run in one
+    // REPEATABLE READ transaction, which endSnapshot() commits after closing the open result (what
+    // they created, a temporary table, stays). The embedded SQLite file and SQL Server run them as
+    // before. abandonSnapshot() rolls it back quietly, for a selection that failed; so do the
+    // query's end and its connection's closing.
+    void beginSnapshot();
+    void endSnapshot();
+    void abandonSnapshot() noexcept;
     bool active() const { return active_; }
 
     // The rows of the open statement, counted by the database on first use.
@@ -68,6 +78,7 @@ private:
     bool onRow_ = false;
     bool empty_ = true;
     bool active_ = false;
+    bool inSnapshot_ = false;
     mutable int count_ = -1;
 };
 

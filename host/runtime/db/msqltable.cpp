@@ -233,7 +233,7 @@ void MSQLTable::loadColumns() const
 {
     if (!columns_.isEmpty())
         return;
-    const QSqlRecord record = connection().record(table_);
+    const QSqlRecord record = RequireDefaultSession()->database(db_).tableColumns(table_);
     if (record.isEmpty())
         throw DatabaseError(QStringLiteral("The table %1 does not exist in the database \"%2\".")
                                 .arg(table_, db_)

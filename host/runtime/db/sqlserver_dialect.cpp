@@ -172,7 +172,7 @@ void TurnSelectIntoIntoCreate(Rewrite& r)
 
 } // namespace
 
-QString SqlServerToSqlite(const QString& statement)
+QString SqlServerToStandardSql(const QString& statement)
 {
     Rewrite r(statement);
     // A statement that ends inside a literal, a quoted name or a comment cannot be read; whatever

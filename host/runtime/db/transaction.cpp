@@ -1,5 +1,7 @@
 #include "runtime/db/transaction.h"
 
+#include "runtime/db/postgres_connection.h"
+
 #include "runtime/language.h"
 
 #include <QSqlError>
@@ -27,6 +29,14 @@ Transaction::Transaction(const QString& databaseName)
         Run(connection_, QStringLiteral("BEGIN IMMEDIATE"), what);
     else if (!connection_.transaction())
         throw QueryFailure(what, connection_.lastError());
+    if (engine_ == Engine::PostgreSQL) {
+        try {
+            Run(connection_, ServerWriteLockStatement, what);
+        } catch (...) {
+            connection_.rollback();
+            throw;
+        }
+    }
     open_ = true;
 }
 

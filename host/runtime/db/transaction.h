@@ -1,8 +1,9 @@
 #pragma once
 // One transaction on a named database's shared connection: what the tables write between begin and
-// commit is saved together or not at all. On SQLite the write lock is taken at the start, so that a
-// lookup and the write that depends on it see the same data; another writer is waited for as long
-// as the connection's busy timeout allows, and then the transaction is refused as busy.
+// commit is saved together or not at all. On SQLite and PostgreSQL the write lock is taken at the
+// start, so that a lookup and the write that depends on it see the same data; another writer is
+// waited for as long as the connection's busy (lock) timeout allows, and then the transaction is
+// refused as busy.
 #include "runtime/db/database.h"
 
 namespace db {

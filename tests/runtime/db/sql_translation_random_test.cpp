@@ -90,7 +90,7 @@ TEST_F(SqlTranslationRandom, TranslatedStatementsRunOrFailWithAnError)
             joinedTokens += token.text;
         ASSERT_EQ(joinedTokens, statement) << shown;
 
-        const QString translated = db::SqlServerToSqlite(statement);
+        const QString translated = db::SqlServerToStandardSql(statement);
         ASSERT_EQ(literals(translated), literals(statement)) << shown << "\n -> " << translated.toStdString();
 
         // It runs, or SQLite refuses it; either way the program goes on.
