@@ -6,9 +6,12 @@
 #include "common/grid_titles.h"
 #include "common/sql_text.h"
 #include "runtime/db/database.h"
+#include "runtime/db/mquery.h"
+#include "runtime/language.h"
 #include "runtime/ui/function_buttons.h"
 #include "runtime/ui/mbbdbgrid.h"
 #include "runtime/ui/mdate_edit.h"
+#include "transfer/media_record.h"
 #include "transfer/progress_adapter.h"
 
 #include <QApplication>
@@ -21,6 +24,20 @@ struct WaitCursor {
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
 };
+
+// The pay lines `statement` finds whose employee is unknown, one refusal line each (run, employee
+// number, amount); the query is left closed.
+QStringList PayLinesWithoutEmployee(db::MQuery& query, const QStringList& statement)
+{
+    query.SQL() = statement;
+    query.open();
+    const auto text = [](int id) { return LoadFormResourceStr(QStringLiteral("WAGBK"), id); };
+    QStringList lines;
+    for (; !query.eof(); query.next())
+        lines << RefusalLine(text(15921).arg(query.asString(0), query.asString(1)), text(15920), query.asString(2), text(15922));
+    query.close();
+    return lines;
+}
 
 } // namespace
 
@@ -44,6 +61,7 @@ void TransferWindow::SelectPaidSalary()
 {
     NormaliseRanges();
     SelectionGoesOn = true;
+    SelectionRefusals.clear();
     FillSkipped = !ReadyToFill();
     if (FillSkipped)
         return;
@@ -91,6 +109,7 @@ void TransferWindow::BuildTempTable()
         // The temporary table does not exist before the first selection on this connection.
     }
     MySql->close();
+    SelectionRefusals = PayLinesWithoutEmployee(*MySql, statements.orphans);
     MySql->SQL() = statements.fill;
     MySql->execSQL();
     MySql->close();
@@ -108,5 +127,6 @@ void TransferWindow::FillTransferTable()
     TransferCount = result.transferCount;
     TransferTotal = result.transferTotal;
     SourceLines = result.sourceLines;
+    SelectionRefusals << result.refusals;
     TableFilled(result);
 }

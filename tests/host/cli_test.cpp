@@ -88,7 +88,7 @@ TEST_F(CommandLine, ListParametersAndAFileNamedAfterTheCustomerCode)
 {
     const Outcome wrong = rar1({"params", "23", "ID2=601", "ID4=5"});
     EXPECT_EQ(wrong.status, 1);
-    EXPECT_TRUE(wrong.err.contains("ID4 takes 2 or 0")) << wrong.err.toStdString();
+    EXPECT_TRUE(wrong.err.contains("ID4") && wrong.err.contains("2 / 0")) << wrong.err.toStdString();
     EXPECT_TRUE(rar1({"params", "23"}).out.contains("ID2\t委託戶代號\t\n")) << "nothing was saved";
 
     ASSERT_EQ(rar1({"params", "23", "ID1=12", "ID2=601", "ID3=1234567890", "ID4=2"}).status, 0);
@@ -115,6 +115,34 @@ TEST_F(CommandLine, UsageAndDataErrorsEndWithStatusOne)
     EXPECT_FALSE(badDate.err.isEmpty());
 }
 
+// A date option is taken whole or refused, naming what was given; a parameter the bank file cannot
+// carry is refused naming it, and nothing is shown as kept; a saved holder-title choice can be
+// switched off, and an employee without a title is refused, never dropped.
+TEST_F(CommandLine, DatesAndParametersAreTakenWholeOrRefusedAndTheTitleCanBeSwitchedOff)
+{
+    ASSERT_EQ(rar1({"params", "10", "ID1=012", "ID2=007"}).status, 0);
+    for (const char* date : {"115/02/289", "115/02/011", "115/02/01x", "115/02/01 junk", "115/02/00"}) {
+        const Outcome run = rar1({"transfer", "10", "--out", path("D.TXT"), "--pay-from", "115/02/01", "--pay-to", date});
+        EXPECT_EQ(run.status, 1) << date;
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(date))) << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(path("D.TXT")));
+    }
+    const QString emoji = QString::fromUtf8("😀");
+    for (const QString& assignment : {"ID3=1234" + emoji, "ID2=" + emoji.repeated(8), QString("ID3=12\r\n")}) {
+        const Outcome run = rar1({"params", "2", assignment});
+        EXPECT_EQ(run.status, 1) << assignment.toStdString();
+        EXPECT_TRUE(run.err.contains(assignment.left(3))) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+    }
+    EXPECT_FALSE(rar1({"params", "2"}).out.contains(emoji.left(1)));
+
+    const QStringList run{"transfer", "10", "--out", path("T.TXT"), "--force"};
+    EXPECT_EQ(rar1(run + february + QStringList{"--title"}).status, 2) << "demo employees without a holder's title";
+    EXPECT_EQ(rar1(run + february).status, 2) << "the title is remembered";
+    const Outcome off = rar1(run + february + QStringList{"--no-title"});
+    EXPECT_EQ(off.status, 0) << off.err.toStdString();
+}
+
 TEST_F(CommandLine, ParametersBanksAndDescription)
 {
     EXPECT_EQ(rar1({"params", "10", "ID1=012"}).status, 0);
@@ -139,7 +167,7 @@ TEST_F(CommandLine, AWindowOptionIsSetByItsColumnAndAnExitCheckRunsAsTheClerkLea
     EXPECT_TRUE(rar1({"params", "3"}).out.contains("ID10\t桃園專用\t1")) << "kept in BANK1 when the window closed";
     const Outcome wrong = rar1({"params", "3", "ID10=2"});
     EXPECT_EQ(wrong.status, 1);
-    EXPECT_TRUE(wrong.err.contains("ID10 takes 1 or 0")) << wrong.err.toStdString();
+    EXPECT_TRUE(wrong.err.contains("ID10") && wrong.err.contains("1 / 0")) << wrong.err.toStdString();
 
     ASSERT_EQ(rar1({"params", "5", "ID2=7"}).status, 0);
     EXPECT_TRUE(rar1({"params", "5"}).out.contains("ID2\t聯行/分行\t1")) << "a code other than 1 or 2 becomes 1";

@@ -3,6 +3,7 @@
 #include "runtime/language.h"
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -241,9 +242,29 @@ DatabaseError QueryFailure(const QString& what, const QSqlError& error, const QS
     const QString code = error.nativeErrorCode();
     if (code == QLatin1String("5") || code == QLatin1String("6"))
         return DatabaseError(HostText(302).arg(what).toStdString());
+    if (what.isEmpty())
+        return StatementRefused(EngineText(error), statement);
     QString message = QStringLiteral("%1: %2").arg(what, EngineText(error));
     if (!statement.isEmpty())
         message += QStringLiteral("\nStatement: ") + statement;
+    return DatabaseError(message.toStdString());
+}
+
+DatabaseError StatementRefused(const QString& engineText, const QString& statement)
+{
+    // A company database without a column or table the module reads: the clerk is told which,
+    // in his language, not shown the statement.
+    static const QRegularExpression missing(
+        QStringLiteral("^(?:no such (column|table): (\\S+)|Invalid (column|object) name '([^']+)')"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = missing.match(engineText);
+    if (match.hasMatch()) {
+        const bool column = !match.captured(1).isEmpty() ? match.captured(1).toLower() == u"column" : match.captured(3).toLower() == u"column";
+        const QString name = !match.captured(2).isEmpty() ? match.captured(2) : match.captured(4);
+        return DatabaseError(HostText(column ? 305 : 306).arg(name).toStdString());
+    }
+    QString message = HostText(307).arg(engineText);
+    if (!statement.isEmpty())
+        message += u'\n' + statement;
     return DatabaseError(message.toStdString());
 }
 

@@ -65,8 +65,8 @@ QStringList FillStatement(const Selection& s)
 QStringList ReadStatement(const Selection& s)
 {
     const QString kinds = "(Select FJ_NO From MF_FJ Where " + s.kinds + ")";
-    return {s.regular ? "Select * From #TF_FS1 Where (YG_NAME IS NOT NULL)And((BIL_NO IS NULL)Or(BIL_NO='')Or(BIL_NO In" + kinds + ")) "
-                      : "Select * From #TF_FS1 Where (YG_NAME IS NOT NULL)And(BIL_NO In" + kinds + ") ",
+    return {s.regular ? "Select * From #TF_FS1 Where ((BIL_NO IS NULL)Or(BIL_NO='')Or(BIL_NO In" + kinds + ")) "
+                      : "Select * From #TF_FS1 Where (BIL_NO In" + kinds + ") ",
             s.byDepartment ? " Order By DEP_NO,YG_NO" : " Order By YG_NO"};
 }
 
