@@ -2,6 +2,7 @@
 #include "runtime/cvcode.h"
 #include "support/transfer_rows.h"
 #include "transfer/employee_slots.h"
+#include "runtime/language.h"
 #include "transfer/media_record.h"
 
 #include <gtest/gtest.h>
@@ -82,16 +83,16 @@ TEST(MediaFields, PaddedCutAndZeroFilledTexts)
     const QString name = QStringLiteral("王小明");   // six bytes in Big5
     const MediaRecord record{
         {1, 4, FieldForm::Padded, Constant("12"), "a"},
-        {5, 3, FieldForm::Padded, Constant("12345"), "b"},
-        {8, 5, FieldForm::Cut, Constant(name), "c"},
-        {13, 6, FieldForm::LeftZeros, Constant("1234"), "d"},
-        {19, 3, FieldForm::LeftZeros, Constant("123456"), "e"},
-        {22, 4, FieldForm::Zeros, Leading(2, Constant("98765")), "f"},
+        {5, 5, FieldForm::Padded, Constant("12345"), "b"},
+        {10, 5, FieldForm::Cut, Constant(name), "c"},
+        {15, 6, FieldForm::LeftZeros, Constant("1234"), "d"},
+        {21, 3, FieldForm::LeftZeros, Constant("123456"), "e"},
+        {24, 4, FieldForm::Zeros, Leading(2, Constant("98765")), "f"},
     };
     ExportFindings findings;
     EXPECT_EQ(record.Render({}, "E1", findings),
               "12  " "12345" + ToBig5(name).bytes.left(4) + "123400" "123" "0098")
-        << "padded texts are never cut; a cut text is never padded nor splits a character";
+        << "a cut text is never padded nor splits a character";
     EXPECT_TRUE(findings.refusals.isEmpty());
 }
 
@@ -182,28 +183,36 @@ TEST(MediaRecords, LongSequenceNumbersAndNegativeAmountsAreRefused)
     row.setField("A_MTN", -500.75);
     row.post();
     record.Render(context, "E2 乙", findings);
-    EXPECT_EQ(findings.refusals, QStringList{"E2 乙: 金額 = -500"}) << "shown in whole units, as the clerk knows it";
+    EXPECT_EQ(findings.refusals, QStringList{RefusalLine("E2 乙", "金額", "-500", values::FaultText(values::Fault::Negative))})
+        << "shown in whole units, as the clerk knows it";
 
     findings.refusals.clear();
     row.edit();
     row.setField("A_MTN", 1e20);
     row.post();
     record.Render(context, "E3 丙", findings);
-    EXPECT_EQ(findings.refusals, QStringList{"E3 丙: 金額 = 100000000000000000000"}) << "an amount past any integer is named as it is";
+    EXPECT_EQ(findings.refusals,
+              QStringList{RefusalLine("E3 丙", "金額", "100000000000000000000", values::FaultText(values::Fault::TooLarge))})
+        << "an amount past any integer is named as it is";
 }
 
-TEST(MediaRecords, RightAlignedTextsAndCodesAreWrittenWholeWhenLonger)
+// A text a field writes whole (right-aligned, a code, padded) would lengthen the record when longer
+// than its field: it is refused, named once for every record.
+TEST(MediaRecords, TextsWrittenWholeAreRefusedWhenLongerThanTheirField)
 {
     using namespace source;
     const MediaRecord record{
         {1, 10, FieldForm::Right, Constant("A1234567"), "身份證"},
         {11, 3, FieldForm::Code, Constant("7"), "代號"},
-        {14, 3, FieldForm::Code, Constant("1234"), "代號"},
-        {17, 4, FieldForm::Right, Constant("A12345"), "身份證"},
+        {14, 3, FieldForm::Code, Constant("1234"), "代碼"},
+        {17, 4, FieldForm::Right, Constant("A12345"), "統編"},
+        {21, 2, FieldForm::Padded, Constant("123"), "局號"},
     };
     ExportFindings findings;
-    EXPECT_EQ(record.Render({}, "表頭", findings), "  A1234567" "007" "1234" "A12345");
-    EXPECT_TRUE(findings.refusals.isEmpty());
+    EXPECT_EQ(record.Render({}, "表頭", findings).left(13), "  A1234567" "007");
+    const QString every = LoadFormResourceStr("WAGBK", 15919), tooLong = values::FaultText(values::Fault::TooLong);
+    EXPECT_EQ(findings.refusals, (QStringList{RefusalLine(every, "代碼", "1234", tooLong), RefusalLine(every, "統編", "A12345", tooLong),
+                                              RefusalLine(every, "局號", "123", tooLong)}));
 }
 
 TEST(MediaRecords, SerialNumbersAndTheCountAndSumOfTheEmployeeRecords)
@@ -245,15 +254,16 @@ TEST(MediaRecords, NamesOutsideBig5AreSubstitutedAndReported)
 }
 
 // A file's writer renders the fields that are the same in every record once, and copies them after;
-// its records are those rendered one by one, and a field with a finding still names every employee.
-TEST(MediaRecords, SteadyFieldsAreRenderedOnceAFileYetFindingsNameEveryRecord)
+// its records are those rendered one by one, and a steady field's finding is named once, not for
+// every employee.
+TEST(MediaRecords, SteadyFieldsAreRenderedOnceAFileAndTheirFindingsNamedOnce)
 {
     using namespace source;
     const MediaRecord record{{1, 3, FieldForm::Left, Constant("ABC"), "代碼"},
                              {4, 4, FieldForm::Zeros, Parameter("ID1"), "主辦行"},
                              {8, 4, FieldForm::Left, Parameter("ID2"), "名稱"},
                              {12, 3, FieldForm::Zeros, Sequence(1), "序號"}};
-    QMap<QString, QString> parameters{{"ID1", "12"}, {"ID2", QStringLiteral("陳𡒄")}};
+    QMap<QString, QString> parameters{{"ID1", "12"}, {"ID2", "XY"}};
     RecordContext context;
     context.parameters = &parameters;
     const auto writeFile = [&](bool once, ExportFindings& findings) {
@@ -267,14 +277,16 @@ TEST(MediaRecords, SteadyFieldsAreRenderedOnceAFileYetFindingsNameEveryRecord)
     };
     ExportFindings once, each;
     EXPECT_EQ(writeFile(true, once), writeFile(false, each));
-    EXPECT_EQ(once.substitutedNames, (QStringList{"E1", "E2", "E3"})) << "the name outside Big5, in every record";
-    EXPECT_EQ(once.substitutedNames, each.substitutedNames);
+    EXPECT_TRUE(once.refusals.isEmpty() && each.refusals.isEmpty());
 
     parameters["ID1"] = "123456";   // wider than its field
+    parameters["ID2"] = QStringLiteral("陳𡒄");   // a parameter Big5 cannot carry is no name to substitute
     ExportFindings refused;
     writeFile(true, refused);
-    EXPECT_EQ(refused.refusals.size(), 3) << refused.refusals.join('\n').toStdString();
-    EXPECT_TRUE(refused.refusals.last().startsWith("E3: 主辦行")) << refused.refusals.last().toStdString();
+    const QString every = LoadFormResourceStr("WAGBK", 15919);
+    EXPECT_EQ(refused.refusals, (QStringList{every + ": 主辦行 = 123456",
+                                             RefusalLine(every, "名稱", QStringLiteral("陳𡒄"), values::FaultText(values::Fault::NotBig5))}));
+    EXPECT_TRUE(refused.substitutedNames.isEmpty());
 }
 
 // Steady fields that follow one another are copied as one run; the fields between runs are still
