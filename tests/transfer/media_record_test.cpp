@@ -50,26 +50,54 @@ TEST(MediaFields, OneRecordLayoutFollowsTheDateOfEachContext)
     EXPECT_EQ(record.Render(context, "E3", findings), "09912311000102");
 }
 
-TEST(MediaFields, AccountsZeroFilledOnTheRight)
+// An account is written as digits that fit its field, or refused with the reason; a name Big5 cannot
+// carry is written with a substitute and listed, any other such text refused.
+TEST(MediaFields, TheGateTakesAccountsOfDigitsThatFitAndNamesWithASubstitute)
 {
     using namespace source;
-    const MediaRecord record{{1, 12, FieldForm::LeftZeros, Column("BACC_NO"), "帳號"}};
+    const MediaRecord record{{1, 12, FieldForm::LeftZeros, Column("BACC_NO"), "帳號"},
+                             {13, 4, FieldForm::Left, Column("YG_NAME"), "姓名"},
+                             {17, 4, FieldForm::Left, Column("ID_NO"), "身分證"}};
     db::LocalTable row("TEST", "ACCOUNTS");
-    row.addField({"BACC_NO", db::FieldDef::Type::Text, 20});
+    for (const char* column : {"BACC_NO", "YG_NAME", "ID_NO"})
+        row.addField({column, db::FieldDef::Type::Text, 20});
     row.createTable();
     row.open();
     RecordContext context;
     context.row = &row;
-    ExportFindings findings;
-    for (const auto& [account, written] : {std::pair<QString, QByteArray>{"0123456789", "012345678900"},
-                                           {"1234567890123", "123456789012"},
-                                           {"", "000000000000"}}) {
+    using values::Fault;
+    const QString odd = QStringLiteral("陳𡒄");
+    const struct {
+        QString account, name, id;
+        QByteArray written;
+        std::optional<Fault> fault;
+    } cases[] = {{"0123456789", "AB", "A1", "012345678900AB  A1  ", {}},
+                 {"", "", "", "000000000000        ", {}},
+                 {"1234567890123", "", "", {}, Fault::TooLong},
+                 {"12-345", "", "", {}, Fault::NotDigits},
+                 {QString::fromUtf8("１２３"), "", "", {}, Fault::NotDigits},
+                 {"123\r\n45", "", "", {}, Fault::ControlCharacter},
+                 {"1", "", "A\t1", {}, Fault::ControlCharacter},
+                 {"1", "", odd, {}, Fault::NotBig5},
+                 {"1", odd, "", "100000000000" + ToBig5(odd).bytes + "    ", {}}};
+    for (const auto& c : cases) {
         row.append();
-        row.setField("BACC_NO", account);
+        row.setField("BACC_NO", c.account);
+        row.setField("YG_NAME", c.name);
+        row.setField("ID_NO", c.id);
         row.post();
-        EXPECT_EQ(record.Render(context, "E1", findings), written) << account.toStdString();
+        ExportFindings findings;
+        const QByteArray written = record.Render(context, "E1", findings);
+        if (c.fault) {
+            ASSERT_EQ(findings.refusals.size(), 1) << c.account.toStdString();
+            EXPECT_TRUE(findings.refusals.first().endsWith(LoadFormResourceStr("WAGBK", 15910).arg("", values::FaultText(*c.fault))))
+                << findings.refusals.first().toStdString();
+        } else {
+            EXPECT_EQ(written, c.written) << c.account.toStdString();
+            EXPECT_TRUE(findings.refusals.isEmpty()) << findings.refusals.join('\n').toStdString();
+        }
+        EXPECT_EQ(findings.substitutedNames.size(), c.name == odd ? 1 : 0);
     }
-    EXPECT_TRUE(findings.refusals.isEmpty());
 }
 
 TEST(MediaFields, CalendarDates)
@@ -241,16 +269,6 @@ TEST(MediaRecords, SerialNumbersAndTheCountAndSumOfTheEmployeeRecords)
     context.employeeTotal = 21474837;
     record.Render(context, "表頭", findings);
     EXPECT_EQ(findings.refusals, (QStringList{"表頭: 筆數 = 10000", "表頭: 總金額 = 21474837"}));
-}
-
-TEST(MediaRecords, NamesOutsideBig5AreSubstitutedAndReported)
-{
-    using namespace source;
-    const MediaRecord record{{1, 6, FieldForm::Left, Constant(QStringLiteral("陳𡒄")), "姓名"}};
-    ExportFindings findings;
-    const QByteArray bytes = record.Render({}, "E9 陳𡒄", findings);
-    EXPECT_EQ(bytes.size(), 6);
-    EXPECT_EQ(findings.substitutedNames, QStringList{"E9 陳𡒄"});
 }
 
 // A file's writer renders the fields that are the same in every record once, and copies them after;
