@@ -140,7 +140,8 @@ TEST(MediaFields, CountAndSumOfTheEmployeeRecords)
 
     context.employeeTotal = 21474837;
     trailer.Render(context, "表尾", findings);
-    EXPECT_EQ(findings.refusals, QStringList{"表尾: 總金額 = 21474837"}) << "a sum past 32 bits in cents is refused";
+    EXPECT_EQ(findings.refusals, QStringList{RefusalLine("表尾", "總金額", "21474837", values::FaultText(values::Fault::TooLarge))})
+        << "a sum past 32 bits in cents is refused";
 }
 
 TEST(MediaFields, ADoubleByteCharacterIsNeverSplit)
@@ -168,7 +169,8 @@ TEST(MediaRecords, ValuesThatDoNotFitAreListedNotWritten)
     context.values.transferTotal = 21474837;   // in cents beyond a 32-bit integer
     ExportFindings findings;
     record.Render(context, "表頭", findings);
-    EXPECT_EQ(findings.refusals, (QStringList{"表頭: 筆數 = 12345", "表頭: 金額 = 21474837"}));
+    EXPECT_EQ(findings.refusals,
+              (QStringList{"表頭: 筆數 = 12345", RefusalLine("表頭", "金額", "21474837", values::FaultText(values::Fault::TooLarge))}));
 
     const MediaRecord account{{1, 11, FieldForm::Left, [](const RecordContext&) { return FieldValue::Refused("12-34"); }, "帳號"}};
     account.Render(context, "E1 甲", findings);
@@ -268,7 +270,8 @@ TEST(MediaRecords, SerialNumbersAndTheCountAndSumOfTheEmployeeRecords)
     context.employeeRecords = 10000;
     context.employeeTotal = 21474837;
     record.Render(context, "表頭", findings);
-    EXPECT_EQ(findings.refusals, (QStringList{"表頭: 筆數 = 10000", "表頭: 總金額 = 21474837"}));
+    EXPECT_EQ(findings.refusals,
+              (QStringList{"表頭: 筆數 = 10000", RefusalLine("表頭", "總金額", "21474837", values::FaultText(values::Fault::TooLarge))}));
 }
 
 // A file's writer renders the fields that are the same in every record once, and copies them after;
@@ -302,7 +305,7 @@ TEST(MediaRecords, SteadyFieldsAreRenderedOnceAFileAndTheirFindingsNamedOnce)
     ExportFindings refused;
     writeFile(true, refused);
     const QString every = LoadFormResourceStr("WAGBK", 15919);
-    EXPECT_EQ(refused.refusals, (QStringList{every + ": 主辦行 = 123456",
+    EXPECT_EQ(refused.refusals, (QStringList{RefusalLine(every, "主辦行", "123456", values::FaultText(values::Fault::TooLong)),
                                              RefusalLine(every, "名稱", QStringLiteral("陳𡒄"), values::FaultText(values::Fault::NotBig5))}));
     EXPECT_TRUE(refused.substitutedNames.isEmpty());
 }
