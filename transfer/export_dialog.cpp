@@ -121,6 +121,10 @@ void ExportDialog::Btn_F8Click()
     if (!Report.active())
         Report.open();
     Report.first();
+    // Pay lines the selection could not take whole are named before anything else, even when no
+    // employee was left to write.
+    if (!Values.refusals.isEmpty())
+        throw ExportRefused((LoadFormStr(10087) + u'\n' + Values.refusals.join(u'\n')).toStdString());
     if (Report.isEmpty()) {
         if (emptyCause_.isEmpty())
             MessageById(QStringLiteral("WAGBK"), 10081, MsgType::Information, mbOK);
@@ -206,9 +210,9 @@ QStringList ExportDialog::WrittenFileFaults(const QString& path, const RecordCon
 QString ExportDialog::EmployeeOf(const db::LocalTable& row) const
 {
     const QString number = row.hasField(QStringLiteral("YG_NO")) ? row.fieldText(QStringLiteral("YG_NO")) : QString();
-    const QString name = row.fieldText(QStringLiteral("YG_NAME"));
+    const QString name = row.fieldText(QStringLiteral("YG_NAME")).trimmed();
     if (number.isEmpty() && name.isEmpty())
-        return row.fieldText(QStringLiteral("BACC_NO"));   // a nameless employee is known by his account
+        return row.fieldText(QStringLiteral("BACC_NO"));   // a nameless employee (or one of spaces) is known by his account
     if (number.isEmpty() || name.isEmpty())
         return number + name;
     return number + u' ' + name;

@@ -1,7 +1,6 @@
 #include "transfer/media_field.h"
 
 #include "runtime/compdata.h"
-#include "runtime/cvcode.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,9 +36,10 @@ FieldValue amountValue(double amount, Unit unit, IntegerWidth bits, Sign sign = 
 {
     const double scale = unit == Unit::Whole ? 1 : unit == Unit::Tenths ? 10 : 100;
     const double limit = bits == IntegerWidth::Bits32 ? double(std::numeric_limits<qint32>::max()) : 9.0e18;
-    const bool fits = std::fabs(std::trunc(amount) * scale) <= limit && (sign == Sign::Any || amount >= 0);
-    FieldValue value = FieldValue::Number(fits ? TruncatedAmount(amount, unit) : 0, fits);
+    const std::optional<values::Fault> fault = values::AmountFault(amount, scale, limit, sign == Sign::Any);
+    FieldValue value = FieldValue::Number(fault ? 0 : TruncatedAmount(amount, unit), !fault);
     value.shownAmount = amount;
+    value.fault = fault;
     return value;
 }
 
@@ -69,6 +69,8 @@ FieldSource Column(const QString& column)
 {
     FieldSource source = [column](const RecordContext& c) { return FieldValue::Text(c.row ? c.row->fieldText(column) : QString()); };
     source.markColumn(column);
+    if (column.startsWith(QLatin1String("BACC_NO")))
+        source.markAccount();
     return source;
 }
 
@@ -81,20 +83,17 @@ FieldSource Parameter(const QString& column)
 
 FieldSource Leading(int count, FieldSource text)
 {
+    if (text.holdsAccount()) {
+        // Whole, for the gate to refuse one longer than `count`.
+        FieldSource account = [text](const RecordContext& c) { return text(c); };
+        account.markAccount(text.accountBytes() > 0 ? std::min(count, text.accountBytes()) : count);
+        return account;
+    }
     const bool steady = text.steady();
     FieldSource leading = [count, text = std::move(text)](const RecordContext& c) {
         FieldValue value = text(c);
-        // Character by character, so that one Big5 cannot hold is still found by the record.
-        qsizetype kept = 0;
-        for (int bytes = 0; kept < value.text.size();) {
-            const qsizetype length = value.text[kept].isHighSurrogate() ? 2 : 1;
-            // An ASCII character is one byte; only others are asked of the code page.
-            bytes += value.text[kept].unicode() < 0x80 ? 1 : int(ToBig5(value.text.mid(kept, length)).bytes.size());
-            if (bytes > count)
-                break;
-            kept += length;
-        }
-        value.text.truncate(kept);
+        // By whole characters, so that one Big5 cannot hold is still found by the record.
+        value.text = values::Big5Leading(value.text, count);
         return value;
     };
     return steady ? Steady(std::move(leading)) : leading;
@@ -174,8 +173,13 @@ FieldSource EmployeeRecordTotal(Unit unit, IntegerWidth bits)
 
 FieldSource CheckCode(FieldSource value, FieldCheck check)
 {
-    return {[value = std::move(value)](const RecordContext& c) { return value(c); },
-            {.kind = FieldKind::Checked, .check = std::move(check)}};
+    const bool account = value.holdsAccount();
+    const int accountBytes = value.accountBytes();
+    FieldSource checked{[value = std::move(value)](const RecordContext& c) { return value(c); },
+                        {.kind = FieldKind::Checked, .check = std::move(check)}};
+    if (account)
+        checked.markAccount(accountBytes);
+    return checked;
 }
 
 } // namespace source

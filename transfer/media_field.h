@@ -2,6 +2,7 @@
 // The fields of a media file record, written as the banks' layouts give them:
 //   position, width, form, source, and what the field holds (for the clerk's messages).
 #include "runtime/db/localtable.h"
+#include "runtime/value_checks.h"
 
 #include <QDate>
 #include <QMap>
@@ -18,6 +19,9 @@ struct ExportValues {
     int transferCount = 0;
     // Further values a bank's window hands over, by name (a window option, a transfer kind).
     QMap<QString, QString> further;
+    // What the selection found that no file may carry (pay lines whose amount is no number, pay
+    // lines of no known employee), one refusal line each: the export refuses them all.
+    QStringList refusals;
 };
 
 // Everything a field may draw on while one record is formed.
@@ -43,11 +47,16 @@ struct FieldValue {
     // The amount a refused number is named by to the clerk instead of the number as formed: whole
     // units, as the transfer table shows them, not the bank's tenths or hundredths.
     std::optional<double> shownAmount;
+    // Why a value that does not fit is refused, when a check of the value found it.
+    std::optional<values::Fault> fault;
 
-    static FieldValue Text(const QString& text) { return {text, std::nullopt, true, std::nullopt}; }
-    static FieldValue Number(qint64 value, bool fits = true) { return {QString(), value, fits, std::nullopt}; }
+    static FieldValue Text(const QString& text) { return {text, std::nullopt, true, std::nullopt, std::nullopt}; }
+    static FieldValue Number(qint64 value, bool fits = true) { return {QString(), value, fits, std::nullopt, std::nullopt}; }
     // A text the bank cannot take (an account that is not all digits); the export lists it and stops.
-    static FieldValue Refused(const QString& text) { return {text, std::nullopt, false, std::nullopt}; }
+    static FieldValue Refused(const QString& text, std::optional<values::Fault> fault = std::nullopt)
+    {
+        return {text, std::nullopt, false, std::nullopt, fault};
+    }
 };
 
 namespace source {
@@ -104,11 +113,22 @@ public:
     // then take a plain ASCII text as the row stores it.
     const QString& column() const { return column_; }
     void markColumn(const QString& column) { column_ = column; }
+    // Whether the value is an employee's account (or a part of it), which takes digits only and is
+    // refused, never cut, when longer than it may be: `accountBytes`, or the field's width when 0.
+    bool holdsAccount() const { return account_; }
+    int accountBytes() const { return accountBytes_; }
+    void markAccount(int bytes = 0)
+    {
+        account_ = true;
+        accountBytes_ = bytes;
+    }
 
 private:
     std::function<FieldValue(const RecordContext&)> value_;
     FieldReading reading_;
     bool steady_ = false;
+    bool account_ = false;
+    int accountBytes_ = 0;
     QString column_;
 };
 
@@ -146,9 +166,11 @@ namespace source {
 FieldSource Steady(FieldSource source);
 FieldSource Constant(const QString& text);
 FieldSource Blank();
+// A column of the transfer-table row; one of the account's columns (BACC_NO, BACC_NO1 ...) holds an account.
 FieldSource Column(const QString& column);
 FieldSource Parameter(const QString& column);
-// The text that `text` gives, cut to its first `count` bytes in Big5 (never half a character).
+// The text that `text` gives, cut to its first `count` bytes in Big5 (never half a character). An
+// account is never cut: one longer than `count` is refused.
 FieldSource Leading(int count, FieldSource text);
 // The texts of `parts`, one after the other; the same in every record when each part is.
 FieldSource Joined(std::vector<FieldSource> parts);
@@ -163,11 +185,11 @@ FieldSource TransferCount();
 // The number of employee records in the file.
 FieldSource EmployeeRecordCount();
 // Amounts: A_MTN of the row or the total, fraction cut off, in whole units or hundredths, formed in a
-// signed 32-bit or 64-bit integer as the bank does. A bank whose records take digits only refuses
-// an amount below zero.
+// signed 32-bit or 64-bit integer as the bank does. An employee's amount below zero is refused,
+// unless his record marks a debit (Sign::Any): the "0"-filled field has no room for a sign.
 enum class IntegerWidth { Bits32, Bits64 };
 enum class Sign { Any, NotNegative };
-FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign = Sign::Any);
+FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign = Sign::NotNegative);
 // A field worked out from the record's other fields: `check` gives what the reader expects.
 FieldSource CheckCode(FieldSource value, FieldCheck check);
 FieldSource TotalAmount(Unit unit, IntegerWidth bits);

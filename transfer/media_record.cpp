@@ -2,15 +2,39 @@
 
 #include "runtime/cvcode.h"
 #include "runtime/language.h"
+#include "transfer/field_gate.h"
 #include "transfer/record_bytes.h"
 
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
 
-void ExportFindings::refuse(const QString& who, const QString& content, const QString& value)
+QString RefusalLine(const QString& who, const QString& content, const QString& value, const QString& reason)
 {
-    refusals << QStringLiteral("%1: %2 = %3").arg(who, content, value);
+    const QString shown = values::Shown(value);
+    return QStringLiteral("%1: %2 = %3")
+        .arg(values::Shown(who), content, reason.isEmpty() ? shown : LoadFormResourceStr(QStringLiteral("WAGBK"), 15910).arg(shown, reason));
+}
+
+namespace {
+QString reasonOf(std::optional<values::Fault> fault)
+{
+    return fault ? values::FaultText(*fault) : QString();
+}
+}
+
+void ExportFindings::refuse(const QString& who, const QString& content, const QString& value, std::optional<values::Fault> fault)
+{
+    refusals << RefusalLine(who, content, value, reasonOf(fault));
+}
+
+void ExportFindings::refuseOnce(const QString& who, const QString& content, const QString& value, std::optional<values::Fault> fault)
+{
+    const QString line = RefusalLine(who, content, value, reasonOf(fault));
+    if (!once_.contains(line)) {
+        once_.insert(line);
+        refusals << line;
+    }
 }
 
 void ExportFindings::substituted(const QString& who)
@@ -23,7 +47,14 @@ void ExportFindings::substituted(const QString& who)
 
 void ExportFindings::append(const ExportFindings& later)
 {
-    refusals << later.refusals;
+    for (const QString& line : later.refusals) {
+        if (later.once_.contains(line)) {
+            if (once_.contains(line))
+                continue;
+            once_.insert(line);
+        }
+        refusals << line;
+    }
     for (const QString& name : later.substitutedNames)
         substituted(name);
 }
@@ -79,11 +110,8 @@ bool appendZeroFilled(RecordBytes& record, qint64 value, int width)
     return true;
 }
 
-// Places a field's text, as Big5 bytes, in its form; false when the form refuses it. `text` gives
-// the text for the clerk's list.
-template <class Text>
-bool placeText(RecordBytes& record, const MediaField& field, QByteArrayView big5, const Text& text, const RecordOwner& who,
-               ExportFindings& findings)
+// Places a field's text, as Big5 bytes, in its form, once the gate has let it pass.
+void placeText(RecordBytes& record, const MediaField& field, QByteArrayView big5)
 {
     const qsizetype size = big5.size();
     switch (field.form) {
@@ -102,37 +130,51 @@ bool placeText(RecordBytes& record, const MediaField& field, QByteArrayView big5
         break;
     case FieldForm::Right:
     case FieldForm::Code:
+    case FieldForm::Zeros:
         record.fill(field.width - size, field.form == FieldForm::Right ? ' ' : '0');
         record.append(big5);
-        break;
-    case FieldForm::Zeros:
-        record.fill(field.width - size, '0');
-        record.append(big5.first(std::min<qsizetype>(size, field.width)));
-        if (size > field.width) {
-            findings.refuse(who.name(), field.content, text());
-            return false;
-        }
         break;
     case FieldForm::Left:
         appendLeftAligned(record, big5, field.width);
         break;
     }
-    return true;
 }
 
-// Places a text in Big5; false when it gave a finding (a refusal or a substituted name).
-bool placeBig5(RecordBytes& record, const MediaField& field, const QString& text, bool fits, const RecordOwner& who,
-               ExportFindings& findings, Big5Text& big5)
+// Lists a refused value: one of a steady field is the same in every record and is named once.
+void refuseValue(const MediaField& field, const RecordOwner& who, ExportFindings& findings, const QString& value,
+                 std::optional<values::Fault> fault)
 {
-    bool clean = fits;
-    if (!fits)
-        findings.refuse(who.name(), field.content, text);
+    if (field.source.steady())
+        findings.refuseOnce(LoadFormResourceStr(QStringLiteral("WAGBK"), 15919), field.content, value, fault);
+    else
+        findings.refuse(who.name(), field.content, value, fault);
+}
+
+// Stands for a refused value in a record that will not be written.
+bool refusedField(RecordBytes& record, const MediaField& field)
+{
+    record.fill(field.width, ' ');
+    return false;
+}
+
+// Places a text in Big5 once the gate let it pass; false when it gave a finding (a refusal or a
+// substituted name). `refused` tells that the source refused it already.
+bool placeBig5(RecordBytes& record, const MediaField& field, const QString& text, bool refused, std::optional<values::Fault> fault,
+               const RecordOwner& who, ExportFindings& findings, Big5Text& big5)
+{
     ToBig5(text, big5);
-    if (big5.substituted) {
-        clean = false;
-        findings.substituted(who.name());
+    if (const std::optional<values::Fault> found = FieldFault(field, text, big5.bytes.size()))
+        fault = found;
+    else if (big5.substituted && !HoldsName(field))
+        fault = values::Fault::NotBig5;
+    if (refused || fault) {
+        refuseValue(field, who, findings, text, fault);
+        return refusedField(record, field);
     }
-    return placeText(record, field, big5.bytes, [&text] { return text; }, who, findings) && clean;
+    if (big5.substituted)
+        findings.substituted(who.name());
+    placeText(record, field, big5.bytes);
+    return !big5.substituted;
 }
 
 // Appends one field; false when it gave a finding (a refusal or a substituted name).
@@ -142,23 +184,29 @@ bool renderField(RecordBytes& record, const MediaField& field, const RecordConte
     // A column is taken from the row as it is stored: plain ASCII byte for byte, as Big5 holds it,
     // and any other text in the room kept for it.
     if (context.row && !field.source.column().isEmpty()) {
-        if (const std::optional<QByteArrayView> ascii = context.row->fieldAscii(field.source.column()))
-            return placeText(record, field, *ascii, [&ascii] { return QString::fromLatin1(*ascii); }, who, findings);
+        if (const std::optional<QByteArrayView> ascii = context.row->fieldAscii(field.source.column())) {
+            if (const std::optional<values::Fault> fault = FieldFault(field, *ascii)) {
+                refuseValue(field, who, findings, QString::fromLatin1(*ascii), fault);
+                return refusedField(record, field);
+            }
+            placeText(record, field, *ascii);
+            return true;
+        }
         context.row->fieldTextInto(field.source.column(), room.text);
-        return placeBig5(record, field, room.text, true, who, findings, room.big5);
+        return placeBig5(record, field, room.text, false, std::nullopt, who, findings, room.big5);
     }
     const FieldValue value = field.source(context);
     if (value.number) {
         if (!value.fits || !appendZeroFilled(record, *value.number, field.width)) {
-            findings.refuse(who.name(), field.content,
-                            value.shownAmount ? QString::number(std::trunc(*value.shownAmount) + 0.0, 'f', 0)
-                                              : QString::number(*value.number));
+            refuseValue(field, who, findings,
+                        value.shownAmount ? QString::number(std::trunc(*value.shownAmount) + 0.0, 'f', 0) : QString::number(*value.number),
+                        value.fault);
             record.fill(field.width, '0');
             return false;
         }
         return true;
     }
-    return placeBig5(record, field, value.text, value.fits, who, findings, room.big5);
+    return placeBig5(record, field, value.text, !value.fits, value.fault, who, findings, room.big5);
 }
 
 } // namespace

@@ -30,7 +30,13 @@ private:
 struct ExportFindings {
     QStringList refusals;
     QStringList substitutedNames;
-    void refuse(const QString& who, const QString& content, const QString& value);
+    // "who: content = value", with the reason when a check of the value gave one; the value shown
+    // with its control characters made visible.
+    void refuse(const QString& who, const QString& content, const QString& value,
+                std::optional<values::Fault> fault = std::nullopt);
+    // The same listed once however many records hold it: a value every record repeats (a bank
+    // parameter, the transfer date) is named once, not for every employee.
+    void refuseOnce(const QString& who, const QString& content, const QString& value, std::optional<values::Fault> fault);
     // A name written with a substitute, listed once however many of his fields had one.
     void substituted(const QString& who);
     // Those of records rendered after these, in their order.
@@ -38,7 +44,12 @@ struct ExportFindings {
 
 private:
     QSet<QString> listed_;   // the substituted names, to find one among thousands at once
+    QSet<QString> once_;     // the refusals listed once
 };
+
+// A refusal line as the clerk's list shows it: "who: content = value (reason)", without the reason
+// when it is empty.
+QString RefusalLine(const QString& who, const QString& content, const QString& value, const QString& reason = QString());
 
 // An employee row whose name (or account holder's title) in `nameColumn` is empty cannot be written as
 // the bank expects; it is refused by name so that the clerk can fill it in.

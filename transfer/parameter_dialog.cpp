@@ -1,6 +1,7 @@
 #include "transfer/parameter_dialog.h"
 
 #include "runtime/language.h"
+#include "runtime/value_checks.h"
 #include "runtime/ui/guarded.h"
 #include "transfer/dialog_buttons.h"
 #include "runtime/ui/messages.h"
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+
+#include <stdexcept>
 
 ParameterSettings NoParameters(const QString& rowKey, int nameTextId, const QString& defaultFileName)
 {
@@ -48,7 +51,12 @@ BankParameterDialog::BankParameterDialog(QWidget* owner, const ParameterSettings
             if (!parameter.inputMask.isEmpty())
                 edit->setInputMask(parameter.inputMask);
             edit->setToolTip(parameter.hint);
-            connect(edit, &QLineEdit::textChanged, this, [this] { IDChange(); });
+            connect(edit, &QLineEdit::textChanged, this, [this, edit](const QString& text) {
+                // The edit's length counts UTF-16 units: a character cut in half at its end goes whole.
+                if (!text.isEmpty() && text.back().isHighSurrogate())
+                    edit->setText(text.chopped(1));
+                IDChange();
+            });
             if (parameter.exitCheck)
                 connect(edit, &QLineEdit::editingFinished, this, [edit, check = parameter.exitCheck] {
                     RunGuarded([&] { check(edit->text()); });
@@ -155,6 +163,14 @@ std::vector<std::pair<QString, QString>> BankParameterDialog::SavedColumns() con
 
 void BankParameterDialog::SaveParameters()
 {
+    // What the bank file cannot carry is refused here, naming the parameter, before it is kept.
+    for (size_t i = 0; i < edits_.size(); ++i) {
+        if (const std::optional<values::Fault> fault = values::TextFault(textOf(i)))
+            throw std::runtime_error(LoadFormStr(15923)
+                                         .arg(settings_.edits[i].label.simplified(), settings_.edits[i].column, values::Shown(textOf(i)),
+                                              values::FaultText(*fault))
+                                         .toStdString());
+    }
     const QString name = settings_.fixedName.isEmpty() ? LoadFormStr(settings_.nameTextId) : settings_.fixedName;
     row_.Save(name, SavedColumns(), settings_.defaultFileName);
     modified_ = false;

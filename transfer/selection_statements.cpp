@@ -54,22 +54,25 @@ SelectionStatements BuildSelectionStatements(const SelectionConditions& c, const
 {
     // Every condition is appended in brackets of its own: an Or within one (a department list of
     // "IsNull" alone) must not escape the conditions around it.
-    QString cond;
+    QString cond, lineCond;   // all conditions; those on the pay line alone
     const auto append = [&cond](const QString& condition) {
         if (!condition.isEmpty())
             cond += QStringLiteral("And") + SqlBracketed(condition);
     };
     if (!(c.depMode == 1 && c.depList == QLatin1String("0000")))
         append(BuildListCondition(c.depMode, c.depList, QStringLiteral("A.DEP")));
+    lineCond = cond;
     for (const QString& condition : accountConditions(c.accountChoice, c.accountPrefix))
         append(condition);
 
     const QString from = c.employeeFrom.trimmed();
     const QString to = c.employeeTo.trimmed();
-    if (!from.isEmpty())
-        append(QStringLiteral("(A.Yg_No>='%1')").arg(SqlEscaped(from)));
-    if (!to.isEmpty())
-        append(QStringLiteral("(A.Yg_No<='%1')").arg(SqlEscaped(to)));
+    for (const QString& range : {from.isEmpty() ? QString() : QStringLiteral("(A.Yg_No>='%1')").arg(SqlEscaped(from)),
+                                 to.isEmpty() ? QString() : QStringLiteral("(A.Yg_No<='%1')").arg(SqlEscaped(to))}) {
+        append(range);
+        if (!range.isEmpty())
+            lineCond += QStringLiteral("And") + SqlBracketed(range);
+    }
 
     QString dates;
     if (!c.payDateFrom.isEmpty())
@@ -92,11 +95,17 @@ SelectionStatements BuildSelectionStatements(const SelectionConditions& c, const
     const QString kinds = QStringLiteral("(Select FJ_NO From MF_FJ Where ") + kindCondition + QStringLiteral(")");
     QStringList kindItems;
     SplitUniqueList(c.salaryKinds, kindItems);
-    if (kindItems.contains(regularLabel))
-        s.read << QStringLiteral("Select * From #TF_FS1 Where (YG_NAME IS NOT NULL)And((BIL_NO IS NULL)Or(BIL_NO='')Or(BIL_NO In")
-                      + kinds + QStringLiteral(")) ");
-    else
-        s.read << QStringLiteral("Select * From #TF_FS1 Where (YG_NAME IS NOT NULL)And(BIL_NO In") + kinds + QStringLiteral(") ");
-    s.read << orderClause;
+    // An employee without a name (or an account holder's title) is read too: the export refuses him
+    // by his number or account, where passing him over would drop his pay without a word.
+    const auto category = [&](const QString& run) {
+        return kindItems.contains(regularLabel)
+            ? QStringLiteral("((%1 IS NULL)Or(%1='')Or(%1 In").arg(run) + kinds + QStringLiteral("))")
+            : QStringLiteral("(%1 In").arg(run) + kinds + QStringLiteral(")");
+    };
+    s.read << QStringLiteral("Select * From #TF_FS1 Where ") + category(QStringLiteral("BIL_NO")) + u' ' << orderClause;
+    s.orphans << QStringLiteral("Select A.FS_NO,A.YG_NO,A.AMTN_NET From TF_FS1 A Where ")
+                     + QStringLiteral("(Not Exists (Select YG_NO From MF_YG B Where B.YG_NO=A.YG_NO))")
+              << lineCond + QStringLiteral("And(A.FS_NO IN (") + runs + QStringLiteral("))And") + category(QStringLiteral("A.BIL_NO"))
+              << QStringLiteral(" Order By A.FS_NO,A.YG_NO");
     return s;
 }

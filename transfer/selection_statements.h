@@ -20,6 +20,9 @@ struct SelectionConditions {
 struct SelectionStatements {
     QStringList fill;   // the three lines that create #TF_FS1
     QStringList read;   // the two lines that read it back
+    // The pay lines of the chosen runs, departments, employees and categories whose employee the
+    // employee records do not hold, which the fill's join passes over: FS_NO, YG_NO and AMTN_NET.
+    QStringList orphans;
 };
 
 // The order of the read-back: by employee, or by department then employee.

@@ -36,7 +36,7 @@ TransferTableLayout TransferTableLayout::Standard()
 {
     TransferTableLayout layout;
     layout.columns = {
-        {TextColumn(QStringLiteral("BACC_NO"), 20, 12040, 14), QStringLiteral("BACC_NO")},
+        {TextColumn(QStringLiteral("BACC_NO"), AccountColumnSize, 12040, 14), QStringLiteral("BACC_NO")},
         {TextColumn(NameColumnName, 30, 12041, 20), QStringLiteral("YG_NAME")},
         {AmountColumn(12042, 14), QString()},
     };
@@ -50,7 +50,7 @@ TransferTableLayout TransferTableLayout::EmployeeNumbered(int numberWidth, int n
         {TextColumn(QStringLiteral("YG_NO"), 12, 12045, numberWidth), QStringLiteral("YG_NO")},
         {TextColumn(NameColumnName, 30, 12046, nameWidth), QStringLiteral("YG_NAME")},
         {TextColumn(QStringLiteral("ID_NO"), 20, 12047, 10), QStringLiteral("ID_NO")},
-        {TextColumn(QStringLiteral("BACC_NO"), 20, 12048, 12), QStringLiteral("BACC_NO")},
+        {TextColumn(QStringLiteral("BACC_NO"), AccountColumnSize, 12048, 12), QStringLiteral("BACC_NO")},
         {AmountColumn(12049, 14), QString()},
     };
     layout.labelColumn = QStringLiteral("YG_NO");
@@ -61,7 +61,7 @@ TransferTableLayout TransferTableLayout::AccountAndNumber(int numberSize)
 {
     TransferTableLayout layout;
     layout.columns = {
-        {TextColumn(QStringLiteral("BACC_NO"), 14, 12101, 20), QStringLiteral("BACC_NO")},
+        {TextColumn(QStringLiteral("BACC_NO"), AccountColumnSize, 12101, 20), QStringLiteral("BACC_NO")},
         {TextColumn(QStringLiteral("YG_NO"), numberSize, 12102, numberSize), QStringLiteral("YG_NO")},
         {TextColumn(NameColumnName, 30, 12103, 10), QStringLiteral("YG_NAME")},
         {AmountColumn(12104, 14), QString()},
@@ -73,7 +73,7 @@ TransferTableLayout TransferTableLayout::AccountAndDepartment()
 {
     TransferTableLayout layout;
     layout.columns = {
-        {TextColumn(QStringLiteral("BACC_NO"), 14, 12124, 20), QStringLiteral("BACC_NO")},
+        {TextColumn(QStringLiteral("BACC_NO"), AccountColumnSize, 12124, 20), QStringLiteral("BACC_NO")},
         {TextColumn(QStringLiteral("YG_NO"), 10, 12125, 10), QStringLiteral("YG_NO")},
         {TextColumn(NameColumnName, 30, 12126, 10), QStringLiteral("YG_NAME")},
         {AmountColumn(12127, 14), QString()},

@@ -33,10 +33,10 @@ struct TransferTableLayout {
     // the subtotal and total labels in the employee number column. Banks differ in how wide the grid
     // shows the number and the name.
     static TransferTableLayout EmployeeNumbered(int numberWidth = 16, int nameWidth = 12);
-    // Account cut to 14 (text 12101), employee number of `numberSize` (12102), name (12103) and amount
+    // Account shown 20 wide (text 12101), employee number of `numberSize` (12102), name (12103) and amount
     // (12104), with the subtotal and total labels in the account column.
     static TransferTableLayout AccountAndNumber(int numberSize);
-    // Account cut to 14 (text 12124), employee number, name, amount, identity number, department code
+    // Account shown 20 wide (text 12124), employee number, name, amount, identity number, department code
     // and the department's name (12125 to 12130), with the subtotal and total labels in the account
     // column. The department name (DEP_NM) is filled by the department transfer window.
     static TransferTableLayout AccountAndDepartment();
@@ -57,6 +57,9 @@ void DefineTransferTable(db::LocalTable& table, const TransferTableLayout& layou
 // even neighbour.
 double TransferAmount(double netPay);
 
+// An account column holds the account whole, as the employee records keep it: a bank's field that
+// cannot hold it refuses it, never a column that cuts it first.
+inline constexpr int AccountColumnSize = 20;
 inline const QString AmountColumnName = QStringLiteral("A_MTN");
 inline const QString NameColumnName = QStringLiteral("YG_NAME");
 

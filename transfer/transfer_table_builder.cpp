@@ -2,6 +2,7 @@
 
 #include "runtime/db/mquery.h"
 #include "runtime/language.h"
+#include "transfer/media_record.h"
 
 #include <QStringBuilder>
 #include <algorithm>
@@ -147,7 +148,11 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
             }
             if (observer_)
                 observer_(rows, newRow);
-            const double lineAmount = TransferAmount(rows.asFloat(amount));
+            const std::optional<double> netPay = rows.asAmount(amount);
+            if (!netPay)
+                result.refusals << RefusalLine(line.employee + u' ' + rows.asString(name), wagbkText(15920), rows.asString(amount),
+                                               values::FaultText(values::Fault::NotANumber));
+            const double lineAmount = TransferAmount(netPay.value_or(0));
             table.setField(slotColumns[slot].amountField, sofar + lineAmount);
             if (completion_)
                 completion_(table);

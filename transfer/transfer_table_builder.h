@@ -5,6 +5,7 @@
 // department, each department starts on a new row.
 #include "transfer/transfer_table.h"
 
+#include <QStringList>
 #include <functional>
 
 namespace db { class MQuery; }
@@ -27,6 +28,8 @@ struct TransferTableResult {
     double transferTotal = 0;  // sum of all amounts
     int sourceLines = 0;       // selection rows read
     bool cancelled = false;
+    // Pay lines whose amount is no number, taken as 0 in the table: no export may carry them.
+    QStringList refusals;
 };
 
 class TransferTableBuilder {

@@ -294,6 +294,7 @@ void TransferWindow::runExport()
     ReleasedForm<ExportDialog> dialog(CreateExportDialog());
     ExportValues values = ValuesForExport();
     values.transferDate = date;
+    values.refusals = SelectionRefusals;
     dialog->Bind(transferTable(), values, emptyTableCause());
     dialog->ShowModal();
 }

@@ -151,6 +151,8 @@ private:
     double TransferTotal = 0;
     int SourceLines = 0;
     bool FillSkipped = false;   // the last selection found the bank not ready to fill
+    // What the last selection found that no export may carry (ExportValues::refusals).
+    QStringList SelectionRefusals;
     TransferTableLayout Layout;
 
     QGridLayout* ConditionGrid = nullptr;

@@ -6,9 +6,12 @@
 #include "common/grid_titles.h"
 #include "common/sql_text.h"
 #include "runtime/db/database.h"
+#include "runtime/db/mquery.h"
+#include "runtime/language.h"
 #include "runtime/ui/function_buttons.h"
 #include "runtime/ui/mbbdbgrid.h"
 #include "runtime/ui/mdate_edit.h"
+#include "transfer/media_record.h"
 #include "transfer/progress_adapter.h"
 
 #include <QApplication>
@@ -22,6 +25,20 @@ struct WaitCursor {
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
 };
+
+// The pay lines `statement` finds whose employee is unknown, one refusal line each (run, employee
+// number, amount); the query is left closed.
+QStringList PayLinesWithoutEmployee(db::MQuery& query, const QStringList& statement)
+{
+    query.SQL() = statement;
+    query.open();
+    const auto text = [](int id) { return LoadFormResourceStr(QStringLiteral("WAGBK"), id); };
+    QStringList lines;
+    for (; !query.eof(); query.next())
+        lines << RefusalLine(text(15921).arg(query.asString(0), query.asString(1)), text(15920), query.asString(2), text(15922));
+    query.close();
+    return lines;
+}
 
 } // namespace
 
@@ -45,6 +62,7 @@ void TransferWindow::SelectPaidSalary()
 {
     NormaliseRanges();
     SelectionGoesOn = true;
+    SelectionRefusals.clear();
     FillSkipped = !ReadyToFill();
     if (FillSkipped)
         return;
@@ -97,6 +115,7 @@ void TransferWindow::BuildTempTable()
     }
     MySql->close();
     MySql->beginSnapshot();
+    SelectionRefusals = PayLinesWithoutEmployee(*MySql, statements.orphans);
     MySql->SQL() = statements.fill;
     MySql->execSQL();
     MySql->close();
@@ -114,5 +133,6 @@ void TransferWindow::FillTransferTable()
     TransferCount = result.transferCount;
     TransferTotal = result.transferTotal;
     SourceLines = result.sourceLines;
+    SelectionRefusals << result.refusals;
     TableFilled(result);
 }

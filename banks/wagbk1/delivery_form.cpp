@@ -8,6 +8,7 @@
 #include "transfer/bank_row.h"
 #include "transfer/media_field.h"
 
+#include <cmath>
 #include <stdexcept>
 
 namespace {
@@ -101,10 +102,13 @@ void TWagBk1eForm::FormCreate()
 
 void TWagBk1eForm::Fill(const DeliveryFacts& facts)
 {
-    const qint64 whole = TruncatedAmount(facts.total, source::Unit::Whole);
-    const std::optional<QString> capitals = CapitalNumerals(whole, Language::LanguageID == 0);
+    // An amount beyond any integer has no capital numerals either; it is named as the table holds it.
+    const bool integral = std::fabs(facts.total) < 1e15;
+    const std::optional<QString> capitals =
+        integral ? CapitalNumerals(TruncatedAmount(facts.total, source::Unit::Whole), Language::LanguageID == 0) : std::nullopt;
     if (!capitals)
-        throw std::runtime_error(LoadFormResourceStr(QStringLiteral("WAGBK"), 15200).arg(whole).toStdString());
+        throw std::runtime_error(
+            LoadFormResourceStr(QStringLiteral("WAGBK"), 15200).arg(QString::number(std::trunc(facts.total) + 0.0, 'f', 0)).toStdString());
     const QDate& date = facts.transferDate;
     const auto row = BankRow(QStringLiteral("1")).Read();
     label(QStringLiteral("CompanyName")).setCaption(Compdata::CompanyName());

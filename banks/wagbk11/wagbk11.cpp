@@ -44,7 +44,7 @@ MediaRecord detail()
         {1, 12, L, Column("BACC_NO"), QStringLiteral("帳號")},
         {13, 1, L, Constant("0"), QStringLiteral("固定")},
         {14, 1, L, SignFlag(), QStringLiteral("正負號")},
-        {15, 15, Z, RowAmount(Unit::Hundredths, IntegerWidth::Bits32), QStringLiteral("金額")},
+        {15, 15, Z, RowAmount(Unit::Hundredths, IntegerWidth::Bits32, Sign::Any), QStringLiteral("金額")},
         {30, 21, L, Constant("000000000000000000000"), QStringLiteral("補零")},
     };
 }

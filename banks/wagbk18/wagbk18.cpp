@@ -45,7 +45,7 @@ FieldSource Account()
 // The amount in cents; the amount check takes digits only, so a negative amount is refused.
 FieldSource Cents()
 {
-    return RowAmount(Unit::Hundredths, IntegerWidth::Bits32, Sign::NotNegative);
+    return RowAmount(Unit::Hundredths, IntegerWidth::Bits32);
 }
 
 const QString AccountContent = QStringLiteral("轉帳帳號");

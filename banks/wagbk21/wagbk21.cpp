@@ -26,7 +26,7 @@ MediaRecord line()
     return {
         {1, 14, L, Column("BACC_NO"), QStringLiteral("帳號")},
         {15, 1, L, EntryKind(), QStringLiteral("存提別")},
-        {16, 13, Z, RowAmount(Unit::Hundredths, IntegerWidth::Bits64), QStringLiteral("金額")},
+        {16, 13, Z, RowAmount(Unit::Hundredths, IntegerWidth::Bits64, Sign::Any), QStringLiteral("金額")},
         {29, 10, FieldForm::Cut, Column("YG_NAME"), QStringLiteral("員工姓名")},
     };
 }

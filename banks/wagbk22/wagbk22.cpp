@@ -53,7 +53,7 @@ MediaRecord account()
     return {
         {1, 13, FieldForm::LeftZeros, Leading(12, Column("BACC_NO")), QStringLiteral("帳號")},
         {14, 10, L, Column("YG_NAME"), QStringLiteral("識別碼")},
-        {24, 15, Z, RowAmount(Unit::Hundredths, IntegerWidth::Bits32), QStringLiteral("金額")},
+        {24, 15, Z, RowAmount(Unit::Hundredths, IntegerWidth::Bits32, Sign::Any), QStringLiteral("金額")},
         {39, 1, L, RowMark(), QStringLiteral("借貸別")},
         {40, 2, L, Parameter("ID2"), QStringLiteral("類別")},
         {42, 5, L, Parameter("ID1"), QStringLiteral("企業編號")},

@@ -23,12 +23,15 @@ using namespace source;
 constexpr auto L = FieldForm::Left;
 constexpr auto Z = FieldForm::Zeros;
 
-// The account number's five characters and the check digit, together.
+// The account number's five characters and the check digit, together: the last part keeps the rest
+// of the account, so that an account longer than its four parts can hold is refused.
 FieldSource AccountAndCheckDigit()
 {
-    return [](const RecordContext& c) {
-        return FieldValue::Text(c.row->fieldText(QStringLiteral("BACC_NO3")).left(5) + c.row->fieldText(QStringLiteral("BACC_NO4")).left(1));
+    FieldSource account = [](const RecordContext& c) {
+        return FieldValue::Text(c.row->fieldText(QStringLiteral("BACC_NO3")).left(5) + c.row->fieldText(QStringLiteral("BACC_NO4")));
     };
+    account.markAccount(6);
+    return account;
 }
 
 // The customer code follows the employee number only with the Taoyuan option.
@@ -99,7 +102,7 @@ TransferTableLayout TWagbk3Form::TableLayout() const
         accountPart("BACC_NO1", 4, 12021, 6, 0),
         accountPart("BACC_NO2", 3, 12022, 5, 4),
         accountPart("BACC_NO3", 5, 12023, 7, 7),
-        accountPart("BACC_NO4", 1, 12024, 4, 12),
+        accountPart("BACC_NO4", AccountColumnSize - 12, 12024, 4, 12),
         {AmountColumn(12025, 14), QString()},
         {TextColumn(QStringLiteral("YG_NO"), 12, 12026, 12), QStringLiteral("YG_NO")},
         {TextColumn(NameColumnName, 30, 12027, 10), QStringLiteral("YG_NAME")},

@@ -38,6 +38,11 @@ QTextStream& out()
     return stream;
 }
 
+QString hostText(int id)
+{
+    return LoadFormResourceStr(QStringLiteral("RAR1HOST"), id);
+}
+
 void reportErrors(const HeadlessHost& host)
 {
     for (const QString& error : host.errors())
@@ -119,7 +124,7 @@ void setKeptButtons(const QWidget& form, const QMap<QString, QString>& assignmen
             continue;
         unknown.removeAll(assigned.key());
         if (!target)
-            refused << QStringLiteral("%1 takes %2").arg(assigned.key(), values.join(QStringLiteral(" or ")));
+            refused << hostText(262).arg(assigned.key(), values.join(QStringLiteral(" / ")));
         else if (target->isChecked() != check)
             target->click();
     }
@@ -228,7 +233,7 @@ int BankParameters(const RuntimeConfig& config, Arguments& arguments)
         const QString word = arguments.takePositional(QStringLiteral("ID=VALUE"));
         const int equals = word.indexOf(u'=');
         if (equals <= 0)
-            throw UsageError(QStringLiteral("'%1' is not COLUMN=VALUE").arg(word).toStdString());
+            throw UsageError(hostText(260).arg(word).toStdString());
         assignments.insert(word.left(equals).toUpper(), word.mid(equals + 1));
     }
     HeadlessHost host(config);
@@ -238,32 +243,40 @@ int BankParameters(const RuntimeConfig& config, Arguments& arguments)
     setKeptButtons(window, assignments, unknown, refused);
     host.onModal([&](MForm& dialog) {
         setKeptButtons(dialog, assignments, unknown, refused);
+        std::vector<QWidget*> parameters;
         for (QWidget* control : dialog.findChildren<QWidget*>()) {
             const QString column = control->property("BankColumn").toString();
             if (column.isEmpty())
                 continue;
+            parameters.push_back(control);
             if (assignments.contains(column)) {
                 unknown.removeAll(column);
                 const QStringList takes = setParameterValue(control, assignments.value(column));
                 if (!takes.isEmpty())
-                    refused << QStringLiteral("%1 takes %2").arg(column, takes.join(QStringLiteral(" or ")));
+                    refused << hostText(262).arg(column, takes.join(QStringLiteral(" / ")));
             }
-            out() << QStringLiteral("%1\t%2\t%3").arg(column, parameterLabel(control), parameterValue(control)) << Qt::endl;
         }
+        const bool saving = !assignments.isEmpty() && unknown.isEmpty() && refused.isEmpty();
+        if (saving)
+            dialog.component<QPushButton>(QStringLiteral("Btn_F8"))->click();
+        // The values are shown as kept: none when they were not saved.
+        if (!host.errors().isEmpty() || (!assignments.isEmpty() && !saving))
+            return int(mrCancel);
+        for (QWidget* control : parameters)
+            out() << QStringLiteral("%1\t%2\t%3").arg(control->property("BankColumn").toString(), parameterLabel(control), parameterValue(control))
+                  << Qt::endl;
         printKeptButtons(window);
         printKeptButtons(dialog);
-        if (!assignments.isEmpty() && unknown.isEmpty() && refused.isEmpty())
-            dialog.component<QPushButton>(QStringLiteral("Btn_F8"))->click();
         return int(mrCancel);
     });
     host.RunCommand(window, cmdBankParameters);
     reportErrors(host);
     if (!unknown.isEmpty()) {
-        QTextStream(stderr) << "rar1: bank " << bank << " has no parameter " << unknown.join(QStringLiteral(", ")) << Qt::endl;
+        QTextStream(stderr) << "rar1: " << hostText(261).arg(bank).arg(unknown.join(QStringLiteral(", "))) << Qt::endl;
         return ExitError;
     }
     if (!refused.isEmpty()) {
-        QTextStream(stderr) << "rar1: bank " << bank << ": " << refused.join(QStringLiteral("; ")) << "; nothing was saved" << Qt::endl;
+        QTextStream(stderr) << "rar1: " << hostText(263).arg(bank).arg(refused.join(QStringLiteral("; "))) << Qt::endl;
         return ExitError;
     }
     return host.errors().isEmpty() ? ExitOk : ExitError;

@@ -29,7 +29,9 @@ const char* const Usage =
     "  describe N [--pdf FILE]                   the format description\n"
     "  verify N FILE [--json] [--choice K]       read FILE back by bank N's layout and check it\n"
     "CONDITIONS: --pay-from ROC --pay-to ROC --date ROC --emp-from NO --emp-to NO --depts LIST --dept-mode 0|1\n"
-    "            --kinds LIST --sort 0|1 --account 0|1|2 --prefix P --title\n"
+    "            --kinds LIST --sort 0|1 --account 0|1|2 --prefix P --title|--no-title\n"
+    "            --depts, --dept-mode, --kinds, --sort, --account and --title/--no-title are remembered for\n"
+    "            every bank and later runs, as the window's F2 conditions are; the others hold for this run\n"
     "ANSWERS:    --choice K (the file chosen before an export) --form K (the printout chosen)\n"
     "            --continue (go on past the account error list)\n";
 
@@ -60,7 +62,8 @@ int run(QStringList words)
     Arguments arguments(words);
     if (const auto today = arguments.take(QStringLiteral("--today"))) {
         const QDate date = QDate::fromString(*today, Qt::ISODate);
-        if (!date.isValid())
+        // The date edits hold ROC years of up to three digits: 1912 to 2910.
+        if (!date.isValid() || date.year() < 1912 || date.year() > 2910)
             throw UsageError(QStringLiteral("--today takes a date YYYY-MM-DD, not '%1'").arg(*today).toStdString());
         SetToday(date);
     }

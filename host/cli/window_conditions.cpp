@@ -1,6 +1,7 @@
 #include "window_conditions.h"
 
 #include "headless_host.h"
+#include "runtime/getdate.h"
 #include "runtime/ui/function_buttons.h"
 
 #include <QCheckBox>
@@ -27,6 +28,16 @@ void setText(MForm& form, const char* name, const std::optional<QString>& value)
         form.component<QLineEdit>(QLatin1String(name))->setText(*value);
 }
 
+// A date option taken whole: anything but exactly a date is refused, naming the option, before the
+// edit (which holds "yyy/mm/dd" and no more) could cut it to one.
+std::optional<QString> takeDate(Arguments& arguments, const QString& option)
+{
+    const std::optional<QString> text = arguments.take(option);
+    if (!text || DateIsEmpty(*text))
+        return text;
+    return R_ChinaToTWData(R_TWtoChina(*text, option));
+}
+
 void setChoice(MForm& form, const char* name, const std::optional<int>& value)
 {
     if (value)
@@ -37,9 +48,9 @@ void setChoice(MForm& form, const char* name, const std::optional<int>& value)
 WindowConditions WindowConditions::Take(Arguments& a)
 {
     WindowConditions c;
-    c.payFrom = a.take(QStringLiteral("--pay-from"));
-    c.payTo = a.take(QStringLiteral("--pay-to"));
-    c.transferDate = a.take(QStringLiteral("--date"));
+    c.payFrom = takeDate(a, QStringLiteral("--pay-from"));
+    c.payTo = takeDate(a, QStringLiteral("--pay-to"));
+    c.transferDate = takeDate(a, QStringLiteral("--date"));
     c.employeeFrom = a.take(QStringLiteral("--emp-from"));
     c.employeeTo = a.take(QStringLiteral("--emp-to"));
     c.prefix = a.take(QStringLiteral("--prefix"));
@@ -48,13 +59,17 @@ WindowConditions WindowConditions::Take(Arguments& a)
     c.departmentMode = takeChoice(a, QStringLiteral("--dept-mode"), 1);
     c.sort = takeChoice(a, QStringLiteral("--sort"), 1);
     c.account = takeChoice(a, QStringLiteral("--account"), 2);
-    c.title = a.takeFlag(QStringLiteral("--title"));
+    const bool title = a.takeFlag(QStringLiteral("--title")), noTitle = a.takeFlag(QStringLiteral("--no-title"));
+    if (title && noTitle)
+        throw UsageError("--title and --no-title exclude each other");
+    if (title || noTitle)
+        c.title = title;
     return c;
 }
 
 bool WindowConditions::hasPanelConditions() const
 {
-    return departments || kinds || departmentMode || sort || account || title;
+    return departments || kinds || departmentMode || sort || account || title.has_value();
 }
 
 void WindowConditions::ApplyTo(MForm& window, HeadlessHost& host) const
@@ -68,7 +83,7 @@ void WindowConditions::ApplyTo(MForm& window, HeadlessHost& host) const
             setChoice(panel, "COM_SORT", sort);
             setChoice(panel, "COM_BACC", account);
             if (title)
-                panel.component<QCheckBox>(QStringLiteral("CHK_TIT"))->setChecked(true);
+                panel.component<QCheckBox>(QStringLiteral("CHK_TIT"))->setChecked(*title);
             panel.component<QPushButton>(QStringLiteral("Btn_F8"))->click();
             return int(mrOk);
         });

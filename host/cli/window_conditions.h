@@ -13,7 +13,7 @@ struct WindowConditions {
     std::optional<QString> payFrom, payTo, transferDate, employeeFrom, employeeTo, prefix;
     std::optional<QString> departments, kinds;
     std::optional<int> departmentMode, sort, account;
-    bool title = false;
+    std::optional<bool> title;   // --title or --no-title; none keeps the saved choice
 
     static WindowConditions Take(Arguments& arguments);
     void ApplyTo(MForm& window, HeadlessHost& host) const;

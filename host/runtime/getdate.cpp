@@ -27,7 +27,7 @@ int DatePart(const QString& part, int maxDigits, bool* ok)
 {
     const QString digits = part.trimmed();
     *ok = !digits.isEmpty() && digits.size() <= maxDigits
-        && std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); });
+        && std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     return *ok ? digits.toInt() : 0;
 }
 
@@ -74,8 +74,13 @@ QDate R_TWtoChina(const QString& text, const QString& field)
     const int month = DatePart(parts[1], 2, &ok);
     if (!ok || month < 1 || month > 12)
         RaiseDateError(213, field, text);
+    // A day of more digits, or with anything after it, is no date at all: never cut to one.
     const int day = DatePart(parts[2], 2, &ok);
-    const QDate date(rocYear + RocYearOffset, month, ok ? day : 0);
+    if (!ok)
+        RaiseDateError(211, field, text);
+    if (day < 1)
+        RaiseDateError(215, field, text);
+    const QDate date(rocYear + RocYearOffset, month, day);
     if (!date.isValid())
         RaiseDateError(214, field, text);
     return date;

@@ -59,7 +59,7 @@ protected:
 TEST_F(Bank10Export, TheReferenceExampleByteForByte)
 {
     company.setBankRow("10", "012", "7", "SALARY.TXT");
-    const QByteArray file = exportRows({{"023004707411", "王小明", 8361}, {"12345678901234567", "李大華", 52000},
+    const QByteArray file = exportRows({{"023004707411", "王小明", 8361}, {"12345678901234", "李大華", 52000},
                                         {"合計", "", 60361}});
     const QByteArray expected = "910301" "910305" "012" "12345678" "7  " "00000000000000" "000000060361" "0002" "   " "9\r\n"
                                 "   023004707411  000000008361                              9\r\n"
@@ -94,11 +94,19 @@ TEST_F(Bank10Export, SubtotalRowsAreSkippedAndANamelessEmployeeIsRefused)
     EXPECT_FALSE(QFile::exists(path));
 }
 
-TEST_F(Bank10Export, NegativeAmountsKeepTheirSign)
+// The zero-filled amount has no room for a sign: a negative amount is refused, never written as
+// "00000000-500".
+TEST_F(Bank10Export, NegativeAmountsAreRefused)
 {
-    const QByteArray file = exportRows({{"111", "甲", -500}});
-    EXPECT_EQ(file.split('\n')[1].mid(17, 12), "00000000-500");
-    EXPECT_EQ(file.left(60).mid(12, 3), "   ") << "no BANK1 row: the codes are blank";
+    try {
+        exportRows({{"111", "甲", -500}});
+        ADD_FAILURE() << "the export was not refused";
+    } catch (const ExportRefused& refused) {
+        EXPECT_TRUE(QString::fromUtf8(refused.what()).endsWith(RefusalLine("甲", "金額", "-500", values::FaultText(values::Fault::Negative))))
+            << refused.what();
+    }
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(exportRows({{"111", "甲", 500}}).left(60).mid(12, 3), "   ") << "no BANK1 row: the codes are blank";
 }
 
 TEST_F(Bank10Export, ACountThatDoesNotFitStopsTheExportBeforeWriting)

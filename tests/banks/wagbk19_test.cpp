@@ -24,7 +24,7 @@ TEST_F(Bank19, HeaderAndDetailsByteForByteAsTheDescriptionShowsThem)
     company.setBankRow("19", "123456789012");
     const QByteArray file = exportRows({{"0123456789", "王小明", 8361, "E001", "A123456789"},
                                         {"小計(A01)", "", 8361},
-                                        {"1234567890123", "李大華", 52000, "E002", "B12345678"},
+                                        {"123456789012", "李大華", 52000, "E002", "B12345678"},
                                         {"合計", "", 60361}});
     EXPECT_EQ(file, "123456789012" "0000910305" "A\r\n"
                     "012345678900" "0000008361" "          " "A123456789" "  \r\n"
@@ -45,8 +45,10 @@ TEST_F(Bank19, TheEntryDateKeepsItsLengthAroundTheYear100AndAMissingRowGivesABla
 TEST_F(Bank19, TheLargestAmountThatFitsIsWrittenAndALargerOneRefused)
 {
     EXPECT_EQ(exportRows({{"1", "甲", 2147483647.0, "E1"}}).split('\n')[1].mid(12, 10), "2147483647");
-    EXPECT_EQ(exportRows({{"1", "甲", -500, "E1"}}).split('\n')[1].mid(12, 10), "000000-500");
-    EXPECT_EQ(refusals([this] { exportRows({{"1", "甲", 2147483648.0, "E1"}}); }), QStringList{"E1 甲: 金額 = 2147483648"});
+    EXPECT_EQ(refusals([this] { exportRows({{"1", "甲", -500, "E1"}}); }),
+              QStringList{RefusalLine("E1 甲", "金額", "-500", values::FaultText(values::Fault::Negative))});
+    EXPECT_EQ(refusals([this] { exportRows({{"1", "甲", 2147483648.0, "E1"}}); }),
+              QStringList{RefusalLine("E1 甲", "金額", "2147483648", values::FaultText(values::Fault::TooLarge))});
 }
 
 TEST_F(Bank19, TheWindowHandsTheDateOnlyAndItsListShowsNumberAndIdentity)

@@ -55,16 +55,19 @@ TEST_F(Bank23, TheHeaderCountsAndSumsTheEmployeeRecordsOnly)
     EXPECT_EQ(lines[0].mid(40, 16), "000000045100" "0002");
     EXPECT_EQ(lines[1], "   " "00000000000001" "000000045000" "A010" "0" "A1        " "                \r");
 
-    lines = exportRows({{"1", "甲", 100, "E1"}, {"2", "乙", -300, "E2"}}).split('\n');
-    EXPECT_EQ(lines[0].mid(40, 16), "00000000-200" "0002") << "no total row: the sum of the employees";
+    lines = exportRows({{"1", "甲", 100, "E1"}, {"2", "乙", 300, "E2"}}).split('\n');
+    EXPECT_EQ(lines[0].mid(40, 16), "000000000400" "0002") << "no total row: the sum of the employees";
 }
 
-TEST_F(Bank23, CodesAreZeroFilledAndLongerOnesWrittenWhole)
+// A code longer than its field would lengthen the first record: it is refused, never written whole.
+TEST_F(Bank23, CodesAreZeroFilledAndLongerOnesRefused)
 {
+    setCodes("1", "60", "1234567890123", "2");
+    EXPECT_EQ(exportRows({{"1", "甲", 1, "E1"}}).split('\n')[0].left(40), "901001" "901005" "001" "12345678" "060" "01234567890123");
     setCodes("1", "6012", "123456789012345", "2");
-    const QList<QByteArray> lines = exportRows({{"1", "甲", 1, "E1"}}).split('\n');
-    EXPECT_EQ(lines[0].left(42), "901001" "901005" "001" "12345678" "6012" "123456789012345");
-    EXPECT_EQ(lines[0].size(), 63);
+    const QString every = LoadFormResourceStr("WAGBK", 15919), tooLong = values::FaultText(values::Fault::TooLong);
+    EXPECT_EQ(refusals([this] { exportRows({{"1", "甲", 1, "E1"}}); }),
+              (QStringList{RefusalLine(every, "客戶代號", "6012", tooLong), RefusalLine(every, "客戶帳號", "123456789012345", tooLong)}));
 }
 
 TEST_F(Bank23, AMissingRowGivesZeroCodesAndNoCheckFlag)
@@ -87,7 +90,7 @@ TEST_F(Bank23, FromRocYear100ADateTakesSevenAndTheFirstRecordGrows)
 TEST_F(Bank23, AnAmountBeyondThirtyTwoBitsIsRefusedAndNothingWritten)
 {
     const QStringList refused = refusals([this] { exportRows({{"1", "甲", 2147483648.0, "E1"}}); });
-    EXPECT_EQ(refused, QStringList{"E1 甲: 金額 = 2147483648"});
+    EXPECT_EQ(refused, QStringList{"E1 甲: 金額 = 2147483648（超過欄位可容納的金額）"});
     EXPECT_FALSE(QFile::exists(path));
 }
 
@@ -139,13 +142,13 @@ TEST_F(Bank23, TheWindowNamesTheDepartmentsAndHandsOverTheDateOnly)
 
     db::LocalTable& table = window->transferTable();
     EXPECT_EQ(ColumnTexts(table, {"BACC_NO", "YG_NO", "DEP_NO", "DEP_NM"}),
-              (std::vector<QStringList>{{"12345678901234", "E001", "A01", "業務部"},
+              (std::vector<QStringList>{{"123456789012345678", "E001", "A01", "業務部"},
                                         {"0509876543", "E002", "B01", ""},
                                         {LoadFormResourceStr("WAGBK", 10101), "", "", ""}}));
 
     ReleasedForm<TWagbk23cForm> list(Create<TWagbk23cForm>(nullptr));
     EXPECT_EQ(PrintedLines(*list, table, QDate(2001, 10, 5), company.path("list.pdf")),
-              (std::vector<QStringList>{{"E001", "王小明", "A123456789", "12345678901234", "35,000.00"},
+              (std::vector<QStringList>{{"E001", "王小明", "A123456789", "123456789012345678", "35,000.00"},
                                         {"E002", "李大華", "B223456789", "0509876543", "8,361.00"}}));
 }
 

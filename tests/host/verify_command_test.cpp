@@ -3,8 +3,8 @@
 // fields by hand, read field by field, and each kind of damage made in them is named by its line and
 // field.
 #include "bank_layouts.h"
-#include "banks/wagbk2/check_digit.h"
 #include "command_line.h"
+#include "demo_banks.h"
 #include "runtime/cvcode.h"
 #include "runtime/language.h"
 #include "support/bank_export.h"
@@ -14,8 +14,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -23,56 +21,6 @@
 #include <memory>
 
 namespace {
-
-// The demo company as it comes, or with its accounts made fit for a bank that takes only its own.
-enum class Accounts {
-    Demo,
-    PostOffice,     // every account with the post office's check digits
-    ElevenDigits,   // every account cut to its last eleven digits, as bank 18 takes them
-};
-
-struct BankCase {
-    int bank;
-    int choice = 0;   // the file chosen before the export; 0 for a bank that asks for none
-    Accounts accounts = Accounts::Demo;
-};
-
-std::string caseName(const ::testing::TestParamInfo<BankCase>& info)
-{
-    return "Bank" + std::to_string(info.param.bank) + (info.param.choice ? "File" + std::to_string(info.param.choice) : "");
-}
-
-void PrintTo(const BankCase& bank, std::ostream* out)
-{
-    *out << caseName({bank, 0});
-}
-
-std::vector<BankCase> everyBank()
-{
-    std::vector<BankCase> cases;
-    for (int bank = 1; bank <= 28; ++bank)
-        cases.push_back({bank, bank == 2 ? 1 : 0, bank == 2 ? Accounts::PostOffice : bank == 18 ? Accounts::ElevenDigits : Accounts::Demo});
-    cases.insert(cases.begin() + 2, {2, 2, Accounts::PostOffice});
-    return cases;
-}
-
-// The bank parameters set before an export, as the clerk would: bank 18 cannot write without its
-// weight, the others write what they are given.
-QStringList parametersOf(int bank)
-{
-    static const std::map<int, QStringList> parameters{
-        {2, {"ID3=12345678"}},
-        {3, {"ID1=5678"}},
-        {6, {"ID1=12345678901", "ID2=009", "ID3=07"}},
-        {10, {"ID1=012", "ID2=007"}},
-        {17, {"ID1=1080"}},
-        {18, {"ID1=123", "ID2=07"}},
-        {23, {"ID1=12", "ID2=601", "ID3=1234567890", "ID4=2"}},
-        {26, {"ID1=123456789012"}},
-    };
-    const auto found = parameters.find(bank);
-    return found == parameters.end() ? QStringList() : found->second;
-}
 
 QString text(int id)
 {
@@ -93,39 +41,6 @@ bool named(const QStringList& failures, int line, const QString& field)
             return true;
     }
     return false;
-}
-
-// Rewrites every employee's accounts in the company database `file`.
-void rewriteAccounts(const QString& file, const std::function<QString(const QString&)>& rewrite)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "demo-accounts");
-        db.setDatabaseName(file);
-        ASSERT_TRUE(db.open());
-        QSqlQuery select(db);
-        ASSERT_TRUE(select.exec("SELECT YG_NO, BACC1_NO, BACC2_NO FROM MF_YG"));
-        std::vector<QStringList> rows;
-        while (select.next())
-            rows.push_back({select.value(0).toString(), rewrite(select.value(1).toString()), rewrite(select.value(2).toString())});
-        ASSERT_TRUE(db.transaction());
-        for (const QStringList& row : rows) {
-            QSqlQuery update(db);
-            update.prepare("UPDATE MF_YG SET BACC1_NO = ?, BACC2_NO = ? WHERE YG_NO = ?");
-            update.addBindValue(row[1]);
-            update.addBindValue(row[2]);
-            update.addBindValue(row[0]);
-            ASSERT_TRUE(update.exec());
-        }
-        ASSERT_TRUE(db.commit());
-    }
-    QSqlDatabase::removeDatabase("demo-accounts");
-}
-
-QString withCheckDigits(const QString& account)
-{
-    if (account.size() != 14)
-        return account;
-    return account.left(6) + *PostOfficeCheckDigit(account.left(6)) + account.mid(7, 6) + *PostOfficeCheckDigit(account.mid(7, 6));
 }
 
 // The lines of a file, each ended by CR LF.
@@ -159,28 +74,7 @@ protected:
     }
 
     // The company database with the accounts asked for, made when first asked for.
-    static QString database(Accounts accounts)
-    {
-        const QString file = folder_->filePath(QString("company%1.db").arg(int(accounts)));
-        if (QFile::exists(file))
-            return file;
-        if (accounts == Accounts::Demo) {
-            EXPECT_EQ(RunRar1(file, {"init-demo"}).status, 0);
-            return file;
-        }
-        EXPECT_TRUE(QFile::copy(database(Accounts::Demo), file));
-        if (accounts == Accounts::PostOffice)
-            rewriteAccounts(file, withCheckDigits);
-        else
-            rewriteAccounts(file, [](const QString& account) { return account.right(11); });
-        return file;
-    }
-
-    // The words that name the case's file choice, for a command that asks.
-    static QStringList choiceOf(const BankCase& bank)
-    {
-        return bank.choice ? QStringList{"--choice", QString::number(bank.choice)} : QStringList();
-    }
+    static QString database(Accounts accounts, int digits = 0) { return DemoCompanyFor(QDir(folder_->path()), accounts, 0, digits); }
 
     struct Written {
         Outcome transfer;
@@ -196,14 +90,14 @@ protected:
         auto found = written_.find(file);
         if (found != written_.end())
             return found->second;
-        const QString db = database(bank.accounts);
+        const QString db = database(bank.accounts, bank.accountDigits);
         if (!parametersOf(bank.bank).isEmpty())
             EXPECT_EQ(RunRar1(db, QStringList{"params", QString::number(bank.bank)} + parametersOf(bank.bank)).status, 0);
         Written result;
         result.file = file;
         result.transfer = RunRar1(db, QStringList{"--today", "2026-03-01", "transfer", QString::number(bank.bank), "--out", file,
                                                   "--pay-from", "115/02/01", "--pay-to", "115/02/28"}
-                                          + choiceOf(bank));
+                                          + ChoiceOf(bank));
         QFile read(file);
         if (read.open(QIODevice::ReadOnly))
             result.bytes = read.readAll();
@@ -212,7 +106,7 @@ protected:
 
     static Outcome verify(const BankCase& bank, const QString& file, const QStringList& more = {})
     {
-        return RunRar1(database(bank.accounts), QStringList{"verify", QString::number(bank.bank), file} + choiceOf(bank) + more);
+        return RunRar1(database(bank.accounts, bank.accountDigits), QStringList{"verify", QString::number(bank.bank), file} + ChoiceOf(bank) + more);
     }
 
     // The parameters a reading of the case's files is handed, as the bank's row keeps them.

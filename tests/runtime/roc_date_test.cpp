@@ -47,13 +47,16 @@ TEST(RocDate, ImpossibleDatesNameTheFieldAndThePart)
         return QString();
     };
     for (const char* text : {"115/02/30", "115/13/01", "115/00/10", "114/02/29", "abc/01/01", "115/03", "1150/01/01",
-                             "115/  /01", "115/03/5x"}) {
+                             "115/  /01", "115/03/5x", "115/02/289", "115/02/011", "115/02/01x", "115/02/01 junk", "115/02/00"}) {
         const QString message = messageOf(QString::fromUtf8(text));
         EXPECT_TRUE(message.contains(field)) << message.toStdString();
         EXPECT_TRUE(message.contains(QString::fromUtf8(text).trimmed())) << message.toStdString();
     }
     // Which part is wrong is said too (the texts come from the host's table, in its language).
     EXPECT_NE(messageOf("115/13/01"), messageOf("115/02/30"));
+    // Day 00 is no day of any month, not one beyond this month's end; a day with more is no date.
+    EXPECT_NE(messageOf("115/02/00"), messageOf("115/02/30"));
+    EXPECT_NE(messageOf("115/02/289"), messageOf("115/02/30"));
 }
 
 TEST(RocDate, EmptyTextsAndMasksAreEmptyDates)

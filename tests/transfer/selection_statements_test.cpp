@@ -29,7 +29,7 @@ TEST(SelectionStatements, ReferenceConditions)
                          "And(A.FS_NO IN (Select DISTINCT FS_NO From MF_FS Where (FS_DD>='2026-03-01')And(FS_DD<='2026-03-31')))"
                          " Order By A.BIL_NO");
     ASSERT_EQ(s.read.size(), 2);
-    EXPECT_EQ(s.read[0], "Select * From #TF_FS1 Where (YG_NAME IS NOT NULL)And((BIL_NO IS NULL)Or(BIL_NO='')Or(BIL_NO In"
+    EXPECT_EQ(s.read[0], "Select * From #TF_FS1 Where ((BIL_NO IS NULL)Or(BIL_NO='')Or(BIL_NO In"
                          "(Select FJ_NO From MF_FJ Where (FJ_KND IN ('正常薪資'))))) ");
     EXPECT_EQ(s.read[1], " Order By YG_NO");
 }
@@ -54,7 +54,7 @@ TEST(SelectionStatements, PrefixTitleDepartmentsEmployeesAndCategories)
                          "And(A.Yg_No>='E001')And(A.Yg_No<='E100')"
                          "And(A.FS_NO IN (Select DISTINCT FS_NO From MF_FS Where (FS_DD>='2026-03-01')And(FS_DD<='2026-03-31')))"
                          " Order By A.BIL_NO");
-    EXPECT_EQ(s.read[0], "Select * From #TF_FS1 Where (YG_NAME IS NOT NULL)And(BIL_NO In"
+    EXPECT_EQ(s.read[0], "Select * From #TF_FS1 Where (BIL_NO In"
                          "(Select FJ_NO From MF_FJ Where ((FJ_KND IS NULL)Or(FJ_KND='')Or(FJ_KND IN ('年終獎金'))))) ");
     EXPECT_EQ(s.read[1], " Order By DEP_NO,YG_NO");
 }
@@ -111,7 +111,7 @@ TEST(SelectionStatements, ACategoryListOfSeparatorsAloneNamesNoCategory)
     SelectionConditions c = marchConditions();
     c.salaryKinds = ";;";
     EXPECT_EQ(BuildSelectionStatements(c, Regular, DefaultOrderClause(0)).read[0],
-              "Select * From #TF_FS1 Where (YG_NAME IS NOT NULL)And(BIL_NO In(Select FJ_NO From MF_FJ Where (1=0))) ");
+              "Select * From #TF_FS1 Where (BIL_NO In(Select FJ_NO From MF_FJ Where (1=0))) ");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "runtime/language.h"
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -265,9 +266,29 @@ DatabaseError QueryFailure(const QString& what, const QSqlError& error, const QS
     if (code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P0"))
         || (code.isEmpty() && !error.databaseText().isEmpty()))
         return DatabaseError(HostText(306).arg(EngineText(error)).toStdString());
+    if (what.isEmpty())
+        return StatementRefused(EngineText(error), statement);
     QString message = QStringLiteral("%1: %2").arg(what, EngineText(error));
     if (!statement.isEmpty())
         message += QStringLiteral("\nStatement: ") + statement;
+    return DatabaseError(message.toStdString());
+}
+
+DatabaseError StatementRefused(const QString& engineText, const QString& statement)
+{
+    // A company database without a column or table the module reads: the clerk is told which,
+    // in his language, not shown the statement.
+    static const QRegularExpression missing(
+        QStringLiteral("^(?:no such (column|table): (\\S+)|Invalid (column|object) name '([^']+)')"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = missing.match(engineText);
+    if (match.hasMatch()) {
+        const bool column = !match.captured(1).isEmpty() ? match.captured(1).toLower() == u"column" : match.captured(3).toLower() == u"column";
+        const QString name = !match.captured(2).isEmpty() ? match.captured(2) : match.captured(4);
+        return DatabaseError(HostText(column ? 308 : 309).arg(name).toStdString());
+    }
+    QString message = HostText(310).arg(engineText);
+    if (!statement.isEmpty())
+        message += u'\n' + statement;
     return DatabaseError(message.toStdString());
 }
 

@@ -103,8 +103,12 @@ private:
     std::vector<std::unique_ptr<MDatabase>> databases_;
 };
 
-// The error for a statement the engine refused: what failed, the engine's text, and the statement.
+// The error for a statement the engine refused: what failed, the engine's text, and the statement;
+// with an empty `what`, a statement the database refused (StatementRefused).
 DatabaseError QueryFailure(const QString& what, const QSqlError& error, const QString& statement = QString());
+// A statement the database refused: a column or table the company database lacks is named in the
+// clerk's words; any other refusal gives the engine's text and the statement.
+DatabaseError StatementRefused(const QString& engineText, const QString& statement);
 // The default session; raises DatabaseError when no host has created it.
 Session* RequireDefaultSession();
 

@@ -135,7 +135,7 @@ int MQuery::countRows() const
     QSqlQuery query(conn_);
     query.setForwardOnly(true);
     if (!query.exec(database.translate(statement)) || !query.next())
-        throw QueryFailure(QStringLiteral("The database refused the statement"), query.lastError(), statement);
+        throw QueryFailure(QString(), query.lastError(), statement);
     return query.value(0).toInt();
 }
 
@@ -221,6 +221,12 @@ double MQuery::asFloat(int index) const
     return onRow_ ? rows_->number(index) : 0.0;
 }
 
+std::optional<double> MQuery::asAmount(int index) const
+{
+    checkColumn(index);
+    return onRow_ ? rows_->amount(index) : 0.0;
+}
+
 QString MQuery::asString(const QString& name) const
 {
     return asString(fieldIndex(name));
@@ -253,7 +259,7 @@ QSqlQuery MQuery::run(const QString& statement)
     QSqlQuery query(connection());
     query.setForwardOnly(true);
     if (!query.exec(translated(database, statement)))
-        throw QueryFailure(QStringLiteral("The database refused the statement"), query.lastError(), statement);
+        throw QueryFailure(QString(), query.lastError(), statement);
     return query;
 }
 

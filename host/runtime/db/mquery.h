@@ -8,6 +8,7 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QSqlQuery;
@@ -61,6 +62,8 @@ public:
     double asFloat(const QString& name) const;           // NULL gives 0
     QString asString(int index) const;
     double asFloat(int index) const;
+    // An amount: NULL gives 0, a text that is no number gives none (see ResultRows::amount).
+    std::optional<double> asAmount(int index) const;
     const QStringList& fieldNames() const { return columns_; }
 
 private:

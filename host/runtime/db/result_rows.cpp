@@ -2,6 +2,7 @@
 
 #include "runtime/db/database.h"
 #include "runtime/db/sqlite_rows.h"
+#include "runtime/value_checks.h"
 
 #include <QSqlDriver>
 #include <QSqlError>
@@ -53,6 +54,22 @@ double ResultRows::number(int column) const
     return v.isNull() ? 0.0 : v.toDouble();
 }
 
+std::optional<double> ResultRows::amount(int column) const
+{
+    const QVariant v = value(column);
+    if (v.isNull())
+        return 0.0;
+    switch (v.typeId()) {
+    case QMetaType::QString: return values::ParseAmount(v.toString());
+    case QMetaType::QByteArray: return std::nullopt;
+    default: {
+        bool ok = false;
+        const double number = v.toDouble(&ok);
+        return ok ? std::optional<double>(number) : std::nullopt;
+    }
+    }
+}
+
 std::unique_ptr<ResultRows> OpenRows(QSqlDatabase& connection, const QString& statement, const QString& shownStatement)
 {
     if (sqlite3* handle = SqliteHandle(connection))
@@ -60,7 +77,7 @@ std::unique_ptr<ResultRows> OpenRows(QSqlDatabase& connection, const QString& st
     QSqlQuery query(connection);
     query.setForwardOnly(true);
     if (!query.exec(statement))
-        throw QueryFailure(QStringLiteral("The database refused the statement"), query.lastError(), shownStatement);
+        throw QueryFailure(QString(), query.lastError(), shownStatement);
     return std::make_unique<QtRows>(std::move(query));
 }
 

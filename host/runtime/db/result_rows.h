@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <memory>
+#include <optional>
 
 namespace db {
 
@@ -18,6 +19,9 @@ public:
     // an engine may give them without forming a variant.
     virtual QString text(int column) const;
     virtual double number(int column) const;
+    // The column as an amount: a number, 0 for NULL, a text that reads as a number (ParseAmount);
+    // none for a text or bytes that do not.
+    virtual std::optional<double> amount(int column) const;
     // Stops whatever the rows do on the connection in the background, so that the connection may
     // run another statement; reading goes on at the next call of next().
     virtual void pause() {}

@@ -2,6 +2,7 @@
 
 #include "runtime/db/database.h"
 #include "runtime/short_copy.h"
+#include "runtime/value_checks.h"
 
 #include <sqlite3.h>
 
@@ -69,7 +70,7 @@ SqliteRows::~SqliteRows()
 
 void SqliteRows::fail(const QString& engineText) const
 {
-    throw DatabaseError(QStringLiteral("The database refused the statement: %1\nStatement: %2").arg(engineText, shown_).toStdString());
+    throw StatementRefused(engineText, shown_);
 }
 
 bool SqliteRows::next()
@@ -242,6 +243,16 @@ QString SqliteRows::text(int column) const
         return last.text;
     }
     default: return ResultRows::text(column);
+    }
+}
+
+std::optional<double> SqliteRows::amount(int column) const
+{
+    const char* at = cell(column);
+    switch (*at) {
+    case SQLITE_TEXT: return values::ParseAmount(QString::fromUtf8(Bytes(at)));
+    case SQLITE_BLOB: return std::nullopt;
+    default: return number(column);
     }
 }
 

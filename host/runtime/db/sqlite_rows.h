@@ -32,6 +32,7 @@ public:
     QVariant value(int column) const override;
     QString text(int column) const override;
     double number(int column) const override;
+    std::optional<double> amount(int column) const override;
     void pause() override;
 
 private:

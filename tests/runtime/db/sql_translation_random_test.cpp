@@ -25,7 +25,7 @@ const QStringList Seeds = {
     "Select A.BIL_NO,A.YG_NO,A.DEP AS DEP_NO,A.AMTN_NET AS A_MTN,BACC_NO=Case When (B.BACC1_NO IS NOT NULL)And(B.BACC1_NO<>'') "
     "then B.BACC1_NO else B.BACC2_NO End,B.NAME As YG_NAME,B.ID_NO,B.ENG_NAME Into #TF_FS1 From TF_FS1 A,MF_YG B "
     "Where (A.YG_NO=B.YG_NO)And(B.PAY_MTH='2') And(A.FS_NO IN (Select DISTINCT FS_NO From MF_FS Where (FS_DD>='2026-02-01'))) Order By A.BIL_NO",
-    "Select * From #TF_FS1 Where (YG_NAME IS NOT NULL)And((BIL_NO IS NULL)Or(BIL_NO='')Or(BIL_NO In(Select FJ_NO From MF_FJ Where (FJ_KND IN ('年終獎金'))))) Order By YG_NO",
+    "Select * From #TF_FS1 Where ((BIL_NO IS NULL)Or(BIL_NO='')Or(BIL_NO In(Select FJ_NO From MF_FJ Where (FJ_KND IN ('年終獎金'))))) Order By YG_NO",
     "Drop Table #TF_FS1",
     "Select DISTINCT FJ_KND FROM MF_FJ",
 };
