@@ -29,6 +29,9 @@ namespace {
 // The rows of the transfer table rendered together on one core: about 80 KB of records.
 constexpr int RowsPerBlock = 1024;
 
+// The failures of a file read back that a message lists; the rest are counted.
+constexpr qsizetype ListedFaults = 50;
+
 } // namespace
 
 QString MediaFolder()
@@ -128,17 +131,21 @@ void ExportDialog::Btn_F8Click()
             MessageDlg(emptyCause_, MsgType::Information, mbOK);
         return;
     }
+    // A name without a stem (".TXT" from parameters not yet set) is no name: the clerk gives one.
+    if (QFileInfo(PathFile->text()).completeBaseName().isEmpty()) {
+        MessageDlg(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 605).arg(PathFile->text()), MsgType::Information, mbOK);
+        return;
+    }
     // A device or a pipe at the path is refused before the clerk is asked to replace "the file".
     MediaFileWriter::CheckTarget(PathFile->text());
-    if (QFileInfo::exists(PathFile->text())
-        && MessageDlg(LoadFormResourceStr(QStringLiteral("F5MAIN"), 11012), MsgType::Confirmation, mbOK | mbCancel) != mrOk)
+    const bool replaces = QFileInfo::exists(PathFile->text());
+    if (replaces && MessageDlg(LoadFormResourceStr(QStringLiteral("F5MAIN"), 11012), MsgType::Confirmation, mbOK | mbCancel) != mrOk)
         return;
-    WriteMediaFile();
-    if (settings_.remembersFileName)
-        RememberFileName();
+    // A file that another export puts at a new path meanwhile is not replaced unasked.
+    WriteMediaFile(replaces ? Replacing::Allowed : Replacing::Refused);
 }
 
-void ExportDialog::WriteMediaFile()
+void ExportDialog::WriteMediaFile(Replacing replacing)
 {
     const std::optional<QMap<QString, QString>> parameters = row_.Read();
     const QMap<QString, QString> noParameters;
@@ -147,13 +154,23 @@ void ExportDialog::WriteMediaFile()
     context.values = Values;
     context.today = Today();
 
-    MediaFileWriter writer(PathFile->text());
+    MediaFileWriter writer(PathFile->text(), replacing);
     WriteRecords(writer, context);
-    // A file whose employees or total differ from the table's does not take the earlier file's place.
+    // A file that its bank's reader refuses, or whose employees or total differ from the table's,
+    // does not take the earlier file's place. The file's name is remembered before the file is put
+    // in place: a database that cannot take it keeps the earlier file too, so that what the clerk
+    // is told is what happened.
     writer.Commit([this, &context](const QString& written) {
         const QStringList faults = WrittenFileFaults(written, context);
         if (!faults.isEmpty())
             throw std::runtime_error((LoadFormStr(15761) + u'\n' + faults.join(u'\n')).toStdString());
+        if (!settings_.remembersFileName)
+            return;
+        try {
+            RememberFileName();
+        } catch (const std::exception& e) {
+            throw std::runtime_error(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 620).arg(QString::fromUtf8(e.what())).toStdString());
+        }
     });
 
     QString finished = LoadFormStr(10082);
@@ -164,6 +181,7 @@ void ExportDialog::WriteMediaFile()
 
 MediaFileReading ExportDialog::ReadBack(const QString& path, ReadingDetail detail) const
 {
+    SafeFileWriter::CheckSource(path);   // reading a pipe or a device would never end
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw std::runtime_error(LoadFormStr(15763).arg(path, file.errorString()).toStdString());
@@ -175,32 +193,32 @@ MediaFileReading ExportDialog::ReadBack(const QString& path, ReadingDetail detai
     return ReadMediaFile(Layout(), file, context, detail);
 }
 
-// The file just written (at `path`), read back from the disk, against the transfer table it was
-// written from: its employees and the sum of their amounts. Only a real mismatch fails the export:
-// when the file cannot be read back field by field (a bank that writes what its layout does not
-// show), or the bank counts nothing, the file stands as written.
+// The file just written (at `path`), read back from the disk: every check its bank's reader makes
+// (those `verify` shows), then its employees and the sum of their amounts against the transfer
+// table it was written from. A file that cannot be read back raises.
 QStringList ExportDialog::WrittenFileFaults(const QString& path, const RecordContext& written) const
 {
-    MediaFileReading reading;
-    try {
-        reading = ReadBack(path, ReadingDetail::Totals);
-    } catch (const std::exception&) {
-        return {};
+    const MediaFileReading reading = ReadBack(path, ReadingDetail::Checks);
+    QStringList faults = reading.failures;
+    if (faults.size() > ListedFaults) {
+        const qsizetype more = faults.size() - ListedFaults;
+        faults.resize(ListedFaults);
+        faults << LoadFormResourceStr(QStringLiteral("RAR1HOST"), 621).arg(more);
     }
     if (!reading.placed || written.employeeRecords <= 0)
-        return {};
+        return faults;
     // Each amount is cut to the unit the bank takes, so the file's total may fall short of the
     // table's by less than one unit for each employee.
     const double unit = !reading.amountUnit ? 0
         : *reading.amountUnit == source::Unit::Whole ? 1 : *reading.amountUnit == source::Unit::Tenths ? 0.1 : 0.01;
     const bool totalDiffers = reading.amountUnit && std::fabs(reading.total - written.employeeTotal) >= written.employeeRecords * unit + 0.005;
-    if (reading.employees == written.employeeRecords && !totalDiffers)
-        return {};
-    return {LoadFormStr(15762)
-                .arg(reading.employees)
-                .arg(reading.total, 0, 'f', 2)
-                .arg(written.employeeRecords)
-                .arg(written.employeeTotal, 0, 'f', 2)};
+    if (reading.employees != written.employeeRecords || totalDiffers)
+        faults << LoadFormStr(15762)
+                      .arg(reading.employees)
+                      .arg(reading.total, 0, 'f', 2)
+                      .arg(written.employeeRecords)
+                      .arg(written.employeeTotal, 0, 'f', 2);
+    return faults;
 }
 
 QString ExportDialog::EmployeeOf(const db::LocalTable& row) const

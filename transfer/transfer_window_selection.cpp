@@ -36,6 +36,9 @@ void TransferWindow::PrepareTransferTable()
 
 void TransferWindow::FunctionButtons1MakeTable()
 {
+    // Until a selection ends whole the table is not what the conditions select: a cancelled or
+    // failed one leaves it to be built again by the next export, preview or print.
+    FunctionButtons1->NeedRebuild = true;
     SelectPaidSalary();
     transferTable().first();
 }
@@ -45,10 +48,16 @@ void TransferWindow::SelectPaidSalary()
     NormaliseRanges();
     SelectionGoesOn = true;
     FillSkipped = !ReadyToFill();
-    if (FillSkipped)
+    if (FillSkipped) {
+        FunctionButtons1->NeedRebuild = false;
         return;
+    }
     BuildTempTable();
-    FillTransferTable();
+    if (!FillTransferTable()) {
+        SelectionGoesOn = false;
+        return;
+    }
+    FunctionButtons1->NeedRebuild = false;
     SelectionGoesOn = SelectionAccepted();
 }
 
@@ -98,7 +107,7 @@ void TransferWindow::BuildTempTable()
     MySql->open();
 }
 
-void TransferWindow::FillTransferTable()
+bool TransferWindow::FillTransferTable()
 {
     TransferTableBuilder builder(Layout, Conditions.SortMode);
     builder.setRowCompletion([this](db::LocalTable& row) { CompleteEmployeeRow(row); });
@@ -109,4 +118,5 @@ void TransferWindow::FillTransferTable()
     TransferTotal = result.transferTotal;
     SourceLines = result.sourceLines;
     TableFilled(result);
+    return !result.cancelled;
 }
