@@ -29,6 +29,12 @@ namespace {
 // The rows of the transfer table rendered together on one core: about 80 KB of records.
 constexpr int RowsPerBlock = 1024;
 
+// Whether the clerk lets the export replace the file at its path.
+bool ReplaceAsked()
+{
+    return MessageDlg(LoadFormResourceStr(QStringLiteral("F5MAIN"), 11012), MsgType::Confirmation, mbOK | mbCancel) == mrOk;
+}
+
 // The failures of a file read back that a message lists; the rest are counted.
 constexpr qsizetype ListedFaults = 50;
 
@@ -139,9 +145,8 @@ void ExportDialog::Btn_F8Click()
     // A device or a pipe at the path is refused before the clerk is asked to replace "the file".
     MediaFileWriter::CheckTarget(PathFile->text());
     const bool replaces = QFileInfo::exists(PathFile->text());
-    if (replaces && MessageDlg(LoadFormResourceStr(QStringLiteral("F5MAIN"), 11012), MsgType::Confirmation, mbOK | mbCancel) != mrOk)
+    if (replaces && !ReplaceAsked())
         return;
-    // A file that another export puts at a new path meanwhile is not replaced unasked.
     WriteMediaFile(replaces ? Replacing::Allowed : Replacing::Refused);
 }
 
@@ -155,6 +160,8 @@ void ExportDialog::WriteMediaFile(Replacing replacing)
     context.today = Today();
 
     MediaFileWriter writer(PathFile->text(), replacing);
+    // A file that another export put at the path meanwhile is replaced only when the clerk says so.
+    writer.file().AskBeforeReplacing([] { return ReplaceAsked(); });
     WriteRecords(writer, context);
     // A file that its bank's reader refuses, or whose employees or total differ from the table's,
     // does not take the earlier file's place. The file's name is remembered before the file is put

@@ -33,6 +33,7 @@ public:
     // Records rendered apart, after those written so far.
     void Append(const RenderedRecords& records);
     ExportFindings& findings() { return findings_; }
+    SafeFileWriter& file() { return file_; }
     // Checks the file written, at `path`, against what it was written from; raises to keep it from
     // replacing the file at the target.
     using WrittenFileCheck = std::function<void(const QString& path)>;

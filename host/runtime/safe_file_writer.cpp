@@ -242,6 +242,16 @@ void SafeFileWriter::Place(const PlacedCheck& inPlace)
     // The earlier file keeps a second name until the new one has read back right, so that a file
     // that does not read back can give its place back to the earlier one.
     QByteArray earlier;
+    if (replacing_ == Replacing::Refused && filecalls::RenameIfFree(temporary_, target_) != 0) {
+        const int error = errno;
+        if (error != EEXIST)
+            Fail(ErrorText(error));
+        if (!askToReplace_ || !askToReplace_()) {
+            Discard();
+            throw FileExistsError(hostText(606).arg(path_).toStdString());
+        }
+        replacing_ = Replacing::Allowed;
+    }
     if (replacing_ == Replacing::Allowed) {
         earlier = temporary_ + ".earlier";
         if (::link(target_.constData(), earlier.constData()) != 0)
@@ -252,12 +262,6 @@ void SafeFileWriter::Place(const PlacedCheck& inPlace)
                 ::unlink(earlier.constData());
             Fail(ErrorText(error));
         }
-    } else if (filecalls::RenameIfFree(temporary_, target_) != 0) {
-        const int error = errno;
-        Discard();
-        if (error == EEXIST)
-            throw FileExistsError(hostText(606).arg(path_).toStdString());
-        Fail(ErrorText(error));
     }
     noteGone(temporary_);
     temporary_.clear();

@@ -46,6 +46,9 @@ public:
     // there since is theirs and is not checked.
     using PlacedCheck = std::function<void(int fd)>;
     void Place(const PlacedCheck& inPlace = {});
+    // With Replacing::Refused: asked when a file is found at the path as the new one is placed; true
+    // replaces it after all (the clerk was asked again), false raises FileExistsError.
+    void AskBeforeReplacing(std::function<bool()> ask) { askToReplace_ = std::move(ask); }
     // Syncs, then places: for what is written and checked by nothing else.
     void Commit();
     // Removes the temporary file and raises "cannot write PATH: reason".
@@ -71,6 +74,7 @@ private:
     QString path_;          // as named, for messages
     QString what_;
     Replacing replacing_;
+    std::function<bool()> askToReplace_;
     QByteArray target_;     // the file replaced (a symbolic link followed)
     QByteArray temporary_;  // while it exists
     int fd_ = -1;
