@@ -144,7 +144,7 @@ public:
     Reader(const MediaLayout& layout, const RecordContext& context, ReadingDetail detail)
         : layout_(layout)
         , context_(context)
-        , keepsLines_(detail == ReadingDetail::Lines)
+        , totalsOnly_(detail == ReadingDetail::Totals)
     {
         for (const MediaRecord& r : layout.header)
             all_.emplace_back(r, formText(HeaderText), false);
@@ -247,14 +247,18 @@ private:
             fail(number, formText(LengthText), lengthsText(kind.placement));
             reading_.placed = false;
         }
+        if (totalsOnly_) {
+            if (placement)
+                readAmounts(number, kind, *placement, line);
+            return;
+        }
         const std::vector<PlacedField>& placed = placement ? *placement : kind.placement.Nominal();
         ReadLine read{number, kind.name, {}};
         ReadFields fields;
         for (const PlacedField& p : placed) {
             const QByteArrayView bytes = FieldBytes(line, p);
             const QString text = FromBig5(bytes);
-            if (keepsLines_)
-                read.fields.push_back({p.field->content, text});
+            read.fields.push_back({p.field->content, text});
             if (kind.checked)
                 fields.insert(p.field->content, text);
             if (!placement) {
@@ -275,8 +279,16 @@ private:
                     fail(number, p.field->content, *expectedText);
             }
         }
-        if (keepsLines_)
-            reading_.lines.push_back(std::move(read));
+        reading_.lines.push_back(std::move(read));
+    }
+
+    // The employee's amounts of a line read for its totals only.
+    void readAmounts(int number, const Kind& kind, const std::vector<PlacedField>& placement, QByteArrayView line)
+    {
+        for (const PlacedField& p : placement) {
+            if (p.field->source.reading().kind == FieldKind::Amount)
+                checkField(number, kind, *p.field, FieldBytes(line, p));
+        }
     }
 
     void checkField(int number, const Kind& kind, const MediaField& field, QByteArrayView bytes)
@@ -322,7 +334,7 @@ private:
 
     const MediaLayout& layout_;
     const RecordContext& context_;
-    bool keepsLines_;
+    bool totalsOnly_;
     std::vector<Kind> all_;
     MediaFileReading reading_;
     std::vector<Pending> pending_;

@@ -35,10 +35,11 @@ struct MediaFileReading {
     bool valid() const { return failures.isEmpty(); }
 };
 
-// What a reading keeps: every line field by field (to show or compare), or no line at all (the check
-// of a file just written, which would otherwise hold the file many times over). Both make every check
-// a bank makes before it takes the file.
-enum class ReadingDetail { Lines, Checks };
+// What a reading keeps: every line field by field, with every check (to show or compare); or only the
+// kind of each line, the employees and their total, whose checks alone it makes (the check of a file
+// just written against the table it was written from, which would otherwise hold the file many times
+// over).
+enum class ReadingDetail { Lines, Totals };
 
 // `context` carries the bank's parameters, which some check codes depend on.
 MediaFileReading ReadMediaFile(const MediaLayout& layout, const QByteArray& bytes, const RecordContext& context,

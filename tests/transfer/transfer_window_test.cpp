@@ -142,7 +142,7 @@ TEST_F(TransferWindowTest, TheClerksPathFromConditionsToPrintedList)
 // export selects again: the bank never gets the employees taken in before the cancel alone.
 TEST_F(TransferWindowTest, AnExportAfterACancelledBuildSelectsAgain)
 {
-    constexpr int Employees = 20000;
+    constexpr int Employees = 6000;
     company.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
                                 "INSERT INTO MF_YG (YG_NO, NAME, PAY_MTH, BACC1_NO, DEP) "
                                 "SELECT printf('X%05d', i), '員工', '2', printf('0041%08d', i), 'A01' FROM n").arg(Employees));

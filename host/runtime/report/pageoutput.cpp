@@ -54,10 +54,23 @@ void PrintOnPrinter(const LaidOutReport& report, const QString& printerName)
 
 } // namespace
 
+static void writePdfFile(const LaidOutReport& report, const QString& path);
+
 void WritePdf(const LaidOutReport& report, const QString& path)
 {
     RequireFonts(report);
     // The pages go to a temporary file that replaces the one at the path only when it is whole.
+    try {
+        writePdfFile(report, path);
+    } catch (const ReportError&) {
+        throw;
+    } catch (const std::runtime_error& e) {
+        throw ReportError(QString::fromUtf8(e.what()));
+    }
+}
+
+void writePdfFile(const LaidOutReport& report, const QString& path)
+{
     SafeFileDevice file(path, PdfOutputReplaces() ? Replacing::Allowed : Replacing::Refused);
     {
         QPdfWriter writer(&file);
