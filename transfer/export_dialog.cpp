@@ -29,6 +29,12 @@ namespace {
 // The rows of the transfer table rendered together on one core: about 80 KB of records.
 constexpr int RowsPerBlock = 1024;
 
+// Whether the clerk lets the export replace the file at its path.
+bool ReplaceAsked()
+{
+    return MessageDlg(LoadFormResourceStr(QStringLiteral("F5MAIN"), 11012), MsgType::Confirmation, mbOK | mbCancel) == mrOk;
+}
+
 } // namespace
 
 QString MediaFolder()
@@ -132,17 +138,20 @@ void ExportDialog::Btn_F8Click()
             MessageDlg(emptyCause_, MsgType::Information, mbOK);
         return;
     }
+    // A name without a stem (".TXT" from parameters not yet set) is no name: the clerk gives one.
+    if (QFileInfo(PathFile->text()).completeBaseName().isEmpty()) {
+        MessageDlg(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 605).arg(PathFile->text()), MsgType::Information, mbOK);
+        return;
+    }
     // A device or a pipe at the path is refused before the clerk is asked to replace "the file".
     MediaFileWriter::CheckTarget(PathFile->text());
-    if (QFileInfo::exists(PathFile->text())
-        && MessageDlg(LoadFormResourceStr(QStringLiteral("F5MAIN"), 11012), MsgType::Confirmation, mbOK | mbCancel) != mrOk)
+    const bool replaces = QFileInfo::exists(PathFile->text());
+    if (replaces && !ReplaceAsked())
         return;
-    WriteMediaFile();
-    if (settings_.remembersFileName)
-        RememberFileName();
+    WriteMediaFile(replaces ? Replacing::Allowed : Replacing::Refused);
 }
 
-void ExportDialog::WriteMediaFile()
+void ExportDialog::WriteMediaFile(Replacing replacing)
 {
     const std::optional<QMap<QString, QString>> parameters = row_.Read();
     const QMap<QString, QString> noParameters;
@@ -151,13 +160,24 @@ void ExportDialog::WriteMediaFile()
     context.values = Values;
     context.today = Today();
 
-    MediaFileWriter writer(PathFile->text());
+    MediaFileWriter writer(PathFile->text(), replacing);
+    // A file that another export put at the path meanwhile is replaced only when the clerk says so.
+    writer.file().AskBeforeReplacing([] { return ReplaceAsked(); });
     WriteRecords(writer, context);
-    // A file whose employees or total differ from the table's does not take the earlier file's place.
+    // A file whose employees or total differ from the table's does not take the earlier file's place. The file's name is remembered before the file is put
+    // in place: a database that cannot take it keeps the earlier file too, so that what the clerk
+    // is told is what happened.
     writer.Commit([this, &context](const QString& written) {
         const QStringList faults = WrittenFileFaults(written, context);
         if (!faults.isEmpty())
             throw std::runtime_error((LoadFormStr(15761) + u'\n' + faults.join(u'\n')).toStdString());
+        if (!settings_.remembersFileName)
+            return;
+        try {
+            RememberFileName();
+        } catch (const std::exception& e) {
+            throw std::runtime_error(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 620).arg(QString::fromUtf8(e.what())).toStdString());
+        }
     });
 
     QString finished = LoadFormStr(10082);
@@ -168,6 +188,7 @@ void ExportDialog::WriteMediaFile()
 
 MediaFileReading ExportDialog::ReadBack(const QString& path, ReadingDetail detail) const
 {
+    SafeFileWriter::CheckSource(path);   // reading a pipe or a device would never end
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw std::runtime_error(LoadFormStr(15763).arg(path, file.errorString()).toStdString());

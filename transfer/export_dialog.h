@@ -2,6 +2,7 @@
 // The salary file export dialog every bank opens from its transfer window: the media file's path,
 // browsing for another, and the export that writes the bank's records.
 #include "runtime/db/localtable.h"
+#include "runtime/safe_file_writer.h"
 #include "runtime/ui/mform.h"
 #include "transfer/bank_row.h"
 #include "transfer/media_field.h"
@@ -72,7 +73,7 @@ protected:
     ExportValues Values;
 
 private:
-    void WriteMediaFile();
+    void WriteMediaFile(Replacing replacing);
     // The header records (the employees already counted into `context`), and the trailer records.
     void WriteHeader(MediaFileWriter& writer, const RecordContext& context);
     void WriteTrailer(MediaFileWriter& writer, const RecordContext& context);

@@ -1,10 +1,10 @@
 #pragma once
-// Writes a media file safely: records go to a temporary file beside the target, which replaces the
-// target only when every record was written, synced and read back unchanged, and nothing had to be
-// refused. A failed or refused export leaves any earlier file at the path byte for byte as it was
+// Writes a media file safely (SafeFileWriter): the temporary file replaces the target only when
+// every record was written, synced and read back unchanged, and nothing had to be refused. A failed or refused export leaves any earlier file at the path byte for byte as it was
 // and no temporary file behind; a file that reads back otherwise than written is not left in place.
 // Records go to the file as they come, a piece at a time: what was meant is remembered by its
 // length and digest, and the file read back must give both.
+#include "runtime/safe_file_writer.h"
 #include "transfer/content_digest.h"
 #include "transfer/record_block.h"
 
@@ -22,8 +22,9 @@ public:
 class MediaFileWriter {
 public:
     // Checks the target (CheckTarget) and creates the temporary file; raises when either fails.
-    explicit MediaFileWriter(const QString& path);
-    ~MediaFileWriter();
+    // Replacing::Refused: a file found at the path when the new one is placed stays, and
+    // FileExistsError is raised.
+    explicit MediaFileWriter(const QString& path, Replacing replacing = Replacing::Allowed);
     MediaFileWriter(const MediaFileWriter&) = delete;
     MediaFileWriter& operator=(const MediaFileWriter&) = delete;
 
@@ -32,6 +33,7 @@ public:
     // Records rendered apart, after those written so far.
     void Append(const RenderedRecords& records);
     ExportFindings& findings() { return findings_; }
+    SafeFileWriter& file() { return file_; }
     // Checks the file written, at `path`, against what it was written from; raises to keep it from
     // replacing the file at the target.
     using WrittenFileCheck = std::function<void(const QString& path)>;
@@ -44,18 +46,13 @@ public:
 
     // Raises unless `path` names no file yet or a regular file: a device, a pipe or a folder at the
     // path is never replaced.
-    static void CheckTarget(const QString& path);
+    static void CheckTarget(const QString& path) { SafeFileWriter::CheckTarget(path); }
 
 private:
-    [[noreturn]] void fail(const QString& reason);
     void flush();
-    void discardTemporary();
-    void verify(const QByteArray& path) const;
+    void verify(int fd) const;
 
-    QString path_;          // as the clerk named it, for messages
-    QByteArray target_;     // the file that is replaced (a symbolic link followed)
-    QByteArray temporary_;  // while it exists
-    int fd_ = -1;
+    SafeFileWriter file_;
     QByteArray pending_;         // rendered, not yet handed to the temporary file
     qsizetype handedOver_ = 0;   // bytes written to the temporary file
     ContentDigest digest_;       // of the bytes handed over

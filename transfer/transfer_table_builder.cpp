@@ -175,7 +175,10 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
             appendLabelRow(table, RowKind::Subtotal, subtotalLabel % QLatin1Char('(') % department % QLatin1Char(')'), departmentSum);
     }
     table.post();   // a row whose further slots stay empty
-    if (!result.cancelled && result.transferTotal > 0)
+    // A cancelled table says so in its last row, where its total would stand.
+    if (result.cancelled)
+        appendLabelRow(table, RowKind::Total, wagbkText(10139), result.transferTotal);
+    else if (result.transferTotal > 0)
         appendLabelRow(table, RowKind::Total, wagbkText(10101), result.transferTotal);
     progress.Finish();
     return result;

@@ -282,7 +282,6 @@ bool TransferWindow::rebuildIfStale()
     if (!FunctionButtons1->NeedRebuild)
         return true;
     FunctionButtons1MakeTable();
-    FunctionButtons1->NeedRebuild = false;
     return SelectionGoesOn;
 }
 

@@ -130,7 +130,7 @@ private:
     void SelectPaidSalary();
     void NormaliseRanges();
     void BuildTempTable();
-    void FillTransferTable();
+    bool FillTransferTable();   // false when the clerk cancelled it
     void PrepareTransferTable();
     void FillKindLists(const QString& selection);
     bool rebuildIfStale();

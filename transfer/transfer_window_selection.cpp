@@ -54,6 +54,9 @@ void TransferWindow::PrepareTransferTable()
 
 void TransferWindow::FunctionButtons1MakeTable()
 {
+    // Until a selection ends whole the table is not what the conditions select: a cancelled or
+    // failed one leaves it to be built again by the next export, preview or print.
+    FunctionButtons1->NeedRebuild = true;
     SelectPaidSalary();
     transferTable().first();
 }
@@ -64,14 +67,20 @@ void TransferWindow::SelectPaidSalary()
     SelectionGoesOn = true;
     SelectionRefusals.clear();
     FillSkipped = !ReadyToFill();
-    if (FillSkipped)
+    if (FillSkipped) {
+        FunctionButtons1->NeedRebuild = false;
         return;
+    }
     // The two statements and the reading of their rows see one state of the payroll, whatever
     // other clerks add meanwhile.
     const auto abandoned = qScopeGuard([this] { MySql->abandonSnapshot(); });
     BuildTempTable();
-    FillTransferTable();
+    if (!FillTransferTable()) {
+        SelectionGoesOn = false;
+        return;
+    }
     MySql->endSnapshot();
+    FunctionButtons1->NeedRebuild = false;
     SelectionGoesOn = SelectionAccepted();
 }
 
@@ -123,7 +132,7 @@ void TransferWindow::BuildTempTable()
     MySql->open();
 }
 
-void TransferWindow::FillTransferTable()
+bool TransferWindow::FillTransferTable()
 {
     TransferTableBuilder builder(Layout, Conditions.SortMode);
     builder.setRowCompletion([this](db::LocalTable& row) { CompleteEmployeeRow(row); });
@@ -135,4 +144,5 @@ void TransferWindow::FillTransferTable()
     SourceLines = result.sourceLines;
     SelectionRefusals << result.refusals;
     TableFilled(result);
+    return !result.cancelled;
 }

@@ -15,8 +15,18 @@
 
 namespace {
 
+const char* const Usage =
+    "usage: rar1-desktop [--db FILE] [--system-db FILE] [--company COMPNO] [--lang 0|1|2] [--media-dir DIR]\n"
+    "                    [--printer NAME] [--module LIBRARY] [--smoke N]\n"
+    "  --module LIBRARY  the payroll module to load\n"
+    "  --smoke N         open bank N's window, report it and exit\n";
+
 int RunDesktop(QStringList arguments)
 {
+    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
+        QTextStream(stdout) << Usage;
+        return 0;
+    }
     const bool smoke = arguments.contains(QStringLiteral("--smoke"));
     try {
         arguments = DesktopOptions::WithDatabaseOption(arguments);

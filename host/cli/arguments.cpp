@@ -1,5 +1,7 @@
 #include "arguments.h"
 
+#include "runtime/language.h"
+
 std::optional<QString> Arguments::take(const QString& option)
 {
     const int at = words_.indexOf(option);
@@ -32,8 +34,20 @@ int Arguments::takeBank()
     bool ok = false;
     const int bank = text.toInt(&ok);
     if (!ok || bank < 1 || bank > 28)
-        throw UsageError(QStringLiteral("'%1' is not a bank number (1 to 28)").arg(text).toStdString());
+        throw UsageError(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 203).arg(text).toStdString());
     return bank;
+}
+
+qint64 Arguments::takeNumber(const QString& option, qint64 absent, qint64 least, qint64 most)
+{
+    const std::optional<QString> text = take(option);
+    if (!text)
+        return absent;
+    bool ok = false;
+    const qint64 number = text->toLongLong(&ok);
+    if (!ok || number < least || number > most)
+        throw UsageError(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 641).arg(option, *text).arg(least).arg(most).toStdString());
+    return number;
 }
 
 void Arguments::finish() const

@@ -19,6 +19,8 @@ public:
     bool takeFlag(const QString& option);                 // "--force"
     QString takePositional(const QString& what);          // raises when absent
     int takeBank();                                        // a bank number 1..28
+    // "--seed 7": a whole number from `least` to `most`, `absent` when the option is not given.
+    qint64 takeNumber(const QString& option, qint64 absent, qint64 least, qint64 most);
     const QStringList& rest() const { return words_; }
     // Raises for anything left over.
     void finish() const;

@@ -11,6 +11,7 @@
 #include "runtime/report/pageoutput.h"
 #include "runtime/report/pdfoutput.h"
 #include "runtime/report/printers.h"
+#include "runtime/safe_file_device.h"
 #include "runtime/ui/function_buttons.h"
 #include "runtime/ui/kept_column.h"
 #include "window_conditions.h"
@@ -27,8 +28,10 @@
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QVariant>
+#include <climits>
 
 namespace {
 
@@ -49,13 +52,38 @@ void reportErrors(const HeadlessHost& host)
         QTextStream(stderr) << "rar1: " << error.simplified() << Qt::endl;
 }
 
-// Reports should go to a PDF file at `path`, whatever printer is configured.
-RuntimeConfig printingToPdf(RuntimeConfig config, const QString& path)
+QString hostText(int id)
+{
+    return LoadFormResourceStr(QStringLiteral("RAR1HOST"), id);
+}
+
+// A file the command is to write: a name, never a folder or nothing; one that exists only with
+// --force. Raises UsageError, or FileExistsError for an existing file.
+QString fileToWrite(const QString& named, bool force)
+{
+    if (named.isEmpty() || named.endsWith(u'/') || QFileInfo(named).fileName().startsWith(u'.') && QFileInfo(named).completeBaseName().isEmpty())
+        throw UsageError(hostText(605).arg(named).toStdString());
+    const QString path = QFileInfo(named).absoluteFilePath();
+    SafeFileWriter::CheckTarget(path);
+    if (!force && QFileInfo::exists(path))
+        throw FileExistsError(hostText(607).arg(path).toStdString());
+    return path;
+}
+
+// Reports should go to a PDF file at `path`, whatever printer is configured; a file there is
+// replaced only when `replaces`.
+RuntimeConfig printingToPdf(RuntimeConfig config, const QString& path, bool replaces)
 {
     config.printer = report::PdfPrinterName;
     config.pdfPrinter = true;
-    report::SetPdfOutputPath(path);
+    report::SetPdfOutputPath(path, replaces);
     return config;
+}
+
+// Whether one of the errors the host was told is that a file was found where a new one was to go.
+bool foundAFile(const HeadlessHost& host, const QString& path)
+{
+    return host.errors().contains(hostText(606).arg(path));
 }
 
 // The label of a parameter control: the form row that holds it, alone or beside its hint.
@@ -181,25 +209,36 @@ bool appliedConditions(HeadlessHost& host, MForm& window, const WindowConditions
 
 int InitDemo(const RuntimeConfig& config, Arguments& arguments)
 {
-    const int employees = arguments.take(QStringLiteral("--employees")).value_or(QStringLiteral("120")).toInt();
-    const quint32 seed = arguments.take(QStringLiteral("--seed")).value_or(QStringLiteral("1")).toUInt();
-    const bool replace = arguments.takeFlag(QStringLiteral("--force"));
+    const int employees = arguments.takeNumber(QStringLiteral("--employees"), 120, 1, INT_MAX);
+    const quint32 seed = quint32(arguments.takeNumber(QStringLiteral("--seed"), 1, 0, UINT_MAX));
+    const bool force = arguments.takeFlag(QStringLiteral("--force"));
     arguments.finish();
-    if (employees <= 0)
-        throw UsageError("--employees takes a positive number");
     QTextStream log(stderr);
     if (db::IsServerAddress(config.companyDb)) {
-        out() << CreateDemoOnServer(config.companyDb, employees, seed, replace, log) << Qt::endl;
+        out() << CreateDemoOnServer(config.companyDb, employees, seed, force, log) << Qt::endl;
         return ExitOk;
     }
+    // The company database may be the clerk's own, named only by RAR1_DB or rar1.conf.
+    fileToWrite(config.companyDb, force);
     CreateDemoDatabase(config.companyDb, employees, seed, log);
     out() << DemoDatabaseSummary(config.companyDb) << Qt::endl;
     return ExitOk;
 }
 
-int ListBanks(const RuntimeConfig& config, Arguments& arguments)
+int ListBanks(const RuntimeConfig& baseConfig, Arguments& arguments)
 {
     arguments.finish();
+    // The banks and their default files need no company of the clerk's: without a database they
+    // are read from a demo company of one employee, made for the moment.
+    RuntimeConfig config = baseConfig;
+    QTemporaryDir scratch;
+    if (config.engine == QStringLiteral("sqlite") && !QFileInfo::exists(config.companyDb) && scratch.isValid()) {
+        config.companyDb = config.systemDb = scratch.filePath(QStringLiteral("banks.db"));
+        config.company = DemoCompanyNumber;
+        QString discarded;
+        QTextStream quiet(&discarded);
+        CreateDemoDatabase(config.companyDb, 1, 1, quiet);
+    }
     HeadlessHost host(config);
     for (int bank = 1; bank <= 28; ++bank) {
         QString defaultFile;
@@ -288,13 +327,15 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
     const std::optional<QString> file = arguments.take(QStringLiteral("--out"));
     if (!file)
         throw UsageError("transfer needs --out FILE");
+    if (file->isEmpty())
+        throw UsageError(hostText(605).arg(*file).toStdString());
     const bool force = arguments.takeFlag(QStringLiteral("--force"));
     const std::optional<QString> list = arguments.take(QStringLiteral("--list"));
     const WindowConditions conditions = WindowConditions::Take(arguments);
     DialogAnswerer answerer(DialogAnswers::Take(arguments));
     arguments.finish();
 
-    const RuntimeConfig config = list ? printingToPdf(baseConfig, *list) : baseConfig;
+    const RuntimeConfig config = list ? printingToPdf(baseConfig, fileToWrite(*list, force), force) : baseConfig;
     HeadlessHost host(config);
     MForm& window = host.OpenBank(bank);
     if (!appliedConditions(host, window, conditions))
@@ -310,10 +351,11 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
             return *answered;
         auto* pathFile = dialog.component<QLineEdit>(QStringLiteral("PathFile"));
         if (intoFolder) {
-            const QString proposed = QFileInfo(pathFile->text()).fileName();
-            if (proposed.isEmpty())
-                throw std::runtime_error("the export dialog proposes no file name; give --out a file");
-            path = QDir(path).filePath(proposed);
+            const QFileInfo proposed(pathFile->text());
+            // A name without a stem (".TXT" of a bank whose parameters name the file) is no name.
+            if (proposed.completeBaseName().isEmpty())
+                throw UsageError(hostText(605).arg(proposed.fileName()).toStdString());
+            path = QDir(path).filePath(proposed.fileName());
         }
         pathFile->setText(path);
         dialog.component<QPushButton>(QStringLiteral("Btn_F8"))->click();
@@ -325,11 +367,13 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
     if (reportHeldBack(answerer))
         return ExitRefused;
     if (!host.refusedConfirmations().isEmpty()) {
-        QTextStream(stderr) << "rar1: " << path << " exists; nothing was written (use --force to replace it)" << Qt::endl;
+        QTextStream(stderr) << "rar1: " << hostText(607).arg(path) << Qt::endl;
         return ExitRefused;
     }
     if (!host.errors().isEmpty()) {
         reportErrors(host);
+        if (foundAFile(host, path))
+            return ExitRefused;   // another export wrote the file meanwhile
         const QString refusal = LoadFormResourceStr(QStringLiteral("WAGBK"), 10087);
         for (const QString& error : host.errors()) {
             if (error.startsWith(refusal))
@@ -372,11 +416,12 @@ int TransferList(const RuntimeConfig& baseConfig, Arguments& arguments)
     const std::optional<QString> pdf = arguments.take(QStringLiteral("--pdf"));
     if (!pdf)
         throw UsageError("list needs --pdf FILE");
+    const bool force = arguments.takeFlag(QStringLiteral("--force"));
     const WindowConditions conditions = WindowConditions::Take(arguments);
     DialogAnswerer answerer(DialogAnswers::Take(arguments));
     arguments.finish();
 
-    HeadlessHost host(printingToPdf(baseConfig, QFileInfo(*pdf).absoluteFilePath()));
+    HeadlessHost host(printingToPdf(baseConfig, fileToWrite(*pdf, force), force));
     MForm& window = host.OpenBank(bank);
     if (!appliedConditions(host, window, conditions))
         return ExitError;
@@ -393,9 +438,10 @@ int Describe(const RuntimeConfig& baseConfig, Arguments& arguments)
 {
     const int bank = arguments.takeBank();
     const std::optional<QString> pdf = arguments.take(QStringLiteral("--pdf"));
+    const bool force = arguments.takeFlag(QStringLiteral("--force"));
     arguments.finish();
 
-    HeadlessHost host(pdf ? printingToPdf(baseConfig, QFileInfo(*pdf).absoluteFilePath()) : baseConfig);
+    HeadlessHost host(pdf ? printingToPdf(baseConfig, fileToWrite(*pdf, force), force) : baseConfig);
     MForm& window = host.OpenBank(bank);
     host.onModal([&pdf](MForm& description) {
         if (pdf)
@@ -422,11 +468,13 @@ int LayOutPages(const RuntimeConfig&, Arguments& arguments)
     arguments.finish();
     if (!pdf)
         throw UsageError("pages needs --pdf FILE");
+    SafeFileWriter::CheckSource(textFile);
     QFile text(textFile);
     if (!text.open(QIODevice::ReadOnly))
-        throw UsageError(QStringLiteral("cannot read '%1'").arg(textFile).toStdString());
+        throw UsageError(hostText(604).arg(textFile, text.errorString()).toStdString());
     const QStringList pages = QString::fromUtf8(text.readAll()).split(u'\f', Qt::SkipEmptyParts);
-    QPdfWriter writer(*pdf);
+    SafeFileDevice file(*pdf, Replacing::Allowed);
+    QPdfWriter writer(&file);
     writer.setResolution(report::PdfResolution);
     writer.setPageSize(QPageSize(QPageSize::A4));
     QPainter painter;
@@ -446,6 +494,7 @@ int LayOutPages(const RuntimeConfig&, Arguments& arguments)
         }
     }
     painter.end();
+    file.Commit();
     out() << "pages: " << pages.size() << Qt::endl;
     return ExitOk;
 }

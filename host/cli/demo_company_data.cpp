@@ -1,4 +1,5 @@
 #include "demo_company_data.h"
+#include "demo_database.h"
 #include <algorithm>
 
 const std::vector<DemoDepartment>& DemoDepartments()
@@ -43,7 +44,7 @@ void WriteRows(DemoSqlite& db, const QString& table, const std::vector<QVariantL
 
 void WriteCompany(DemoSqlite& db)
 {
-    WriteRows(db, "Comp", {{"01", Text("瑞和精密工業股份有限公司"), "Ruihe Precision Industry Co., Ltd.",
+    WriteRows(db, "Comp", {{DemoCompanyNumber, Text("瑞和精密工業股份有限公司"), "Ruihe Precision Industry Co., Ltd.",
                             "02-2718-5566", "02-2718-5567", "12345678",
                             Text("臺北市松山區民生東路三段130號8樓")}});
 }

@@ -3,8 +3,8 @@
 #include "demo_payroll.h"
 #include "demo_sqlite.h"
 #include "runtime/db/schema/company_schema.h"
+#include "runtime/safe_file_writer.h"
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <stdexcept>
 
@@ -28,15 +28,6 @@ DemoPayrollCount WriteDemoCompany(const QString& file, int employees, quint32 se
     return count;
 }
 
-void ReplaceFile(const QString& from, const QString& to)
-{
-    if (QFile::exists(to) && !QFile::remove(to))
-        throw std::runtime_error(
-            QStringLiteral("The company database %1 cannot be replaced; is it still open?").arg(to).toStdString());
-    if (!QFile::rename(from, to))
-        throw std::runtime_error(QStringLiteral("The company database %1 cannot be written.").arg(to).toStdString());
-}
-
 } // namespace
 
 void CreateDemoDatabase(const QString& sqliteFile, int employees, quint32 seed, QTextStream& log)
@@ -47,16 +38,10 @@ void CreateDemoDatabase(const QString& sqliteFile, int employees, quint32 seed, 
         << Qt::endl;
     QElapsedTimer timer;
     timer.start();
-    const QString part = sqliteFile + QStringLiteral(".part");
-    QFile::remove(part);
-    DemoPayrollCount count;
-    try {
-        count = WriteDemoCompany(part, employees, seed);
-        ReplaceFile(part, sqliteFile);
-    } catch (...) {
-        QFile::remove(part);
-        throw;
-    }
+    // SQLite fills the temporary file by its name; it takes the database's name only when whole.
+    SafeFileWriter file(sqliteFile, Replacing::Allowed);
+    const DemoPayrollCount count = WriteDemoCompany(file.TemporaryPath(), employees, seed);
+    file.Commit();
     log << QStringLiteral("Wrote %1 employees and %2 pay lines in %3 s.")
                .arg(count.employees)
                .arg(count.payLines)

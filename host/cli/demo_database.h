@@ -11,6 +11,9 @@
 #include <QString>
 #include <QTextStream>
 
+// The company number of the demo company's one company row.
+inline const QString DemoCompanyNumber = QStringLiteral("01");
+
 // Creates the database at `sqliteFile`, replacing any file there; reports progress to `log`.
 // Raises std::runtime_error with the reason when the file cannot be written.
 void CreateDemoDatabase(const QString& sqliteFile, int employees, quint32 seed, QTextStream& log);

@@ -4,6 +4,8 @@
 #include "runtime/clock.h"
 #include "runtime/config.h"
 #include "runtime/db/mquery.h"
+#include "runtime/language.h"
+#include "runtime/safe_file_writer.h"
 
 #include <QApplication>
 #include <QFile>
@@ -21,12 +23,12 @@ const char* const Usage =
     "            [--today YYYY-MM-DD] COMMAND\n"
     "  URI: postgresql://USER@HOST[:PORT]/DBNAME (a password from PGPASSWORD or ~/.pgpass)\n"
     "  init-demo [--employees N] [--seed S] [--force]   create the demo company database in --db\n"
-    "                                            (--force: replace the company tables on a server)\n"
-    "  banks                                     number, name and default file of every bank\n"
+    "                                            (an existing one, or the tables on a server, only with --force)\n"
+    "  banks                                     number, name and default file of every bank (no database needed)\n"
     "  params N [ID1=VALUE ...]                  show, or set as the parameter dialog does, bank N's parameters\n"
     "  transfer N --out FILE [--force] [CONDITIONS] [ANSWERS] [--list FILE.pdf]\n"
-    "  list N --pdf FILE [CONDITIONS] [ANSWERS]  the transfer list (or the form chosen) as PDF\n"
-    "  describe N [--pdf FILE]                   the format description\n"
+    "  list N --pdf FILE [--force] [CONDITIONS] [ANSWERS]  the transfer list (or the form chosen) as PDF\n"
+    "  describe N [--pdf FILE [--force]]         the format description\n"
     "  verify N FILE [--json] [--choice K]       read FILE back by bank N's layout and check it\n"
     "CONDITIONS: --pay-from ROC --pay-to ROC --date ROC --emp-from NO --emp-to NO --depts LIST --dept-mode 0|1\n"
     "            --kinds LIST --sort 0|1 --account 0|1|2 --prefix P --title|--no-title\n"
@@ -54,17 +56,20 @@ void failure(const QString& message)
 
 int run(QStringList words)
 {
-    if (words.value(0) == u"--help") {
+    if (words.contains(QStringLiteral("--help")) || words.contains(QStringLiteral("-h"))) {
         std::fputs(Usage, stdout);
         return ExitOk;
     }
     RuntimeConfig config = RuntimeConfig::Load(words);
+    // Messages of the command line itself are in the clerk's language too.
+    Language::LanguageID = config.language;
+    InitLanguage();
     Arguments arguments(words);
     if (const auto today = arguments.take(QStringLiteral("--today"))) {
+        // The dates of the bank files carry a year of the Republic of one to three digits.
         const QDate date = QDate::fromString(*today, Qt::ISODate);
-        // The date edits hold ROC years of up to three digits: 1912 to 2910.
         if (!date.isValid() || date.year() < 1912 || date.year() > 2910)
-            throw UsageError(QStringLiteral("--today takes a date YYYY-MM-DD, not '%1'").arg(*today).toStdString());
+            throw UsageError(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 640).arg(*today).toStdString());
         SetToday(date);
     }
     // Not in the usage: the benchmark takes a transfer's own selection statements from this file.
@@ -122,8 +127,12 @@ int main(int argc, char** argv)
     qInstallMessageHandler(quietPlatformNotes);
     QApplication app(argc, argv);
     QStringList words = app.arguments().mid(1);
+    SafeFileWriter::RemoveTemporariesOnInterrupt();
     try {
         return run(words);
+    } catch (const FileExistsError& e) {
+        failure(QString::fromUtf8(e.what()));
+        return ExitRefused;
     } catch (const UsageError& e) {
         failure(QString::fromUtf8(e.what()));
         std::fputs(Usage, stderr);

@@ -1,4 +1,5 @@
 #include "runtime/module_library.h"
+#include "runtime/language.h"
 
 #include "runtime/config.h"
 #include "runtime/db/database.h"
@@ -61,7 +62,7 @@ void ModuleLibrary::SetCompanyData(const std::uint8_t* record)
 void ModuleLibrary::DoWagBK(int bank)
 {
     if (bank < 1 || bank > 28)
-        throw moduleError(QStringLiteral("There is no bank %1; the banks are numbered 1 to 28.").arg(bank));
+        throw moduleError(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 203).arg(bank));
     banks_[bank]();
 }
 
@@ -79,7 +80,7 @@ std::unique_ptr<Compdata::CompanyRecordBuilder> CompanyRecordFor(const RuntimeCo
     comp.setKeyRecordOnly(true);
     comp.open();
     if (!comp.findKey({config.company}))
-        throw moduleError(QStringLiteral("Company %1 is not in the company table (Comp) of the system database.").arg(config.company));
+        throw moduleError(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 202).arg(config.company));
     auto record = std::make_unique<Compdata::CompanyRecordBuilder>();
     record->companyNumber(config.company)
         .name(comp.fieldText(QStringLiteral("NAME")))

@@ -65,7 +65,7 @@ TEST_F(CommandLine, PrintedPagesCarryTheirTextAndAreRefusedWithoutFonts)
 
     const Outcome fontless = RunRar1(db, QStringList{"list", "17", "--pdf", path("none.pdf")} + february, "minimal");
     EXPECT_EQ(fontless.status, 1);
-    EXPECT_TRUE(fontless.err.contains("no font is installed")) << fontless.err.toStdString();
+    EXPECT_TRUE(fontless.err.contains(QStringLiteral("沒有安裝字型"))) << fontless.err.toStdString();
     EXPECT_FALSE(QFile::exists(path("none.pdf")));
 
     SKIP_UNLESS_PDFTOTEXT();

@@ -1,8 +1,9 @@
 // The media file writer against failing file systems: every write, flush, sync, close, rename and
 // read of a real export is made to fail in turn, and the earlier file must survive each one.
-#include "transfer/file_calls.h"
+#include "runtime/file_calls.h"
 #include "transfer/media_file_writer.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -226,6 +227,47 @@ TEST_F(FaultyDisk, ATargetThatIsNoRegularFileIsNeverReplaced)
     const QByteArray written = exportTo(link);
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(contentOf(target), written);
+}
+
+// Two exports to a new file at once: the one that places its file first keeps it whole; the other
+// finds it there and writes nothing. Temporary files that writers of ours left behind, long ago, in
+// processes that are gone, are cleared by the next writer in the folder; nothing else is.
+TEST_F(FaultyDisk, ANewFileIsNeverReplacedUnaskedAndStaleTemporariesGo)
+{
+    const auto writeInto = [](MediaFileWriter& writer, int records) {
+        RecordContext context;
+        for (context.sequence = 1; context.sequence <= records; ++context.sequence)
+            writer.Write(detail(), context, QStringLiteral("E1"));
+    };
+    {
+        MediaFileWriter first(target, Replacing::Refused), second(target, Replacing::Refused);
+        writeInto(first, 10);
+        writeInto(second, 20);
+        first.Commit();
+        EXPECT_THROW(second.Commit(), FileExistsError);
+    }
+    EXPECT_EQ(contentOf(target).size(), 10 * 62);
+    EXPECT_TRUE(leftovers().isEmpty()) << leftovers().join(' ').toStdString();
+
+    const auto leave = [this](const QString& name, qint64 secondsAgo) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QDateTime when = QDateTime::currentDateTime().addSecs(-secondsAgo);
+        EXPECT_TRUE(file.open(QIODevice::ReadWrite) && file.setFileTime(when, QFileDevice::FileModificationTime));
+    };
+    const QString live = QString::number(::getpid());
+    leave(".SALARY.DAT.rar1-999999999-aB3dE9", 3600);             // ours, of a process that is gone
+    leave(".SALARY.DAT.rar1-999999999-aB3dE9.earlier", 3600);
+    leave(".SALARY.DAT.rar1-" + live + "-Xy12Zq", 3600);          // of a process still running
+    leave(".SALARY.DAT.rar1-999999999-Qq1234", 10);               // too recent
+    leave(".SALARY.DAT.kept", 3600);                               // not ours
+    exportTo(target);
+    QStringList expected{".SALARY.DAT.kept", ".SALARY.DAT.rar1-999999999-Qq1234", ".SALARY.DAT.rar1-" + live + "-Xy12Zq"};
+    QStringList left = leftovers();
+    expected.sort();
+    left.sort();
+    EXPECT_EQ(left, expected);
 }
 
 TEST_F(FaultyDisk, TheReplacedFileKeepsItsPermissions)

@@ -132,12 +132,13 @@ TEST_F(TransferTableTest, EachLineCompletesTheRowWithTheSumSoFarAndEveryRowIsSto
     select({}, RegularSalaryLabel() + ";年終獎金");
     EXPECT_EQ(seen, (QStringList{"王小明 1000", "王小明 1200", "李大華 1002", "林工廠 500", "林工廠 800"}));
 
-    // Cancelled after the first employee: his row is stored, though no total follows it.
+    // Cancelled after the first employee: his row is stored, followed by the row that says the
+    // table is incomplete instead of a total.
     progress.cancelAfter = 1;
     select({}, RegularSalaryLabel() + ";年終獎金");
     db::LocalTable reader("TEST", "TRANSFER");
     reader.open();
-    ASSERT_EQ(reader.recordCount(), 1);
+    ASSERT_EQ(reader.recordCount(), 2);
     EXPECT_EQ(reader.fieldFloat("A_MTN"), 1200);
 }
 
@@ -212,12 +213,12 @@ TEST_F(TransferTableTest, NothingSelectedAndNonPositiveTotals)
     EXPECT_EQ(rows().size(), 3u) << "a total of zero or less gives no total row";
 }
 
-TEST_F(TransferTableTest, CancellingKeepsTheRowsSoFarWithoutTotal)
+TEST_F(TransferTableTest, CancellingKeepsTheRowsSoFarAndSaysTheTableIsIncomplete)
 {
     progress.cancelAfter = 1;
     const TransferTableResult result = select({});
     EXPECT_TRUE(result.cancelled);
-    EXPECT_EQ(rows(), (std::vector<QStringList>{{"004123", "王小明", "1000", "E"}}));
+    EXPECT_EQ(rows(), (std::vector<QStringList>{{"004123", "王小明", "1000", "E"}, {LoadFormResourceStr("WAGBK", 10139), "", "1000", "T"}}));
     EXPECT_EQ(result.transferCount, 1);
 }
 

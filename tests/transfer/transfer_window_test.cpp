@@ -7,6 +7,7 @@
 #include "runtime/report/printers.h"
 #include "runtime/ui/automation.h"
 #include "runtime/ui/function_buttons.h"
+#include "runtime/ui/mprogress_form.h"
 #include "runtime/language.h"
 #include "support/test_company.h"
 
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -134,6 +136,48 @@ TEST_F(TransferWindowTest, TheClerksPathFromConditionsToPrintedList)
     window->component<QToolButton>("Rem")->click();
     EXPECT_TRUE(description.contains("SALARY.TXT"));
     report::SetPdfOutputPath(QString());
+}
+
+// A selection the clerk cancels half way leaves a table that says it is incomplete, and the next
+// export selects again: the bank never gets the employees taken in before the cancel alone.
+TEST_F(TransferWindowTest, AnExportAfterACancelledBuildSelectsAgain)
+{
+    constexpr int Employees = 6000;
+    company.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                                "INSERT INTO MF_YG (YG_NO, NAME, PAY_MTH, BACC1_NO, DEP) "
+                                "SELECT printf('X%05d', i), '員工', '2', printf('0041%08d', i), 'A01' FROM n").arg(Employees));
+    company.exec("INSERT INTO TF_FS1 (FS_NO, YG_NO, DEP, AMTN_NET, BIL_NO) SELECT 'R1', YG_NO, 'A01', 100, '' FROM MF_YG WHERE YG_NO LIKE 'X%'");
+    company.setBankRow("10", "012", "7");
+    const QString file = company.path("SALARY.TXT");
+    automation.onModal([&file](MForm& dialog) {
+        dialog.component<QLineEdit>("PathFile")->setText(file);
+        dialog.component<QPushButton>("Btn_F8")->click();
+        return int(mrCancel);
+    });
+    run(cmdExport);
+    const QByteArray whole = ReadFileBytes(file);
+    const int selected = window->transferCount();
+    ASSERT_GT(selected, Employees);
+
+    // F3, cancelled as soon as the progress window is there: after its first employee.
+    auto* progress = window->findChild<MProgressForm*>();
+    QTimer canceller;
+    QObject::connect(&canceller, &QTimer::timeout, [progress] {
+        if (progress->Busy())
+            progress->component<QPushButton>("Btn_Cancel")->click();
+    });
+    canceller.start(0);
+    run(cmdBuildTable);
+    canceller.stop();
+    ASSERT_LT(window->transferCount(), selected) << "the build was not cancelled half way";
+    EXPECT_TRUE(window->component<TFunctionButtons>("FunctionButtons1")->NeedRebuild);
+    table().last();
+    EXPECT_EQ(table().fieldText("BACC_NO"), LoadFormResourceStr("WAGBK", 10139)) << "the grid says the table is incomplete";
+
+    ASSERT_TRUE(QFile::remove(file));
+    run(cmdExport);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_EQ(ReadFileBytes(file), whole);
 }
 
 TEST_F(TransferWindowTest, ChangingTheTransferDateAloneKeepsTheTable)

@@ -3,6 +3,8 @@
 #include "runtime/report/pdfoutput.h"
 #include "runtime/report/printers.h"
 #include "runtime/report/reporterror.h"
+#include "runtime/language.h"
+#include "runtime/safe_file_device.h"
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPdfWriter>
@@ -26,8 +28,7 @@ void PaintAllPages(QPagedPaintDevice& device, QPainter& painter, const LaidOutRe
 void RequireFonts(const LaidOutReport& report)
 {
     if (QFontDatabase::families().isEmpty())
-        throw ReportError(QStringLiteral("The report \"%1\" cannot be printed: no font is installed on this machine.")
-                              .arg(report.title));
+        throw ReportError(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 631).arg(report.title));
 }
 
 void PrintOnPrinter(const LaidOutReport& report, const QString& printerName)
@@ -53,21 +54,35 @@ void PrintOnPrinter(const LaidOutReport& report, const QString& printerName)
 
 } // namespace
 
+static void writePdfFile(const LaidOutReport& report, const QString& path);
+
 void WritePdf(const LaidOutReport& report, const QString& path)
 {
     RequireFonts(report);
-    QPdfWriter writer(path);
-    writer.setResolution(PdfResolution);
-    writer.setPageLayout(report.page.pageLayout());
-    writer.setTitle(report.title);
-    writer.setCreator(QStringLiteral("RAR1"));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        throw ReportError(QStringLiteral("The PDF file \"%1\" cannot be written. Check that its folder exists "
-                                         "and that the file is not open in another program.").arg(path));
-    PaintAllPages(writer, painter, report, PdfResolution);
-    if (!painter.end())
-        throw ReportError(QStringLiteral("The PDF file \"%1\" could not be finished.").arg(path));
+    // The pages go to a temporary file that replaces the one at the path only when it is whole.
+    try {
+        writePdfFile(report, path);
+    } catch (const ReportError&) {
+        throw;
+    } catch (const std::runtime_error& e) {
+        throw ReportError(QString::fromUtf8(e.what()));
+    }
+}
+
+void writePdfFile(const LaidOutReport& report, const QString& path)
+{
+    SafeFileDevice file(path, PdfOutputReplaces() ? Replacing::Allowed : Replacing::Refused);
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(PdfResolution);
+        writer.setPageLayout(report.page.pageLayout());
+        writer.setTitle(report.title);
+        writer.setCreator(QStringLiteral("RAR1"));
+        QPainter painter;
+        if (!painter.begin(&writer) || (PaintAllPages(writer, painter, report, PdfResolution), !painter.end()))
+            throw ReportError(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 630).arg(path, file.errorString()));
+    }
+    file.Commit();
 }
 
 QString PrintPages(const LaidOutReport& report, const QString& printerName)

@@ -13,6 +13,12 @@ QString& FixedPath()
     return path;
 }
 
+bool& FixedPathReplaces()
+{
+    static bool replaces = true;
+    return replaces;
+}
+
 QString FileNameSafe(QString title)
 {
     static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
@@ -23,9 +29,15 @@ QString FileNameSafe(QString title)
 
 } // namespace
 
-void SetPdfOutputPath(const QString& path)
+void SetPdfOutputPath(const QString& path, bool replaces)
 {
     FixedPath() = path;
+    FixedPathReplaces() = replaces;
+}
+
+bool PdfOutputReplaces()
+{
+    return !FixedPath().isEmpty() && FixedPathReplaces();
 }
 
 QString PdfOutputFolder()

@@ -1,5 +1,7 @@
 #include "runtime/ui/message_list_dialog.h"
 
+#include "runtime/safe_file_writer.h"
+
 #include "runtime/language.h"
 #include "runtime/report/pdfoutput.h"
 #include "runtime/report/textprint.h"
@@ -14,7 +16,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -170,8 +171,9 @@ void MessageListDialog::SaveList() const
 
 void MessageListDialog::WriteTextFile(const QString& path) const
 {
-    QSaveFile file(path);
+    // The save dialog asked before a file there is replaced.
+    SafeFileWriter file(path, Replacing::Allowed, HostText(411));
     const QByteArray text = (lines().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        throw std::runtime_error(HostText(411).arg(path, file.errorString()).toStdString());
+    file.Write(text.constData(), text.size());
+    file.Commit();
 }

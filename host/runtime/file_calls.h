@@ -1,7 +1,8 @@
 #pragma once
-// The file system calls that put a media file on disk. Each one is a point where a test can make the
-// call fail as a full disk, a failing device or a refused rename would, and every call is counted,
-// so that a test can fail each point of a real export in turn.
+// The file system calls that put a file the program writes (a media file, a PDF, a text file) on
+// disk. Each one is a point where a test can make the call fail as a full disk, a failing device or a
+// refused rename would, and every call is counted, so that a test can fail each point of a real
+// export in turn.
 #include <QByteArray>
 #include <cerrno>
 #include <sys/types.h>
@@ -36,6 +37,9 @@ int Flush();                                      // a buffer is about to be han
 int Sync(int fd);
 int Close(int fd);
 int Rename(const QByteArray& from, const QByteArray& to);
+// Gives `from` the name `to` only while no file has that name (EEXIST otherwise): of two writers
+// that start a new file at once, one places it and the other finds it there.
+int RenameIfFree(const QByteArray& from, const QByteArray& to);
 int OpenForReading(const QByteArray& path);
 ssize_t Read(int fd, char* data, size_t size);
 

@@ -1,4 +1,4 @@
-#include "transfer/file_calls.h"
+#include "runtime/file_calls.h"
 
 #include <array>
 #include <cstdlib>
@@ -121,6 +121,22 @@ int Rename(const QByteArray& from, const QByteArray& to)
     if (failsNow(Call::Rename))
         return -1;
     return ::rename(from.constData(), to.constData());
+}
+
+int RenameIfFree(const QByteArray& from, const QByteArray& to)
+{
+    if (failsNow(Call::Rename))
+        return -1;
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return -1;
+    // A file system that cannot rename without replacing: a second name given only while the name
+    // is free, then the first one taken away.
+    if (::link(from.constData(), to.constData()) != 0)
+        return -1;
+    ::unlink(from.constData());
+    return 0;
 }
 
 int OpenForReading(const QByteArray& path)
