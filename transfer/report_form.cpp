@@ -111,8 +111,11 @@ void ReportForm::QuickRep1Preview()
 void ReportForm::Output(bool printDirect)
 {
     QuickRep1.setPrinterSettings(report::TPrinterSettings::FromCurrentPrinter());
-    // The form's name (else its transfer window's) titles the preview window, the print job and the PDF file.
-    QString title = windowTitle();
+    // The report's own name (else the form's, else its transfer window's) titles the preview window,
+    // the print job and the PDF file.
+    QString title = QuickRep1.reportTitle();
+    if (title.isEmpty())
+        title = windowTitle();
     if (title.isEmpty() && parentWidget())
         title = parentWidget()->window()->windowTitle();
     QuickRep1.setReportTitle(title);

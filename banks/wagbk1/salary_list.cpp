@@ -17,6 +17,8 @@ TWagBk1dForm::TWagBk1dForm(QWidget* owner)
     : TransferListReport(owner)
 {
     setWindowTitle(QStringLiteral("打印予覽"));
+    // The caption already says "preview": the preview and the PDF take the list's own title.
+    QuickRep1.setReportTitle(QStringLiteral("各受款帳戶明細表"));
 }
 
 std::vector<ListColumn> TWagBk1dForm::Columns() const
@@ -27,7 +29,8 @@ std::vector<ListColumn> TWagBk1dForm::Columns() const
         {QStringLiteral("識  別  欄"), QStringLiteral("QRDBText3"), QStringLiteral("YG_NAME"), 45},
         {QStringLiteral("存  款  金  額"), QStringLiteral("QRDBText4"), QStringLiteral("A_MTN"), 40, Qt::AlignRight,
          QStringLiteral("#,##0.00")},
-        {QStringLiteral("   備      註"), QStringLiteral("QRDBText5"), QStringLiteral("REM"), 45},
+        // The remark stands apart from the right-aligned amount before it.
+        {QStringLiteral("   備      註"), QStringLiteral("QRDBText5"), QStringLiteral("REM"), 42, Qt::AlignLeft, {}, {}, {}, 3},
     };
 }
 

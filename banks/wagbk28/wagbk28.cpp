@@ -98,7 +98,7 @@ const MediaLayout& TWagbk28bForm::Layout() const
 // The transfer date on every line, where the bank's layout puts it.
 std::vector<ListColumn> TWagbk28cForm::Columns() const
 {
-    return {
+    std::vector<ListColumn> columns{
         {QStringLiteral("員工代號"), QStringLiteral("QRDBText1"), QStringLiteral("YG_NO"), 25},
         {QStringLiteral("姓       名"), QStringLiteral("QRDBText2"), QStringLiteral("YG_NAME"), 35},
         {QStringLiteral("身份證編號"), QStringLiteral("QRDBText4"), QStringLiteral("ID_NO"), 30},
@@ -107,4 +107,7 @@ std::vector<ListColumn> TWagbk28cForm::Columns() const
          QStringLiteral("#,##0.00")},
         TransferDateColumn(QStringLiteral("轉帳日期"), 25),
     };
+    // The date stands apart from the right-aligned amount before it.
+    columns.back().gapBeforeMm = 5;
+    return columns;
 }

@@ -1,10 +1,12 @@
 // The desktop host: loads the payroll module and shows its windows in an MDI main window.
 #include "desktop_options.h"
 #include "main_window.h"
+#include "print_dialog.h"
 #include "smoke_run.h"
 
 #include "runtime/config.h"
 #include "runtime/db/database.h"
+#include "runtime/report/print_choice.h"
 #include "runtime/ui/messages.h"
 
 #include <QApplication>
@@ -42,6 +44,8 @@ int RunDesktop(QStringList arguments)
             const int result = RunSmoke(window, options.smokeBank);
             return startError.isEmpty() ? result : 2;
         }
+        // The clerk chooses the printer, the pages and the copies in the system's print dialog.
+        report::SetPrintChooser(ChoosePrinterInDialog);
         window.show();
         // The window stays and can be used (another company, another language, the bank commands).
         if (!startError.isEmpty())

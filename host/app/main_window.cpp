@@ -108,7 +108,20 @@ void MainWindow::buildMenus()
 
     QMenu* banks = menuBar()->addMenu(HostText(100));
     for (int bank = 1; bank <= BankCount; ++bank)
-        banks->addAction(QStringLiteral("%1. %2").arg(bank).arg(BankName(bank)), this, [this, bank] { OpenBank(bank); });
+        banks->addAction(BankMenuCaption(bank), this, [this, bank] { OpenBank(bank); });
+    // The open windows by the bank's number and kind of file: several banks share a name or a caption.
+    QMenu* windows = menuBar()->addMenu(HostText(108));
+    connect(windows, &QMenu::aboutToShow, this, [this, windows] {
+        windows->clear();
+        for (QMdiSubWindow* frame : area_->subWindowList()) {
+            const int bank = frame->property("bank").toInt();
+            const QString caption = bank > 0 ? BankMenuCaption(bank) + QStringLiteral(" - ") + frame->windowTitle()
+                                             : frame->windowTitle();
+            QAction* action = windows->addAction(caption, area_, [this, frame] { area_->setActiveSubWindow(frame); });
+            action->setCheckable(true);
+            action->setChecked(frame == area_->activeSubWindow());
+        }
+    });
 
     QMenu* company = menuBar()->addMenu(HostText(101));
     company->addAction(HostText(107), this, &MainWindow::askForCompany);
@@ -128,6 +141,8 @@ void MainWindow::OpenBank(int bank)
         if (!record_)
             handOverCompany();
         module_->DoWagBK(bank);
+        if (QMdiSubWindow* frame = area_->activeSubWindow(); frame && !frame->property("bank").isValid())
+            frame->setProperty("bank", bank);
     });
 }
 

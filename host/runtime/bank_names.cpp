@@ -1,5 +1,7 @@
 #include "runtime/bank_names.h"
 
+#include "runtime/language.h"
+
 QString BankName(int bank)
 {
     static const char* const names[BankCount + 1] = {
@@ -13,4 +15,14 @@ QString BankName(int bank)
     if (bank < 1 || bank > BankCount)
         return {};
     return QString::fromUtf8(names[bank]);
+}
+
+QString BankMenuCaption(int bank)
+{
+    if (bank < 1 || bank > BankCount)
+        return {};
+    // Most banks take a salary transfer; the post office a deposit, bank 18 its newer layout, bank
+    // 20 its general transfer file (bank 5 is the same bank's salary transfer).
+    const int kind = bank == 2 ? 131 : bank == 18 ? 132 : bank == 20 ? 133 : 130;
+    return QStringLiteral("%1 %2 (%3)").arg(bank).arg(BankName(bank), LoadFormResourceStr(QStringLiteral("RAR1HOST"), kind));
 }

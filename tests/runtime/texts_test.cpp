@@ -1,4 +1,5 @@
 // Texts by group and number: every number the windows ask for has a text in all three languages.
+#include "runtime/bank_names.h"
 #include "runtime/language.h"
 
 #include <QCoreApplication>
@@ -126,3 +127,18 @@ TEST_F(Texts, QtsOwnButtonsFollowTheLanguage)
 }
 
 } // namespace
+
+// Banks that share a name are told apart by their number and kind of file, in the clerk's language.
+TEST_F(Texts, TheBankMenuNamesEachBanksNumberAndKindOfFile)
+{
+    Switch(1);
+    QStringList captions;
+    for (int bank = 1; bank <= BankCount; ++bank)
+        captions << BankMenuCaption(bank);
+    EXPECT_EQ(captions.removeDuplicates(), 0);
+    EXPECT_EQ(BankMenuCaption(20), QStringLiteral("20 第一銀行 (一般轉帳)"));
+    EXPECT_EQ(BankMenuCaption(5), QStringLiteral("5 第一銀行 (薪資轉帳)"));
+    Switch(2);
+    EXPECT_EQ(BankMenuCaption(2), QStringLiteral("2 郵局 (salary deposit)"));
+    EXPECT_TRUE(BankMenuCaption(29).isEmpty());
+}

@@ -3,12 +3,15 @@
 #include "runtime/report/qrpreview.h"
 #include "runtime/report/qrprinter.h"
 #include "runtime/report/reporterror.h"
+#include "runtime/ui/silent_abort.h"
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace report {
 namespace {
@@ -69,6 +72,14 @@ TF6MainForm::TF6MainForm(QObject* owner)
     connect(preview_, &TQRPreview::pageChanged, this, &TF6MainForm::showPagePosition);
     // A page's height where the screen has room for it, less the window's title and frame.
     resize(QSize(900, 1000).boundedTo(screen()->availableSize() - QSize(0, 60)));
+    // Over the window it was asked from, not at the screen's corner.
+    if (const QWidget* over = parentWidget() ? parentWidget()->window() : QApplication::activeWindow()) {
+        const QRect room = over->screen()->availableGeometry();
+        QRect place(QPoint(), frameSize().expandedTo(size()));
+        place.moveCenter(over->frameGeometry().center());
+        move(std::max(room.left(), std::min(place.left(), room.right() - place.width())),
+             std::max(room.top(), std::min(place.top(), room.bottom() - place.height())));
+    }
 }
 
 void TF6MainForm::SetQRPrinter(std::shared_ptr<TQRPrinter> printer)
@@ -92,6 +103,8 @@ void TF6MainForm::printPages()
                                        : PreviewCaption(PreviewText::SavedAsPdf).arg(pdf));
     } catch (const ReportError& error) {
         status_->setText(error.message());
+    } catch (const SilentAbort&) {
+        // The clerk cancelled the print dialog.
     }
 }
 

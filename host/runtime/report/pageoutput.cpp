@@ -1,7 +1,9 @@
 #include "runtime/report/pageoutput.h"
 #include "runtime/report/pagepainter.h"
 #include "runtime/report/pdfoutput.h"
+#include "runtime/report/print_choice.h"
 #include "runtime/report/printers.h"
+#include "runtime/ui/silent_abort.h"
 #include "runtime/report/reporterror.h"
 #include "runtime/language.h"
 #include "runtime/safe_file_device.h"
@@ -10,18 +12,29 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
+#include <utility>
 
 namespace report {
 namespace {
 
 constexpr double MmPerInch = 25.4;
 
+// Pages `first` to `last` (from 0), `copies` times in order.
+void PaintPages(QPagedPaintDevice& device, QPainter& painter, const LaidOutReport& report, double dotsPerInch,
+                size_t first, size_t last, int copies = 1)
+{
+    bool firstSheet = true;
+    for (int copy = 0; copy < copies; ++copy)
+        for (size_t i = first; i <= last && i < report.pages.size(); ++i) {
+            if (!std::exchange(firstSheet, false)) device.newPage();
+            PaintPage(painter, report.pages[i], dotsPerInch / MmPerInch);
+        }
+}
+
 void PaintAllPages(QPagedPaintDevice& device, QPainter& painter, const LaidOutReport& report, double dotsPerInch)
 {
-    for (size_t i = 0; i < report.pages.size(); ++i) {
-        if (i > 0) device.newPage();
-        PaintPage(painter, report.pages[i], dotsPerInch / MmPerInch);
-    }
+    PaintPages(device, painter, report, dotsPerInch, 0, report.pages.size() - 1);
 }
 
 // Without a font the pages would come out with their lines and no text: refused, not printed.
@@ -50,6 +63,40 @@ void PrintOnPrinter(const LaidOutReport& report, const QString& printerName)
     if (!painter.end())
         throw ReportError(QStringLiteral("The report \"%1\" could not be sent to the printer \"%2\".")
                               .arg(report.title, printerName));
+}
+
+// The printer the clerk chose in the chooser: its page range and copies; a print to file returns the file.
+QString PrintChosen(const LaidOutReport& report, const QString& printerName, const PrintChooser& choose)
+{
+    RequireFonts(report);
+    QPrinter printer(QPrinter::HighResolution);
+    if (IsPdfPrinter(printerName)) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(PdfOutputPath(report.title));
+    } else {
+        printer.setPrinterName(printerName);
+    }
+    printer.setFullPage(true);
+    printer.setPageLayout(report.page.pageLayout());
+    printer.setDocName(report.title);
+    printer.setCreator(QStringLiteral("RAR1"));
+    const int pageCount = int(report.pages.size());
+    if (!choose(printer, pageCount))
+        Abort();
+    const bool range = printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0;
+    const size_t first = range ? size_t(printer.fromPage() - 1) : 0;
+    const size_t last = range ? size_t(std::max(printer.fromPage(), printer.toPage()) - 1) : size_t(pageCount - 1);
+    // A printer that makes copies itself gets each page once.
+    const int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
+    const bool toFile = !printer.outputFileName().isEmpty();
+    const QString target = toFile ? printer.outputFileName() : printer.printerName();
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw ReportError(QStringLiteral("The report \"%1\" could not be sent to \"%2\".").arg(report.title, target));
+    PaintPages(printer, painter, report, printer.resolution(), first, last, copies);
+    if (!painter.end())
+        throw ReportError(QStringLiteral("The report \"%1\" could not be sent to \"%2\".").arg(report.title, target));
+    return toFile ? target : QString();
 }
 
 } // namespace
@@ -87,6 +134,8 @@ void writePdfFile(const LaidOutReport& report, const QString& path)
 
 QString PrintPages(const LaidOutReport& report, const QString& printerName)
 {
+    if (const PrintChooser& choose = CurrentPrintChooser())
+        return PrintChosen(report, printerName, choose);
     if (!IsPdfPrinter(printerName)) {
         PrintOnPrinter(report, printerName);
         return QString();

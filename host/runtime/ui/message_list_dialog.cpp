@@ -54,7 +54,7 @@ MessageListDialog::MessageListDialog(const MessageList& list, MsgType type, int 
     : QDialog(parent), list_(list), escapeResult_(ClosedAnswer(buttons))
 {
     setObjectName(QStringLiteral("MessageList"));
-    setWindowTitle(QApplication::applicationDisplayName());
+    setWindowTitle(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 120));
 
     auto* top = new QHBoxLayout;
     auto* icon = new QLabel(this);

@@ -36,7 +36,8 @@ constexpr ButtonMapping buttonMappings[] = {
 
 int runMessageBox(const QString& text, MsgType type, int buttons)
 {
-    QMessageBox box(iconOf(type), QApplication::applicationDisplayName(), text, QMessageBox::NoButton,
+    // Titled with the program's name in the clerk's language, not the executable's.
+    QMessageBox box(iconOf(type), LoadFormResourceStr(QStringLiteral("RAR1HOST"), 120), text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     for (const ButtonMapping& m : buttonMappings)
         if (buttons & m.flag)

@@ -4,9 +4,12 @@
 #include "support/reference_list.h"
 #include "runtime/report/fontmap.h"
 #include "runtime/report/pdfoutput.h"
+#include "runtime/report/print_choice.h"
 #include "runtime/report/printers.h"
 #include "runtime/report/qrprinter.h"
 #include "runtime/report/reporterror.h"
+#include "runtime/ui/silent_abort.h"
+#include <QPrinter>
 #include <QFile>
 #include <QFontDatabase>
 #include <QPrinterInfo>
@@ -168,5 +171,49 @@ TEST(ReportOutput, APdfThatCannotBeWrittenIsReportedWithItsPath)
         FAIL() << "writing into a missing folder succeeded";
     } catch (const ReportError& error) {
         EXPECT_TRUE(error.message().contains(path));
+    }
+}
+
+TEST(ReportOutput, TheClerksPrintChoiceSetsThePagesTheCopiesAndTheFile)
+{
+    QTemporaryDir dir;
+    ConfigGuard guard(PdfOnlyConfig(dir.path()));
+    auto table = MakeTransferTable(QStringLiteral("PRINT_CHOICE"), Employees(50));
+    TransferListReport list(*table);
+    list.rep().setPrinterSettings(TPrinterSettings::FromPrinter(PdfPrinterName));
+    const QString chosen = dir.filePath(QStringLiteral("chosen.pdf"));
+    struct Choice {
+        int from, to, copies;
+        bool accept;
+        int pages;   // in the file written; -1: nothing written
+    };
+    for (const Choice& choice : {Choice{0, 0, 1, true, 2}, Choice{2, 2, 3, true, 3}, Choice{1, 1, 1, false, -1}}) {
+        QFile::remove(chosen);
+        QString proposed;
+        int offered = 0;
+        SetPrintChooser([&](QPrinter& printer, int pageCount) {
+            proposed = printer.outputFileName();
+            offered = pageCount;
+            printer.setOutputFileName(chosen);
+            printer.setCopyCount(choice.copies);
+            if (choice.from > 0) {
+                printer.setPrintRange(QPrinter::PageRange);
+                printer.setFromTo(choice.from, choice.to);
+            }
+            return choice.accept;
+        });
+        QString written;
+        bool cancelled = false;
+        try {
+            written = list.rep().print();
+        } catch (const SilentAbort&) {
+            cancelled = true;
+        }
+        SetPrintChooser(nullptr);
+        EXPECT_TRUE(proposed.startsWith(dir.path())) << "the configured PDF printer is the dialog's default";
+        EXPECT_EQ(offered, 2);
+        EXPECT_EQ(cancelled, !choice.accept);
+        EXPECT_EQ(written, choice.accept ? chosen : QString());
+        EXPECT_EQ(PdfPageCount(chosen), choice.pages) << choice.from << "-" << choice.to << " x" << choice.copies;
     }
 }
