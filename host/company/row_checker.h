@@ -18,6 +18,7 @@ public:
     // Notes a failure of column `spec` in row `row`.
     void fail(int row, int spec, const QString& value, const QString& reason);
     bool failed() const { return !summary_.failures.isEmpty(); }
+    qsizetype failures() const { return summary_.failures.size(); }
     bool hasColumn(int spec) const { return layout_.sheetColumnOf[size_t(spec)] >= 0; }
     // The index in ColumnsOf of the column named `column`.
     int spec(const char* column) const;

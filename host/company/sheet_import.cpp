@@ -82,12 +82,14 @@ void ImportPay(CompanyDatabase& db, SheetReader& sheet, RowChecker& checker, con
     std::optional<PayRun> payRun;
     QHash<QString, int> seen;
     EachRow(sheet, summary, progress, [&](const SheetRow& row) {
+        const qsizetype failuresBefore = checker.failures();
         const std::vector<QString> values = checker.read(row);
         run.see(row.number, values);
         date.see(row.number, values);
         if (date.value().isEmpty())
             checker.fail(row.number, checker.spec("FS_DD"), QString(), ImportString(ValueMissing));
-        if (SeenBefore(seen, checker, row.number, number, values[size_t(number)]))
+        // A row whose cells failed is not taken further: its employee would be judged on what is left.
+        if (SeenBefore(seen, checker, row.number, number, values[size_t(number)]) || checker.failures() > failuresBefore)
             return;
         const QString department = employees.take(row.number, values, !checker.failed());
         if (values[size_t(amount)].isEmpty())
@@ -115,8 +117,9 @@ void ImportEmployees(CompanyDatabase& db, SheetReader& sheet, RowChecker& checke
     EmployeeRows employees(db, checker, summary, true, false);
     QHash<QString, int> seen;
     EachRow(sheet, summary, progress, [&](const SheetRow& row) {
+        const qsizetype failuresBefore = checker.failures();
         const std::vector<QString> values = checker.read(row);
-        if (!SeenBefore(seen, checker, row.number, number, values[size_t(number)]))
+        if (!SeenBefore(seen, checker, row.number, number, values[size_t(number)]) && checker.failures() == failuresBefore)
             employees.take(row.number, values, !checker.failed());
     });
 }
