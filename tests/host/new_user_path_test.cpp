@@ -33,7 +33,7 @@ protected:
     QByteArray transfer(const QString& db, const QString& file)
     {
         const Outcome run = RunRar1(db, {"--today", "2026-03-01", "transfer", "10", "--out", file, "--pay-from", "115/02/01",
-                                         "--pay-to", "115/02/28", "--date", "115/03/05"});
+                                         "--pay-to", "115/02/28", "--date", "115/03/05", "--kinds", "正常薪資;年終獎金"});
         EXPECT_EQ(run.status, 0) << run.err.toStdString();
         EXPECT_EQ(RunRar1(db, {"verify", "10", file}).status, 0);
         return Bytes(file);
@@ -93,18 +93,18 @@ TEST_F(NewUserPath, ImportedSheetsGiveTheFileOfTheSameDataWrittenDirectly)
     // The transfer table as the window shows it: its columns, the employees, the total marked.
     const Outcome table = RunRar1(imported, {"table", "10", "--out", path("table.csv"), "--pay-from", "115/02/01", "--pay-to", "115/02/28"});
     ASSERT_EQ(table.status, 0) << table.err.toStdString();
-    // The month's regular salary, as the window's saved salary categories select it.
+    // The salary categories the transfer chose are remembered by the window.
     EXPECT_TRUE(Bytes(path("table.csv")).startsWith("\xEF\xBB\xBF"));
     EXPECT_EQ(QString::fromUtf8(Bytes(path("table.csv")).mid(3)),
               "\"帳號\",\"姓名\",\"金額\",\"列別\"\r\n"
               "\"01234567890123\",\"王小明\",\"38749.00\",\"\"\r\n"
-              "\"01234567890124\",\"李大同\",\"40000.00\",\"\"\r\n"
-              "\"合計\",\"\",\"78749.00\",\"合計\"\r\n");
+              "\"01234567890124\",\"李大同\",\"45000.00\",\"\"\r\n"
+              "\"合計\",\"\",\"83749.00\",\"合計\"\r\n");
     ASSERT_EQ(RunRar1(imported, {"table", "10", "--out", path("table.xlsx"), "--pay-from", "115/02/01", "--pay-to", "115/02/28"}).status, 0);
     company::SheetRow last;
     for (const auto sheet = company::OpenSheet(path("table.xlsx")); sheet->next(last);) {
     }
-    EXPECT_EQ(last.cells, std::vector<QString>({"合計", "", "78749", "合計"})) << "the amount a number cell";
+    EXPECT_EQ(last.cells, std::vector<QString>({"合計", "", "83749", "合計"})) << "the amount a number cell";
 
     EXPECT_EQ(RunRar1(imported, {"init"}).status, 1) << "an existing database is refused";
 }
