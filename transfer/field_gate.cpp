@@ -30,6 +30,8 @@ std::optional<values::Fault> fault(const MediaField& field, const Text& text, qs
     case FieldForm::Zeros:
         if (!values::IsDigits(text))
             return Fault::NotDigits;
+        if (bytes > field.width)
+            return Fault::TooLong;
         break;
     case FieldForm::Right:
     case FieldForm::Code:

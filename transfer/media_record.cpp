@@ -110,11 +110,8 @@ bool appendZeroFilled(RecordBytes& record, qint64 value, int width)
     return true;
 }
 
-// Places a field's text, as Big5 bytes, in its form; false when the form refuses it. `text` gives
-// the text for the clerk's list.
-template <class Text>
-bool placeText(RecordBytes& record, const MediaField& field, QByteArrayView big5, const Text& text, const RecordOwner& who,
-               ExportFindings& findings)
+// Places a field's text, as Big5 bytes, in its form, once the gate has let it pass.
+void placeText(RecordBytes& record, const MediaField& field, QByteArrayView big5)
 {
     const qsizetype size = big5.size();
     switch (field.form) {
@@ -133,22 +130,14 @@ bool placeText(RecordBytes& record, const MediaField& field, QByteArrayView big5
         break;
     case FieldForm::Right:
     case FieldForm::Code:
+    case FieldForm::Zeros:
         record.fill(field.width - size, field.form == FieldForm::Right ? ' ' : '0');
         record.append(big5);
-        break;
-    case FieldForm::Zeros:
-        record.fill(field.width - size, '0');
-        record.append(big5.first(std::min<qsizetype>(size, field.width)));
-        if (size > field.width) {
-            findings.refuse(who.name(), field.content, text());
-            return false;
-        }
         break;
     case FieldForm::Left:
         appendLeftAligned(record, big5, field.width);
         break;
     }
-    return true;
 }
 
 // Lists a refused value: one of a steady field is the same in every record and is named once.
@@ -184,7 +173,8 @@ bool placeBig5(RecordBytes& record, const MediaField& field, const QString& text
     }
     if (big5.substituted)
         findings.substituted(who.name());
-    return placeText(record, field, big5.bytes, [&text] { return text; }, who, findings) && !big5.substituted;
+    placeText(record, field, big5.bytes);
+    return !big5.substituted;
 }
 
 // Appends one field; false when it gave a finding (a refusal or a substituted name).
@@ -199,7 +189,8 @@ bool renderField(RecordBytes& record, const MediaField& field, const RecordConte
                 refuseValue(field, who, findings, QString::fromLatin1(*ascii), fault);
                 return refusedField(record, field);
             }
-            return placeText(record, field, *ascii, [&ascii] { return QString::fromLatin1(*ascii); }, who, findings);
+            placeText(record, field, *ascii);
+            return true;
         }
         context.row->fieldTextInto(field.source.column(), room.text);
         return placeBig5(record, field, room.text, false, std::nullopt, who, findings, room.big5);

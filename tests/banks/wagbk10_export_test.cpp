@@ -94,11 +94,19 @@ TEST_F(Bank10Export, SubtotalRowsAreSkippedAndANamelessEmployeeIsRefused)
     EXPECT_FALSE(QFile::exists(path));
 }
 
-TEST_F(Bank10Export, NegativeAmountsKeepTheirSign)
+// The zero-filled amount has no room for a sign: a negative amount is refused, never written as
+// "00000000-500".
+TEST_F(Bank10Export, NegativeAmountsAreRefused)
 {
-    const QByteArray file = exportRows({{"111", "甲", -500}});
-    EXPECT_EQ(file.split('\n')[1].mid(17, 12), "00000000-500");
-    EXPECT_EQ(file.left(60).mid(12, 3), "   ") << "no BANK1 row: the codes are blank";
+    try {
+        exportRows({{"111", "甲", -500}});
+        ADD_FAILURE() << "the export was not refused";
+    } catch (const ExportRefused& refused) {
+        EXPECT_TRUE(QString::fromUtf8(refused.what()).endsWith(RefusalLine("甲", "金額", "-500", values::FaultText(values::Fault::Negative))))
+            << refused.what();
+    }
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(exportRows({{"111", "甲", 500}}).left(60).mid(12, 3), "   ") << "no BANK1 row: the codes are blank";
 }
 
 TEST_F(Bank10Export, ACountThatDoesNotFitStopsTheExportBeforeWriting)

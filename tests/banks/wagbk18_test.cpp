@@ -76,7 +76,9 @@ TEST_F(Bank18, EveryAccountAndAmountTheBankCannotCheckIsListedAndNothingIsWritte
                     {"12345678901", "戊", 21474837, "E5"}});
     });
     EXPECT_EQ(refused, (QStringList{"E1 甲: 轉帳帳號 = 123456789012", "E2 乙: 轉帳帳號 = 1234567890A",
-                                    "E3 丙: 轉帳帳號 = 1234567890", "E4 丁: 金額 = -500", "E5 戊: 金額 = 21474837"}));
+                                    "E3 丙: 轉帳帳號 = 1234567890",
+                                    RefusalLine("E4 丁", "金額", "-500", values::FaultText(values::Fault::Negative)),
+                                    RefusalLine("E5 戊", "金額", "21474837", values::FaultText(values::Fault::TooLarge))}));
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_TRUE(messages.isEmpty());
 }

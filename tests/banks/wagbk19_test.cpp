@@ -45,8 +45,10 @@ TEST_F(Bank19, TheEntryDateKeepsItsLengthAroundTheYear100AndAMissingRowGivesABla
 TEST_F(Bank19, TheLargestAmountThatFitsIsWrittenAndALargerOneRefused)
 {
     EXPECT_EQ(exportRows({{"1", "甲", 2147483647.0, "E1"}}).split('\n')[1].mid(12, 10), "2147483647");
-    EXPECT_EQ(exportRows({{"1", "甲", -500, "E1"}}).split('\n')[1].mid(12, 10), "000000-500");
-    EXPECT_EQ(refusals([this] { exportRows({{"1", "甲", 2147483648.0, "E1"}}); }), QStringList{"E1 甲: 金額 = 2147483648"});
+    EXPECT_EQ(refusals([this] { exportRows({{"1", "甲", -500, "E1"}}); }),
+              QStringList{RefusalLine("E1 甲", "金額", "-500", values::FaultText(values::Fault::Negative))});
+    EXPECT_EQ(refusals([this] { exportRows({{"1", "甲", 2147483648.0, "E1"}}); }),
+              QStringList{RefusalLine("E1 甲", "金額", "2147483648", values::FaultText(values::Fault::TooLarge))});
 }
 
 TEST_F(Bank19, TheWindowHandsTheDateOnlyAndItsListShowsNumberAndIdentity)

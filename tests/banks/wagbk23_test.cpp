@@ -59,12 +59,15 @@ TEST_F(Bank23, TheHeaderCountsAndSumsTheEmployeeRecordsOnly)
     EXPECT_EQ(lines[0].mid(40, 16), "00000000-200" "0002") << "no total row: the sum of the employees";
 }
 
-TEST_F(Bank23, CodesAreZeroFilledAndLongerOnesWrittenWhole)
+// A code longer than its field would lengthen the first record: it is refused, never written whole.
+TEST_F(Bank23, CodesAreZeroFilledAndLongerOnesRefused)
 {
+    setCodes("1", "60", "1234567890123", "2");
+    EXPECT_EQ(exportRows({{"1", "甲", 1, "E1"}}).split('\n')[0].left(40), "901001" "901005" "001" "12345678" "060" "01234567890123");
     setCodes("1", "6012", "123456789012345", "2");
-    const QList<QByteArray> lines = exportRows({{"1", "甲", 1, "E1"}}).split('\n');
-    EXPECT_EQ(lines[0].left(42), "901001" "901005" "001" "12345678" "6012" "123456789012345");
-    EXPECT_EQ(lines[0].size(), 63);
+    const QString every = LoadFormResourceStr("WAGBK", 15919), tooLong = values::FaultText(values::Fault::TooLong);
+    EXPECT_EQ(refusals([this] { exportRows({{"1", "甲", 1, "E1"}}); }),
+              (QStringList{RefusalLine(every, "客戶代號", "6012", tooLong), RefusalLine(every, "客戶帳號", "123456789012345", tooLong)}));
 }
 
 TEST_F(Bank23, AMissingRowGivesZeroCodesAndNoCheckFlag)

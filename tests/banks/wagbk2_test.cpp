@@ -89,17 +89,20 @@ TEST_F(Bank2, AMissingRowWritesBlankCodesAndTheExportProposesTheFolderAlone)
     EXPECT_EQ(dialog->component<QLineEdit>("PathFile")->text(), company.mediaFolder() + "/");
 }
 
-TEST_F(Bank2, ADepositBeyondEightDigitsIsRefusedAndLongCodesAreWrittenWhole)
+TEST_F(Bank2, ADepositBeyondEightDigitsIsRefusedAndSoAreLongCodes)
 {
-    setParameters("00000012", "123456789");
+    setParameters("0000012", "12345678");
     const QStringList refused = refusals([this] {
         exportRows(PostOfficeFile::Deposit, {employee("70012334567895", "甲", 999999.99), employee("70012334567895", "乙", 1234567)});
     });
     EXPECT_EQ(refused, QStringList{"乙: 存款金額 = 1234567"}) << "123456700 cents would keep its last eight digits and pay 234,567";
     EXPECT_TRUE(ReadFileBytes(path).isEmpty());
 
-    const QByteArray file = exportRows(PostOfficeFile::AccountData, {employee("70012334567895", "甲", 1)});
-    EXPECT_EQ(file.left(20), "406" "00000012" "123456789") << "the codes are never cut";
+    // Longer codes would lengthen every record: refused, never cut nor written whole.
+    setParameters("00000012", "123456789");
+    const QString every = LoadFormResourceStr("WAGBK", 15919), tooLong = values::FaultText(values::Fault::TooLong);
+    EXPECT_EQ(refusals([this] { exportRows(PostOfficeFile::AccountData, {employee("70012334567895", "甲", 1)}); }),
+              (QStringList{RefusalLine(every, "受託局號", "00000012", tooLong), RefusalLine(every, "劃撥帳號", "123456789", tooLong)}));
 }
 
 TEST_F(Bank2, EachExportProposesAndRemembersItsOwnHalfOfTheFileNames)

@@ -166,7 +166,11 @@ int tried = 0, refused = 0, writtenClean = 0;
 TEST_P(DirtyData, EachKindOfDirtyValueIsRefusedNamingWhomBeforeAnythingIsWritten)
 {
     const BankCase& bank = GetParam();
-    const Target t = target(company(bank, {}));
+    const QString clean = company(bank, {});
+    const Export sound = exportFrom(bank, clean);
+    ASSERT_EQ(sound.run.status, 0) << "the clean company is written: " << sound.run.err.toStdString();
+    EXPECT_EQ(readerFailures(bank, clean, sound.bytes), QStringList());
+    const Target t = target(clean);
     ASSERT_FALSE(t.number.isEmpty());
     for (const Dirt dirt : Dirts) {
         const QString db = company(bank, dirtied(dirt, t, bank));

@@ -68,11 +68,11 @@ class ExportInBlocks : public BankExportTest {
 protected:
     ExportInBlocks() : BankExportTest(QDate(2026, 3, 1)) {}
 
-    // Employees 1 to `count` (account A0000001, name N00001, amount ten times the number), with a
+    // Employees 1 to `count` (account 90000001, name N00001, amount ten times the number), with a
     // subtotal row after every 97th, so that blocks of rows hold unequal numbers of employees.
     static TransferRow Employee(int n)
     {
-        return {QStringLiteral("A%1").arg(n, 7, 10, QChar('0')), QStringLiteral("N%1").arg(n, 5, 10, QChar('0')), double(n) * 10,
+        return {QStringLiteral("9%1").arg(n, 7, 10, QChar('0')), QStringLiteral("N%1").arg(n, 5, 10, QChar('0')), double(n) * 10,
                 QStringLiteral("E%1").arg(n, 4, 10, QChar('0'))};
     }
     static std::vector<TransferRow> Employees(int count, const std::function<void(int, TransferRow&)>& change = {})
@@ -94,7 +94,7 @@ protected:
         QByteArray file = "H" + QByteArray::number(count).rightJustified(6, '0')
             + QByteArray::number(qint64(count) * (count + 1) * 5).rightJustified(12, '0') + "\r\n";
         for (int n = 1; n <= count; ++n) {
-            file += QByteArray::number(n).rightJustified(5, '0') + "A" + QByteArray::number(n).rightJustified(7, '0') + "  N"
+            file += QByteArray::number(n).rightJustified(5, '0') + "9" + QByteArray::number(n).rightJustified(7, '0') + "  N"
                 + QByteArray::number(n).rightJustified(5, '0') + "  " + QByteArray::number(n * 10).rightJustified(10, '0') + "\r\n";
         }
         return file + "T" + QByteArray::number(count).rightJustified(6, '0') + "\r\n";
@@ -129,7 +129,8 @@ TEST_F(ExportInBlocks, RefusalsAndSubstitutedNamesOfEveryBlockAreListedInTheEmpl
     });
     QStringList expected;
     for (const int n : tooLarge)
-        expected << QStringLiteral("E%1 N%2: 金額 = 3000000000").arg(n, 4, 10, QChar('0')).arg(n, 5, 10, QChar('0'));
+        expected << RefusalLine(QStringLiteral("E%1 N%2").arg(n, 4, 10, QChar('0')).arg(n, 5, 10, QChar('0')), "金額", "3000000000",
+                                values::FaultText(values::Fault::TooLarge));
     EXPECT_EQ(refused, expected);
     EXPECT_TRUE(ReadFileBytes(path).isEmpty()) << "a refused export writes no file";
 

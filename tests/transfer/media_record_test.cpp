@@ -2,6 +2,7 @@
 #include "runtime/cvcode.h"
 #include "support/transfer_rows.h"
 #include "transfer/employee_slots.h"
+#include "runtime/language.h"
 #include "transfer/media_record.h"
 
 #include <gtest/gtest.h>
@@ -49,26 +50,54 @@ TEST(MediaFields, OneRecordLayoutFollowsTheDateOfEachContext)
     EXPECT_EQ(record.Render(context, "E3", findings), "09912311000102");
 }
 
-TEST(MediaFields, AccountsZeroFilledOnTheRight)
+// An account is written as digits that fit its field, or refused with the reason; a name Big5 cannot
+// carry is written with a substitute and listed, any other such text refused.
+TEST(MediaFields, TheGateTakesAccountsOfDigitsThatFitAndNamesWithASubstitute)
 {
     using namespace source;
-    const MediaRecord record{{1, 12, FieldForm::LeftZeros, Column("BACC_NO"), "帳號"}};
+    const MediaRecord record{{1, 12, FieldForm::LeftZeros, Column("BACC_NO"), "帳號"},
+                             {13, 4, FieldForm::Left, Column("YG_NAME"), "姓名"},
+                             {17, 4, FieldForm::Left, Column("ID_NO"), "身分證"}};
     db::LocalTable row("TEST", "ACCOUNTS");
-    row.addField({"BACC_NO", db::FieldDef::Type::Text, 20});
+    for (const char* column : {"BACC_NO", "YG_NAME", "ID_NO"})
+        row.addField({column, db::FieldDef::Type::Text, 20});
     row.createTable();
     row.open();
     RecordContext context;
     context.row = &row;
-    ExportFindings findings;
-    for (const auto& [account, written] : {std::pair<QString, QByteArray>{"0123456789", "012345678900"},
-                                           {"1234567890123", "123456789012"},
-                                           {"", "000000000000"}}) {
+    using values::Fault;
+    const QString odd = QStringLiteral("陳𡒄");
+    const struct {
+        QString account, name, id;
+        QByteArray written;
+        std::optional<Fault> fault;
+    } cases[] = {{"0123456789", "AB", "A1", "012345678900AB  A1  ", {}},
+                 {"", "", "", "000000000000        ", {}},
+                 {"1234567890123", "", "", {}, Fault::TooLong},
+                 {"12-345", "", "", {}, Fault::NotDigits},
+                 {QString::fromUtf8("１２３"), "", "", {}, Fault::NotDigits},
+                 {"123\r\n45", "", "", {}, Fault::ControlCharacter},
+                 {"1", "", "A\t1", {}, Fault::ControlCharacter},
+                 {"1", "", odd, {}, Fault::NotBig5},
+                 {"1", odd, "", "100000000000" + ToBig5(odd).bytes + "    ", {}}};
+    for (const auto& c : cases) {
         row.append();
-        row.setField("BACC_NO", account);
+        row.setField("BACC_NO", c.account);
+        row.setField("YG_NAME", c.name);
+        row.setField("ID_NO", c.id);
         row.post();
-        EXPECT_EQ(record.Render(context, "E1", findings), written) << account.toStdString();
+        ExportFindings findings;
+        const QByteArray written = record.Render(context, "E1", findings);
+        if (c.fault) {
+            ASSERT_EQ(findings.refusals.size(), 1) << c.account.toStdString();
+            EXPECT_TRUE(findings.refusals.first().endsWith(LoadFormResourceStr("WAGBK", 15910).arg("", values::FaultText(*c.fault))))
+                << findings.refusals.first().toStdString();
+        } else {
+            EXPECT_EQ(written, c.written) << c.account.toStdString();
+            EXPECT_TRUE(findings.refusals.isEmpty()) << findings.refusals.join('\n').toStdString();
+        }
+        EXPECT_EQ(findings.substitutedNames.size(), c.name == odd ? 1 : 0);
     }
-    EXPECT_TRUE(findings.refusals.isEmpty());
 }
 
 TEST(MediaFields, CalendarDates)
@@ -82,16 +111,16 @@ TEST(MediaFields, PaddedCutAndZeroFilledTexts)
     const QString name = QStringLiteral("王小明");   // six bytes in Big5
     const MediaRecord record{
         {1, 4, FieldForm::Padded, Constant("12"), "a"},
-        {5, 3, FieldForm::Padded, Constant("12345"), "b"},
-        {8, 5, FieldForm::Cut, Constant(name), "c"},
-        {13, 6, FieldForm::LeftZeros, Constant("1234"), "d"},
-        {19, 3, FieldForm::LeftZeros, Constant("123456"), "e"},
-        {22, 4, FieldForm::Zeros, Leading(2, Constant("98765")), "f"},
+        {5, 5, FieldForm::Padded, Constant("12345"), "b"},
+        {10, 5, FieldForm::Cut, Constant(name), "c"},
+        {15, 6, FieldForm::LeftZeros, Constant("1234"), "d"},
+        {21, 3, FieldForm::LeftZeros, Constant("123456"), "e"},
+        {24, 4, FieldForm::Zeros, Leading(2, Constant("98765")), "f"},
     };
     ExportFindings findings;
     EXPECT_EQ(record.Render({}, "E1", findings),
               "12  " "12345" + ToBig5(name).bytes.left(4) + "123400" "123" "0098")
-        << "padded texts are never cut; a cut text is never padded nor splits a character";
+        << "a cut text is never padded nor splits a character";
     EXPECT_TRUE(findings.refusals.isEmpty());
 }
 
@@ -111,7 +140,8 @@ TEST(MediaFields, CountAndSumOfTheEmployeeRecords)
 
     context.employeeTotal = 21474837;
     trailer.Render(context, "表尾", findings);
-    EXPECT_EQ(findings.refusals, QStringList{"表尾: 總金額 = 21474837"}) << "a sum past 32 bits in cents is refused";
+    EXPECT_EQ(findings.refusals, QStringList{RefusalLine("表尾", "總金額", "21474837", values::FaultText(values::Fault::TooLarge))})
+        << "a sum past 32 bits in cents is refused";
 }
 
 TEST(MediaFields, ADoubleByteCharacterIsNeverSplit)
@@ -139,7 +169,8 @@ TEST(MediaRecords, ValuesThatDoNotFitAreListedNotWritten)
     context.values.transferTotal = 21474837;   // in cents beyond a 32-bit integer
     ExportFindings findings;
     record.Render(context, "表頭", findings);
-    EXPECT_EQ(findings.refusals, (QStringList{"表頭: 筆數 = 12345", "表頭: 金額 = 21474837"}));
+    EXPECT_EQ(findings.refusals,
+              (QStringList{"表頭: 筆數 = 12345", RefusalLine("表頭", "金額", "21474837", values::FaultText(values::Fault::TooLarge))}));
 
     const MediaRecord account{{1, 11, FieldForm::Left, [](const RecordContext&) { return FieldValue::Refused("12-34"); }, "帳號"}};
     account.Render(context, "E1 甲", findings);
@@ -182,28 +213,36 @@ TEST(MediaRecords, LongSequenceNumbersAndNegativeAmountsAreRefused)
     row.setField("A_MTN", -500.75);
     row.post();
     record.Render(context, "E2 乙", findings);
-    EXPECT_EQ(findings.refusals, QStringList{"E2 乙: 金額 = -500"}) << "shown in whole units, as the clerk knows it";
+    EXPECT_EQ(findings.refusals, QStringList{RefusalLine("E2 乙", "金額", "-500", values::FaultText(values::Fault::Negative))})
+        << "shown in whole units, as the clerk knows it";
 
     findings.refusals.clear();
     row.edit();
     row.setField("A_MTN", 1e20);
     row.post();
     record.Render(context, "E3 丙", findings);
-    EXPECT_EQ(findings.refusals, QStringList{"E3 丙: 金額 = 100000000000000000000"}) << "an amount past any integer is named as it is";
+    EXPECT_EQ(findings.refusals,
+              QStringList{RefusalLine("E3 丙", "金額", "100000000000000000000", values::FaultText(values::Fault::TooLarge))})
+        << "an amount past any integer is named as it is";
 }
 
-TEST(MediaRecords, RightAlignedTextsAndCodesAreWrittenWholeWhenLonger)
+// A text a field writes whole (right-aligned, a code, padded) would lengthen the record when longer
+// than its field: it is refused, named once for every record.
+TEST(MediaRecords, TextsWrittenWholeAreRefusedWhenLongerThanTheirField)
 {
     using namespace source;
     const MediaRecord record{
         {1, 10, FieldForm::Right, Constant("A1234567"), "身份證"},
         {11, 3, FieldForm::Code, Constant("7"), "代號"},
-        {14, 3, FieldForm::Code, Constant("1234"), "代號"},
-        {17, 4, FieldForm::Right, Constant("A12345"), "身份證"},
+        {14, 3, FieldForm::Code, Constant("1234"), "代碼"},
+        {17, 4, FieldForm::Right, Constant("A12345"), "統編"},
+        {21, 2, FieldForm::Padded, Constant("123"), "局號"},
     };
     ExportFindings findings;
-    EXPECT_EQ(record.Render({}, "表頭", findings), "  A1234567" "007" "1234" "A12345");
-    EXPECT_TRUE(findings.refusals.isEmpty());
+    EXPECT_EQ(record.Render({}, "表頭", findings).left(13), "  A1234567" "007");
+    const QString every = LoadFormResourceStr("WAGBK", 15919), tooLong = values::FaultText(values::Fault::TooLong);
+    EXPECT_EQ(findings.refusals, (QStringList{RefusalLine(every, "代碼", "1234", tooLong), RefusalLine(every, "統編", "A12345", tooLong),
+                                              RefusalLine(every, "局號", "123", tooLong)}));
 }
 
 TEST(MediaRecords, SerialNumbersAndTheCountAndSumOfTheEmployeeRecords)
@@ -231,29 +270,21 @@ TEST(MediaRecords, SerialNumbersAndTheCountAndSumOfTheEmployeeRecords)
     context.employeeRecords = 10000;
     context.employeeTotal = 21474837;
     record.Render(context, "表頭", findings);
-    EXPECT_EQ(findings.refusals, (QStringList{"表頭: 筆數 = 10000", "表頭: 總金額 = 21474837"}));
-}
-
-TEST(MediaRecords, NamesOutsideBig5AreSubstitutedAndReported)
-{
-    using namespace source;
-    const MediaRecord record{{1, 6, FieldForm::Left, Constant(QStringLiteral("陳𡒄")), "姓名"}};
-    ExportFindings findings;
-    const QByteArray bytes = record.Render({}, "E9 陳𡒄", findings);
-    EXPECT_EQ(bytes.size(), 6);
-    EXPECT_EQ(findings.substitutedNames, QStringList{"E9 陳𡒄"});
+    EXPECT_EQ(findings.refusals,
+              (QStringList{"表頭: 筆數 = 10000", RefusalLine("表頭", "總金額", "21474837", values::FaultText(values::Fault::TooLarge))}));
 }
 
 // A file's writer renders the fields that are the same in every record once, and copies them after;
-// its records are those rendered one by one, and a field with a finding still names every employee.
-TEST(MediaRecords, SteadyFieldsAreRenderedOnceAFileYetFindingsNameEveryRecord)
+// its records are those rendered one by one, and a steady field's finding is named once, not for
+// every employee.
+TEST(MediaRecords, SteadyFieldsAreRenderedOnceAFileAndTheirFindingsNamedOnce)
 {
     using namespace source;
     const MediaRecord record{{1, 3, FieldForm::Left, Constant("ABC"), "代碼"},
                              {4, 4, FieldForm::Zeros, Parameter("ID1"), "主辦行"},
                              {8, 4, FieldForm::Left, Parameter("ID2"), "名稱"},
                              {12, 3, FieldForm::Zeros, Sequence(1), "序號"}};
-    QMap<QString, QString> parameters{{"ID1", "12"}, {"ID2", QStringLiteral("陳𡒄")}};
+    QMap<QString, QString> parameters{{"ID1", "12"}, {"ID2", "XY"}};
     RecordContext context;
     context.parameters = &parameters;
     const auto writeFile = [&](bool once, ExportFindings& findings) {
@@ -267,14 +298,16 @@ TEST(MediaRecords, SteadyFieldsAreRenderedOnceAFileYetFindingsNameEveryRecord)
     };
     ExportFindings once, each;
     EXPECT_EQ(writeFile(true, once), writeFile(false, each));
-    EXPECT_EQ(once.substitutedNames, (QStringList{"E1", "E2", "E3"})) << "the name outside Big5, in every record";
-    EXPECT_EQ(once.substitutedNames, each.substitutedNames);
+    EXPECT_TRUE(once.refusals.isEmpty() && each.refusals.isEmpty());
 
     parameters["ID1"] = "123456";   // wider than its field
+    parameters["ID2"] = QStringLiteral("陳𡒄");   // a parameter Big5 cannot carry is no name to substitute
     ExportFindings refused;
     writeFile(true, refused);
-    EXPECT_EQ(refused.refusals.size(), 3) << refused.refusals.join('\n').toStdString();
-    EXPECT_TRUE(refused.refusals.last().startsWith("E3: 主辦行")) << refused.refusals.last().toStdString();
+    const QString every = LoadFormResourceStr("WAGBK", 15919);
+    EXPECT_EQ(refused.refusals, (QStringList{RefusalLine(every, "主辦行", "123456", values::FaultText(values::Fault::TooLong)),
+                                             RefusalLine(every, "名稱", QStringLiteral("陳𡒄"), values::FaultText(values::Fault::NotBig5))}));
+    EXPECT_TRUE(refused.substitutedNames.isEmpty());
 }
 
 // Steady fields that follow one another are copied as one run; the fields between runs are still
