@@ -13,6 +13,7 @@ Statement::Statement(CompanyDatabase& db, const char* sql) : db_(db)
 {
     if (sqlite3_prepare_v2(db.handle(), sql, -1, &statement_, nullptr) != SQLITE_OK)
         db.fail(sql);
+    texts_.resize(size_t(sqlite3_bind_parameter_count(statement_)) + 1);
 }
 
 Statement::~Statement()
@@ -24,8 +25,10 @@ Statement& Statement::bind(int index, const QString& text)
 {
     if (text.isEmpty())
         return bindNull(index);
-    const QByteArray utf8 = text.toUtf8();
-    sqlite3_bind_text(statement_, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    QByteArray& utf8 = texts_[size_t(index)];
+    utf8.resize(utf8_.requiredSpace(text.size()));
+    const char* end = utf8_.appendToBuffer(utf8.data(), text);
+    sqlite3_bind_text(statement_, index, utf8.constData(), int(end - utf8.constData()), SQLITE_STATIC);
     return *this;
 }
 

@@ -3,8 +3,10 @@
 // are bound and stepped without the copies of the general database layer. Failures raise
 // std::runtime_error naming the file and the engine's reason.
 #include <QString>
+#include <QStringEncoder>
 #include <QVariant>
 #include <optional>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -37,6 +39,9 @@ public:
 private:
     CompanyDatabase& db_;
     sqlite3_stmt* statement_ = nullptr;
+    // A text parameter's UTF-8, kept per parameter and reused row after row: binding copies nothing.
+    std::vector<QByteArray> texts_;
+    QStringEncoder utf8_{QStringEncoder::Utf8, QStringConverter::Flag::Stateless};
 };
 
 class CompanyDatabase {

@@ -15,13 +15,15 @@ constexpr int ColumnCount = 10, Name = 0, Dep = 3, PayMethod = 4, FirstAccount =
 EmployeeRows::EmployeeRows(CompanyDatabase& db, RowChecker& checker, ImportSummary& summary, bool updateDifferences, bool paySheet)
     : checker_(checker), summary_(summary), updateDifferences_(updateDifferences), paySheet_(paySheet),
       find_(db, "SELECT NAME,ENG_NAME,ID_NO,DEP,PAY_MTH,BACC1_NO,BACC1_TIT,BACC2_NO,BACC2_TIT,IN_DD FROM MF_YG WHERE YG_NO=?"),
-      insert_(db, "INSERT INTO MF_YG (NAME,ENG_NAME,ID_NO,DEP,PAY_MTH,BACC1_NO,BACC1_TIT,BACC2_NO,BACC2_TIT,IN_DD,YG_NO) "
-                  "VALUES (?,?,?,?,?,?,?,?,?,?,?)"),
       update_(db, "UPDATE MF_YG SET NAME=?,ENG_NAME=?,ID_NO=?,DEP=?,PAY_MTH=?,BACC1_NO=?,BACC1_TIT=?,BACC2_NO=?,BACC2_TIT=?,IN_DD=? "
-                  "WHERE YG_NO=?")
+                  "WHERE YG_NO=?"),
+      insert_(db, "MF_YG", "NAME,ENG_NAME,ID_NO,DEP,PAY_MTH,BACC1_NO,BACC1_TIT,BACC2_NO,BACC2_TIT,IN_DD,YG_NO")
 {
     for (const char* column : EmployeeColumns)
         specOfColumn_.push_back(checker.spec(column));
+    Statement numbers(db, "SELECT YG_NO FROM MF_YG");
+    while (numbers.step())
+        known_.insert(numbers.text(0));
 }
 
 QString EmployeeRows::take(int row, const std::vector<QString>& values, bool write)
@@ -31,8 +33,10 @@ QString EmployeeRows::take(int row, const std::vector<QString>& values, bool wri
     for (int i = 0; i < ColumnCount; ++i)
         sheet[i] = values[size_t(specOfColumn_[size_t(i)])];
 
-    find_.bind(1, number);
-    if (!find_.step()) {
+    const bool known = known_.contains(number);
+    if (known)
+        find_.bind(1, number);
+    if (!known || !find_.step()) {
         if (sheet[Name].isEmpty()) {
             checker_.fail(row, checker_.spec("YG_NO"), number, ImportString(NameForNewEmployee));
             return QString();
@@ -45,9 +49,9 @@ QString EmployeeRows::take(int row, const std::vector<QString>& values, bool wri
             sheet[PayMethod] = sheet[FirstAccount].isEmpty() && sheet[SecondAccount].isEmpty() ? QStringLiteral("1") : QStringLiteral("2");
         ++summary_.added;
         if (write) {
-            for (int i = 0; i < ColumnCount; ++i)
-                insert_.bind(i + 1, sheet[i]);
-            insert_.bind(ColumnCount + 1, number).run();
+            for (const QString& value : sheet)
+                insert_.add(value);
+            insert_.add(number).endRow();
         }
         return sheet[Dep];
     }

@@ -5,6 +5,7 @@
 #include "runtime/value_checks.h"
 
 #include <QFileInfo>
+#include <cmath>
 
 namespace company {
 
@@ -22,7 +23,29 @@ QString PayMethod(const QString& text)
     return QString();
 }
 
+// The cell without its surrounding blanks; most cells have none and are shared, not copied.
+QString Trimmed(const QString& cell)
+{
+    const QStringView trimmed = QStringView(cell).trimmed();
+    return trimmed.size() == cell.size() ? cell : trimmed.toString();
+}
+
+// An amount's text with its two decimals, made from its cents.
+QString AmountText(qint64 cents)
+{
+    return QString::number(cents / 100) + u'.' + QChar(u'0' + int(cents / 10 % 10)) + QChar(u'0' + int(cents % 10));
+}
+
 } // namespace
+
+qint64 CentsOf(QStringView amount)
+{
+    qint64 cents = 0;
+    for (const QChar c : amount)
+        if (c != u'.')
+            cents = cents * 10 + (c.unicode() - u'0');
+    return cents;
+}
 
 RowChecker::RowChecker(const ImportOptions& options, const QString& sheetName, const std::vector<QString>& headings,
                        SheetLayout layout, ImportSummary& summary)
@@ -63,7 +86,7 @@ std::vector<QString> RowChecker::read(const SheetRow& row)
         const int at = layout_.sheetColumnOf[spec];
         if (at < 0)
             continue;
-        const QString cell = size_t(at) < row.cells.size() ? row.cells[size_t(at)].trimmed() : QString();
+        const QString cell = size_t(at) < row.cells.size() ? Trimmed(row.cells[size_t(at)]) : QString();
         if (cell.isEmpty()) {
             if (specs_[spec].required)
                 fail(row.number, int(spec), cell, ImportString(ValueMissing));
@@ -104,7 +127,7 @@ QString RowChecker::value(int row, int spec, const QString& cell)
             return refuse(tooManyDecimals ? ImportString(TooManyDecimals) : values::FaultText(values::Fault::NotANumber));
         if (const auto fault = values::AmountFault(*amount, 1, LargestAmount, false))
             return refuse(values::FaultText(*fault));
-        return QString::number(*amount, 'f', 2);
+        return AmountText(std::llround(*amount * 100));
     }
     case ValueKind::Text:
         if (!values::FitsBig5(cell))

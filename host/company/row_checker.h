@@ -7,6 +7,9 @@
 
 namespace company {
 
+// The cents of an amount as RowChecker::read gives it ("38749.00").
+qint64 CentsOf(QStringView amount);
+
 class RowChecker {
 public:
     RowChecker(const ImportOptions& options, const QString& sheetName, const std::vector<QString>& headings,

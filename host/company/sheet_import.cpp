@@ -1,5 +1,6 @@
 #include "company/sheet_import.h"
 
+#include "company/batched_insert.h"
 #include "company/company_database.h"
 #include "company/department_rows.h"
 #include "company/employee_rows.h"
@@ -9,8 +10,7 @@
 #include "runtime/ui/display_format.h"
 
 #include <QFileInfo>
-#include <QHash>
-#include <cmath>
+#include <unordered_map>
 
 namespace company {
 
@@ -46,7 +46,7 @@ void EachRow(SheetReader& sheet, ImportSummary& summary, const std::function<voi
 {
     SheetRow row;
     while (sheet.next(row)) {
-        if (std::all_of(row.cells.begin(), row.cells.end(), [](const QString& cell) { return cell.trimmed().isEmpty(); }))
+        if (std::all_of(row.cells.begin(), row.cells.end(), [](const QString& cell) { return QStringView(cell).trimmed().isEmpty(); }))
             continue;
         ++summary.rowsRead;
         take(row);
@@ -56,16 +56,16 @@ void EachRow(SheetReader& sheet, ImportSummary& summary, const std::function<voi
 }
 
 // The employees' numbers seen so far, and the row each was first seen in.
-bool SeenBefore(QHash<QString, int>& seen, RowChecker& checker, int row, int spec, const QString& key)
+using SeenKeys = std::unordered_map<QString, int>;
+
+bool SeenBefore(SeenKeys& seen, RowChecker& checker, int row, int spec, const QString& key)
 {
     if (key.isEmpty())
         return true;
-    const auto at = seen.constFind(key);
-    if (at == seen.cend()) {
-        seen.insert(key, row);
+    const auto [at, first] = seen.try_emplace(key, row);
+    if (first)
         return false;
-    }
-    checker.fail(row, spec, key, ImportString(KeyTwice).arg(*at));
+    checker.fail(row, spec, key, ImportString(KeyTwice).arg(at->second));
     return true;
 }
 
@@ -78,9 +78,9 @@ void ImportPay(CompanyDatabase& db, SheetReader& sheet, RowChecker& checker, con
     SharedValue run(checker, checker.spec("FS_NO"), options.run);
     SharedValue date(checker, checker.spec("FS_DD"), options.payDate.toString(Qt::ISODate));
     EmployeeRows employees(db, checker, summary, options.updateEmployees, true);
-    Statement line(db, "INSERT INTO TF_FS1 (FS_NO,YG_NO,DEP,AMTN_NET,BIL_NO) VALUES (?,?,?,?,?)");
+    BatchedInsert line(db, "TF_FS1", "FS_NO,YG_NO,DEP,AMTN_NET,BIL_NO");
     std::optional<PayRun> payRun;
-    QHash<QString, int> seen;
+    SeenKeys seen;
     EachRow(sheet, summary, progress, [&](const SheetRow& row) {
         const qsizetype failuresBefore = checker.failures();
         const std::vector<QString> values = checker.read(row);
@@ -94,7 +94,7 @@ void ImportPay(CompanyDatabase& db, SheetReader& sheet, RowChecker& checker, con
         const QString department = employees.take(row.number, values, !checker.failed());
         if (values[size_t(amount)].isEmpty())
             return;
-        const qint64 cents = std::llround(values[size_t(amount)].toDouble() * 100);
+        const qint64 cents = CentsOf(values[size_t(amount)]);
         summary.totalCents += cents;
         ++summary.payLines;
         if (checker.failed())
@@ -105,9 +105,10 @@ void ImportPay(CompanyDatabase& db, SheetReader& sheet, RowChecker& checker, con
             summary.run = payRun->number;
             summary.replacedLines = payRun->formerLines > 0 ? payRun->formerLines : -1;
         }
-        line.bind(1, payRun->number).bind(2, values[size_t(number)]).bind(3, department).bind(4, double(cents) / 100.0)
-            .bind(5, payRun->bill).run();
+        line.add(payRun->number).add(values[size_t(number)]).add(department).add(double(cents) / 100.0).add(payRun->bill).endRow();
     });
+    employees.finish();
+    line.finish();
 }
 
 void ImportEmployees(CompanyDatabase& db, SheetReader& sheet, RowChecker& checker, ImportSummary& summary,
@@ -115,13 +116,14 @@ void ImportEmployees(CompanyDatabase& db, SheetReader& sheet, RowChecker& checke
 {
     const int number = checker.spec("YG_NO");
     EmployeeRows employees(db, checker, summary, true, false);
-    QHash<QString, int> seen;
+    SeenKeys seen;
     EachRow(sheet, summary, progress, [&](const SheetRow& row) {
         const qsizetype failuresBefore = checker.failures();
         const std::vector<QString> values = checker.read(row);
         if (!SeenBefore(seen, checker, row.number, number, values[size_t(number)]) && checker.failures() == failuresBefore)
             employees.take(row.number, values, !checker.failed());
     });
+    employees.finish();
 }
 
 void ImportDepartments(CompanyDatabase& db, SheetReader& sheet, RowChecker& checker, ImportSummary& summary,
@@ -129,7 +131,7 @@ void ImportDepartments(CompanyDatabase& db, SheetReader& sheet, RowChecker& chec
 {
     const int code = checker.spec("DEP");
     DepartmentRows departments(db, checker, summary);
-    QHash<QString, int> seen;
+    SeenKeys seen;
     EachRow(sheet, summary, progress, [&](const SheetRow& row) {
         const std::vector<QString> values = checker.read(row);
         if (!SeenBefore(seen, checker, row.number, code, values[size_t(code)]))
@@ -170,6 +172,8 @@ ImportSummary ImportSheet(const QString& database, const ImportOptions& options,
     RowChecker checker(options, sheet->sheetName(), headings.cells, ReadLayout(options.kind, headings.cells), summary);
     if (checker.failed())
         return summary;
+    // The pages a large sheet changes stay in memory until the commit instead of spilling to the file midway.
+    db.exec("PRAGMA cache_size=-32768");
     Transaction transaction(db);
     switch (options.kind) {
     case SheetKind::Pay:

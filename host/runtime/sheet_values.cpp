@@ -22,6 +22,29 @@ bool beyondCents(QStringView number, double amount)
     return false;
 }
 
+// The common amount, digits with at most two decimals ("38749", "38749.5", "38749.00"), read as
+// its cents without the general parse; none for any other form.
+std::optional<double> PlainAmount(QStringView number)
+{
+    qint64 cents = 0;
+    int digits = 0, decimals = -1;
+    for (const QChar c : number) {
+        if (c == u'.' && decimals < 0) {
+            decimals = 0;
+            continue;
+        }
+        if (c < u'0' || c > u'9' || decimals == 2 || ++digits > 15)
+            return std::nullopt;
+        cents = cents * 10 + (c.unicode() - u'0');
+        decimals += decimals >= 0;
+    }
+    if (digits == 0)
+        return std::nullopt;
+    for (int i = std::max(decimals, 0); i < 2; ++i)
+        cents *= 10;
+    return double(cents) / 100.0;
+}
+
 } // namespace
 
 std::optional<double> ParseSheetAmount(QStringView text, bool* tooManyDecimals)
@@ -29,6 +52,8 @@ std::optional<double> ParseSheetAmount(QStringView text, bool* tooManyDecimals)
     if (tooManyDecimals)
         *tooManyDecimals = false;
     QStringView number = text.trimmed();
+    if (const std::optional<double> plain = PlainAmount(number))
+        return plain;
     QString ungrouped;
     if (number.contains(u',')) {
         static const QRegularExpression grouped(QStringLiteral("^[+-]?\\d{1,3}(,\\d{3})+(\\.\\d*)?$"));
