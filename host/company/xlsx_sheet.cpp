@@ -39,6 +39,21 @@ int ColumnOf(QStringView reference)
     return column - 1;
 }
 
+// A number cell's value that already reads as Excel shows it: at most 15 digits, no exponent, no
+// leading zero before other digits, no trailing zero of decimals. Most amounts and codes are.
+bool ShownAsStored(QStringView value)
+{
+    qsizetype digits = 0, point = -1;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] == u'.' && point < 0)
+            point = i;
+        else if (value[i] < u'0' || value[i] > u'9' || ++digits > 15)
+            return false;
+    }
+    const bool leadingZero = value.size() > 1 && value[0] == u'0' && value[1] != u'.';
+    return digits > 0 && point != 0 && !leadingZero && (point < 0 || (point < value.size() - 1 && value.back() != u'0'));
+}
+
 class XlsxSheet : public SheetReader {
 public:
     XlsxSheet(const QString& path, const QString& sheet) : zip_(path), path_(path)
@@ -217,11 +232,14 @@ private:
         }
         if (!type.isEmpty() && type != u"n")
             return value;
+        const bool dateStyle = style >= 0 && style < int(dateStyles_.size()) && dateStyles_[size_t(style)];
+        if (!dateStyle && ShownAsStored(value))
+            return value;
         bool ok = false;
         const double number = value.toDouble(&ok);
         if (!ok)
             return value;
-        if (style >= 0 && style < int(dateStyles_.size()) && dateStyles_[size_t(style)] && number >= 0 && number < 2958466)
+        if (dateStyle && number >= 0 && number < 2958466)
             return QDate(date1904_ ? QDate(1904, 1, 1) : QDate(1899, 12, 30)).addDays(qint64(std::floor(number))).toString(Qt::ISODate);
         return QString::number(number, 'g', 15);
     }
