@@ -20,6 +20,7 @@ enum ImportText {
     NoSuchDepartment = 113,
     DepartmentLoop = 114,
     Big5Warning = 115,          // %1 file, %2 sheet, %3 row, %4 heading, %5 value
+    EmptyPaySheet = 116,        // %1 file, %2 sheet
     RowsRead = 120,
     EmployeesCounted = 121,     // %1 added, %2 updated, %3 unchanged
     PayLinesWritten = 122,      // %1 lines, %2 the run, %3 the total

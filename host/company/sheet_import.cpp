@@ -186,6 +186,9 @@ ImportSummary ImportSheet(const QString& database, const ImportOptions& options,
         ImportDepartments(db, *sheet, checker, summary, progress);
         break;
     }
+    // A pay sheet of headings alone would leave an empty run and the clerk believing he paid.
+    if (options.kind == SheetKind::Pay && summary.rowsRead == 0)
+        summary.failures << ImportString(EmptyPaySheet).arg(QFileInfo(options.file).fileName(), sheet->sheetName());
     if (!checker.failed() && !options.dryRun) {
         transaction.commit();
         summary.written = true;

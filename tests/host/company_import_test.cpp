@@ -142,6 +142,9 @@ TEST_F(CompanyImport, EachRefusalNamesItsRowAndHeadingAndNothingIsWritten)
     const company::ImportSummary headings = import(write("headings.csv", "工號,薪水\nA1,1\n"));
     EXPECT_EQ(headings.failures, QStringList({"headings.csv，工作表 headings，第 1 列，薪水「薪水」：不認得的標題",
                                               "headings.csv，工作表 headings，第 1 列，實發金額「實發金額」：缺少必要的欄"}));
+    const company::ImportSummary empty = import(write("empty.csv", "工號,姓名,實發\n,,\n"));
+    EXPECT_EQ(empty.failures, QStringList({"empty.csv，工作表 empty：標題下沒有任何發薪列，未匯入"}));
+    EXPECT_EQ(rows("SELECT count(*) FROM MF_FS"), "1");
 }
 
 TEST_F(CompanyImport, ARunImportedTwiceIsReplacedWholeAndNamesChangeOnlyWhenAllowed)
