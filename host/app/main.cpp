@@ -1,5 +1,6 @@
 // The desktop host: loads the payroll module and shows its windows in an MDI main window.
 #include "desktop_options.h"
+#include "import_smoke.h"
 #include "main_window.h"
 #include "smoke_run.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 int RunDesktop(QStringList arguments)
 {
-    const bool smoke = arguments.contains(QStringLiteral("--smoke"));
+    const bool smoke = arguments.contains(QStringLiteral("--smoke")) || arguments.contains(QStringLiteral("--smoke-import"));
     try {
         const RuntimeConfig config = RuntimeConfig::Load(arguments);
         const DesktopOptions options = DesktopOptions::Parse(arguments);
@@ -26,6 +27,8 @@ int RunDesktop(QStringList arguments)
         const QString startError = window.StartError();
         if (!startError.isEmpty())
             QTextStream(stderr) << "error: " << startError << Qt::endl;
+        if (!options.smokeImport.isEmpty())
+            return RunImportSmoke(window, options.smokeImport);
         if (smoke) {
             const int result = RunSmoke(window, options.smokeBank);
             return startError.isEmpty() ? result : 2;
