@@ -173,7 +173,7 @@ ImportSummary ImportSheet(const QString& database, const ImportOptions& options,
     if (checker.failed())
         return summary;
     // The pages a large sheet changes stay in memory until the commit instead of spilling to the file midway.
-    db.exec("PRAGMA cache_size=-32768");
+    db.exec("PRAGMA cache_size=-16384");
     Transaction transaction(db);
     switch (options.kind) {
     case SheetKind::Pay:
