@@ -7,8 +7,7 @@ TransferTableLayout TwoPerRowLayout()
 {
     TransferTableLayout layout;
     layout.columns = {
-        {TextColumn(QStringLiteral("BACC_NO"), 20, 12040, 12), QStringLiteral("BACC_NO"),
-         [](const QString& account) { return account.left(12); }},
+        {TextColumn(QStringLiteral("BACC_NO"), AccountColumnSize, 12040, 12), QStringLiteral("BACC_NO")},
         {TextColumn(NameColumnName, 30, 12041, 14), QStringLiteral("YG_NAME")},
         {AmountColumn(12042, 14), QString()},
         {TextColumn(QStringLiteral("ID_NO"), 20, 12043, 10, false), QStringLiteral("ID_NO")},

@@ -48,7 +48,7 @@ MediaRecord detail()
 {
     return {
         {1, 1, L, Constant("0"), QStringLiteral("明細錄別")},
-        {2, 14, L, Column("BACC_NO"), QStringLiteral("帳號")},
+        {2, 14, L, Leading(12, Column("BACC_NO")), QStringLiteral("帳號")},   // the window keeps twelve
         {16, 2, L, Kind(), QStringLiteral("轉帳類別")},
         {18, 1, L, Constant("1"), QStringLiteral("借貸別")},
         {19, 12, Z, RowAmount(Unit::Hundredths, IntegerWidth::Bits64), QStringLiteral("金額")},

@@ -59,7 +59,7 @@ protected:
 TEST_F(Bank10Export, TheReferenceExampleByteForByte)
 {
     company.setBankRow("10", "012", "7", "SALARY.TXT");
-    const QByteArray file = exportRows({{"023004707411", "王小明", 8361}, {"12345678901234567", "李大華", 52000},
+    const QByteArray file = exportRows({{"023004707411", "王小明", 8361}, {"12345678901234", "李大華", 52000},
                                         {"合計", "", 60361}});
     const QByteArray expected = "910301" "910305" "012" "12345678" "7  " "00000000000000" "000000060361" "0002" "   " "9\r\n"
                                 "   023004707411  000000008361                              9\r\n"

@@ -27,7 +27,7 @@ TEST_F(Bank11, HeaderAndDetailsByteForByteAsTheDescriptionShowsThem)
     setCodes();
     const QByteArray file = exportRows({{"0230047074", "王小明", 8361},
                                         {"小計(A01)", "", 8361},
-                                        {"12345678901234", "李大華", 52000},
+                                        {"123456789012", "李大華", 52000},
                                         {"合計", "", 60361}});
     const QByteArray header = DescriptionExample(":/banks/wagbk11/description.txt", "05123456");
     const QByteArray details = DescriptionExample(":/banks/wagbk11/description.txt", "0230047074")
@@ -69,7 +69,7 @@ TEST_F(Bank11, TheLargestValuesThatFitAreWrittenAndLargerOnesRefused)
     const QStringList refused = refusals([this] {
         exportRows({{"1", "甲", 21474836}, {"2", "乙", 21474837}, {"3", "丙", -21474837}});
     });
-    EXPECT_EQ(refused, (QStringList{"乙: 金額 = 21474837", "丙: 金額 = -21474837"}));
+    EXPECT_EQ(refused, (QStringList{"乙: 金額 = 21474837（超過欄位可容納的金額）", "丙: 金額 = -21474837（超過欄位可容納的金額）"}));
 
     FillTransferRows(table, Layout, {{"1", "甲", 100}});
     dialog.reset(Create<TWagbk11bForm>(nullptr));

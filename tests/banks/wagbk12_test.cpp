@@ -26,7 +26,7 @@ TEST_F(Bank12, HeaderAndDetailsByteForByte)
     company.setBankRow("12", "1234567");
     const QByteArray file = exportRows({{"0123456789", "王小明", 8361, "", "A123456789"},
                                         {"小計(A01)", "", 8361},
-                                        {"12345678901234", "李大華", 52000, "", "B1234567890"},
+                                        {"123456789012", "李大華", 52000, "", "B1234567890"},
                                         {"1", "陳一", 1},
                                         {"合計", "", 60362}});
     EXPECT_EQ(file, "D" "1234567" "00000" "            " "910305" "0000006036200" "          \r\n"
@@ -49,7 +49,7 @@ TEST_F(Bank12, FromRocYear100TheHeaderGrowsToFiftyFive)
 TEST_F(Bank12, TheLargestAmountsThatFitAreWrittenAndLargerOnesRefused)
 {
     EXPECT_EQ(exportRows({{"1", "甲", 21474836}}).split('\n')[1].mid(31, 13), "0002147483600");
-    EXPECT_EQ(refusals([this] { exportRows({{"1", "甲", 21474837}}); }), QStringList{"甲: 金額 = 21474837"});
+    EXPECT_EQ(refusals([this] { exportRows({{"1", "甲", 21474837}}); }), QStringList{"甲: 金額 = 21474837（超過欄位可容納的金額）"});
 
     FillTransferRows(table, layout, {{"1", "甲", 1}});
     dialog.reset(Create<TWagbk12bForm>(nullptr));

@@ -26,7 +26,7 @@ TEST_F(Bank13, OneRecordPerEmployeeByteForByte)
     company.setBankRow("13", "12345678901234", "012");
     const QByteArray file = exportRows({{"0123456789", "王小明", 8361, "A001", "A123456789"},
                                         {"小計(A01)", "", 8361},
-                                        {"123456789012345", "李大華", 52000, "A0020000000000X"},
+                                        {"12345678901234", "李大華", 52000, "A0020000000000X"},
                                         {"合計", "", 60361}});
     EXPECT_EQ(file, " " "0123456789    " "012" "0000000836100" "A001          " "910305" "12345678901234\r\n"
                     " " "12345678901234" "012" "0000005200000" "A0020000000000" "910305" "12345678901234\r\n")
@@ -43,7 +43,7 @@ TEST_F(Bank13, AMissingRowGivesBlankCodesAndFromRocYear100EveryRecordIs66)
 TEST_F(Bank13, TheLargestAmountThatFitsIsWrittenAndALargerOneRefused)
 {
     EXPECT_EQ(exportRows({{"1", "甲", 21474836, "E1"}}).mid(18, 13), "0002147483600");
-    EXPECT_EQ(refusals([this] { exportRows({{"1", "甲", 21474837, "E1"}}); }), QStringList{"E1 甲: 金額 = 21474837"});
+    EXPECT_EQ(refusals([this] { exportRows({{"1", "甲", 21474837, "E1"}}); }), QStringList{"E1 甲: 金額 = 21474837（超過欄位可容納的金額）"});
 }
 
 TEST_F(Bank13, TheWindowShowsTheIdentityNumberHidesTheEmployeeNumberAndHandsTheDateOnly)

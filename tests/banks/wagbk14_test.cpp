@@ -20,7 +20,7 @@ protected:
 TEST_F(Bank14, OneRecordPerEmployeeByteForByte)
 {
     company.setBankRow("14", "012");
-    const QByteArray file = exportRows({{"123456789012345", "王小明", 35000, "E001", "A123456789"},
+    const QByteArray file = exportRows({{"123456789012", "王小明", 35000, "E001", "A123456789"},
                                         {"小計(A01)", "", 35000},
                                         {"0021234567", "李大華", 8361, "E002", ""},
                                         {"合計", "", 43361}});
@@ -40,7 +40,7 @@ TEST_F(Bank14, TheLargestAmountThatFitsIsWrittenAndALargerOneRefused)
 {
     EXPECT_EQ(exportRows({{"1", "甲", 21474836, "E1"}}).mid(44, 13), "0002147483600");
     EXPECT_EQ(refusals([this] { exportRows({{"1", "甲", 21474837, "E1"}, {"2", "", 1, "E2"}}); }),
-              (QStringList{"E1 甲: 金額 = 21474837", "E2: " + LoadFormResourceStr("WAGBK", 15900) + " = " +
+              (QStringList{"E1 甲: 金額 = 21474837（超過欄位可容納的金額）", "E2: " + LoadFormResourceStr("WAGBK", 15900) + " = " +
                                                          LoadFormResourceStr("WAGBK", 15901)}))
         << "an employee without a name is not passed over";
 }

@@ -22,7 +22,7 @@ TEST_F(Bank16, HeaderAndDetailsByteForByteAsTheDescriptionShowsThem)
     company.setBankRow("16", "1234");
     const QByteArray file = exportRows({{"0123456789", "王小明", 8361},
                                         {"小計(A01)", "", 8361},
-                                        {"123456789012345", "李大華", 52000},
+                                        {"12345678901234", "李大華", 52000},
                                         {"合計", "", 60361}});
     EXPECT_EQ(file, "1234" "000002" "000006036100" "00910305" "1" "101" + QByteArray(46, ' ') + "\r\n"
                     "0123456789    " "000000836100" + QByteArray(54, ' ') + "\r\n"
@@ -59,7 +59,7 @@ TEST_F(Bank16, ANewRowAndAMissingOneBothProposeCmfpcslAndTheChosenNameStays)
 TEST_F(Bank16, TheLargestValuesThatFitAreWrittenAndLargerOnesRefused)
 {
     EXPECT_EQ(exportRows({{"1", "甲", 21474836}}).split('\n')[1].mid(14, 12), "002147483600");
-    EXPECT_EQ(refusals([this] { exportRows({{"1", "甲", 21474837}}); }), QStringList{"甲: 金額 = 21474837"});
+    EXPECT_EQ(refusals([this] { exportRows({{"1", "甲", 21474837}}); }), QStringList{"甲: 金額 = 21474837（超過欄位可容納的金額）"});
 
     FillTransferRows(table, Layout, {{"1", "甲", 1}});
     dialog.reset(Create<TWagbk16bForm>(nullptr));

@@ -22,7 +22,7 @@ protected:
 TEST_F(Bank17, RecordsByteForByteAsTheDescriptionShowsThemSkippingSubtotalRows)
 {
     company.setBankRow("17", "1080");
-    const QByteArray file = exportRows({{"123456789012345", "王小明", 35000, "E001", "A123456789"},
+    const QByteArray file = exportRows({{"123456789012", "王小明", 35000, "E001", "A123456789"},
                                         {"小計(A01)", "", 35000},
                                         {"0021234567", "李大華", 8361, "E002", "B223456789"},
                                         {"0031234567", "陳一", 100, "E0030000000009", "C2234567891234"},
@@ -49,7 +49,7 @@ TEST_F(Bank17, CentsBeyondThirtyTwoBitsAreRefusedNamingTheEmployees)
     const QStringList refused = refusals([this] {
         exportRows({{"1", "甲", 21474836, "E1"}, {"2", "乙", 21474837, "E2"}, {"3", "丙", 30000000, "E3"}});
     });
-    EXPECT_EQ(refused, (QStringList{"E2 乙: 金額 = 21474837", "E3 丙: 金額 = 30000000"}));
+    EXPECT_EQ(refused, (QStringList{"E2 乙: 金額 = 21474837（超過欄位可容納的金額）", "E3 丙: 金額 = 30000000（超過欄位可容納的金額）"}));
     EXPECT_TRUE(ReadFileBytes(path).isEmpty());
 }
 

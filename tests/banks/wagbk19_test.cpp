@@ -24,7 +24,7 @@ TEST_F(Bank19, HeaderAndDetailsByteForByteAsTheDescriptionShowsThem)
     company.setBankRow("19", "123456789012");
     const QByteArray file = exportRows({{"0123456789", "王小明", 8361, "E001", "A123456789"},
                                         {"小計(A01)", "", 8361},
-                                        {"1234567890123", "李大華", 52000, "E002", "B12345678"},
+                                        {"123456789012", "李大華", 52000, "E002", "B12345678"},
                                         {"合計", "", 60361}});
     EXPECT_EQ(file, "123456789012" "0000910305" "A\r\n"
                     "012345678900" "0000008361" "          " "A123456789" "  \r\n"

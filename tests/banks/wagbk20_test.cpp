@@ -29,7 +29,7 @@ TEST_F(Bank20, RecordsByteForByteAsTheDescriptionShowsThemWithoutSubtotalRows)
     const QByteArray file = exportRows({{"12345678901", "王小明", 35000, "E001", "A123456789"},
                                         {"小計(A01)", "", 35000},
                                         {"0021234567", "李大華", 8361, "E002", "B223456789"},
-                                        {"12345678901234", "陳一", 32500, "E003", "C2234567891234"},
+                                        {"12345678901", "陳一", 32500, "E003", "C2234567891234"},
                                         {"合計", "", 75861}});
     const QByteArray example = DescriptionExample(":/banks/wagbk20/description.txt", "1797");
     ASSERT_EQ(example.count('\n'), 2);
@@ -60,7 +60,7 @@ TEST_F(Bank20, CentsBeyondThirtyTwoBitsAndNamelessEmployeesAreRefused)
     const QStringList refused = refusals([this] {
         exportRows({{"1", "甲", 21474836, "E1"}, {"2", "乙", 21474837, "E2"}, {"3", "丙", 1, "E3"}});
     });
-    EXPECT_EQ(refused, (QStringList{"E2 乙: 金額 = 21474837"}));
+    EXPECT_EQ(refused, (QStringList{"E2 乙: 金額 = 21474837（超過欄位可容納的金額）"}));
     EXPECT_FALSE(QFile::exists(path));
     const QStringList nameless = refusals([this] {
         FillTransferRows(table, Layout, {{"1", "甲", 1, "E1"}, {"2", "", 5, "E2"}});

@@ -77,7 +77,7 @@ TEST_F(Bank21, WithoutTheBanksRowTheFileStaysWageAndTheDialogKeepsTheRowForTheNa
 
 // The window keeps the account's first 14 characters and the employee number, hands over the date
 // alone, and its list prints the employees without a line of salary categories.
-TEST_F(Bank21, TheWindowCutsTheAccountHandsOverTheDateAloneAndListsTheEmployees)
+TEST_F(Bank21, TheWindowKeepsTheWholeAccountHandsOverTheDateAloneAndListsTheEmployees)
 {
     company.addPayRun("R1", QDate(2002, 3, 5));
     company.addEmployee({"E001", "王小明", "123456789012345678", "", "", "", "2", "A123456789"});
@@ -93,13 +93,13 @@ TEST_F(Bank21, TheWindowCutsTheAccountHandsOverTheDateAloneAndListsTheEmployees)
 
     db::LocalTable& table = window->transferTable();
     EXPECT_EQ(ColumnTexts(table, {"BACC_NO", "YG_NO", "YG_NAME"}),
-              (std::vector<QStringList>{{"12345678901234", "E001", "王小明"},
+              (std::vector<QStringList>{{"123456789012345678", "E001", "王小明"},
                                         {"0509876543", "E002", "李大華"},
                                         {LoadFormResourceStr("WAGBK", 10101), "", ""}}));
 
     ReleasedForm<TWagbk21cForm> list(Create<TWagbk21cForm>(nullptr));
     EXPECT_EQ(PrintedLines(*list, table, QDate(2002, 3, 5), company.path("list.pdf")),
-              (std::vector<QStringList>{{"12345678901234", "王小明", "32,500.00"}, {"0509876543", "李大華", "8,361.00"}}));
+              (std::vector<QStringList>{{"123456789012345678", "王小明", "32,500.00"}, {"0509876543", "李大華", "8,361.00"}}));
     EXPECT_EQ(list->QuickRep1.findItem("ED_SZ_F3"), nullptr) << "no salary categories on this list";
 }
 

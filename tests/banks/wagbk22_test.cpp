@@ -46,7 +46,7 @@ TEST_F(Bank22, RecordsByteForByteAsTheDescriptionShowsThem)
 TEST_F(Bank22, AccountsNamesAmountsAndMarks)
 {
     company.setBankRow("22", "12345", "14");
-    const QList<QByteArray> lines = exportRows({{"1234567890123", "王小明", 54321, "E1"},
+    const QList<QByteArray> lines = exportRows({{"123456789012", "王小明", 54321, "E1"},
                                                 {"小計(A01)", "", 54321},
                                                 {"1234567890", "Amy Chen Lee", 0, "E2"},
                                                 {"55", "陳一", -121, "E3"}},
@@ -82,7 +82,7 @@ TEST_F(Bank22, ACountOrCentsThatDoNotFitAreRefusedAndNothingIsWritten)
     const QStringList refused = refusals([this] {
         exportRows({{"1", "甲", 21474836, "E1"}, {"2", "乙", 21474837, "E2"}}, 42949673, 1000000);
     });
-    EXPECT_EQ(refused, (QStringList{"表頭: 總筆數 = 1000000", "E2 乙: 金額 = 21474837"}));
+    EXPECT_EQ(refused, (QStringList{"表頭: 總筆數 = 1000000", "E2 乙: 金額 = 21474837（超過欄位可容納的金額）"}));
     EXPECT_FALSE(QFile::exists(path));
 }
 

@@ -55,8 +55,8 @@ TEST_F(Bank23, TheHeaderCountsAndSumsTheEmployeeRecordsOnly)
     EXPECT_EQ(lines[0].mid(40, 16), "000000045100" "0002");
     EXPECT_EQ(lines[1], "   " "00000000000001" "000000045000" "A010" "0" "A1        " "                \r");
 
-    lines = exportRows({{"1", "甲", 100, "E1"}, {"2", "乙", -300, "E2"}}).split('\n');
-    EXPECT_EQ(lines[0].mid(40, 16), "00000000-200" "0002") << "no total row: the sum of the employees";
+    lines = exportRows({{"1", "甲", 100, "E1"}, {"2", "乙", 300, "E2"}}).split('\n');
+    EXPECT_EQ(lines[0].mid(40, 16), "000000000400" "0002") << "no total row: the sum of the employees";
 }
 
 // A code longer than its field would lengthen the first record: it is refused, never written whole.
@@ -90,7 +90,7 @@ TEST_F(Bank23, FromRocYear100ADateTakesSevenAndTheFirstRecordGrows)
 TEST_F(Bank23, AnAmountBeyondThirtyTwoBitsIsRefusedAndNothingWritten)
 {
     const QStringList refused = refusals([this] { exportRows({{"1", "甲", 2147483648.0, "E1"}}); });
-    EXPECT_EQ(refused, QStringList{"E1 甲: 金額 = 2147483648"});
+    EXPECT_EQ(refused, QStringList{"E1 甲: 金額 = 2147483648（超過欄位可容納的金額）"});
     EXPECT_FALSE(QFile::exists(path));
 }
 
@@ -142,13 +142,13 @@ TEST_F(Bank23, TheWindowNamesTheDepartmentsAndHandsOverTheDateOnly)
 
     db::LocalTable& table = window->transferTable();
     EXPECT_EQ(ColumnTexts(table, {"BACC_NO", "YG_NO", "DEP_NO", "DEP_NM"}),
-              (std::vector<QStringList>{{"12345678901234", "E001", "A01", "業務部"},
+              (std::vector<QStringList>{{"123456789012345678", "E001", "A01", "業務部"},
                                         {"0509876543", "E002", "B01", ""},
                                         {LoadFormResourceStr("WAGBK", 10101), "", "", ""}}));
 
     ReleasedForm<TWagbk23cForm> list(Create<TWagbk23cForm>(nullptr));
     EXPECT_EQ(PrintedLines(*list, table, QDate(2001, 10, 5), company.path("list.pdf")),
-              (std::vector<QStringList>{{"E001", "王小明", "A123456789", "12345678901234", "35,000.00"},
+              (std::vector<QStringList>{{"E001", "王小明", "A123456789", "123456789012345678", "35,000.00"},
                                         {"E002", "李大華", "B223456789", "0509876543", "8,361.00"}}));
 }
 

@@ -27,7 +27,7 @@ TEST_F(Bank24, ThreeRecordKindsByteForByte)
     company.setBankRow("24", "1234", "5678");
     const QByteArray file = exportRows({{"0123456789", "王小明", 32500, "E1", "A123456789"},
                                         {"小計(A01)", "", 32500},
-                                        {"123456789012345678", "李大華", 100, "E2"},
+                                        {"12345678901234", "李大華", 100, "E2"},
                                         {"3", "陳一", 7, "E3"},
                                         {"小計(B01)", "", 107},
                                         {"合計", "", 32607}},
@@ -62,7 +62,7 @@ TEST_F(Bank24, FromRocYear100EveryRecordGrowsByOne)
 TEST_F(Bank24, CentsBeyondThirtyTwoBitsAreRefusedInDetailAndTrailer)
 {
     const QStringList refused = refusals([this] { exportRows({{"1", "甲", 21474837, "E1"}}, 21474837); });
-    EXPECT_EQ(refused, (QStringList{"E1 甲: 金額 = 21474837", "表尾: 總金額 = 21474837"}));
+    EXPECT_EQ(refused, (QStringList{"E1 甲: 金額 = 21474837（超過欄位可容納的金額）", "表尾: 總金額 = 21474837（超過欄位可容納的金額）"}));
     EXPECT_FALSE(QFile::exists(path));
 }
 

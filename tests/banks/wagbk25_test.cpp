@@ -67,8 +67,8 @@ TEST_F(Bank25, FromRocYear100ThePostingDateAndTheFileNameTakeSevenDigits)
 TEST_F(Bank25, CentsBeyondThirtyTwoBitsAreRefused)
 {
     const QStringList refused = refusals([this] { exportRows({{"1", "甲", 21474837, "E1"}}, 21474837); });
-    EXPECT_EQ(refused, (QStringList{"表頭: 總金額 = 21474837", "E1 甲: 金額 = 21474837", "表尾: 總金額 = 21474837",
-                                    "表尾: 總金額 = 21474837"}));
+    EXPECT_EQ(refused, (QStringList{"表頭: 總金額 = 21474837（超過欄位可容納的金額）", "E1 甲: 金額 = 21474837（超過欄位可容納的金額）", "表尾: 總金額 = 21474837（超過欄位可容納的金額）",
+                                    "表尾: 總金額 = 21474837（超過欄位可容納的金額）"}));
     EXPECT_FALSE(QFile::exists(path));
 }
 

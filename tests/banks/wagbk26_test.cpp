@@ -27,7 +27,7 @@ TEST_F(Bank26, HeaderAndEmployeeLinesByteForByteSkippingSubtotalAndTotalRows)
     company.setBankRow("26", "123456789012");
     const QByteArray file = exportRows({{"123456789", "王小明", 32500.40, "E001", "A123456789"},
                                         {"小計(A01)", "", 32500},
-                                        {"1234567890123", "李大華", 8361, "E002", "B2234567"},
+                                        {"123456789012", "李大華", 8361, "E002", "B2234567"},
                                         {"合計", "", 40861}});
     EXPECT_EQ(file, "10950305\r\n"
                     "123456789000 A123456789 0000032500 0009 Y\r\n"

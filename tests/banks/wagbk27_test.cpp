@@ -45,16 +45,16 @@ TEST_F(Bank27, RecordsByteForByteAsTheDescriptionShowsThem)
 
 TEST_F(Bank27, AMissingRowGivesAZeroAccountAndNoTotalRowLeavesTheSumOfTheEmployees)
 {
-    const QList<QByteArray> lines = exportRows({{"1", "甲", 100, "E1", "A1"}, {"2", "乙", -300, "E2", "A2"}}).split('\n');
+    const QList<QByteArray> lines = exportRows({{"1", "甲", 100, "E1", "A1"}, {"2", "乙", 300, "E2", "A2"}}).split('\n');
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[0].left(51), "0525" "00000000000000" "20060305" "900" "0000000-200" "00000000002");
-    EXPECT_EQ(lines[2].mid(28, 13), "000000000-300");
+    EXPECT_EQ(lines[0].left(51), "0525" "00000000000000" "20060305" "900" "00000000400" "00000000002");
+    EXPECT_EQ(lines[2].mid(28, 13), "0000000000300");
 }
 
 TEST_F(Bank27, AmountsBeyondThirtyTwoBitsAreRefused)
 {
     const QStringList refused = refusals([this] { exportRows({{"1", "甲", 2147483648.0, "E1"}}); });
-    EXPECT_EQ(refused, QStringList{"E1 甲: 金額 = 2147483648"});
+    EXPECT_EQ(refused, QStringList{"E1 甲: 金額 = 2147483648（超過欄位可容納的金額）"});
     EXPECT_FALSE(QFile::exists(path));
 }
 

@@ -26,7 +26,7 @@ protected:
 TEST_F(Bank28, FirstDetailAndLastRecordsByteForByteAsTheDescriptionShowsThem)
 {
     company.setBankRow("28", "1234");
-    const QByteArray file = exportRows({{"123456789012", "王小明", 35000, "E001", "A123456789"},
+    const QByteArray file = exportRows({{"12345678901", "王小明", 35000, "E001", "A123456789"},
                                         {"小計(A01)", "", 35000},
                                         {"21234567", "李大華", 8361, "E002", "B223456789"},
                                         {"合計", "", 43361}});
@@ -50,9 +50,9 @@ TEST_F(Bank28, WithoutTheBanksRowTheAgentCodeIsBlankAndFromYear100EveryRecordGro
 TEST_F(Bank28, CentsBeyondThirtyTwoBitsAreRefusedForAnEmployeeAndForTheirSum)
 {
     QStringList refused = refusals([this] { exportRows({{"1", "甲", 21474837, "E1"}}); });
-    EXPECT_EQ(refused.first(), "E1 甲: 金額 = 21474837");
+    EXPECT_EQ(refused.first(), "E1 甲: 金額 = 21474837（超過欄位可容納的金額）");
     refused = refusals([this] { exportRows({{"1", "甲", 21474836, "E1"}, {"2", "乙", 1, "E2"}}); });
-    EXPECT_EQ(refused, QStringList{"表尾: 成交總金額 = 21474837"});
+    EXPECT_EQ(refused, QStringList{"表尾: 成交總金額 = 21474837（超過欄位可容納的金額）"});
     EXPECT_FALSE(QFile::exists(path));
 }
 
@@ -72,12 +72,12 @@ TEST_F(Bank28, TheWindowNamesEachDepartmentAndTheListShowsTheTransferDate)
     db::LocalTable& table = window->transferTable();
     for (table.first(); !table.eof(); table.next())
         rows.push_back({table.fieldText("BACC_NO"), table.fieldText("DEP_NO"), table.fieldText("DEP_NM")});
-    EXPECT_EQ(rows, (std::vector<QStringList>{{"12345678901234", "A01", "業務部"}, {"0021234567", "Z99", ""},
+    EXPECT_EQ(rows, (std::vector<QStringList>{{"123456789012345", "A01", "業務部"}, {"0021234567", "Z99", ""},
                                               {LoadFormResourceStr("WAGBK", 10101), "", ""}}));
 
     ReleasedForm<TWagbk28cForm> list(Create<TWagbk28cForm>(nullptr));
     EXPECT_EQ(PrintedLines(*list, table, QDate(2002, 3, 5), company.path("list.pdf")).front(),
-              (QStringList{"E001", "王小明", "A123456789", "12345678901234", "35,000.00", "91/03/05"}));
+              (QStringList{"E001", "王小明", "A123456789", "123456789012345", "35,000.00", "91/03/05"}));
 }
 
 TEST_F(Bank28, TheFileIsTransTxtAndABrowsedNameTakesTxt)

@@ -78,7 +78,7 @@ TEST_F(Bank3, CentsBeyondThirtyTwoBitsAreRefusedByEmployee)
     company.exec("UPDATE TF_FS1 SET AMTN_NET=21474837 WHERE YG_NO='E002'");
     EXPECT_TRUE(exportThroughWindow(false).isEmpty());
     ASSERT_FALSE(messages.isEmpty());
-    EXPECT_TRUE(messages.last().endsWith("\nE002 李大華: 金額 = 21474837")) << messages.last().toStdString();
+    EXPECT_TRUE(messages.last().endsWith("\nE002 李大華: 金額 = 21474837（超過欄位可容納的金額）")) << messages.last().toStdString();
 }
 
 TEST_F(Bank3, TheWindowKeepsTheOptionAndTheDialogShowsTheCustomerCodeOnlyWithIt)

@@ -90,13 +90,13 @@ TEST_F(Bank4, TheWindowTakesTheShortNameWhenFillingAndTheListCountsRecords)
     db::LocalTable& rows = window->transferTable();
     rows.first();
     EXPECT_EQ((QStringList{rows.fieldText("BACC_NO"), rows.fieldText("YG_NO"), rows.fieldText("ID_NO"), rows.fieldText("CK_ID1")}),
-              (QStringList{"12345678901234", "E001", "A123456789", "SHCOMP"}));
+              (QStringList{"123456789012345678", "E001", "A123456789", "SHCOMP"}));
     rows.last();
     EXPECT_EQ(rows.fieldText("CK_ID1"), "") << "the total row";
 
     ReleasedForm<TWagbk4cForm> list(Create<TWagbk4cForm>(nullptr));
     EXPECT_EQ(PrintedLines(*list, rows, QDate(2002, 3, 5), company.path("list.pdf")),
-              (std::vector<QStringList>{{"12345678901234", "王小明", "35,000.00"}, {"0021234567", "李大華", "8,361.00"}}));
+              (std::vector<QStringList>{{"123456789012345678", "王小明", "35,000.00"}, {"0021234567", "李大華", "8,361.00"}}));
     EXPECT_EQ(list->QuickRep1.findItem("ED_SZ_F3"), nullptr);
     EXPECT_EQ(list->windowTitle(), "上海商銀薪資清冊報表");
 }

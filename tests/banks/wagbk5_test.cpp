@@ -29,7 +29,7 @@ TEST_F(Bank5, OneRecordPerEmployeeFirstSlotThenSecondSkippingSubtotals)
     company.setBankRow("5", "12345678901", "2");
     const QByteArray file = exportPairs({{{"11122233344", "王小明", 12345, "", "A123456789"}, TransferRow{"555666777", "李大華", 100}},
                                          {{"小計(A01)", "", 12445}},
-                                         {{"99988877766555", "陳一", 1, "", "B22345678901"}}});
+                                         {{"99988877766", "陳一", 1, "", "B22345678901"}}});
     EXPECT_EQ(file, "11122233344" "000000001234500" "1916" "12345678901" "1150131" "        " "A123456789" "2" "              \r\n"
                     "555666777  " "000000000010000" "1916" "12345678901" "1150131" "        " "          " "0" "              \r\n"
                     "99988877766" "000000000000100" "1916" "12345678901" "1150131" "        " "B223456789" "2" "              \r\n")
@@ -69,7 +69,7 @@ TEST_F(Bank5, ASecondEmployeeIsNeverLostBehindANamelessFirst)
     EXPECT_FALSE(QFile::exists(path));
 
     EXPECT_EQ(refusals([this] { exportPairs({{{"1", "甲", 21474836}, TransferRow{"2", "乙", 21474837}}}); }),
-              QStringList{"乙: 金額 = 21474837"});
+              QStringList{"乙: 金額 = 21474837（超過欄位可容納的金額）"});
 }
 
 TEST_F(Bank5, TheBranchParameterStartsAtOneAndIsCorrectedOnlyAfterAChange)

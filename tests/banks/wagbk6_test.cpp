@@ -38,12 +38,12 @@ TEST_F(Bank6, HeaderThenOneRecordPerEmployeeFirstSlotThenSecond)
 {
     company.setBankRow("6", "12345678901", "ABC");
     company.exec("UPDATE BANK1 SET ID3='07' WHERE BNK_NO='6'");
-    const QByteArray file = exportPairs({{{"11122233344455", "王小明", 100000, "", "A123456789"}, TransferRow{"555", "李大華", 23456}},
+    const QByteArray file = exportPairs({{{"111222333444", "王小明", 100000, "", "A123456789"}, TransferRow{"555", "李大華", 23456}},
                                          {{"小計(A01)", "", 123456}},
                                          {{"666", "陳一", 0, "", ""}}},
                                         handed(123456, "D5"));
     EXPECT_EQ(file, "9" "ABC" "12345678901" "D5" "0" "000012345600" "20260305" "07" "\r\n"
-                    "0" "11122233344455" "D5" "1" "000010000000" "A123456789" "\r\n"
+                    "0" "111222333444  " "D5" "1" "000010000000" "A123456789" "\r\n"
                     "0" "555           " "D5" "1" "000002345600" "          " "\r\n"
                     "0" "666           " "D5" "1" "000000000000" "          " "\r\n");
 }

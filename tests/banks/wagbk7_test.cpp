@@ -25,7 +25,7 @@ protected:
 TEST_F(Bank7, RecordsByteForByteAsTheDescriptionShowsThem)
 {
     company.setBankRow("7", "0015", "", "ESB0015.IN");
-    const QByteArray file = exportRows({{"12345678901234", "王小明", 35000, "E001", "A123456789"},
+    const QByteArray file = exportRows({{"1234567890123", "王小明", 35000, "E001", "A123456789"},
                                         {"0021234567", "李大華", 8361, "E002", "B2234567890"},
                                         {"小計(A01)", "", 43361},
                                         {"0031234567", "陳一", 32000, "E003", "C123456789"}});
@@ -42,7 +42,7 @@ TEST_F(Bank7, CentsBeyondThirtyTwoBitsAndNamelessEmployeesAreRefusedFromYear100R
     const QStringList refused = refusals([this] {
         exportRows({{"1", "甲", 21474836, "E1"}, {"2", "乙", 21474837, "E2"}, {"3", "", 5, "E3"}});
     });
-    EXPECT_EQ(refused, (QStringList{"E2 乙: 金額 = 21474837", "E3: " + LoadFormResourceStr("WAGBK", 15900) + " = " +
+    EXPECT_EQ(refused, (QStringList{"E2 乙: 金額 = 21474837（超過欄位可容納的金額）", "E3: " + LoadFormResourceStr("WAGBK", 15900) + " = " +
                                                                         LoadFormResourceStr("WAGBK", 15901)}));
     EXPECT_FALSE(QFile::exists(path));
 
@@ -67,7 +67,7 @@ TEST_F(Bank7, EverySaveNamesTheFileAfterTheBranchAndTheExportProposesIt)
 TEST_F(Bank7, TheWindowLabelsTotalsInTheAccountColumnAndTheListShowsNumberAndIdentity)
 {
     company.addPayRun("R1", QDate(2002, 3, 5));
-    company.addEmployee({"E001", "王小明", "12345678901234", "", "", "", "2", "A123456789"});
+    company.addEmployee({"E001", "王小明", "1234567890123", "", "", "", "2", "A123456789"});
     company.addPayLine("R1", "E001", 35000);
     const ReleasedForm<TWagbk7Form> window = openWindow<TWagbk7Form>();
     window->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdBuildTable);
@@ -78,7 +78,7 @@ TEST_F(Bank7, TheWindowLabelsTotalsInTheAccountColumnAndTheListShowsNumberAndIde
 
     ReleasedForm<TWagbk7cForm> list(Create<TWagbk7cForm>(nullptr));
     EXPECT_EQ(PrintedLines(*list, rows, QDate(2002, 3, 5), company.path("list.pdf")),
-              (std::vector<QStringList>{{"E001", "王小明", "12345678901234", "A123456789", "35,000.00"}}));
+              (std::vector<QStringList>{{"E001", "王小明", "1234567890123", "A123456789", "35,000.00"}}));
 }
 
 } // namespace

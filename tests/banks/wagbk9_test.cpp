@@ -47,24 +47,26 @@ TEST_F(Bank9, WithoutTheBanksRowTheGroupIsBlankWithZerosAndTheYearAlwaysHasThree
     EXPECT_EQ(lines[2].size(), 65) << "64 bytes and the CR";
 }
 
-TEST_F(Bank9, TheSpecialNumberIsCutToSixBytesBeforeItIsFilledWithZeros)
+// The special number is cut to six before it is filled with zeros; letters in that number field are
+// refused, never written.
+TEST_F(Bank9, TheSpecialNumberIsCutToSixDigitsAndLettersAreRefused)
 {
     company.setBankRow("9", "SA", "012");
-    company.exec("UPDATE BANK1 SET ID3='專號一二' WHERE BNK_NO='9'");
+    company.exec("UPDATE BANK1 SET ID3='12345678' WHERE BNK_NO='9'");
     QList<QByteArray> lines = exportRows({{"1", "甲", 1, "E1"}}, 1).split('\n');
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[0].mid(6, 6), ToBig5("專號一").bytes) << "eight bytes cut to six";
+    EXPECT_EQ(lines[0].mid(6, 6), "123456") << "eight digits cut to six";
     EXPECT_EQ(lines[2].size(), 65) << "64 bytes and the CR";
 
-    company.exec("UPDATE BANK1 SET ID3='1專號' WHERE BNK_NO='9'");
-    lines = exportRows({{"1", "甲", 1, "E1"}}, 1).split('\n');
-    EXPECT_EQ(lines[1].mid(6, 6), "01" + ToBig5("專號").bytes) << "never half a character";
+    company.exec("UPDATE BANK1 SET ID3='12a' WHERE BNK_NO='9'");
+    EXPECT_EQ(refusals([this] { exportRows({{"1", "甲", 1, "E1"}}, 1); }),
+              QStringList{RefusalLine(LoadFormResourceStr("WAGBK", 15919), "專號", "12a", values::FaultText(values::Fault::NotDigits))});
 }
 
 TEST_F(Bank9, CentsBeyondThirtyTwoBitsAreRefusedForTheEmployeeAndTheTotal)
 {
     const QStringList refused = refusals([this] { exportRows({{"1", "甲", 21474837, "E1"}, {"2", "乙", 1, "E2"}}, 21474838); });
-    EXPECT_EQ(refused, (QStringList{"E1 甲: 金額 = 21474837", "表尾: 總金額 = 21474838"}));
+    EXPECT_EQ(refused, (QStringList{"E1 甲: 金額 = 21474837（超過欄位可容納的金額）", "表尾: 總金額 = 21474838（超過欄位可容納的金額）"}));
     EXPECT_FALSE(QFile::exists(path));
 }
 

@@ -1,5 +1,6 @@
 // The command-line host as a script uses it: exit statuses, one-line errors, the files it writes.
 #include "command_line.h"
+#include "demo_banks.h"
 #include "runtime/report/pdf_text.h"
 
 #include <QDir>
@@ -19,6 +20,9 @@ namespace {
 class CommandLine : public ::testing::Test {
 protected:
     Outcome rar1(const QStringList& arguments) { return RunRar1(db, arguments); }
+    // The demo's accounts cut to the eleven digits every bank's records hold, for banks that take
+    // fewer than its fourteen (and refuse longer ones).
+    void elevenDigitAccounts() { rewriteAccounts(db, [](const QString& account) { return account.right(11); }); }
     QString path(const QString& name) const { return dir.filePath(name); }
 
     void SetUp() override { ASSERT_EQ(rar1({"init-demo"}).status, 0); }
@@ -53,6 +57,7 @@ TEST_F(CommandLine, TransferWritesTheFileAndTheListAndRefusesToOverwrite)
 // would have no text is refused rather than written.
 TEST_F(CommandLine, PrintedPagesCarryTheirTextAndAreRefusedWithoutFonts)
 {
+    elevenDigitAccounts();
     const Outcome transfer = rar1(QStringList{"transfer", "17", "--out", dir.path() + "/", "--list", path("t.pdf")} + february);
     ASSERT_EQ(transfer.status, 0) << transfer.err.toStdString();
     const Outcome listed = rar1(QStringList{"list", "17", "--pdf", path("l.pdf")} + february);
@@ -71,6 +76,7 @@ TEST_F(CommandLine, PrintedPagesCarryTheirTextAndAreRefusedWithoutFonts)
 
 TEST_F(CommandLine, AFolderTakesTheProposedNameAndTheSummaryNamesTheFile)
 {
+    elevenDigitAccounts();
     ASSERT_EQ(rar1({"params", "17", "ID1=1080"}).status, 0);
     const Outcome run = rar1(QStringList{"transfer", "17", "--out", dir.path() + "/out/"} + february);
     ASSERT_EQ(run.status, 1) << "a folder that does not exist cannot take the file";
@@ -175,6 +181,7 @@ TEST_F(CommandLine, AWindowOptionIsSetByItsColumnAndAnExitCheckRunsAsTheClerkLea
 
 TEST_F(CommandLine, TheCooperativeAndFirstBankFamilyTransferAndListOnTheDemoCompany)
 {
+    elevenDigitAccounts();
     ASSERT_EQ(rar1({"params", "6", "ID1=12345678901", "ID2=009", "ID3=07"}).status, 0);
     const QMap<QString, std::pair<QString, int>> files{
         {"3", {"Hncbin", 82}}, {"5", {"SALY.DAT", 83}}, {"6", {"SALY.DAT", 42}}, {"20", {"HNCBIN.DAT", 76}}};
@@ -280,6 +287,7 @@ TEST_F(CommandLine, ABrokenDatabaseIsOneLineAndStatusOne)
 // is skipped.
 TEST_F(CommandLine, AFullDiskKeepsTheEarlierFileAndFails)
 {
+    elevenDigitAccounts();
     // A mount namespace of this test's own, so that the small file system is never seen outside.
     if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
         GTEST_SKIP() << "no small file system can be mounted here (" << std::strerror(errno) << ")";
@@ -347,7 +355,9 @@ TEST_F(CommandLine, EveryBanksFileFromTheDemoCompanyVerifies)
     ASSERT_EQ(rar1({"params", "10", "ID1=012", "ID2=007"}).status, 0);
     ASSERT_EQ(rar1({"params", "17", "ID1=1080"}).status, 0);
     ASSERT_EQ(rar1({"params", "6", "ID1=12345678901", "ID2=009", "ID3=07"}).status, 0);
-    for (const QString bank : {"3", "5", "6", "10", "17", "20", "22", "23", "24", "25", "27"}) {
+    // The banks whose records hold the demo's accounts of fourteen digits; the others refuse them
+    // (never cut), and read back their files in the tests of every bank.
+    for (const QString bank : {"10", "23", "24", "27"}) {
         const QString file = path("bank" + bank + ".txt");
         const Outcome written = rar1(QStringList{"transfer", bank, "--out", file} + february);
         ASSERT_EQ(written.status, 0) << "bank " << bank.toStdString() << ": " << written.err.toStdString();

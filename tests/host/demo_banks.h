@@ -21,6 +21,8 @@ struct BankCase {
     int bank;
     int choice = 0;   // the file chosen before the export; 0 for a bank that asks for none
     Accounts accounts = Accounts::Demo;
+    // The demo's accounts cut to their last digits where the bank's records hold fewer (0: whole).
+    int accountDigits = 0;
 };
 
 std::string caseName(const ::testing::TestParamInfo<BankCase>& info);
@@ -39,8 +41,8 @@ void rewriteAccounts(const QString& file, const std::function<QString(const QStr
 QString withCheckDigits(const QString& account);
 
 // The demo company of `employees` (the demo's own number when 0) in `folder`, with the accounts
-// asked for: made when first asked for, then the same file.
-QString DemoCompanyFor(const QDir& folder, Accounts accounts, int employees = 0);
+// asked for, cut to their last `accountDigits` when not 0: made when first asked for, then the same file.
+QString DemoCompanyFor(const QDir& folder, Accounts accounts, int employees = 0, int accountDigits = 0);
 
 // Runs `statements` on the company database `file`.
 void ExecOn(const QString& file, const QStringList& statements);

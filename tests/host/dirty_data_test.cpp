@@ -40,6 +40,15 @@ bool marksDebits(int bank)
     return bank == 11 || bank == 21 || bank == 22;
 }
 
+bool holdsAmounts(const MediaLayout& layout)
+{
+    for (const MediaRecord& record : layout.detail)
+        for (const MediaField& field : record.fields())
+            if (field.source.reading().kind == FieldKind::Amount)
+                return true;
+    return false;
+}
+
 bool writesColumn(const MediaLayout& layout, const QString& column)
 {
     for (const MediaRecord& record : layout.detail)
@@ -86,7 +95,7 @@ protected:
     {
         const QString clean = QDir(folder_->path()).filePath(QString("clean%1-%2.db").arg(bank.bank).arg(bank.choice));
         if (!QFile::exists(clean)) {
-            EXPECT_TRUE(QFile::copy(DemoCompanyFor(QDir(folder_->path()), bank.accounts, 12), clean));
+            EXPECT_TRUE(QFile::copy(DemoCompanyFor(QDir(folder_->path()), bank.accounts, 12, bank.accountDigits), clean));
             if (!parametersOf(bank.bank).isEmpty())
                 EXPECT_EQ(RunRar1(clean, QStringList{"params", QString::number(bank.bank)} + parametersOf(bank.bank)).status, 0);
         }
@@ -158,7 +167,9 @@ int DirtyData::copies_ = 0;
 // Whether the refusal names the employee: by number, name or account, whichever he is known by.
 bool names(const QString& message, const Target& target)
 {
-    return message.contains(target.number) || (!target.name.isEmpty() && message.contains(target.name)) || message.contains(target.account);
+    // The post office names a nameless employee by his bureau, the first six digits of his account.
+    return message.contains(target.number) || (!target.name.isEmpty() && message.contains(target.name))
+        || message.contains(target.account.left(6));
 }
 
 int tried = 0, refused = 0, writtenClean = 0;
@@ -177,7 +188,11 @@ TEST_P(DirtyData, EachKindOfDirtyValueIsRefusedNamingWhomBeforeAnythingIsWritten
         const Export e = exportFrom(bank, db);
         const std::string what = "dirt " + std::to_string(int(dirt)) + ": " + e.run.err.left(600).toStdString();
         ++tried;
-        const bool mayBeWritten = (dirt == Dirt::Negative && marksDebits(bank.bank)) || dirt == Dirt::ParameterNotBig5;
+        // A negative amount where the record marks debits or holds no amount, a name where the bank
+        // needs none, a parameter the bank does not write: the file may be written, and read back clean.
+        const MediaLayout& layout = BankLayout(bank.bank, bank.choice);
+        const bool mayBeWritten = (dirt == Dirt::Negative && (marksDebits(bank.bank) || !holdsAmounts(layout)))
+            || (dirt == Dirt::NullName && layout.nameColumn != "YG_NAME") || dirt == Dirt::ParameterNotBig5;
         if (e.run.status == 0 && mayBeWritten) {
             EXPECT_TRUE(readerFailures(bank, db, e.bytes).isEmpty()) << what;
             ++writtenClean;
@@ -199,7 +214,7 @@ TEST_P(DirtyData, RandomDirtIsRefusedOrGivesAFileItsReaderAccepts)
     const BankCase& bank = GetParam();
     RandomInputs random(quint32(bank.bank * 31 + bank.choice));
     const QStringList dirty{"", " ", "\t", "\r\n", QString(QChar(0x7F)), "-", "1,0", "abc", QString::fromUtf8("😀"), QString::fromUtf8("王"),
-                            "0000000000000000000000", "9", "1e3", QString(QChar(0xD83D))};
+                            "0000000000000000000000", "9", "1e3"};
     const QStringList columns{"NAME", "ID_NO", "BACC1_NO", "BACC1_TIT"};
     const int runs = RandomInputs::Count(2);
     for (int i = 0; i < runs; ++i) {

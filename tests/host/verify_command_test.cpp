@@ -145,7 +145,7 @@ protected:
     }
 
     // The company database with the accounts asked for, made when first asked for.
-    static QString database(Accounts accounts) { return DemoCompanyFor(QDir(folder_->path()), accounts); }
+    static QString database(Accounts accounts, int digits = 0) { return DemoCompanyFor(QDir(folder_->path()), accounts, 0, digits); }
 
     struct Written {
         Outcome transfer;
@@ -161,7 +161,7 @@ protected:
         auto found = written_.find(file);
         if (found != written_.end())
             return found->second;
-        const QString db = database(bank.accounts);
+        const QString db = database(bank.accounts, bank.accountDigits);
         if (!parametersOf(bank.bank).isEmpty())
             EXPECT_EQ(RunRar1(db, QStringList{"params", QString::number(bank.bank)} + parametersOf(bank.bank)).status, 0);
         Written result;
@@ -177,7 +177,7 @@ protected:
 
     static Outcome verify(const BankCase& bank, const QString& file, const QStringList& more = {})
     {
-        return RunRar1(database(bank.accounts), QStringList{"verify", QString::number(bank.bank), file} + ChoiceOf(bank) + more);
+        return RunRar1(database(bank.accounts, bank.accountDigits), QStringList{"verify", QString::number(bank.bank), file} + ChoiceOf(bank) + more);
     }
 
     // The parameters a reading of the case's files is handed, as the bank's row keeps them.

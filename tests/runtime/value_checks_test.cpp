@@ -24,8 +24,8 @@ TEST(ValueChecks, AnAmountFitsItsFieldOrSaysWhyNot)
 {
     EXPECT_EQ(values::AmountFault(-1, 1, 1e6, false), Fault::Negative);
     EXPECT_EQ(values::AmountFault(-1, 1, 1e6, true), std::nullopt) << "a field with a sign";
-    EXPECT_EQ(values::AmountFault(21474836.48, 100, 2147483647, false), Fault::TooLarge);
-    EXPECT_EQ(values::AmountFault(21474836.47, 100, 2147483647, false), std::nullopt);
+    EXPECT_EQ(values::AmountFault(21474837, 100, 2147483647, false), Fault::TooLarge);
+    EXPECT_EQ(values::AmountFault(21474836, 100, 2147483647, false), std::nullopt);
     EXPECT_EQ(values::AmountFault(1e300, 1, 9e18, false), Fault::TooLarge);
 }
 

@@ -327,12 +327,13 @@ TEST_F(TransferTableTest, TwoPerRowByDepartmentStartsEachDepartmentOnANewRow)
                                                   {subtotal + "(B01)", "", "500", "S", "", "", "0", ""}}));
 }
 
-TEST_F(TransferTableTest, TwoPerRowKeepsTheAccountsFirstTwelveCharacters)
+// The account is kept whole: a bank's file that holds fewer digits refuses it, never a table that cuts it.
+TEST_F(TransferTableTest, TwoPerRowKeepsTheWholeAccount)
 {
     company.exec("UPDATE MF_YG SET BACC1_NO='12345678901234' WHERE YG_NO='E002'");
     select({}, QString(), TwoPerRowLayout());
     table.first();
-    EXPECT_EQ(table.fieldText("BACC_NO1"), "123456789012");
+    EXPECT_EQ(table.fieldText("BACC_NO1"), "12345678901234");
 }
 
 TEST_F(TransferTableTest, EmployeesWithoutNamesKeepTheirSlotsWhenLaidOutAnew)
