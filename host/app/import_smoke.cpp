@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTableWidget>
@@ -40,7 +41,11 @@ QStringList Column(const QTableWidget& table, bool headings)
 void Answer(QWidget* modal, const QString& file, QTextStream& out)
 {
     if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-        files->selectFile(file);
+        // Typed as the clerk would: selectFile() leaves the name alone while its edit has the focus.
+        if (auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->setText(file);
+        else
+            files->selectFile(file);
         QMetaObject::invokeMethod(files, "accept");
     } else if (auto* list = qobject_cast<MessageListDialog*>(modal)) {
         out << "refused: " << list->CountText() << Qt::endl;
