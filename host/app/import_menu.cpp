@@ -6,6 +6,7 @@
 #include "company/sheet_import.h"
 #include "company/sheet_reader.h"
 #include "runtime/ui/message_list_dialog.h"
+#include "runtime/config.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -88,7 +89,7 @@ bool ShowPreview(QWidget* parent, company::ImportOptions& options)
 
 // Checks the whole sheet first (nothing written); its refusals are shown as a list. Then imports it
 // with progress and shows the summary.
-void ImportFile(QWidget* parent, const RuntimeConfig& config, SheetKind kind, const std::function<void()>& changed)
+void ImportFile(QWidget* parent, const RuntimeConfig& config, SheetKind kind, const std::function<void(bool)>& changed)
 {
     company::ImportOptions options;
     options.kind = kind;
@@ -114,14 +115,14 @@ void ImportFile(QWidget* parent, const RuntimeConfig& config, SheetKind kind, co
         const company::ImportSummary summary = company::ImportSheet(config.companyDb, options, [&](int done) { progress.setValue(done); });
         progress.setValue(1000);
         QMessageBox::information(parent, options.file, summary.lines(options).join(u'\n'));
-        changed();
+        changed(false);
     } catch (const std::exception& error) {
         QMessageBox::critical(parent, options.file, QString::fromStdString(error.what()));
     }
 }
 
 // The company record's fields in a form; what the clerk changed is written.
-void EditCompany(QWidget* parent, const RuntimeConfig& config, const std::function<void()>& changed)
+void EditCompany(QWidget* parent, const RuntimeConfig& config, const std::function<void(bool)>& changed)
 {
     try {
         const QMap<QString, QString> stored = company::ReadCompany(config.companyDb, config.company);
@@ -142,14 +143,14 @@ void EditCompany(QWidget* parent, const RuntimeConfig& config, const std::functi
             if (edit.value()->text() != stored.value(edit.key()))
                 fields.insert(edit.key(), edit.value()->text());
         company::WriteCompany(config.companyDb, config.company, fields);
-        changed();
+        changed(false);
     } catch (const std::exception& error) {
         QMessageBox::critical(parent, ImportString(145), QString::fromStdString(error.what()));
     }
 }
 
 // An empty company database at a file the clerk chooses, which then becomes the window's company.
-void NewCompany(QWidget* parent, RuntimeConfig& config, const std::function<void()>& changed)
+void NewCompany(QWidget* parent, RuntimeConfig& config, const std::function<void(bool)>& changed)
 {
     const QString file = QFileDialog::getSaveFileName(parent, ImportString(146), QString(), QStringLiteral("SQLite (*.db)"));
     if (file.isEmpty())
@@ -157,8 +158,12 @@ void NewCompany(QWidget* parent, RuntimeConfig& config, const std::function<void
     try {
         // The file dialog has already asked whether an existing file may be replaced.
         company::CreateEmptyCompany(file, config.company, true);
-        config.companyDb = file;
-        changed();
+        RuntimeConfig next = config;
+        next.companyDb = file;
+        ConnectDatabases(next);
+        SetCurrentConfig(next);
+        config = next;
+        changed(true);
     } catch (const std::exception& error) {
         QMessageBox::critical(parent, ImportString(146), QString::fromStdString(error.what()));
     }
@@ -166,7 +171,7 @@ void NewCompany(QWidget* parent, RuntimeConfig& config, const std::function<void
 
 } // namespace
 
-void AddCompanyDataItems(QMenu* file, QWidget* parent, RuntimeConfig& config, std::function<void()> changed)
+void AddCompanyDataItems(QMenu* file, QWidget* parent, RuntimeConfig& config, std::function<void(bool)> changed)
 {
     for (const SheetKind kind : {SheetKind::Pay, SheetKind::Employees, SheetKind::Departments})
         file->addAction(ImportString(141 + int(kind)), parent, [parent, &config, kind, changed] { ImportFile(parent, config, kind, changed); });

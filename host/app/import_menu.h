@@ -10,5 +10,6 @@ class QMenu;
 class QWidget;
 
 // Adds the items to `file`. `config` names the database and the company; `changed` is called after
-// anything was written, so that the window can hand the module the company again.
-void AddCompanyDataItems(QMenu* file, QWidget* parent, RuntimeConfig& config, std::function<void()> changed);
+// anything was written, so that the window can hand the module the company again, with true when
+// `config` names a new database (already connected): windows of the former one should close.
+void AddCompanyDataItems(QMenu* file, QWidget* parent, RuntimeConfig& config, std::function<void(bool)> changed);

@@ -106,7 +106,11 @@ void MainWindow::buildMenus()
 {
     menuBar()->clear();
     QMenu* system = menuBar()->addMenu(HostText(103));
-    AddCompanyDataItems(system, this, config_, [this] { RunGuarded([this] { handOverCompany(); }); });
+    AddCompanyDataItems(system, this, config_, [this](bool newDatabase) {
+        if (newDatabase)
+            CloseAllWindows();
+        RunGuarded([this] { handOverCompany(); });
+    });
     system->addAction(HostText(104), this, &QWidget::close);
 
     QMenu* banks = menuBar()->addMenu(HostText(100));
