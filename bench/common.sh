@@ -7,6 +7,13 @@ ratio() { awk -v m="$1" -v f="$2" 'BEGIN { printf "%.2f", (f > 0 ? m / f : 0) }'
 # Seconds and peak kilobytes of one command, as "seconds kilobytes".
 measure() { /usr/bin/time -f "%e %M" -o "$work/time.txt" "$@" > /dev/null 2>&1 || true; tail -n 1 "$work/time.txt"; }
 
+# Wall seconds, CPU seconds (user and system) and peak kilobytes of one command, as "seconds cpu kilobytes":
+# on a loaded machine the CPU time is the steadier figure.
+measure_cpu() {
+  /usr/bin/time -f "%e %U %S %M" -o "$work/time.txt" "$@" > /dev/null 2>&1 || true
+  tail -n 1 "$work/time.txt" | awk '{ printf "%s %.2f %s\n", $1, $2 + $3, $4 }'
+}
+
 # The demo company of this many employees, built once and kept.
 company() {
   local size=$1 file="$work/company-$1.db"

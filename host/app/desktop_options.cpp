@@ -27,13 +27,17 @@ DesktopOptions DesktopOptions::Parse(const QStringList& arguments)
     options.modulePath = DefaultModulePath();
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& option = arguments[i];
-        if (option != QLatin1String("--smoke") && option != QLatin1String("--module"))
+        if (option != QLatin1String("--smoke") && option != QLatin1String("--module") && option != QLatin1String("--smoke-import"))
             throw std::invalid_argument(HostText(222).arg(option).toStdString());
         if (i + 1 >= arguments.size())
             throw std::invalid_argument(HostText(224).arg(option).toStdString());
         const QString value = arguments[++i];
         if (option == QLatin1String("--module")) {
             options.modulePath = value;
+            continue;
+        }
+        if (option == QLatin1String("--smoke-import")) {
+            options.smokeImport = value;
             continue;
         }
         bool ok = false;

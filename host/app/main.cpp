@@ -1,5 +1,6 @@
 // The desktop host: loads the payroll module and shows its windows in an MDI main window.
 #include "desktop_options.h"
+#include "import_smoke.h"
 #include "main_window.h"
 #include "print_dialog.h"
 #include "smoke_run.h"
@@ -29,7 +30,7 @@ int RunDesktop(QStringList arguments)
         QTextStream(stdout) << Usage;
         return 0;
     }
-    const bool smoke = arguments.contains(QStringLiteral("--smoke"));
+    const bool smoke = arguments.contains(QStringLiteral("--smoke")) || arguments.contains(QStringLiteral("--smoke-import"));
     try {
         arguments = DesktopOptions::WithDatabaseOption(arguments);
         const RuntimeConfig config = RuntimeConfig::Load(arguments);
@@ -40,6 +41,8 @@ int RunDesktop(QStringList arguments)
         const QString startError = window.StartError();
         if (!startError.isEmpty())
             QTextStream(stderr) << "error: " << startError << Qt::endl;
+        if (!options.smokeImport.isEmpty())
+            return RunImportSmoke(window, options.smokeImport);
         if (smoke) {
             const int result = RunSmoke(window, options.smokeBank);
             return startError.isEmpty() ? result : 2;

@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include "import_menu.h"
+
 #include "runtime/bank_names.h"
 #include "mdi_child_host.h"
 
@@ -104,6 +106,11 @@ void MainWindow::buildMenus()
 {
     menuBar()->clear();
     QMenu* system = menuBar()->addMenu(HostText(103));
+    AddCompanyDataItems(system, this, config_, [this](bool newDatabase) {
+        if (newDatabase)
+            CloseAllWindows();
+        RunGuarded([this] { handOverCompany(); });
+    });
     system->addAction(HostText(104), this, &QWidget::close);
 
     QMenu* banks = menuBar()->addMenu(HostText(100));

@@ -1,6 +1,7 @@
 // rar1: the payroll module's salary transfers from the command line. See the README for the commands.
 #include "arguments.h"
 #include "commands.h"
+#include "company_commands.h"
 #include "runtime/clock.h"
 #include "runtime/config.h"
 #include "runtime/db/mquery.h"
@@ -22,8 +23,15 @@ const char* const Usage =
     "usage: rar1 [--db FILE|URI] [--system-db FILE|URI] [--company COMPNO] [--lang 0|1|2] [--media-dir DIR]\n"
     "            [--today YYYY-MM-DD] COMMAND\n"
     "  URI: postgresql://USER@HOST[:PORT]/DBNAME (a password from PGPASSWORD or ~/.pgpass)\n"
+    "  init [--force]                            an empty company database in --db\n"
     "  init-demo [--employees N] [--seed S] [--force]   create the demo company database in --db\n"
     "                                            (an existing one, or the tables on a server, only with --force)\n"
+    "  company [FIELD=VALUE ...]                 show or set the company record: NAME, ENG_NAME, UNI_NO, TEL, FAX, CMP_ADR\n"
+    "  import pay FILE [--pay-date ROC] [--run NO] [--category NAME] [--sheet NAME] [--update-employees] [--dry-run]\n"
+    "  import employees|departments FILE [--sheet NAME] [--dry-run]\n"
+    "                                            a CSV or XLSX sheet into the company; 2 when a row is refused\n"
+    "  template pay|employees|departments FILE.csv|FILE.xlsx   an empty sheet with the headings\n"
+    "  table N --out FILE.csv|FILE.xlsx [CONDITIONS]   the transfer table as the window shows it\n"
     "  banks                                     number, name and default file of every bank (no database needed)\n"
     "  params N [ID1=VALUE ...]                  show, or set as the parameter dialog does, bank N's parameters\n"
     "  transfer N --out FILE [--force] [CONDITIONS] [ANSWERS] [--list FILE.pdf]\n"
@@ -89,6 +97,9 @@ int run(QStringList words)
         {QStringLiteral("params"), BankParameters}, {QStringLiteral("transfer"), Transfer},
         {QStringLiteral("list"), TransferList}, {QStringLiteral("describe"), Describe},
         {QStringLiteral("verify"), Verify},
+        {QStringLiteral("init"), InitCompany}, {QStringLiteral("company"), CompanyRecord},
+        {QStringLiteral("import"), ImportSheet}, {QStringLiteral("template"), SheetTemplate},
+        {QStringLiteral("table"), TransferTableSheet},
         {QStringLiteral("pages"), LayOutPages},   // not in the usage: the benchmark's floor for lists
     };
     const auto found = commands.find(command);
@@ -104,7 +115,7 @@ int run(QStringList words)
 // printed there after all is refused by the printing itself, never printed without its text.
 bool PrintsNothing(int argc, char** argv)
 {
-    const std::set<std::string> silent = {"init-demo", "banks", "params", "transfer", "verify"};
+    const std::set<std::string> silent = {"init-demo", "banks", "params", "transfer", "verify", "init", "company", "import", "template", "table"};
     // The options before the command all take a value ("--db FILE" or "--db=FILE").
     int i = 1;
     while (i < argc && std::strncmp(argv[i], "--", 2) == 0)
