@@ -52,11 +52,6 @@ void reportErrors(const HeadlessHost& host)
         QTextStream(stderr) << "rar1: " << error.simplified() << Qt::endl;
 }
 
-QString hostText(int id)
-{
-    return LoadFormResourceStr(QStringLiteral("RAR1HOST"), id);
-}
-
 // A file the command is to write: a name, never a folder or nothing; one that exists only with
 // --force. Raises UsageError, or FileExistsError for an existing file.
 QString fileToWrite(const QString& named, bool force)

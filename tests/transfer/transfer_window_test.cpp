@@ -155,15 +155,18 @@ TEST_F(TransferWindowTest, AnExportAfterACancelledBuildSelectsAgain)
         return int(mrCancel);
     });
     run(cmdExport);
+    ASSERT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
     const QByteArray whole = ReadFileBytes(file);
+    ASSERT_FALSE(whole.isEmpty());
     const int selected = window->transferCount();
     ASSERT_GT(selected, Employees);
 
-    // F3, cancelled as soon as the progress window is there: after its first employee.
+    // F3, cancelled as soon as the progress window is there, before its first employee is taken in.
     auto* progress = window->findChild<MProgressForm*>();
+    progress->SetShowDelay(0);
     QTimer canceller;
     QObject::connect(&canceller, &QTimer::timeout, [progress] {
-        if (progress->Busy())
+        if (progress->Showing())
             progress->component<QPushButton>("Btn_Cancel")->click();
     });
     canceller.start(0);

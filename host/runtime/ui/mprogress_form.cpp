@@ -59,6 +59,9 @@ void MProgressForm::Show()
         qApp->installEventFilter(this);
     busy_ = true;
     sinceShow_.start();
+    // The first look of a new piece of work takes the clerk's events: a cancel pressed as it
+    // starts is heard, however short the work.
+    sinceEvents_.invalidate();
     repaintNow();
 }
 

@@ -22,7 +22,7 @@ protected:
     std::vector<Clerk> clerks(const QString& round) const
     {
         std::vector<Clerk> all;
-        for (const QString bank : {"3", "10", "17", "22"}) {
+        for (const QString bank : {"1", "10", "16", "24"}) {   // banks whose records hold the demo's accounts whole
             const QString media = path(round + "-bank" + bank + ".dat");
             all.push_back({QStringList{"transfer", bank, "--force", "--out", media} + february, media, nullptr});
         }

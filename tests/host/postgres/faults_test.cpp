@@ -105,7 +105,7 @@ TEST_F(Faults, TheServerStoppedInTheMiddleOfATransferKeepsTheEarlierFile)
     const auto removed = qScopeGuard([&] { QProcess::execute(script, {"stop", folder}); });
     const QString company = ClerkAddress("demo", folder);
     const QString media = path("SALARY.DAT");
-    ASSERT_EQ(RunRar1(company, QStringList{"transfer", "17", "--out", media} + february).status, 0);
+    ASSERT_EQ(RunRar1(company, QStringList{"transfer", "10", "--out", media} + february).status, 0);
     const QByteArray earlier = ReadFileBytes(media);
 
     // The pay lines are locked by another session: the transfer waits on them, and the server stops.
@@ -115,7 +115,7 @@ TEST_F(Faults, TheServerStoppedInTheMiddleOfATransferKeepsTheEarlierFile)
     ASSERT_TRUE(holder.open());
     QSqlQuery(holder).exec("BEGIN");
     QSqlQuery(holder).exec("LOCK TABLE TF_FS1 IN ACCESS EXCLUSIVE MODE");
-    const auto transfer = StartRar1(company, QStringList{"--lang", "2", "transfer", "17", "--out", media, "--force"} + february);
+    const auto transfer = StartRar1(company, QStringList{"--lang", "2", "transfer", "10", "--out", media, "--force"} + february);
     QString waiting;   // asked on a connection of its own: a transaction sees the server's activity once
     for (int i = 0; i < 200 && waiting.isEmpty(); ++i) {
         QThread::msleep(50);

@@ -19,8 +19,9 @@ void PrintTo(const Case& c, std::ostream* os)
     *os << "bank " << c.bank << ' ' << c.options.join(' ').toStdString();
 }
 
-// What a bank needs before its transfer: its parameters, and for bank 18 accounts of eleven
-// digits (the demo's fourteen-digit accounts without their bank code).
+// What a bank needs before its transfer: its parameters, and for every bank but the post office
+// accounts of eleven digits (the demo's fourteen-digit accounts without their bank code), which
+// every bank's records hold whole.
 std::vector<QStringList> Preparation(int bank)
 {
     switch (bank) {
@@ -53,7 +54,7 @@ TEST_P(SameFiles, AsFromTheSqliteFile)
         ASSERT_EQ(onServer(preparation).status, 0);
         ASSERT_EQ(onFile(preparation).status, 0);
     }
-    if (c.bank == 18) {
+    if (c.bank != 2) {
         for (const QString& statement : ElevenDigitAccounts) {
             RunAsSuperuser(database, statement);
             RunOnFile(file, statement);

@@ -178,8 +178,7 @@ TEST(ReportOutput, TheClerksPrintChoiceSetsThePagesTheCopiesAndTheFile)
 {
     QTemporaryDir dir;
     ConfigGuard guard(PdfOnlyConfig(dir.path()));
-    auto table = MakeTransferTable(QStringLiteral("PRINT_CHOICE"), Employees(50));
-    TransferListReport list(*table);
+    ReferenceList list(QStringLiteral("PRINT_CHOICE"), Employees(50));
     list.rep().setPrinterSettings(TPrinterSettings::FromPrinter(PdfPrinterName));
     const QString chosen = dir.filePath(QStringLiteral("chosen.pdf"));
     struct Choice {
