@@ -53,6 +53,16 @@ protected:
     void TearDown() override { window->Release(); }
 
     void run(int code) { window->component<TFunctionButtons>("FunctionButtons1")->RunCommand(code); }
+    // F9, the export dialog answered with `file` and F8.
+    void exportTo(const QString& file)
+    {
+        automation.onModal([&file](MForm& dialog) {
+            dialog.component<QLineEdit>("PathFile")->setText(file);
+            dialog.component<QPushButton>("Btn_F8")->click();
+            return int(mrCancel);
+        });
+        run(cmdExport);
+    }
     db::LocalTable& table() { return window->component<TFunctionButtons>("FunctionButtons1")->Table(); }
 
     TestCompany company;
@@ -100,12 +110,7 @@ TEST_F(TransferWindowTest, TheClerksPathFromConditionsToPrintedList)
 
     // Export.
     const QString file = company.path("SALARY.TXT");
-    automation.onModal([&file](MForm& dialog) {
-        dialog.component<QLineEdit>("PathFile")->setText(file);
-        dialog.component<QPushButton>("Btn_F8")->click();
-        return int(mrCancel);
-    });
-    run(cmdExport);
+    exportTo(file);
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
     const QByteArray media = ReadFileBytes(file);
     EXPECT_EQ(media.count("\r\n"), 3);
@@ -149,12 +154,7 @@ TEST_F(TransferWindowTest, AnExportAfterACancelledBuildSelectsAgain)
     company.exec("INSERT INTO TF_FS1 (FS_NO, YG_NO, DEP, AMTN_NET, BIL_NO) SELECT 'R1', YG_NO, 'A01', 100, '' FROM MF_YG WHERE YG_NO LIKE 'X%'");
     company.setBankRow("10", "012", "7");
     const QString file = company.path("SALARY.TXT");
-    automation.onModal([&file](MForm& dialog) {
-        dialog.component<QLineEdit>("PathFile")->setText(file);
-        dialog.component<QPushButton>("Btn_F8")->click();
-        return int(mrCancel);
-    });
-    run(cmdExport);
+    exportTo(file);
     ASSERT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
     const QByteArray whole = ReadFileBytes(file);
     ASSERT_FALSE(whole.isEmpty());
