@@ -23,6 +23,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -155,6 +156,10 @@ void TransferWindow::buildComponents(const BankWindowTexts& texts)
     layout->addLayout(grid);
     layout->addWidget(MBBDBGrid1, 1);
     layout->addWidget(FunctionButtons1);
+    StatusBar = new QStatusBar(this);
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setSizeGripEnabled(false);
+    layout->addWidget(StatusBar);
 
     MySql = std::make_unique<db::MQuery>(db::CompanyDatabaseName);
     Dept = std::make_unique<db::MSQLTable>(db::CompanyDatabaseName, QStringLiteral("DEPT"), QStringLiteral("DEP"));

@@ -21,6 +21,7 @@ class QComboBox;
 class QGridLayout;
 class QLineEdit;
 class QPushButton;
+class QStatusBar;
 class QToolButton;
 class MBBDBGrid;
 class MDateEdit;
@@ -138,6 +139,7 @@ private:
     void runTransferList(bool direct);
     void restoreCustomButton();
     QString emptyTableCause() const;
+    void showTableState();
 
     int Bank;
     ExportHandOver HandOver;
@@ -166,6 +168,7 @@ private:
     QToolButton* Rem = nullptr;
     QToolButton* MyGlyph = nullptr;
     MBBDBGrid* MBBDBGrid1 = nullptr;
+    QStatusBar* StatusBar = nullptr;
     QPushButton* Btn_Dep = nullptr;
     QPushButton* Btn_Sz = nullptr;
     MQueryWindow* QMf_Yg = nullptr;

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QScopeGuard>
+#include <QStatusBar>
 
 namespace {
 
@@ -59,6 +60,18 @@ void TransferWindow::FunctionButtons1MakeTable()
     FunctionButtons1->NeedRebuild = true;
     SelectPaidSalary();
     transferTable().first();
+    showTableState();
+}
+
+// Says in the status bar why a table the clerk built is empty; nothing when it holds employees.
+void TransferWindow::showTableState()
+{
+    QString state;
+    if (FillSkipped)
+        state = NotReadyCause();
+    else if (!FunctionButtons1->NeedRebuild && transferTable().isEmpty())
+        state = LoadFormStr(15940).arg(B_DD->text(), E_DD->text());
+    StatusBar->showMessage(state);
 }
 
 void TransferWindow::SelectPaidSalary()

@@ -1,6 +1,7 @@
 // The clerk's whole path in a transfer window: conditions, F2 panel, build, bank parameters,
 // export, preview, print to PDF and the format description.
 #include "banks/wagbk10/wagbk10.h"
+#include "banks/wagbk18/wagbk18.h"
 #include "runtime/config.h"
 #include "runtime/db/database.h"
 #include "runtime/report/pdfoutput.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -63,6 +65,7 @@ protected:
         });
         run(cmdExport);
     }
+    QString status() { return window->component<QStatusBar>("StatusBar")->currentMessage(); }
     db::LocalTable& table() { return window->component<TFunctionButtons>("FunctionButtons1")->Table(); }
 
     TestCompany company;
@@ -242,6 +245,31 @@ TEST_F(TransferWindowTest, NothingToPrintSaysSo)
     window->component<QLineEdit>("BYg_No")->setText("X");
     run(cmdPreview);
     EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10083));
+}
+
+// F3 that selects nothing says why in the status bar, and a later build that selects clears it.
+TEST_F(TransferWindowTest, AnEmptyBuildSaysWhyInTheStatusBar)
+{
+    const QString none = LoadFormResourceStr("WAGBK", 15940);
+    window->component<QLineEdit>("B_DD")->setText("115/01/01");
+    window->component<QLineEdit>("E_DD")->setText("115/01/31");
+    run(cmdBuildTable);
+    EXPECT_EQ(status(), none.arg("115/01/01", "115/01/31"));
+    window->component<QLineEdit>("E_DD")->setText("115/03/31");
+    run(cmdBuildTable);
+    EXPECT_EQ(status(), "");
+    company.exec("UPDATE MF_YG SET PAY_MTH = '9'");
+    run(cmdBuildTable);
+    EXPECT_EQ(status(), none.arg("115/01/01", "115/03/31")) << "nothing paid by transfer";
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+
+    // Bank 18 without its weight names the missing weight, as its export does.
+    TWagbk18Form* bank18 = Create<TWagbk18Form>(nullptr);
+    bank18->setAttribute(Qt::WA_DontShowOnScreen);
+    bank18->show();
+    bank18->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdBuildTable);
+    EXPECT_EQ(bank18->component<QStatusBar>("StatusBar")->currentMessage(), LoadFormResourceStr("WAGBK", 15002));
+    bank18->Release();
 }
 
 // Another user holds the database's write lock: saving the conditions or the bank parameters waits a
