@@ -4,6 +4,7 @@
 #include "runtime/clock.h"
 #include "runtime/config.h"
 #include "runtime/language.h"
+#include "runtime/ui/display_format.h"
 #include "runtime/ui/guarded.h"
 #include "transfer/blocks_in_order.h"
 #include "transfer/dialog_buttons.h"
@@ -180,7 +181,10 @@ void ExportDialog::WriteMediaFile(Replacing replacing)
         }
     });
 
-    QString finished = LoadFormStr(10082);
+    // Where the file went and what it holds, on the line that says it is done.
+    QString finished = LoadFormStr(10082) + u' '
+        + LoadFormStr(15941).arg(QDir::toNativeSeparators(PathFile->text())).arg(context.employeeRecords)
+              .arg(FormatNumber(context.employeeTotal, QStringLiteral("#,##0.00")));
     if (!writer.findings().substitutedNames.isEmpty())
         finished += u'\n' + LoadFormStr(10088) + u'\n' + writer.findings().substitutedNames.join(u'\n');
     MessageDlg(finished, MsgType::Information, mbOK);

@@ -65,7 +65,7 @@ TEST_F(Bank10Export, TheReferenceExampleByteForByte)
                                 "   023004707411  000000008361                              9\r\n"
                                 "   12345678901234000000052000                              9\r\n";
     EXPECT_EQ(file, expected);
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082))) << messages.last().toStdString();
 }
 
 TEST_F(Bank10Export, SubtotalRowsAreSkippedAndANamelessEmployeeIsRefused)

@@ -33,7 +33,7 @@ TEST_F(Bank12, HeaderAndDetailsByteForByte)
                     "C" "1234567" "00000" "123456789012" "000000" "0000005200000" "B123456789\r\n"
                     "C" "1234567" "00000" "1           " "000000" "0000000000100" "          \r\n")
         << "no identity number: ten spaces";
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082))) << messages.last().toStdString();
     EXPECT_EQ(company.scalar("SELECT FILENAME FROM BANK1 WHERE BNK_NO='12'").toString(), "MEDIA.DAT");
 }
 

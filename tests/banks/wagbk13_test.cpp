@@ -31,7 +31,7 @@ TEST_F(Bank13, OneRecordPerEmployeeByteForByte)
     EXPECT_EQ(file, " " "0123456789    " "012" "0000000836100" "A001          " "910305" "12345678901234\r\n"
                     " " "12345678901234" "012" "0000005200000" "A0020000000000" "910305" "12345678901234\r\n")
         << "the account and the employee number are cut to 14";
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082))) << messages.last().toStdString();
 }
 
 TEST_F(Bank13, AMissingRowGivesBlankCodesAndFromRocYear100EveryRecordIs66)

@@ -26,7 +26,7 @@ TEST_F(Bank14, OneRecordPerEmployeeByteForByte)
                                         {"合計", "", 43361}});
     EXPECT_EQ(file, "901005" "012" "12345678  " "123456789012" "A123456789" "201" "0000003500000" + QByteArray(26, ' ') + "\r\n"
                     "901005" "012" "12345678  " "0021234567  " "          " "201" "0000000836100" + QByteArray(26, ' ') + "\r\n");
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082))) << messages.last().toStdString();
 }
 
 TEST_F(Bank14, AMissingRowGivesABlankBankCodeAndFromRocYear100EveryRecordIs84)

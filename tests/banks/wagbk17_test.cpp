@@ -32,7 +32,7 @@ TEST_F(Bank17, RecordsByteForByteAsTheDescriptionShowsThemSkippingSubtotalRows)
     EXPECT_EQ(file, example + "901005" "1080" "12345678  " "0031234567  " "C223456789" "101" "0000000010000" "          "
                               "E00300000000" "\r\n")
         << "the account is cut to 12, the identity number to 10 and the employee number to 12";
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082))) << messages.last().toStdString();
     EXPECT_EQ(company.scalar("SELECT FILENAME FROM BANK1 WHERE BNK_NO='17'").toString(), "MEDIA.DAT");
 }
 

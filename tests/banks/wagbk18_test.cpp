@@ -41,7 +41,7 @@ TEST_F(Bank18, RecordsByteForByteNumberedAcrossSubtotalRowsAsTheDescriptionShows
     const QByteArray example = DescriptionExample(":/banks/wagbk18/description.txt", "123000");
     ASSERT_EQ(example.count('\n'), 2);
     EXPECT_TRUE(file.startsWith(example)) << "the description's example is what the export writes";
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082))) << messages.last().toStdString();
 }
 
 TEST_F(Bank18, TheWrittenFileReadsBackFieldByFieldAndAWrongCheckCodeIsNamed)

@@ -32,7 +32,7 @@ TEST_F(Bank19, HeaderAndDetailsByteForByteAsTheDescriptionShowsThem)
         << "a short account is filled with zeros, a long one cut to 12";
     EXPECT_EQ(file, DescriptionExample(Description, "1234567890120000910305") + DescriptionExample(Description, "012345678900")
                         + DescriptionExample(Description, "1234567890120000052000"));
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082))) << messages.last().toStdString();
 }
 
 TEST_F(Bank19, TheEntryDateKeepsItsLengthAroundTheYear100AndAMissingRowGivesABlankAccount)

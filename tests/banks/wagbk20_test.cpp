@@ -36,7 +36,7 @@ TEST_F(Bank20, RecordsByteForByteAsTheDescriptionShowsThemWithoutSubtotalRows)
     EXPECT_EQ(file, example + "1797" "          " "12345678901" "C223456789" "0" "000000003250000" "012" "31" "  " "901005"
                               + ToBig5("薪資存入").bytes + " \r\n")
         << "a 14-digit account and the identity number are cut to their first 11 and 10";
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082))) << messages.last().toStdString();
     EXPECT_EQ(company.scalar("SELECT COUNT(*) FROM BANK1 WHERE BNK_NO='20'").toInt(), 1);
     EXPECT_EQ(company.scalar("SELECT FILENAME FROM BANK1 WHERE BNK_NO='20'").toString(), "MEDIA.DAT");
 }

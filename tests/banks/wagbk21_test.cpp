@@ -45,7 +45,7 @@ TEST_F(Bank21, LinesByteForByteWithTheirMarkAndNamesCutToTenBytes)
                   + "0031234567    " "2" "0000000-50000" + big5("李四") + "\r\n"
                   + "              " "1" "0000000010000" "\r\n")
         << "a name is cut before the character that would pass ten bytes; a row without name and account is written";
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082))) << messages.last().toStdString();
 }
 
 TEST_F(Bank21, AnEmployeeWithAnAccountButNoNameIsRefused)

@@ -36,7 +36,7 @@ TEST_F(Bank23, RecordsByteForByteAsTheDescriptionShowsThem)
                                + DescriptionExample(":/banks/wagbk23/description.txt", "   000");
     ASSERT_EQ(example.count('\n'), 3);
     EXPECT_EQ(file, example) << "the count is that of the employee records, not of the table's rows";
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082))) << messages.last().toStdString();
     EXPECT_EQ(company.scalar("SELECT FILENAME FROM BANK1 WHERE BNK_NO='23'").toString(), "") << "the name is not remembered";
 }
 

@@ -39,7 +39,7 @@ TEST_F(Bank24, ThreeRecordKindsByteForByte)
                     "3" "1234    " "5678    " "200" "950305" "00000003260700" "00000000000003" "0000000000000000" "0000000000"
                     + Reserved39 + "\r\n")
         << "the account keeps its first 14 characters; subtotal and total rows are neither written nor counted";
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082))) << messages.last().toStdString();
     EXPECT_EQ(company.scalar("SELECT FILENAME FROM BANK1 WHERE BNK_NO='24'").toString(), "MEDIA.DAT");
 }
 

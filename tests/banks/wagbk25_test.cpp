@@ -30,7 +30,7 @@ TEST_F(Bank25, RecordsByteForByteAsTheDescriptionShowsThem)
     ASSERT_EQ(example.count('\n'), 2);
     EXPECT_EQ(file, example + "1111111111111111" "000000001" "DR" "0000003500000" + Blank12 + "\r\n"
                               "1111111111111111" "000000001" "CR" "0000003500000" + Blank12 + "\r\n");
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082))) << messages.last().toStdString();
 }
 
 // Both closing records are 52 bytes: the credit count stands in the same nine digits as the debit count.

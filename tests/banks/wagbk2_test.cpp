@@ -60,7 +60,7 @@ TEST_F(Bank2, BothFilesByteForByteAsTheDescriptionShowsThemWithoutSubtotalRows)
     EXPECT_EQ(deposit, DescriptionExample(description, "030"));
     EXPECT_EQ(deposit.indexOf('\r'), 81) << "81 bytes from ROC year 100 on";
     EXPECT_EQ(exportAgain(PostOfficeFile::AccountData), DescriptionExample(description, "406"));
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082))) << messages.last().toStdString();
 
     const QByteArray before100 = exportAgain(PostOfficeFile::Deposit, QDate(2002, 3, 5));
     EXPECT_EQ(before100.left(44), "030" "0000001" "      " "12345678" "910305" "70012334567895");

@@ -51,7 +51,7 @@ TEST_F(Bank4, ControlDetailAndEndRecordsByteForByteAsTheDescriptionShowsThem)
                     + "SHCOMP" "910305" "2" "0031234567    " "000000000100050" "C123456789" "0000" "SA" "                \r\n"
                       "END$\r\n")
         << "an employee row is written by its number even without a name; subtotal and total rows are not";
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082))) << messages.last().toStdString();
     EXPECT_TRUE(company.scalar("SELECT FILENAME FROM BANK1 WHERE BNK_NO='4'").isNull()) << "no file name is remembered";
 }
 

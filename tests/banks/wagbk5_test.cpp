@@ -34,7 +34,7 @@ TEST_F(Bank5, OneRecordPerEmployeeFirstSlotThenSecondSkippingSubtotals)
                     "555666777  " "000000000010000" "1916" "12345678901" "1150131" "        " "          " "0" "              \r\n"
                     "99988877766" "000000000000100" "1916" "12345678901" "1150131" "        " "B223456789" "2" "              \r\n")
         << "the odd employee's row has an empty second slot and yields one record";
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082))) << messages.last().toStdString();
 }
 
 TEST_F(Bank5, TheTransactionCodeIs1916OnlyForTheSameBranch)

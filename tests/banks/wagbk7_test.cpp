@@ -33,7 +33,7 @@ TEST_F(Bank7, RecordsByteForByteAsTheDescriptionShowsThem)
     ASSERT_EQ(example.count('\n'), 2);
     EXPECT_EQ(file, example + "910305" "0015" "12345678  " "0031234567   " "C123456789" "101" "0000003200000" + QByteArray(21, ' ') + "\r\n")
         << "the account is cut to 13 and the identity number to 10";
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082))) << messages.last().toStdString();
     EXPECT_EQ(company.scalar("SELECT FILENAME FROM BANK1 WHERE BNK_NO='7'").toString(), "MEDIA.DAT");
 }
 

@@ -115,7 +115,7 @@ TEST_F(ExportInBlocks, TheFileIsTheEmployeesInOrderWithUnbrokenRunningNumbers)
     EXPECT_EQ(file.size(), expected.size());
     EXPECT_TRUE(file == expected) << "the first difference at byte "
                                   << std::mismatch(file.begin(), file.end(), expected.begin(), expected.end()).first - file.begin();
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082))) << messages.last().toStdString();
 }
 
 TEST_F(ExportInBlocks, RefusalsAndSubstitutedNamesOfEveryBlockAreListedInTheEmployeesOrder)
@@ -146,8 +146,8 @@ TEST_F(ExportInBlocks, RefusalsAndSubstitutedNamesOfEveryBlockAreListedInTheEmpl
     for (const int n : outsideBig5)
         names << QStringLiteral("E%1 王").arg(n, 4, 10, QChar('0')) + QString::fromUcs4(U"\U00020000");
     ASSERT_FALSE(messages.isEmpty());
-    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082) + u'\n' + LoadFormResourceStr("WAGBK", 10088) + u'\n'
-                                   + names.join(u'\n'));
+    EXPECT_TRUE(messages.last().startsWith(LoadFormResourceStr("WAGBK", 10082)));
+    EXPECT_EQ(messages.last().section(u'\n', 1), LoadFormResourceStr("WAGBK", 10088) + u'\n' + names.join(u'\n'));
 }
 
 TEST_F(ExportInBlocks, TwoEmployeesARowAreWrittenFirstThenSecondWithUnbrokenRunningNumbers)

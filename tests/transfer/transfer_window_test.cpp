@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -118,6 +119,8 @@ TEST_F(TransferWindowTest, TheClerksPathFromConditionsToPrintedList)
     const QByteArray media = ReadFileBytes(file);
     EXPECT_EQ(media.count("\r\n"), 3);
     EXPECT_EQ(media.mid(42, 12), "000000076000") << "dates of seven characters from the year 100 on";
+    EXPECT_EQ(messages.last(), LoadFormResourceStr("WAGBK", 10082) + ' '
+                                   + LoadFormResourceStr("WAGBK", 15941).arg(QDir::toNativeSeparators(file), "2", "76,000.00"));
 
     // Print to PDF, then preview.
     report::SetPdfOutputPath(company.path("list.pdf"));
