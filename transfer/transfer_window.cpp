@@ -223,7 +223,7 @@ void TransferWindow::FunctionButtons1Resize()
 
 void TransferWindow::B_DDChange()
 {
-    FunctionButtons1->NeedRebuild = true;
+    markTableStale();
 }
 
 void TransferWindow::RemClick()

@@ -140,6 +140,7 @@ private:
     void restoreCustomButton();
     QString emptyTableCause() const;
     void showTableState();
+    void markTableStale();
 
     int Bank;
     ExportHandOver HandOver;

@@ -32,7 +32,7 @@ void TransferWindow::FunctionButtons1LoadUserData()
 void TransferWindow::FunctionButtons1SaveUserData(QString& text)
 {
     text = SaveConditions(Conditions);
-    FunctionButtons1->NeedRebuild = true;
+    markTableStale();
 }
 
 void TransferWindow::FunctionButtons1F2UserInitValue(QWidget* control, const QString& name)

@@ -69,9 +69,20 @@ void TransferWindow::showTableState()
     QString state;
     if (FillSkipped)
         state = NotReadyCause();
-    else if (!FunctionButtons1->NeedRebuild && transferTable().isEmpty())
+    else if (FunctionButtons1->NeedRebuild)
+        state = LoadFormStr(15942);
+    else if (transferTable().isEmpty())
         state = LoadFormStr(15940).arg(B_DD->text(), E_DD->text());
     StatusBar->showMessage(state);
+}
+
+// The conditions changed: what the grid (or the status bar) shows is no longer what they select.
+// Before the first build there is nothing on screen to mark.
+void TransferWindow::markTableStale()
+{
+    FunctionButtons1->NeedRebuild = true;
+    if (!transferTable().isEmpty() || !StatusBar->currentMessage().isEmpty())
+        StatusBar->showMessage(LoadFormStr(15942));
 }
 
 void TransferWindow::SelectPaidSalary()

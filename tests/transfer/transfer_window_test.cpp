@@ -189,15 +189,28 @@ TEST_F(TransferWindowTest, AnExportAfterACancelledBuildSelectsAgain)
     EXPECT_EQ(ReadFileBytes(file), whole);
 }
 
-TEST_F(TransferWindowTest, ChangingTheTransferDateAloneKeepsTheTable)
+// Changed dates or F2 conditions mark the table on screen as stale until F3 builds it again.
+TEST_F(TransferWindowTest, ChangedConditionsMarkTheTableStaleTheTransferDateAloneKeepsIt)
 {
+    const QString stale = LoadFormResourceStr("WAGBK", 15942);
     auto* toolbar = window->component<TFunctionButtons>("FunctionButtons1");
+    EXPECT_EQ(status(), "") << "nothing built yet, nothing stale";
     run(cmdBuildTable);
-    toolbar->NeedRebuild = false;
     window->component<QLineEdit>("ZZ_DD")->setText("115/04/01");
     EXPECT_FALSE(toolbar->NeedRebuild);
+    EXPECT_EQ(status(), "");
     window->component<QLineEdit>("B_DD")->setText("115/02/01");
     EXPECT_TRUE(toolbar->NeedRebuild);
+    EXPECT_EQ(status(), stale);
+    run(cmdBuildTable);
+    EXPECT_EQ(status(), "");
+    automation.onModal([](MForm& panel) {
+        panel.component<QComboBox>("COM_SORT")->setCurrentIndex(1);
+        panel.component<QPushButton>("Btn_F8")->click();
+        return int(mrOk);
+    });
+    run(cmdConditions);
+    EXPECT_EQ(status(), stale);
 }
 
 TEST_F(TransferWindowTest, ExportWithAnEmptyDateFillsInToday)
