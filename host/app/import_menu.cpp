@@ -57,14 +57,14 @@ bool ShowPreview(QWidget* parent, company::ImportOptions& options)
     company::SheetRow headings, row;
     sheet->next(headings);
     const company::SheetLayout layout = company::ReadLayout(options.kind, headings.cells);
-    const std::vector<company::ColumnSpec>& specs = company::ColumnsOf(options.kind);
+    const std::vector<company::ColumnRule>& rules = company::ColumnsOf(options.kind);
     QDialog dialog(parent);
     dialog.setWindowTitle(options.file);
     auto* table = new QTableWidget(0, int(headings.cells.size()), &dialog);
     for (size_t at = 0; at < headings.cells.size(); ++at) {
-        const int spec = layout.specAt[at];
-        table->setHorizontalHeaderItem(int(at), new QTableWidgetItem(spec < 0 ? headings.cells[at]
-                                                                               : headings.cells[at] + u'\n' + specs[size_t(spec)].column));
+        const int rule = layout.ruleAt[at];
+        table->setHorizontalHeaderItem(int(at), new QTableWidgetItem(rule < 0 ? headings.cells[at]
+                                                                               : headings.cells[at] + u'\n' + rules[size_t(rule)].column));
     }
     while (table->rowCount() < PreviewRows && sheet->next(row)) {
         const int r = table->rowCount();
@@ -79,8 +79,8 @@ bool ShowPreview(QWidget* parent, company::ImportOptions& options)
     auto* box = new QVBoxLayout(&dialog);
     box->addWidget(table);
     if (options.kind == SheetKind::Pay) {
-        const int dateSpec = int(std::find_if(specs.begin(), specs.end(), [](const company::ColumnSpec& spec) { return spec.column == u"FS_DD"; }) - specs.begin());
-        AddPayChoices(dialog, box, layout.sheetColumnOf[size_t(dateSpec)] >= 0, options);
+        const int dateRule = int(std::find_if(rules.begin(), rules.end(), [](const company::ColumnRule& rule) { return rule.column == u"FS_DD"; }) - rules.begin());
+        AddPayChoices(dialog, box, layout.sheetColumnOf[size_t(dateRule)] >= 0, options);
     }
     box->addWidget(buttons);
     dialog.resize(800, 400);

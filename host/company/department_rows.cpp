@@ -35,9 +35,9 @@ QHash<QString, QString> DepartmentRows::storedParents()
 
 void DepartmentRows::take(int row, const std::vector<QString>& values)
 {
-    const QString code = values[size_t(checker_.spec("DEP"))];
-    QString name = values[size_t(checker_.spec("NAME"))], english = values[size_t(checker_.spec("ENG_NAME"))];
-    const QString parent = values[size_t(checker_.spec("DEP_UP"))];
+    const QString code = values[size_t(checker_.rule("DEP"))];
+    QString name = values[size_t(checker_.rule("NAME"))], english = values[size_t(checker_.rule("ENG_NAME"))];
+    const QString parent = values[size_t(checker_.rule("DEP_UP"))];
     if (!parent.isEmpty())
         given_.insert(code, {row, parent});
     find_.bind(1, code);
@@ -60,10 +60,10 @@ void DepartmentRows::take(int row, const std::vector<QString>& values)
 
 void DepartmentRows::finish()
 {
-    const int parentSpec = checker_.spec("DEP_UP");
+    const int parentRule = checker_.rule("DEP_UP");
     for (auto g = given_.cbegin(); g != given_.cend(); ++g) {
         if (!parents_.contains(g->parent))
-            checker_.fail(g->row, parentSpec, g->parent, ImportString(NoSuchDepartment));
+            checker_.fail(g->row, parentRule, g->parent, ImportString(NoSuchDepartment));
         else
             parents_.insert(g.key(), g->parent);
     }
@@ -74,7 +74,7 @@ void DepartmentRows::finish()
         for (QString up = d.value(); !up.isEmpty(); up = parents_.value(up)) {
             if (up == d.key() || ++steps > parents_.size()) {
                 if (given_.contains(d.key()))
-                    checker_.fail(given_.value(d.key()).row, parentSpec, d.value(), ImportString(DepartmentLoop));
+                    checker_.fail(given_.value(d.key()).row, parentRule, d.value(), ImportString(DepartmentLoop));
                 break;
             }
             tree.append({up, d.key()});

@@ -20,7 +20,7 @@ EmployeeRows::EmployeeRows(CompanyDatabase& db, RowChecker& checker, ImportSumma
       insert_(db, "MF_YG", "NAME,ENG_NAME,ID_NO,DEP,PAY_MTH,BACC1_NO,BACC1_TIT,BACC2_NO,BACC2_TIT,IN_DD,YG_NO")
 {
     for (const char* column : EmployeeColumns)
-        specOfColumn_.push_back(checker.spec(column));
+        ruleOfColumn_.push_back(checker.rule(column));
     Statement numbers(db, "SELECT YG_NO FROM MF_YG");
     while (numbers.step())
         known_.insert(numbers.text(0));
@@ -28,17 +28,17 @@ EmployeeRows::EmployeeRows(CompanyDatabase& db, RowChecker& checker, ImportSumma
 
 QString EmployeeRows::take(int row, const std::vector<QString>& values, bool write)
 {
-    const QString& number = values[size_t(checker_.spec("YG_NO"))];
+    const QString& number = values[size_t(checker_.rule("YG_NO"))];
     QString sheet[ColumnCount];
     for (int i = 0; i < ColumnCount; ++i)
-        sheet[i] = values[size_t(specOfColumn_[size_t(i)])];
+        sheet[i] = values[size_t(ruleOfColumn_[size_t(i)])];
 
     const bool known = known_.contains(number);
     if (known)
         find_.bind(1, number);
     if (!known || !find_.step()) {
         if (sheet[Name].isEmpty()) {
-            checker_.fail(row, checker_.spec("YG_NO"), number, ImportString(NameForNewEmployee));
+            checker_.fail(row, checker_.rule("YG_NO"), number, ImportString(NameForNewEmployee));
             return QString();
         }
         // An account's holder is the employee himself unless the sheet names another.
@@ -66,7 +66,7 @@ QString EmployeeRows::take(int row, const std::vector<QString>& values, bool wri
             continue;
         const bool guarded = i == Name || i == FirstAccount || i == SecondAccount;
         if (paySheet_ && !updateDifferences_ && guarded)
-            checker_.fail(row, specOfColumn_[size_t(i)], sheet[i], ImportString(DiffersFromCompany).arg(stored[i]));
+            checker_.fail(row, ruleOfColumn_[size_t(i)], sheet[i], ImportString(DiffersFromCompany).arg(stored[i]));
         // A pay sheet changes the employee only when the clerk lets it; its department is the line's.
         if (!paySheet_ || updateDifferences_) {
             stored[i] = sheet[i];

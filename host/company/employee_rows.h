@@ -25,7 +25,7 @@ private:
     RowChecker& checker_;
     ImportSummary& summary_;
     bool updateDifferences_, paySheet_;
-    std::vector<int> specOfColumn_;   // per MF_YG column below: the spec, or -1
+    std::vector<int> ruleOfColumn_;   // per MF_YG column below: the rule, or -1
     Statement find_, update_;
     BatchedInsert insert_;
     QSet<QString> known_;   // the company's employee numbers, read once: a new employee needs no look-up

@@ -50,59 +50,59 @@ qint64 CentsOf(QStringView amount)
 RowChecker::RowChecker(const ImportOptions& options, const QString& sheetName, const std::vector<QString>& headings,
                        SheetLayout layout, ImportSummary& summary)
     : options_(options), sheet_(sheetName), headings_(headings), layout_(std::move(layout)),
-      specs_(ColumnsOf(options.kind)), summary_(summary)
+      rules_(ColumnsOf(options.kind)), summary_(summary)
 {
     for (const SheetLayout::Fault& fault : layout_.faults)
         summary_.failures << ImportString(FailureLine).arg(QFileInfo(options_.file).fileName(), sheet_).arg(1)
                                  .arg(fault.heading, fault.heading, ImportString(fault.reason));
 }
 
-int RowChecker::spec(const char* column) const
+int RowChecker::rule(const char* column) const
 {
-    for (size_t i = 0; i < specs_.size(); ++i)
-        if (specs_[i].column == QLatin1String(column))
+    for (size_t i = 0; i < rules_.size(); ++i)
+        if (rules_[i].column == QLatin1String(column))
             return int(i);
     return -1;
 }
 
-QString RowChecker::heading(int spec) const
+QString RowChecker::heading(int rule) const
 {
-    const int at = layout_.sheetColumnOf[size_t(spec)];
-    return at >= 0 ? headings_[size_t(at)] : specs_[size_t(spec)].headings.first();
+    const int at = layout_.sheetColumnOf[size_t(rule)];
+    return at >= 0 ? headings_[size_t(at)] : rules_[size_t(rule)].headings.first();
 }
 
-void RowChecker::fail(int row, int spec, const QString& value, const QString& reason)
+void RowChecker::fail(int row, int rule, const QString& value, const QString& reason)
 {
     summary_.failures << ImportString(FailureLine)
                              .arg(QFileInfo(options_.file).fileName(), sheet_)
                              .arg(row)
-                             .arg(heading(spec), values::Shown(value), reason);
+                             .arg(heading(rule), values::Shown(value), reason);
 }
 
 std::vector<QString> RowChecker::read(const SheetRow& row)
 {
-    std::vector<QString> values(specs_.size());
-    for (size_t spec = 0; spec < specs_.size(); ++spec) {
-        const int at = layout_.sheetColumnOf[spec];
+    std::vector<QString> values(rules_.size());
+    for (size_t rule = 0; rule < rules_.size(); ++rule) {
+        const int at = layout_.sheetColumnOf[rule];
         if (at < 0)
             continue;
         const QString cell = size_t(at) < row.cells.size() ? Trimmed(row.cells[size_t(at)]) : QString();
         if (cell.isEmpty()) {
-            if (specs_[spec].required)
-                fail(row.number, int(spec), cell, ImportString(ValueMissing));
+            if (rules_[rule].required)
+                fail(row.number, int(rule), cell, ImportString(ValueMissing));
             continue;
         }
-        values[spec] = value(row.number, int(spec), cell);
+        values[rule] = value(row.number, int(rule), cell);
     }
     return values;
 }
 
 // The value of one cell, or an empty text after noting its failure.
-QString RowChecker::value(int row, int spec, const QString& cell)
+QString RowChecker::value(int row, int rule, const QString& cell)
 {
-    const ColumnSpec& column = specs_[size_t(spec)];
+    const ColumnRule& column = rules_[size_t(rule)];
     const auto refuse = [&](const QString& reason) {
-        fail(row, spec, cell, reason);
+        fail(row, rule, cell, reason);
         return QString();
     };
     if (values::HasControlCharacter(cell))
@@ -134,7 +134,7 @@ QString RowChecker::value(int row, int spec, const QString& cell)
             summary_.warnings << ImportString(Big5Warning)
                                      .arg(QFileInfo(options_.file).fileName(), sheet_)
                                      .arg(row)
-                                     .arg(heading(spec), cell);
+                                     .arg(heading(rule), cell);
         break;
     }
     if (column.maxLength > 0 && cell.size() > column.maxLength)

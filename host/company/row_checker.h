@@ -18,23 +18,23 @@ public:
     // The row's values by column (ColumnsOf's order): trimmed, a date as "YYYY-MM-DD", a pay method
     // as "1" or "2", an amount as its number; empty where the sheet gives none. Notes the failures.
     std::vector<QString> read(const SheetRow& row);
-    // Notes a failure of column `spec` in row `row`.
-    void fail(int row, int spec, const QString& value, const QString& reason);
+    // Notes a failure of column `rule` in row `row`.
+    void fail(int row, int rule, const QString& value, const QString& reason);
     bool failed() const { return !summary_.failures.isEmpty(); }
     qsizetype failures() const { return summary_.failures.size(); }
-    bool hasColumn(int spec) const { return layout_.sheetColumnOf[size_t(spec)] >= 0; }
+    bool hasColumn(int rule) const { return layout_.sheetColumnOf[size_t(rule)] >= 0; }
     // The index in ColumnsOf of the column named `column`.
-    int spec(const char* column) const;
+    int rule(const char* column) const;
 
 private:
-    QString value(int row, int spec, const QString& cell);
-    QString heading(int spec) const;
+    QString value(int row, int rule, const QString& cell);
+    QString heading(int rule) const;
 
     const ImportOptions& options_;
     QString sheet_;
     std::vector<QString> headings_;
     SheetLayout layout_;
-    const std::vector<ColumnSpec>& specs_;
+    const std::vector<ColumnRule>& rules_;
     ImportSummary& summary_;
 };
 

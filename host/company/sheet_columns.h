@@ -17,7 +17,7 @@ enum class ValueKind {
     PayMethod,   // 1 or 現金, 2 or 轉帳
 };
 
-struct ColumnSpec {
+struct ColumnRule {
     QString column;          // MF_YG's, TF_FS1's, MF_FS's or DEPT's column; DEP_UP the parent department
     QStringList headings;    // the Chinese names; the first is the template's heading
     ValueKind kind = ValueKind::Text;
@@ -27,7 +27,7 @@ struct ColumnSpec {
 };
 
 // The columns of a sheet of this kind, in the template's order.
-const std::vector<ColumnSpec>& ColumnsOf(SheetKind kind);
+const std::vector<ColumnRule>& ColumnsOf(SheetKind kind);
 
 // A heading as it is compared: full-width forms as half-width, no spaces, upper case.
 QString NormalHeading(const QString& heading);
@@ -35,8 +35,8 @@ QString NormalHeading(const QString& heading);
 // The columns found in a heading row: for each cell of the row the index in ColumnsOf (or -1 for an
 // empty heading), and the faults: unknown headings, a column named twice, a required column missing.
 struct SheetLayout {
-    std::vector<int> specAt;        // per sheet column
-    std::vector<int> sheetColumnOf; // per spec: the sheet column, or -1
+    std::vector<int> ruleAt;        // per sheet column
+    std::vector<int> sheetColumnOf; // per rule: the sheet column, or -1
     struct Fault {
         QString heading;
         int reason;   // a text id of the "COMPANY" group

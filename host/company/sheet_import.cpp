@@ -20,22 +20,22 @@ namespace {
 // failure for each row that differs.
 class SharedValue {
 public:
-    SharedValue(RowChecker& checker, int spec, QString given) : checker_(checker), spec_(spec), value_(std::move(given)), given_(!value_.isEmpty()) {}
+    SharedValue(RowChecker& checker, int rule, QString given) : checker_(checker), rule_(rule), value_(std::move(given)), given_(!value_.isEmpty()) {}
     void see(int row, const std::vector<QString>& values)
     {
-        if (given_ || spec_ < 0 || !checker_.hasColumn(spec_))
+        if (given_ || rule_ < 0 || !checker_.hasColumn(rule_))
             return;
-        const QString& value = values[size_t(spec_)];
+        const QString& value = values[size_t(rule_)];
         if (value_.isEmpty())
             value_ = value;
         else if (!value.isEmpty() && value != value_)
-            checker_.fail(row, spec_, value, ImportString(SecondValue).arg(value_));
+            checker_.fail(row, rule_, value, ImportString(SecondValue).arg(value_));
     }
     const QString& value() const { return value_; }
 
 private:
     RowChecker& checker_;
-    int spec_;
+    int rule_;
     QString value_;
     bool given_;
 };
@@ -58,25 +58,25 @@ void EachRow(SheetReader& sheet, ImportSummary& summary, const std::function<voi
 // The employees' numbers seen so far, and the row each was first seen in.
 using SeenKeys = std::unordered_map<QString, int>;
 
-bool SeenBefore(SeenKeys& seen, RowChecker& checker, int row, int spec, const QString& key)
+bool SeenBefore(SeenKeys& seen, RowChecker& checker, int row, int rule, const QString& key)
 {
     if (key.isEmpty())
         return true;
     const auto [at, first] = seen.try_emplace(key, row);
     if (first)
         return false;
-    checker.fail(row, spec, key, ImportString(KeyTwice).arg(at->second));
+    checker.fail(row, rule, key, ImportString(KeyTwice).arg(at->second));
     return true;
 }
 
 void ImportPay(CompanyDatabase& db, SheetReader& sheet, RowChecker& checker, const ImportOptions& options,
                ImportSummary& summary, const std::function<void(int)>& progress)
 {
-    const int number = checker.spec("YG_NO"), amount = checker.spec("AMTN_NET");
-    if (!options.payDate.isValid() && !checker.hasColumn(checker.spec("FS_DD")))
+    const int number = checker.rule("YG_NO"), amount = checker.rule("AMTN_NET");
+    if (!options.payDate.isValid() && !checker.hasColumn(checker.rule("FS_DD")))
         throw std::invalid_argument(ImportString(NoPayDate).toStdString());
-    SharedValue run(checker, checker.spec("FS_NO"), options.run);
-    SharedValue date(checker, checker.spec("FS_DD"), options.payDate.toString(Qt::ISODate));
+    SharedValue run(checker, checker.rule("FS_NO"), options.run);
+    SharedValue date(checker, checker.rule("FS_DD"), options.payDate.toString(Qt::ISODate));
     EmployeeRows employees(db, checker, summary, options.updateEmployees, true);
     BatchedInsert line(db, "TF_FS1", "FS_NO,YG_NO,DEP,AMTN_NET,BIL_NO");
     std::optional<PayRun> payRun;
@@ -87,7 +87,7 @@ void ImportPay(CompanyDatabase& db, SheetReader& sheet, RowChecker& checker, con
         run.see(row.number, values);
         date.see(row.number, values);
         if (date.value().isEmpty())
-            checker.fail(row.number, checker.spec("FS_DD"), QString(), ImportString(ValueMissing));
+            checker.fail(row.number, checker.rule("FS_DD"), QString(), ImportString(ValueMissing));
         // A row whose cells failed is not taken further: its employee would be judged on what is left.
         if (SeenBefore(seen, checker, row.number, number, values[size_t(number)]) || checker.failures() > failuresBefore)
             return;
@@ -114,7 +114,7 @@ void ImportPay(CompanyDatabase& db, SheetReader& sheet, RowChecker& checker, con
 void ImportEmployees(CompanyDatabase& db, SheetReader& sheet, RowChecker& checker, ImportSummary& summary,
                      const std::function<void(int)>& progress)
 {
-    const int number = checker.spec("YG_NO");
+    const int number = checker.rule("YG_NO");
     EmployeeRows employees(db, checker, summary, true, false);
     SeenKeys seen;
     EachRow(sheet, summary, progress, [&](const SheetRow& row) {
@@ -129,7 +129,7 @@ void ImportEmployees(CompanyDatabase& db, SheetReader& sheet, RowChecker& checke
 void ImportDepartments(CompanyDatabase& db, SheetReader& sheet, RowChecker& checker, ImportSummary& summary,
                        const std::function<void(int)>& progress)
 {
-    const int code = checker.spec("DEP");
+    const int code = checker.rule("DEP");
     DepartmentRows departments(db, checker, summary);
     SeenKeys seen;
     EachRow(sheet, summary, progress, [&](const SheetRow& row) {

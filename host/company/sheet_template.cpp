@@ -8,7 +8,7 @@ void WriteTemplate(SheetKind kind, const QString& file)
 {
     std::vector<SheetCell> headings;
     std::vector<bool> codes;
-    for (const ColumnSpec& column : ColumnsOf(kind)) {
+    for (const ColumnRule& column : ColumnsOf(kind)) {
         headings.push_back({column.headings.first(), std::nullopt});
         codes.push_back(column.code);
     }

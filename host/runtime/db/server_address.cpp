@@ -21,11 +21,11 @@ QString Decoded(QStringView part)
 }
 
 // The hosts of "host1:port1,[::1]:port2": the host and port lists libpq takes, comma-separated.
-void ReadHosts(QStringView spec, ServerAddress& address)
+void ReadHosts(QStringView list, ServerAddress& address)
 {
     QStringList hosts, ports;
     bool anyPort = false;
-    for (QStringView entry : spec.split(u',')) {
+    for (QStringView entry : list.split(u',')) {
         QStringView host = entry, port;
         if (entry.startsWith(u'[')) {
             const qsizetype close = entry.indexOf(u']');
