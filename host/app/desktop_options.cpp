@@ -1,5 +1,6 @@
 #include "desktop_options.h"
 
+#include "runtime/host_texts.h"
 #include "runtime/language.h"
 #include "runtime/module_library.h"
 
@@ -7,11 +8,6 @@
 #include <stdexcept>
 
 namespace {
-
-QString HostText(int id)
-{
-    return LoadFormResourceStr(QStringLiteral("RAR1HOST"), id);
-}
 
 QString DefaultModulePath()
 {

@@ -6,6 +6,7 @@
 #include "mdi_child_host.h"
 
 #include "runtime/compdata.h"
+#include "runtime/host_texts.h"
 #include "runtime/language.h"
 #include "runtime/mdichild.h"
 #include "runtime/ui/guarded.h"
@@ -22,11 +23,6 @@
 #include <QStatusBar>
 
 namespace {
-
-QString HostText(int id)
-{
-    return LoadFormResourceStr(QStringLiteral("RAR1HOST"), id);
-}
 
 // The database as the clerk knows it: the company file, or the SQL Server database or data source
 // named in the connection (never the whole connection, which may hold a password).

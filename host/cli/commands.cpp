@@ -6,6 +6,7 @@
 #include "headless_host.h"
 #include "runtime/config.h"
 #include "runtime/db/server_address.h"
+#include "runtime/host_texts.h"
 #include "runtime/language.h"
 #include "runtime/report/fontmap.h"
 #include "runtime/report/pageoutput.h"
@@ -41,11 +42,6 @@ QTextStream& out()
     return stream;
 }
 
-QString hostText(int id)
-{
-    return LoadFormResourceStr(QStringLiteral("RAR1HOST"), id);
-}
-
 void reportErrors(const HeadlessHost& host)
 {
     for (const QString& error : host.errors())
@@ -57,11 +53,11 @@ void reportErrors(const HeadlessHost& host)
 QString fileToWrite(const QString& named, bool force)
 {
     if (named.isEmpty() || named.endsWith(u'/') || QFileInfo(named).fileName().startsWith(u'.') && QFileInfo(named).completeBaseName().isEmpty())
-        throw UsageError(hostText(605).arg(named).toStdString());
+        throw UsageError(HostText(605).arg(named).toStdString());
     const QString path = QFileInfo(named).absoluteFilePath();
     SafeFileWriter::CheckTarget(path);
     if (!force && QFileInfo::exists(path))
-        throw FileExistsError(hostText(607).arg(path).toStdString());
+        throw FileExistsError(HostText(607).arg(path).toStdString());
     return path;
 }
 
@@ -78,7 +74,7 @@ RuntimeConfig printingToPdf(RuntimeConfig config, const QString& path, bool repl
 // Whether one of the errors the host was told is that a file was found where a new one was to go.
 bool foundAFile(const HeadlessHost& host, const QString& path)
 {
-    return host.errors().contains(hostText(606).arg(path));
+    return host.errors().contains(HostText(606).arg(path));
 }
 
 // The label of a parameter control: the form row that holds it, alone or beside its hint.
@@ -147,7 +143,7 @@ void setKeptButtons(const QWidget& form, const QMap<QString, QString>& assignmen
             continue;
         unknown.removeAll(assigned.key());
         if (!target)
-            refused << hostText(262).arg(assigned.key(), values.join(QStringLiteral(" / ")));
+            refused << HostText(262).arg(assigned.key(), values.join(QStringLiteral(" / ")));
         else if (target->isChecked() != check)
             target->click();
     }
@@ -267,7 +263,7 @@ int BankParameters(const RuntimeConfig& config, Arguments& arguments)
         const QString word = arguments.takePositional(QStringLiteral("ID=VALUE"));
         const int equals = word.indexOf(u'=');
         if (equals <= 0)
-            throw UsageError(hostText(260).arg(word).toStdString());
+            throw UsageError(HostText(260).arg(word).toStdString());
         assignments.insert(word.left(equals).toUpper(), word.mid(equals + 1));
     }
     HeadlessHost host(config);
@@ -287,7 +283,7 @@ int BankParameters(const RuntimeConfig& config, Arguments& arguments)
                 unknown.removeAll(column);
                 const QStringList takes = setParameterValue(control, assignments.value(column));
                 if (!takes.isEmpty())
-                    refused << hostText(262).arg(column, takes.join(QStringLiteral(" / ")));
+                    refused << HostText(262).arg(column, takes.join(QStringLiteral(" / ")));
             }
         }
         const bool saving = !assignments.isEmpty() && unknown.isEmpty() && refused.isEmpty();
@@ -306,11 +302,11 @@ int BankParameters(const RuntimeConfig& config, Arguments& arguments)
     host.RunCommand(window, cmdBankParameters);
     reportErrors(host);
     if (!unknown.isEmpty()) {
-        QTextStream(stderr) << "rar1: " << hostText(261).arg(bank).arg(unknown.join(QStringLiteral(", "))) << Qt::endl;
+        QTextStream(stderr) << "rar1: " << HostText(261).arg(bank).arg(unknown.join(QStringLiteral(", "))) << Qt::endl;
         return ExitError;
     }
     if (!refused.isEmpty()) {
-        QTextStream(stderr) << "rar1: " << hostText(263).arg(bank).arg(refused.join(QStringLiteral("; "))) << Qt::endl;
+        QTextStream(stderr) << "rar1: " << HostText(263).arg(bank).arg(refused.join(QStringLiteral("; "))) << Qt::endl;
         return ExitError;
     }
     return host.errors().isEmpty() ? ExitOk : ExitError;
@@ -323,7 +319,7 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
     if (!file)
         throw UsageError("transfer needs --out FILE");
     if (file->isEmpty())
-        throw UsageError(hostText(605).arg(*file).toStdString());
+        throw UsageError(HostText(605).arg(*file).toStdString());
     const bool force = arguments.takeFlag(QStringLiteral("--force"));
     const std::optional<QString> list = arguments.take(QStringLiteral("--list"));
     const WindowConditions conditions = WindowConditions::Take(arguments);
@@ -349,7 +345,7 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
             const QFileInfo proposed(pathFile->text());
             // A name without a stem (".TXT" of a bank whose parameters name the file) is no name.
             if (proposed.completeBaseName().isEmpty())
-                throw UsageError(hostText(605).arg(proposed.fileName()).toStdString());
+                throw UsageError(HostText(605).arg(proposed.fileName()).toStdString());
             path = QDir(path).filePath(proposed.fileName());
         }
         pathFile->setText(path);
@@ -362,7 +358,7 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
     if (reportHeldBack(answerer))
         return ExitRefused;
     if (!host.refusedConfirmations().isEmpty()) {
-        QTextStream(stderr) << "rar1: " << hostText(607).arg(path) << Qt::endl;
+        QTextStream(stderr) << "rar1: " << HostText(607).arg(path) << Qt::endl;
         return ExitRefused;
     }
     if (!host.errors().isEmpty()) {
@@ -466,7 +462,7 @@ int LayOutPages(const RuntimeConfig&, Arguments& arguments)
     SafeFileWriter::CheckSource(textFile);
     QFile text(textFile);
     if (!text.open(QIODevice::ReadOnly))
-        throw UsageError(hostText(604).arg(textFile, text.errorString()).toStdString());
+        throw UsageError(HostText(604).arg(textFile, text.errorString()).toStdString());
     const QStringList pages = QString::fromUtf8(text.readAll()).split(u'\f', Qt::SkipEmptyParts);
     SafeFileDevice file(*pdf, Replacing::Allowed);
     QPdfWriter writer(&file);

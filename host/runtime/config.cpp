@@ -2,6 +2,7 @@
 #include "runtime/config.h"
 
 #include "runtime/db/database.h"
+#include "runtime/host_texts.h"
 #include "runtime/language.h"
 
 #include <QCoreApplication>
@@ -13,11 +14,6 @@
 #include <stdexcept>
 
 namespace {
-
-QString HostText(int id)
-{
-    return LoadFormResourceStr(QStringLiteral("RAR1HOST"), id);
-}
 
 [[noreturn]] void RaiseBadValue(const QString& name, const QString& value, const QString& allowed)
 {

@@ -1,6 +1,7 @@
 // Code pages: Big5 (CP950) through the C library's iconv, traditional to simplified through OpenCC.
 #include "runtime/cvcode.h"
 
+#include "runtime/host_texts.h"
 #include "runtime/language.h"
 
 #include <opencc/opencc.h>
@@ -18,11 +19,6 @@ namespace {
 
 // The full-width question mark "？" in Big5: what a character Big5 cannot hold is written as.
 const QByteArray Big5Substitute("\xA1\x48", 2);
-
-QString HostText(int id)
-{
-    return LoadFormResourceStr(QStringLiteral("RAR1HOST"), id);
-}
 
 bool IsBig5LeadByte(char byte)
 {

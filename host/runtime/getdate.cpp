@@ -1,6 +1,7 @@
 // ROC dates: the year counted from 1912, as the date edits and the media files write it.
 #include "runtime/getdate.h"
 
+#include "runtime/host_texts.h"
 #include "runtime/language.h"
 
 #include <QRegularExpression>
@@ -10,11 +11,6 @@
 namespace {
 
 constexpr int RocYearOffset = 1911;
-
-QString HostText(int id)
-{
-    return LoadFormResourceStr(QStringLiteral("RAR1HOST"), id);
-}
 
 [[noreturn]] void RaiseDateError(int messageId, const QString& field, const QString& text)
 {

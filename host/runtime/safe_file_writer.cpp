@@ -1,6 +1,7 @@
 #include "runtime/safe_file_writer.h"
 
 #include "runtime/file_calls.h"
+#include "runtime/host_texts.h"
 #include "runtime/language.h"
 
 #include <QDir>
@@ -17,11 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString hostText(int id)
-{
-    return LoadFormResourceStr(QStringLiteral("RAR1HOST"), id);
-}
 
 // A temporary file of ours left this long ago by a process that is gone is removed.
 constexpr time_t StaleAfterSeconds = 10 * 60;
@@ -111,22 +107,22 @@ QString SafeFileWriter::ErrorText(int error)
 {
     switch (error) {
     case ENOENT:
-    case ENOTDIR: return hostText(610);
+    case ENOTDIR: return HostText(610);
     case EACCES:
-    case EPERM: return hostText(611);
+    case EPERM: return HostText(611);
     case ENOSPC:
-    case EDQUOT: return hostText(612);
-    case EROFS: return hostText(613);
-    case EFBIG: return hostText(614);
-    case EIO: return hostText(615);
-    default: return hostText(616).arg(QString::fromLocal8Bit(std::strerror(error)));
+    case EDQUOT: return HostText(612);
+    case EROFS: return HostText(613);
+    case EFBIG: return HostText(614);
+    case EIO: return HostText(615);
+    default: return HostText(616).arg(QString::fromLocal8Bit(std::strerror(error)));
     }
 }
 
 void SafeFileWriter::CheckTarget(const QString& path)
 {
     if (path.isEmpty() || path.endsWith(u'/'))
-        throw std::runtime_error(hostText(605).arg(path).toStdString());
+        throw std::runtime_error(HostText(605).arg(path).toStdString());
     const QByteArray name = QFile::encodeName(path);
     struct stat status {};
     if (::stat(name.constData(), &status) == 0) {
@@ -135,18 +131,18 @@ void SafeFileWriter::CheckTarget(const QString& path)
     } else if (::lstat(name.constData(), &status) != 0) {
         return;   // no file yet
     } else {
-        throw std::runtime_error(hostText(602).arg(path, QFileInfo(path).symLinkTarget()).toStdString());
+        throw std::runtime_error(HostText(602).arg(path, QFileInfo(path).symLinkTarget()).toStdString());
     }
-    throw std::runtime_error(hostText(601).arg(path).toStdString());
+    throw std::runtime_error(HostText(601).arg(path).toStdString());
 }
 
 void SafeFileWriter::CheckSource(const QString& path)
 {
     struct stat status {};
     if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        throw std::runtime_error(hostText(604).arg(path, ErrorText(errno)).toStdString());
+        throw std::runtime_error(HostText(604).arg(path, ErrorText(errno)).toStdString());
     if (!S_ISREG(status.st_mode))
-        throw std::runtime_error(hostText(603).arg(path).toStdString());
+        throw std::runtime_error(HostText(603).arg(path).toStdString());
 }
 
 void SafeFileWriter::RemoveTemporariesOnInterrupt()
@@ -157,7 +153,7 @@ void SafeFileWriter::RemoveTemporariesOnInterrupt()
 
 SafeFileWriter::SafeFileWriter(const QString& path, Replacing replacing, const QString& what)
     : path_(path)
-    , what_(what.isEmpty() ? hostText(600) : what)
+    , what_(what.isEmpty() ? HostText(600) : what)
     , replacing_(replacing)
 {
     CheckTarget(path);
@@ -248,7 +244,7 @@ void SafeFileWriter::Place(const PlacedCheck& inPlace)
             Fail(ErrorText(error));
         if (!askToReplace_ || !askToReplace_()) {
             Discard();
-            throw FileExistsError(hostText(606).arg(path_).toStdString());
+            throw FileExistsError(HostText(606).arg(path_).toStdString());
         }
         replacing_ = Replacing::Allowed;
     }

@@ -1,6 +1,7 @@
 #include "runtime/db/database.h"
 #include "runtime/db/postgres_connection.h"
 #include "runtime/db/sqlserver_dialect.h"
+#include "runtime/host_texts.h"
 #include "runtime/language.h"
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -17,11 +18,6 @@ QString NewConnectionName(const QString& database, const QString& owner)
 {
     static quint64 counter = 0;
     return QStringLiteral("%1/%2/%3").arg(database, owner).arg(++counter);
-}
-
-QString HostText(int id)
-{
-    return LoadFormResourceStr(QStringLiteral("RAR1HOST"), id);
 }
 
 QString EngineText(const QSqlError& error)
