@@ -13,7 +13,7 @@ constexpr int ColumnCount = 10, Name = 0, Dep = 3, PayMethod = 4, FirstAccount =
 } // namespace
 
 EmployeeRows::EmployeeRows(CompanyDatabase& db, RowChecker& checker, ImportSummary& summary, bool updateDifferences, bool paySheet)
-    : checker_(checker), summary_(summary), updateDifferences_(updateDifferences), paySheet_(paySheet),
+    : checker_(checker), summary_(summary), numberRule_(checker.rule("YG_NO")), updateDifferences_(updateDifferences), paySheet_(paySheet),
       find_(db, "SELECT NAME,ENG_NAME,ID_NO,DEP,PAY_MTH,BACC1_NO,BACC1_TIT,BACC2_NO,BACC2_TIT,IN_DD FROM MF_YG WHERE YG_NO=?"),
       update_(db, "UPDATE MF_YG SET NAME=?,ENG_NAME=?,ID_NO=?,DEP=?,PAY_MTH=?,BACC1_NO=?,BACC1_TIT=?,BACC2_NO=?,BACC2_TIT=?,IN_DD=? "
                   "WHERE YG_NO=?"),
@@ -28,7 +28,7 @@ EmployeeRows::EmployeeRows(CompanyDatabase& db, RowChecker& checker, ImportSumma
 
 QString EmployeeRows::take(int row, const std::vector<QString>& values, bool write)
 {
-    const QString& number = values[size_t(checker_.rule("YG_NO"))];
+    const QString& number = values[size_t(numberRule_)];
     QString sheet[ColumnCount];
     for (int i = 0; i < ColumnCount; ++i)
         sheet[i] = values[size_t(ruleOfColumn_[size_t(i)])];
@@ -38,7 +38,7 @@ QString EmployeeRows::take(int row, const std::vector<QString>& values, bool wri
         find_.bind(1, number);
     if (!known || !find_.step()) {
         if (sheet[Name].isEmpty()) {
-            checker_.fail(row, checker_.rule("YG_NO"), number, ImportString(NameForNewEmployee));
+            checker_.fail(row, numberRule_, number, ImportString(NameForNewEmployee));
             return QString();
         }
         // An account's holder is the employee himself unless the sheet names another.

@@ -24,6 +24,7 @@ public:
 private:
     RowChecker& checker_;
     ImportSummary& summary_;
+    int numberRule_;
     bool updateDifferences_, paySheet_;
     std::vector<int> ruleOfColumn_;   // per MF_YG column below: the rule, or -1
     Statement find_, update_;

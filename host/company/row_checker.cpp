@@ -79,9 +79,9 @@ void RowChecker::fail(int row, int rule, const QString& value, const QString& re
                              .arg(heading(rule), values::Shown(value), reason);
 }
 
-std::vector<QString> RowChecker::read(const SheetRow& row)
+const std::vector<QString>& RowChecker::read(const SheetRow& row)
 {
-    std::vector<QString> values(rules_.size());
+    values_.assign(rules_.size(), QString());
     for (size_t rule = 0; rule < rules_.size(); ++rule) {
         const int at = layout_.sheetColumnOf[rule];
         if (at < 0)
@@ -92,9 +92,9 @@ std::vector<QString> RowChecker::read(const SheetRow& row)
                 fail(row.number, int(rule), cell, ImportString(ValueMissing));
             continue;
         }
-        values[rule] = value(row.number, int(rule), cell);
+        values_[rule] = value(row.number, int(rule), cell);
     }
-    return values;
+    return values_;
 }
 
 // The value of one cell, or an empty text after noting its failure.

@@ -17,7 +17,8 @@ public:
 
     // The row's values by column (ColumnsOf's order): trimmed, a date as "YYYY-MM-DD", a pay method
     // as "1" or "2", an amount as its number; empty where the sheet gives none. Notes the failures.
-    std::vector<QString> read(const SheetRow& row);
+    // The values stay valid until the next row is read: one list serves every row.
+    const std::vector<QString>& read(const SheetRow& row);
     // Notes a failure of column `rule` in row `row`.
     void fail(int row, int rule, const QString& value, const QString& reason);
     bool failed() const { return !summary_.failures.isEmpty(); }
@@ -36,6 +37,7 @@ private:
     SheetLayout layout_;
     const std::vector<ColumnRule>& rules_;
     ImportSummary& summary_;
+    std::vector<QString> values_;
 };
 
 } // namespace company
