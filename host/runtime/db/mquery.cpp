@@ -84,8 +84,9 @@ void MQuery::open()
     close();
     MDatabase& database = RequireDefaultSession()->database(databaseName_);
     QSqlDatabase& conn = connection();
-    // A server connection serves one result at a time, read while it streams: count before reading.
-    if (database.engine() != Engine::SQLite)
+    // SQL Server's connection serves one result at a time, read while it streams: count before
+    // reading. SQLite's and PostgreSQL's rows let a count run between them, when it is asked for.
+    if (database.engine() == Engine::SqlServer)
         count_ = countRows();
     const QString statement = statementText();
     rows_ = OpenRows(conn, translated(database, statement), statement);
@@ -148,6 +149,7 @@ void MQuery::execSQL()
 void MQuery::beginSnapshot()
 {
     abandonSnapshot();
+    close();   // rows read outside the snapshot end before it begins
     if (RequireDefaultSession()->database(databaseName_).engine() != Engine::PostgreSQL)
         return;
     run(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ")).finish();

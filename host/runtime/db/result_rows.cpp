@@ -1,6 +1,7 @@
 #include "runtime/db/result_rows.h"
 
 #include "runtime/db/database.h"
+#include "runtime/db/postgres_rows.h"
 #include "runtime/db/sqlite_rows.h"
 #include "runtime/value_checks.h"
 
@@ -74,6 +75,8 @@ std::unique_ptr<ResultRows> OpenRows(QSqlDatabase& connection, const QString& st
 {
     if (sqlite3* handle = SqliteHandle(connection))
         return std::make_unique<SqliteRows>(handle, statement, shownStatement);
+    if (pg_conn* handle = PostgresHandle(connection))
+        return std::make_unique<PostgresRows>(handle, statement, shownStatement);
     QSqlQuery query(connection);
     query.setForwardOnly(true);
     if (!query.exec(statement))

@@ -1,6 +1,7 @@
 #pragma once
 // The rows of an opened statement, read one at a time. SQLite's rows are read straight from the
-// engine, a batch ahead of the caller (sqlite_rows.h); other engines go through Qt's SQL layer.
+// engine, a batch ahead of the caller (sqlite_rows.h), PostgreSQL's through libpq a chunk ahead
+// (postgres_rows.h); other engines go through Qt's SQL layer.
 #include <QSqlDatabase>
 #include <QStringList>
 #include <QVariant>
