@@ -27,8 +27,16 @@ Statement& Statement::bind(int index, const QString& text)
         return bindNull(index);
     QByteArray& utf8 = texts_[size_t(index)];
     utf8.resize(utf8_.requiredSpace(text.size()));
-    const char* end = utf8_.appendToBuffer(utf8.data(), text);
-    sqlite3_bind_text(statement_, index, utf8.constData(), int(end - utf8.constData()), SQLITE_STATIC);
+    char* out = utf8.data();
+    // Numbers, accounts and amounts are plain ASCII: copied byte for byte, the rest encoded.
+    const ushort* in = text.utf16();
+    qsizetype ascii = 0;
+    while (ascii < text.size() && in[ascii] < 0x80) {
+        out[ascii] = char(in[ascii]);
+        ++ascii;
+    }
+    const char* end = ascii == text.size() ? out + ascii : utf8_.appendToBuffer(out + ascii, QStringView(text).sliced(ascii));
+    sqlite3_bind_text(statement_, index, out, int(end - out), SQLITE_STATIC);
     return *this;
 }
 
@@ -88,7 +96,8 @@ CompanyDatabase::CompanyDatabase(const QString& file) : file_(file)
 {
     if (!QFileInfo(file).isFile())
         throw std::runtime_error(ImportString(NoDatabase).arg(file).toStdString());
-    if (sqlite3_open_v2(QFile::encodeName(file).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+    // One thread works on the connection: SQLite need not lock it on every call.
+    if (sqlite3_open_v2(QFile::encodeName(file).constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
         fail(nullptr);
     sqlite3_busy_timeout(db_, 5000);
     if (scalar("SELECT count(*) FROM sqlite_master WHERE name IN ('MF_YG','TF_FS1','MF_FS','DEPT','Comp')") != QStringLiteral("5"))

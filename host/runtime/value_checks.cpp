@@ -3,6 +3,7 @@
 #include "runtime/cvcode.h"
 #include "runtime/language.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace values {
@@ -89,9 +90,10 @@ bool IsDigits(QLatin1StringView text)
 
 bool FitsBig5(QStringView text)
 {
-    bool fits = true;
-    eachCharacter(text, [&fits](QStringView character, qsizetype) { return fits = big5Of(character).fits; });
-    return fits;
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return true;
+    // The whole text converted at once: a name of a few characters costs one conversion, not one each.
+    return !ToBig5(text.toString()).substituted;
 }
 
 QString Big5Leading(QStringView text, int bytes)

@@ -37,7 +37,8 @@ TEST(ValueChecks, TextsARecordCanCarry)
         std::optional<Fault> fault;
     } cases[] = {{"A123456789", {}},       {QString::fromUtf8("王小明"), {}}, {"A12\r\n34", Fault::ControlCharacter},
                  {QString(QChar(0x7F)), Fault::ControlCharacter},           {QString(QChar(0)), Fault::ControlCharacter},
-                 {"1234" + emoji, Fault::NotBig5},                          {emoji.left(1), Fault::NotBig5}};
+                 {"1234" + emoji, Fault::NotBig5},                          {emoji.left(1), Fault::NotBig5},
+                 {QString::fromUtf8("王小明") + QChar(0x0E01), Fault::NotBig5}};
     for (const auto& c : cases)
         EXPECT_EQ(values::TextFault(c.text), c.fault) << c.text.toStdString();
     EXPECT_EQ(values::Shown(u"A1\r\n2"), "A1<0D><0A>2");
