@@ -112,8 +112,10 @@ private:
     static void rowEnd(int, void* self)
     {
         auto* sheet = static_cast<CsvSheet*>(self);
+        const size_t cells = sheet->cells_.size();
         sheet->ready_.push_back(SheetRow{++sheet->rowNumber_, std::move(sheet->cells_)});
         sheet->cells_.clear();
+        sheet->cells_.reserve(cells);   // the next row most likely has as many
     }
 
     QFile file_;

@@ -210,13 +210,6 @@ QString PostgresRows::text(int column) const
     return isNull(column) ? QString() : QString::fromUtf8(bytes(column), length(column));
 }
 
-double PostgresRows::number(int column) const
-{
-    if (types_[size_t(column)] != QMetaType::Double)
-        return ResultRows::number(column);
-    return isNull(column) ? 0.0 : NumberOf(bytes(column), length(column));
-}
-
 std::optional<double> PostgresRows::amount(int column) const
 {
     if (isNull(column))

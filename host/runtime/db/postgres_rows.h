@@ -19,14 +19,11 @@ public:
     // Runs `statement`; raises DatabaseError with the server's text, naming `shownStatement`.
     PostgresRows(pg_conn* connection, const QString& statement, const QString& shownStatement);
     ~PostgresRows() override;
-    PostgresRows(const PostgresRows&) = delete;
-    PostgresRows& operator=(const PostgresRows&) = delete;
 
     QStringList columns() const override { return columns_; }
     bool next() override;
     QVariant value(int column) const override;
     QString text(int column) const override;
-    double number(int column) const override;
     std::optional<double> amount(int column) const override;
     void pause() override;
 

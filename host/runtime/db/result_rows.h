@@ -12,7 +12,10 @@ namespace db {
 
 class ResultRows {
 public:
+    ResultRows() = default;
     virtual ~ResultRows() = default;
+    ResultRows(const ResultRows&) = delete;   // rows hold a statement of their connection
+    ResultRows& operator=(const ResultRows&) = delete;
     virtual QStringList columns() const = 0;
     virtual bool next() = 0;                 // moves to the next row; false after the last
     virtual QVariant value(int column) const = 0;

@@ -24,8 +24,6 @@ public:
     // Prepares `statement`; raises DatabaseError with the engine's text, naming `shownStatement`.
     SqliteRows(sqlite3* handle, const QString& statement, const QString& shownStatement);
     ~SqliteRows() override;
-    SqliteRows(const SqliteRows&) = delete;
-    SqliteRows& operator=(const SqliteRows&) = delete;
 
     QStringList columns() const override { return columns_; }
     bool next() override;
