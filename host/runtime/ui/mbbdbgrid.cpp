@@ -65,18 +65,20 @@ int MBBDBGrid::VisibleRows() const
     return viewport()->height() / qMax(1, verticalHeader()->defaultSectionSize());
 }
 
-// Each column as wide as its display width in digits (accounts and amounts are digits), and never
-// narrower than its heading in the clerk's language.
+// Each column as wide as its display width in characters (accounts and amounts are digits), and
+// never narrower than its heading in the clerk's language.
 void MBBDBGrid::applyColumnWidths()
 {
-    const int digitWidth = fontMetrics().horizontalAdvance(u'0');
+    // A character as wide as a digit or the font's average, whichever is wider, and a little room
+    // for the letters of an identity number.
+    const int charWidth = qMax(fontMetrics().horizontalAdvance(u'0'), fontMetrics().averageCharWidth()) + 1;
     const QFontMetrics titles = horizontalHeader()->fontMetrics();
     for (int column = 0; column < model_->columnCount(); ++column) {
         const db::FieldDef* field = model_->fieldAt(column);
         if (!field || field->displayWidth <= 0)
             continue;
         const QString title = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-        setColumnWidth(column, qMax(field->displayWidth * digitWidth + 8, titles.horizontalAdvance(title) + 16));
+        setColumnWidth(column, qMax(field->displayWidth * charWidth + 12, titles.horizontalAdvance(title) + 16));
     }
 }
 
