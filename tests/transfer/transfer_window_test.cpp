@@ -23,6 +23,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
@@ -375,6 +376,33 @@ TEST_F(TransferWindowTest, TheFocusGoesToABadDateAndTabLeavesTheGrid)
         QApplication::sendEvent(grid, &tab);
         EXPECT_NE(window->focusWidget(), grid) << modifier;
     }
+}
+
+// A window already open takes a new language: its caption, condition labels, toolbar and grid headings.
+TEST_F(TransferWindowTest, AnOpenWindowTakesTheNewLanguage)
+{
+    run(cmdBuildTable);
+    auto switchTo = [](int language) {
+        Language::LanguageID = language;
+        InitLanguage();
+        for (QWidget* widget : QApplication::allWidgets()) {
+            QEvent change(QEvent::LanguageChange);
+            QApplication::sendEvent(widget, &change);
+        }
+    };
+    switchTo(2);
+    QStringList labels;
+    for (const QLabel* label : window->findChildren<QLabel*>())
+        labels << label->text();
+    const QString caption = window->windowTitle();
+    const QString build = window->component<TFunctionButtons>("FunctionButtons1")->Button(cmdBuildTable)->text();
+    const QString heading = window->findChild<QTableView*>("MBBDBGrid1")->model()->headerData(0, Qt::Horizontal).toString();
+    switchTo(1);
+    EXPECT_EQ(caption, "Bank of Taiwan");
+    EXPECT_TRUE(labels.contains("Pay dates from/to")) << labels.join('|').toStdString();
+    EXPECT_EQ(build, "F3 Build");
+    EXPECT_EQ(heading, "Account");
+    EXPECT_EQ(window->windowTitle(), LoadFormResourceStr("WAGBK", 11009));
 }
 
 // Another user holds the database's write lock: saving the conditions or the bank parameters waits a
