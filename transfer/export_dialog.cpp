@@ -9,6 +9,7 @@
 #include "transfer/blocks_in_order.h"
 #include "transfer/dialog_buttons.h"
 #include "transfer/employee_slots.h"
+#include "transfer/empty_parameters.h"
 #include "runtime/ui/messages.h"
 #include "runtime/ui/msave_dialog.h"
 #include "transfer/media_file_writer.h"
@@ -53,7 +54,7 @@ ExportDialog::ExportDialog(QWidget* owner, const ExportSettings& settings)
     , row_(settings.rowKey)
 {
     MFormProperty1.FormRcID = QStringLiteral("WAGBK");
-    setWindowTitle(QStringLiteral("薪資檔案轉出"));
+    setWindowTitle(LoadFormStr(10060));
 
     PathFile = new QLineEdit(this);
     PathFile->setObjectName(QStringLiteral("PathFile"));
@@ -64,10 +65,12 @@ ExportDialog::ExportDialog(QWidget* owner, const ExportSettings& settings)
     MSpeedButton1->setText(QStringLiteral("..."));
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("轉出文件"), this), 0, 0);
+    auto* pathLabel = new QLabel(LoadFormStr(10061), this);
+    pathLabel->setBuddy(PathFile);
+    layout->addWidget(pathLabel, 0, 0);
     layout->addWidget(PathFile, 0, 1);
     layout->addWidget(MSpeedButton1, 0, 2);
-    layout->addLayout(MakeDialogButtons(*this, QStringLiteral("F8 轉出"), QStringLiteral("Esc 關閉"), [this] { Btn_F8Click(); },
+    layout->addLayout(MakeDialogButtons(*this, LoadFormStr(10064), LoadFormStr(10068), [this] { Btn_F8Click(); },
                                         [this] { Btn_EscClick(); }),
                       1, 0, 1, 3);
 
@@ -110,12 +113,19 @@ bool ExportDialog::FormKeyDown(QKeyEvent* event)
 
 void ExportDialog::MSpeedButton1Click()
 {
+    ChooseFile();
+}
+
+bool ExportDialog::ChooseFile()
+{
     MSaveDialog dialog;
     dialog.FileName = PathFile->text();
     dialog.Filter = settings_.filter;
-    dialog.Execute();
+    // Cancelled, the path stays, with the bank's extension forced all the same.
+    const bool chosen = dialog.Execute();
     const QString path = dialog.FileName;
     PathFile->setText(settings_.forcedExtension.isEmpty() ? path : ChangeFileExt(path, settings_.forcedExtension));
+    return chosen;
 }
 
 void ExportDialog::Btn_EscClick()
@@ -139,17 +149,35 @@ void ExportDialog::Btn_F8Click()
             MessageDlg(emptyCause_, MsgType::Information, mbOK);
         return;
     }
+    // A path that names a folder (the media folder before any file was named): the clerk names the
+    // file in the save dialog, and the export goes on with it.
+    if ((PathFile->text().endsWith(u'/') || QFileInfo(PathFile->text()).isDir()) && !ChooseFile())
+        return;
     // A name without a stem (".TXT" from parameters not yet set) is no name: the clerk gives one.
     if (QFileInfo(PathFile->text()).completeBaseName().isEmpty()) {
         MessageDlg(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 605).arg(PathFile->text()), MsgType::Information, mbOK);
         return;
     }
+    if (!EmptyParametersAccepted())
+        return;
     // A device or a pipe at the path is refused before the clerk is asked to replace "the file".
     MediaFileWriter::CheckTarget(PathFile->text());
     const bool replaces = QFileInfo::exists(PathFile->text());
     if (replaces && !ReplaceAsked())
         return;
     WriteMediaFile(replaces ? Replacing::Allowed : Replacing::Refused);
+}
+
+bool ExportDialog::EmptyParametersAccepted()
+{
+    const std::optional<QMap<QString, QString>> parameters = row_.Read();
+    const QStringList empty = EmptyParametersWritten(Layout(), parameters ? &*parameters : nullptr);
+    if (empty.isEmpty())
+        return true;
+    const EmptyParametersAnswer answer = AskAboutEmptyParameters(empty);
+    if (answer == EmptyParametersAnswer::OpenParameters && OpenParameters)
+        OpenParameters();
+    return answer == EmptyParametersAnswer::Export;
 }
 
 void ExportDialog::WriteMediaFile(Replacing replacing)

@@ -40,6 +40,10 @@ public:
     // Reads the media file at `path` back by the bank's layout, with the bank's parameters.
     MediaFileReading ReadBack(const QString& path, ReadingDetail detail = ReadingDetail::Lines) const;
 
+    // Opens the bank parameters when the clerk asks for them before a file with some left empty is
+    // written; the transfer window sets it.
+    std::function<void()> OpenParameters;
+
     void FormShow() override;
     bool FormKeyDown(QKeyEvent* event) override;
     void MSpeedButton1Click();
@@ -73,6 +77,10 @@ protected:
     ExportValues Values;
 
 private:
+    // False when the clerk keeps a file without the bank parameters it needs from being written.
+    bool EmptyParametersAccepted();
+    // The save dialog on the path; false when the clerk chose no file.
+    bool ChooseFile();
     void WriteMediaFile(Replacing replacing);
     // The header records (the employees already counted into `context`), and the trailer records.
     void WriteHeader(MediaFileWriter& writer, const RecordContext& context);

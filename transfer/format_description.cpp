@@ -13,7 +13,7 @@ FormatDescriptionForm::FormatDescriptionForm(QWidget* owner, const QString& reso
     : MForm(owner)
 {
     MFormProperty1.FormRcID = QStringLiteral("WAGBK");
-    setWindowTitle(QStringLiteral("媒体资料格式说明"));
+    setWindowTitle(LoadFormStr(10127));
     QFile file(resource);
     if (!file.open(QIODevice::ReadOnly))
         throw std::runtime_error(LoadFormStr(15108).arg(resource).toStdString());
@@ -26,7 +26,7 @@ FormatDescriptionForm::FormatDescriptionForm(QWidget* owner, const QString& reso
     MMemo1->setFont(QFont(QStringLiteral("AR PL UMing TW")));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MMemo1, 1);
-    layout->addLayout(MakeDialogButtons(*this, QStringLiteral("F8 打印"), QStringLiteral("Esc 关闭"), [this] { Btn_F8Click(); },
+    layout->addLayout(MakeDialogButtons(*this, LoadFormStr(10067), LoadFormStr(10068), [this] { Btn_F8Click(); },
                                         [this] { Btn_EscClick(); }));
     resize(720, 560);
 }

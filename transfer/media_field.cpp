@@ -76,9 +76,11 @@ FieldSource Column(const QString& column)
 
 FieldSource Parameter(const QString& column)
 {
-    return Steady([column](const RecordContext& c) {
+    FieldSource parameter = Steady([column](const RecordContext& c) {
         return FieldValue::Text(c.parameters ? c.parameters->value(column) : QString());
     });
+    parameter.markParameters({column});
+    return parameter;
 }
 
 FieldSource Leading(int count, FieldSource text)
@@ -90,18 +92,23 @@ FieldSource Leading(int count, FieldSource text)
         return account;
     }
     const bool steady = text.steady();
+    const QStringList parameters = text.parameters();
     FieldSource leading = [count, text = std::move(text)](const RecordContext& c) {
         FieldValue value = text(c);
         // By whole characters, so that one Big5 cannot hold is still found by the record.
         value.text = values::Big5Leading(value.text, count);
         return value;
     };
+    leading.markParameters(parameters);
     return steady ? Steady(std::move(leading)) : leading;
 }
 
 FieldSource Joined(std::vector<FieldSource> parts)
 {
     const bool steady = std::all_of(parts.begin(), parts.end(), [](const FieldSource& part) { return part.steady(); });
+    QStringList parameters;
+    for (const FieldSource& part : parts)
+        parameters += part.parameters();
     FieldSource joined = [parts = std::move(parts)](const RecordContext& c) {
         FieldValue joined = FieldValue::Text(QString());
         for (const FieldSource& part : parts) {
@@ -111,6 +118,7 @@ FieldSource Joined(std::vector<FieldSource> parts)
         }
         return joined;
     };
+    joined.markParameters(parameters);
     return steady ? Steady(std::move(joined)) : joined;
 }
 
@@ -175,10 +183,12 @@ FieldSource CheckCode(FieldSource value, FieldCheck check)
 {
     const bool account = value.holdsAccount();
     const int accountBytes = value.accountBytes();
+    const QStringList parameters = value.parameters();
     FieldSource checked{[value = std::move(value)](const RecordContext& c) { return value(c); },
                         {.kind = FieldKind::Checked, .check = std::move(check)}};
     if (account)
         checked.markAccount(accountBytes);
+    checked.markParameters(parameters);
     return checked;
 }
 

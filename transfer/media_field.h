@@ -122,6 +122,10 @@ public:
         account_ = true;
         accountBytes_ = bytes;
     }
+    // The bank parameters (BANK1 columns) the value is formed from: an export asks before it writes
+    // a file where one of them is empty.
+    const QStringList& parameters() const { return parameters_; }
+    void markParameters(const QStringList& columns) { parameters_ += columns; }
 
 private:
     std::function<FieldValue(const RecordContext&)> value_;
@@ -130,6 +134,7 @@ private:
     bool account_ = false;
     int accountBytes_ = 0;
     QString column_;
+    QStringList parameters_;
 };
 
 enum class FieldForm {

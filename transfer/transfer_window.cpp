@@ -20,6 +20,7 @@
 #include "transfer/export_dialog.h"
 #include "transfer/transfer_list_report.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -48,21 +49,48 @@ TransferWindow::TransferWindow(QWidget* owner, int bank, BankWindowTexts texts, 
     : MForm(owner)
     , Bank(bank)
     , HandOver(handOver)
+    , Texts(texts)
 {
     MFormProperty1.FormCaptionID = 10000;
     MFormProperty1.FormRcID = QStringLiteral("WAGBK");
     MFormProperty1.FormName = QStringLiteral("YDF");
     setObjectName(QStringLiteral("TWagbk%1Form").arg(bank));
-    setWindowTitle(LoadFormStr(texts.caption));
-    buildComponents(texts);
+    buildComponents();
+    retranslate();
 }
 
-void TransferWindow::buildComponents(const BankWindowTexts& texts)
+// The window's texts that have ids, in the clerk's language: its caption, the condition labels, the
+// format description's hint, the grid's headings and the export button.
+void TransferWindow::retranslate()
+{
+    setWindowTitle(LoadFormStr(Texts.caption));
+    for (const auto& [label, textId] : ConditionLabels)
+        label->setText(LoadFormStr(textId));
+    Rem->setText(LoadFormStr(10005));
+    Rem->setToolTip(LoadFormStr(Texts.remHint));
+}
+
+void TransferWindow::changeEvent(QEvent* event)
+{
+    MForm::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    retranslate();
+    for (const TransferColumn& column : TableLayout().columns)
+        if (transferTable().hasField(column.field.name))
+            transferTable().fieldDef(column.field.name).displayLabel = column.field.displayLabel;
+    MBBDBGrid1->Refresh();
+    restoreCustomButton();
+    showTableState();
+}
+
+void TransferWindow::buildComponents()
 {
     auto* grid = ConditionGrid = new QGridLayout;
-    auto addRow = [&](int row, int textId, const QString& caption, QWidget* a, QWidget* b = nullptr) {
-        auto* label = new QLabel(caption, this);
-        label->setToolTip(LoadFormStr(textId));
+    auto addRow = [&](int row, int textId, QWidget* a, QWidget* b = nullptr) {
+        auto* label = new QLabel(this);
+        label->setBuddy(a);
+        ConditionLabels.push_back({label, textId});
         grid->addWidget(label, row, 0);
         grid->addWidget(a, row, 1);
         if (b)
@@ -84,15 +112,13 @@ void TransferWindow::buildComponents(const BankWindowTexts& texts)
     EYg_No = lineEdit("EYg_No");
     ZZ_DD = dateEdit("ZZ_DD");
     SelBnk_No = lineEdit("SelBnk_No");
-    addRow(0, 10001, QStringLiteral("起止發薪日"), B_DD, E_DD);
-    addRow(1, 10002, QStringLiteral("起止員工"), BYg_No, EYg_No);
-    addRow(2, 10003, QStringLiteral("轉帳日期"), ZZ_DD);
-    addRow(3, 10004, QStringLiteral("銀行帳號須符合選擇"), SelBnk_No);
+    addRow(0, 10001, B_DD, E_DD);
+    addRow(1, 10002, BYg_No, EYg_No);
+    addRow(2, 10003, ZZ_DD);
+    addRow(3, 10004, SelBnk_No);
 
     Rem = new QToolButton(this);
     Rem->setObjectName(QStringLiteral("Rem"));
-    Rem->setText(QStringLiteral("格式說明"));
-    Rem->setToolTip(LoadFormStr(texts.remHint));
     grid->addWidget(Rem, 2, 2);
     connect(Rem, &QToolButton::clicked, this, [this] { RunGuarded([this] { RemClick(); }); });
 
@@ -235,7 +261,27 @@ QDate TransferWindow::transferDate()
 {
     if (ZZ_DD->IsEmpty())
         ZZ_DD->setText(R_ChinaToTWData(Today()));
-    return ZZ_DD->date(LoadFormStr(10003));
+    try {
+        return ZZ_DD->date(LoadFormStr(10003));
+    } catch (const DateError&) {
+        focusBadDate();
+        throw;
+    }
+}
+
+// The focus goes to the first date field that holds no date, for the clerk to correct what the
+// error names.
+void TransferWindow::focusBadDate()
+{
+    for (MDateEdit* edit : {B_DD, E_DD, ZZ_DD}) {
+        try {
+            edit->date(QString());
+        } catch (const DateError&) {
+            edit->setFocus(Qt::OtherFocusReason);
+            edit->selectAll();
+            return;
+        }
+    }
 }
 
 ExportValues TransferWindow::ValuesForExport() const
@@ -300,6 +346,7 @@ void TransferWindow::runExport()
     values.transferDate = date;
     values.refusals = SelectionRefusals;
     dialog->Bind(transferTable(), values, emptyTableCause());
+    dialog->OpenParameters = [this] { ReleasedForm<MForm>(CreateParameterDialog())->ShowModal(); };
     dialog->ShowModal();
 }
 

@@ -19,6 +19,7 @@
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStatusBar;
@@ -71,6 +72,8 @@ public:
     void FormCreate() override;
     void FormShow() override;
     void FormDestroy() override;
+    // A new language: the window's texts, the grid's headings and the status in it.
+    void changeEvent(QEvent* event) override;
     void FunctionButtons1LoadUserData();
     void FunctionButtons1SaveUserData(QString& text);
     void FunctionButtons1F2UserInitValue(QWidget* control, const QString& name);
@@ -127,7 +130,8 @@ protected:
     int lastCommand() const { return LastCommand; }
 
 private:
-    void buildComponents(const BankWindowTexts& texts);
+    void buildComponents();
+    void retranslate();
     void SelectPaidSalary();
     void NormaliseRanges();
     void BuildTempTable();
@@ -141,9 +145,13 @@ private:
     QString emptyTableCause() const;
     void showTableState();
     void markTableStale();
+    void focusBadDate();
 
     int Bank;
     ExportHandOver HandOver;
+    BankWindowTexts Texts;
+    // The condition labels with their text ids.
+    std::vector<std::pair<QLabel*, int>> ConditionLabels;
     TransferConditions Conditions;
     QString SavedRights;
     int LastCommand = 0;

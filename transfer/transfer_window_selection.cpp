@@ -7,6 +7,7 @@
 #include "common/sql_text.h"
 #include "runtime/db/database.h"
 #include "runtime/db/mquery.h"
+#include "runtime/getdate.h"
 #include "runtime/language.h"
 #include "runtime/ui/function_buttons.h"
 #include "runtime/ui/mbbdbgrid.h"
@@ -58,7 +59,12 @@ void TransferWindow::FunctionButtons1MakeTable()
     // Until a selection ends whole the table is not what the conditions select: a cancelled or
     // failed one leaves it to be built again by the next export, preview or print.
     FunctionButtons1->NeedRebuild = true;
-    SelectPaidSalary();
+    try {
+        SelectPaidSalary();
+    } catch (const DateError&) {
+        focusBadDate();
+        throw;
+    }
     transferTable().first();
     showTableState();
 }
@@ -110,6 +116,10 @@ void TransferWindow::SelectPaidSalary()
 
 void TransferWindow::NormaliseRanges()
 {
+    // Dates typed as digits take their form before the selection: formed later (when a dialog
+    // takes the focus from the edit) they would mark the table just built as stale.
+    for (MDateEdit* edit : {B_DD, E_DD, ZZ_DD})
+        edit->Normalise();
     if (!BYg_No->text().isEmpty() && !EYg_No->text().isEmpty() && BYg_No->text() > EYg_No->text()) {
         const QString first = BYg_No->text();
         BYg_No->setText(EYg_No->text());

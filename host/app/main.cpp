@@ -1,5 +1,6 @@
 // The desktop host: loads the payroll module and shows its windows in an MDI main window.
 #include "desktop_options.h"
+#include "desktop_settings.h"
 #include "import_smoke.h"
 #include "main_window.h"
 #include "print_dialog.h"
@@ -33,7 +34,9 @@ int RunDesktop(QStringList arguments)
     const bool smoke = arguments.contains(QStringLiteral("--smoke")) || arguments.contains(QStringLiteral("--smoke-import"));
     try {
         arguments = DesktopOptions::WithDatabaseOption(arguments);
-        const RuntimeConfig config = RuntimeConfig::Load(arguments);
+        const QStringList given = arguments;
+        RuntimeConfig config = RuntimeConfig::Load(arguments);
+        ApplyRemembered(config, given);
         const DesktopOptions options = DesktopOptions::Parse(arguments);
         SetCurrentConfig(config);
         ConnectDatabases(config);
@@ -52,7 +55,7 @@ int RunDesktop(QStringList arguments)
         window.show();
         // The window stays and can be used (another company, another language, the bank commands).
         if (!startError.isEmpty())
-            QTimer::singleShot(0, &window, [startError] { ShowError(startError); });
+            QTimer::singleShot(0, &window, [&window, startError] { window.OfferAnotherDatabase(startError); });
         return QApplication::exec();
     } catch (const std::exception& e) {
         const QString message = QString::fromUtf8(e.what());
@@ -69,9 +72,9 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     // The desktop entry's name ties the windows to the menu's icon; the icon theme has the icon
-    // once the program is installed.
+    // once the program is installed, and the program carries its own for a run from anywhere else.
     QGuiApplication::setDesktopFileName(QStringLiteral("rar1-desktop"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("rar1")));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("rar1"), QIcon(QStringLiteral(":/icons/rar1.png"))));
     const int exitCode = RunDesktop(app.arguments().mid(1));
     // The databases close while Qt's database drivers are still there.
     db::Session::DestroyDefault();

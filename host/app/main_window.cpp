@@ -1,6 +1,8 @@
 #include "main_window.h"
 
+#include "desktop_settings.h"
 #include "import_menu.h"
+#include "open_database.h"
 
 #include "runtime/bank_names.h"
 #include "mdi_child_host.h"
@@ -9,9 +11,12 @@
 #include "runtime/host_texts.h"
 #include "runtime/language.h"
 #include "runtime/mdichild.h"
+#include "runtime/ui/function_buttons.h"
 #include "runtime/ui/guarded.h"
 #include "runtime/ui/messages.h"
+#include "runtime/ui/mform.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QInputDialog>
@@ -20,6 +25,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 
 namespace {
@@ -38,6 +44,16 @@ QString DatabaseOf(const RuntimeConfig& config)
     return QStringLiteral("SQL Server");
 }
 
+// A menu's title with its access key: the key's letter marked where a Latin title has it, else
+// "(&K)" after the title, as Chinese menus show it.
+QString WithMnemonic(const QString& title, QChar key)
+{
+    const qsizetype at = title.indexOf(key, 0, Qt::CaseInsensitive);
+    if (at >= 0)
+        return QString(title).insert(at, u'&');
+    return title + QStringLiteral("(&") + key + u')';
+}
+
 } // namespace
 
 MainWindow::MainWindow(const RuntimeConfig& config, const QString& modulePath)
@@ -47,6 +63,8 @@ MainWindow::MainWindow(const RuntimeConfig& config, const QString& modulePath)
     setCentralWidget(area_);
     // Most of the screen, so that a bank window fits with its conditions, toolbar and rows.
     resize(screen()->availableSize() * 9 / 10);
+    // Below this a bank window's conditions, toolbar and rows no longer fit.
+    setMinimumSize(800, 560);
     for (QLabel* label : {companyStatus_, databaseStatus_, languageStatus_})
         statusBar()->addWidget(label);
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
@@ -58,6 +76,15 @@ MainWindow::MainWindow(const RuntimeConfig& config, const QString& modulePath)
     });
     SetHostErrorHandler([](const QString& message) { ShowError(message); });
     setWindowTitle(HostText(120));
+    // F10 opens the menu bar, as in the clerk's other programs.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    menuKey->setContext(Qt::ApplicationShortcut);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        if (!menuBar()->actions().isEmpty()) {
+            menuBar()->setFocus(Qt::ShortcutFocusReason);
+            menuBar()->setActiveAction(menuBar()->actions().first());
+        }
+    });
     try {
         handOverCompany();
     } catch (const std::exception& e) {
@@ -101,7 +128,8 @@ QStringList MainWindow::StatusTexts() const
 void MainWindow::buildMenus()
 {
     menuBar()->clear();
-    QMenu* system = menuBar()->addMenu(HostText(103));
+    QMenu* system = menuBar()->addMenu(WithMnemonic(HostText(103), u'S'));
+    system->addAction(HostText(700), this, &MainWindow::OpenDatabase)->setObjectName(QStringLiteral("OpenDatabase"));
     AddCompanyDataItems(system, this, config_, [this](bool newDatabase) {
         if (newDatabase)
             CloseAllWindows();
@@ -109,11 +137,17 @@ void MainWindow::buildMenus()
     });
     system->addAction(HostText(104), this, &QWidget::close);
 
-    QMenu* banks = menuBar()->addMenu(HostText(100));
+    QMenu* banks = menuBar()->addMenu(WithMnemonic(HostText(100), u'B'));
     for (int bank = 1; bank <= BankCount; ++bank)
-        banks->addAction(BankMenuCaption(bank), this, [this, bank] { OpenBank(bank); });
+        banks->addAction(BankMenuCaption(bank), this, [this, bank] { OpenBank(bank); })->setData(bank);
+    // The active bank window's parameters, which only its F4 key reaches otherwise.
+    banks->addSeparator();
+    QAction* parameters = banks->addAction(LoadFormResourceStr(QStringLiteral("WAGBK"), 10043) + QStringLiteral("...\tF4"), this,
+                                           &MainWindow::OpenBankParameters);
+    parameters->setObjectName(QStringLiteral("BankParameters"));
+    connect(banks, &QMenu::aboutToShow, this, [this, parameters] { parameters->setEnabled(activeToolbar() != nullptr); });
     // The open windows by the bank's number and kind of file: several banks share a name or a caption.
-    QMenu* windows = menuBar()->addMenu(HostText(108));
+    QMenu* windows = menuBar()->addMenu(WithMnemonic(HostText(108), u'W'));
     connect(windows, &QMenu::aboutToShow, this, [this, windows] {
         windows->clear();
         for (QMdiSubWindow* frame : area_->subWindowList()) {
@@ -126,10 +160,10 @@ void MainWindow::buildMenus()
         }
     });
 
-    QMenu* company = menuBar()->addMenu(HostText(101));
+    QMenu* company = menuBar()->addMenu(WithMnemonic(HostText(101), u'C'));
     company->addAction(HostText(107), this, &MainWindow::askForCompany);
 
-    QMenu* language = menuBar()->addMenu(HostText(102));
+    QMenu* language = menuBar()->addMenu(WithMnemonic(HostText(102), u'L'));
     for (int id = 0; id <= 2; ++id) {
         QAction* action = language->addAction(HostText(110 + id), this, [this, id] { SwitchLanguage(id); });
         action->setCheckable(true);
@@ -140,12 +174,71 @@ void MainWindow::buildMenus()
 void MainWindow::OpenBank(int bank)
 {
     RunGuarded([this, bank] {
-        // The module opens no window before it has the company.
-        if (!record_)
-            handOverCompany();
+        // The module opens no window before it has the company: without one the clerk is offered
+        // another database rather than the same error again.
+        if (!record_) {
+            try {
+                handOverCompany();
+            } catch (const std::exception& e) {
+                if (MessageDlg(HostText(704).arg(QString::fromUtf8(e.what())), MsgType::Confirmation, mbYes | mbNo) == mrYes)
+                    OpenDatabase();
+                return;
+            }
+        }
         module_->DoWagBK(bank);
         if (QMdiSubWindow* frame = area_->activeSubWindow(); frame && !frame->property("bank").isValid())
             frame->setProperty("bank", bank);
+    });
+}
+
+TFunctionButtons* MainWindow::activeToolbar() const
+{
+    QMdiSubWindow* frame = area_->activeSubWindow();
+    if (!frame || !frame->widget())
+        return nullptr;
+    auto* toolbar = frame->widget()->findChild<TFunctionButtons*>();
+    return toolbar && toolbar->CommandEnabled(cmdBankParameters) ? toolbar : nullptr;
+}
+
+void MainWindow::OpenBankParameters()
+{
+    if (TFunctionButtons* toolbar = activeToolbar())
+        toolbar->RunCommand(cmdBankParameters);
+}
+
+void MainWindow::OfferAnotherDatabase(const QString& error)
+{
+    if (MessageDlg(error + QStringLiteral("\n\n") + HostText(703), MsgType::Error, mbYes | mbNo) == mrYes)
+        OpenDatabase();
+}
+
+void MainWindow::OpenDatabase()
+{
+    const QString database = AskForDatabase(this, config_.companyDb);
+    if (!database.isEmpty())
+        UseDatabase(database);
+}
+
+void MainWindow::UseDatabase(const QString& database)
+{
+    RunGuarded([this, database] {
+        RuntimeConfig next = config_;
+        next.companyDb = database;
+        CloseAllWindows();
+        const RuntimeConfig previous = std::exchange(config_, next);
+        try {
+            ConnectDatabases(config_);
+            SetCurrentConfig(config_);
+            handOverCompany();
+        } catch (...) {
+            // The database that worked before stays; one that did not is still offered at the next bank.
+            config_ = previous;
+            ConnectDatabases(config_);
+            SetCurrentConfig(config_);
+            throw;
+        }
+        startError_.clear();
+        RememberDatabase(database);
     });
 }
 
@@ -177,9 +270,15 @@ void MainWindow::SwitchLanguage(int language)
     RunGuarded([this, language] {
         config_.language = language;
         SetCurrentConfig(config_);
+        RememberLanguage(language);
         Language::LanguageID = language;
         InitLanguage();
         buildMenus();
+        // The windows already open take the new language as well.
+        for (QWidget* widget : QApplication::allWidgets()) {
+            QEvent change(QEvent::LanguageChange);
+            QCoreApplication::sendEvent(widget, &change);
+        }
         handOverCompany();
     });
 }

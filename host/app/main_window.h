@@ -13,6 +13,7 @@
 
 class QLabel;
 class QMdiArea;
+class TFunctionButtons;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -27,6 +28,14 @@ public:
     const QString& StartError() const { return startError_; }
 
     void OpenBank(int bank);
+    // File > Open company database ...: the clerk names another database; it is used and
+    // remembered for the next start when its company can be had.
+    void OpenDatabase();
+    void UseDatabase(const QString& database);
+    // The error that kept the company from the window, with the offer to open another database.
+    void OfferAnotherDatabase(const QString& error);
+    // The bank parameters (F4) of the active bank window; nothing without one.
+    void OpenBankParameters();
     void SwitchCompany(const QString& company);
     void SwitchLanguage(int language);
     QStringList OpenWindowTitles() const;
@@ -43,6 +52,8 @@ private:
     void buildMenus();
     void askForCompany();
     void showStatus();
+    // The toolbar of the active bank window when it offers the bank parameters; null otherwise.
+    TFunctionButtons* activeToolbar() const;
 
     RuntimeConfig config_;
     QMdiArea* area_;

@@ -66,6 +66,16 @@ void PlaceFrame(QMdiArea& area, QMdiSubWindow& frame, const MForm& form, const s
     frame.resize(FittedSize(form, available - decoration) + decoration);
 }
 
+// The clerk types into a new window at once: its first field, the first one the Tab key reaches.
+void FocusFirstField(MForm& form)
+{
+    for (QWidget* widget = form.nextInFocusChain(); widget && widget != &form; widget = widget->nextInFocusChain())
+        if (form.isAncestorOf(widget) && widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus)) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+}
+
 } // namespace
 
 void OpenMdiChild(QMdiArea& area, const FormClass& formClass, MForm** windowVar, WindowPlaces& places)
@@ -96,4 +106,5 @@ void OpenMdiChild(QMdiArea& area, const FormClass& formClass, MForm** windowVar,
     new PlaceKeeper(frame, formClass.className, places);
     frame->show();
     area.setActiveSubWindow(frame);
+    FocusFirstField(*form);
 }

@@ -7,6 +7,8 @@
 #include "runtime/ui/mform.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTextStream>
@@ -57,12 +59,21 @@ int RunSmoke(MainWindow& window, int bank)
     window.show();
     for (const QString& status : window.StatusTexts())
         out << "status: " << status << Qt::endl;
-    // The bank menu as the clerk sees it: one entry per bank.
+    // The menus with their access keys, and the bank menu as the clerk sees it: one entry per bank.
     for (QAction* menu : window.menuBar()->actions()) {
-        if (menu->menu() && menu->menu()->actions().size() == BankCount)
+        if (!menu->menu())
+            continue;
+        out << "menu: " << menu->text() << Qt::endl;
+        const QList<QAction*> items = menu->menu()->actions();
+        if (std::count_if(items.begin(), items.end(), [](const QAction* item) { return item->data().toInt() > 0; }) == BankCount)
             out << "bank menu: " << menu->text() << ", " << BankCount << " banks" << Qt::endl;
     }
     window.OpenBank(bank);
+    // The field that has the focus, or takes it when the main window is active.
+    const QWidget* focus = window.focusWidget();
+    out << "focus: " << (focus ? focus->objectName() : QStringLiteral("none")) << Qt::endl;
+    // The menu's bank parameters reach the window's F4 dialog.
+    window.OpenBankParameters();
     window.OpenBank(bank);
     const int first = ReportWindows(window, out);
     CloseAll(window, out);

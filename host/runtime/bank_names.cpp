@@ -4,17 +4,15 @@
 
 QString BankName(int bank)
 {
-    static const char* const names[BankCount + 1] = {
-        "",
-        "彰化商業銀行", "郵局", "合作金庫", "上海商業銀行", "第一銀行", "中小企業臺中區", "玉山銀行",
-        "世華銀行", "富邦銀行", "臺灣銀行", "大安商業銀行", "臺北市銀行", "萬通銀行", "中興銀行",
-        "臺灣中小企業銀行(臺灣區)", "中華商業銀行", "華南商業銀行", "世華商業銀行", "中國信託商業銀行",
-        "第一銀行", "華僑銀行", "台北商銀", "泛亞商業銀行", "土地銀行", "新竹國際商業銀行",
-        "聯邦商業銀行", "台新銀行", "中國商業銀行",
+    // The bank's name among the texts: banks 5 and 20 are the same bank, and the names do not
+    // follow the banks' numbers.
+    static const int textIds[BankCount + 1] = {
+        0,     11000, 11001, 11002, 11003, 11004, 11005, 11006, 11007, 11008, 11009, 11010, 11011, 11012, 11013,
+        11014, 11015, 11016, 11017, 11019, 11004, 11018, 11022, 11020, 11023, 11024, 11021, 15400, 15600,
     };
     if (bank < 1 || bank > BankCount)
         return {};
-    return QString::fromUtf8(names[bank]);
+    return LoadFormResourceStr(QStringLiteral("WAGBK"), textIds[bank]);
 }
 
 QString BankMenuCaption(int bank)

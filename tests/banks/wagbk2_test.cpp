@@ -13,8 +13,10 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTableWidget>
 
 namespace {
 
@@ -237,6 +239,41 @@ TEST_F(Bank2Window, AccountsThatFailTheirCheckDigitsHoldTheExportUntilF6)
     const QString printed = reporttest::PdfText(company.path("errors.pdf"));
     EXPECT_TRUE(printed.contains(LoadFormResourceStr("WAGBK", 10085)));
     EXPECT_TRUE(printed.contains("00123460000172"));
+}
+
+// The list names every employee with his whole account and why it fails, counts them, and is shown
+// once for a table: the export after F3 (answered with F6) goes on without it.
+TEST_F(Bank2Window, TheErrorListGivesAccountsAndReasonsOncePerTable)
+{
+    setParameters("0000001", "12345678");
+    QStringList rows;
+    QString count;
+    answer(true, 1);
+    automation.onModal([&](MForm& dialog) {
+        shown << dialog.metaObject()->className();
+        if (dialog.objectName() != "TWagbk2cForm")
+            return int(mrCancel);
+        // The list takes the focus from the date the clerk typed as digits.
+        emit window->component<QLineEdit>("B_DD")->editingFinished();
+        auto* table = dialog.findChild<QTableWidget*>();
+        for (int row = 0; row < table->rowCount(); ++row)
+            rows << table->item(row, 0)->text() + '|' + table->item(row, 1)->text() + '|' + table->item(row, 2)->text();
+        count = dialog.findChild<QLabel*>("Count")->text();
+        EXPECT_NE(dialog.findChild<QPushButton*>("Btn_Copy"), nullptr);
+        EXPECT_NE(dialog.findChild<QPushButton*>("Btn_Save"), nullptr);
+        dialog.component<QPushButton>("Btn_F6")->click();
+        return int(mrOk);
+    });
+    window->component<QLineEdit>("B_DD")->setText("1150301");
+    toolbar->RunCommand(cmdBuildTable);
+    auto reason = [](int id) { return LoadFormResourceStr("WAGBK", id); };
+    EXPECT_EQ(rows, (QStringList{"00123450000171|E002 李大華|" + reason(15972),
+                                 "00123460000172|E003 陳一|" + reason(15973),
+                                 "0012346|E004 林二|" + reason(15974)}));
+    EXPECT_TRUE(count.contains('3')) << count.toStdString();
+    shown.clear();
+    toolbar->RunCommand(cmdExport);
+    EXPECT_FALSE(shown.contains("TWagbk2cForm")) << shown.join(',').toStdString();
 }
 
 TEST_F(Bank2Window, CategoryTwoSwitchesTheListOffAndAfterTheSumsThereIsNothingToContinue)

@@ -90,6 +90,12 @@ TEST_F(DesktopHostTest, SmokeOpensTheBankWindowOnceAndAgainAfterClosing)
     EXPECT_EQ(lines.count(QStringLiteral("closed")), 2);
     EXPECT_TRUE(lines.filter(QStringLiteral("error: ")).isEmpty()) << run.out.toStdString();
     EXPECT_EQ(lines.filter(QStringLiteral("bank menu: ")).size(), 1) << run.out.toStdString();
+    // The keyboard reaches every menu, and the new window's first field has the focus.
+    const QStringList menus = lines.filter(QRegularExpression(QStringLiteral("^menu: ")));
+    EXPECT_EQ(menus.size(), 5) << run.out.toStdString();
+    EXPECT_EQ(menus.filter(QStringLiteral("(&")).size(), menus.size()) << run.out.toStdString();
+    EXPECT_EQ(lines.filter(QStringLiteral("focus: ")), QStringList{QStringLiteral("focus: B_DD")}) << run.out.toStdString();
+    EXPECT_EQ(lines.filter(QStringLiteral("dialog: ")), QStringList{QStringLiteral("dialog: TWagbk10aForm")}) << run.out.toStdString();
 }
 
 TEST_F(DesktopHostTest, StartsOnAVirtualDisplayWithTheBankMenu)
@@ -118,7 +124,8 @@ TEST_F(DesktopHostTest, AnUnknownCompanyOrBankIsRefusedWithAClearMessage)
     EXPECT_TRUE(option.err.contains(QStringLiteral("--smoke"))) << option.err.toStdString();
 }
 // A database that is missing or no database: the message, and a main window that works on: its
-// menus are there and each bank command says again what stands in the way. No crash.
+// menus are there, with File > Open company database, and each bank command offers to open another
+// database instead of repeating the error. No crash.
 TEST_F(DesktopHostTest, ABrokenDatabaseIsAMessageAndTheWindowStaysUsable)
 {
     const QString garbage = dir->filePath(QStringLiteral("garbage.db"));
@@ -132,7 +139,8 @@ TEST_F(DesktopHostTest, ABrokenDatabaseIsAMessageAndTheWindowStaysUsable)
         EXPECT_TRUE(run.err.contains(QStringLiteral("SYSTEM"))) << run.err.toStdString();
         const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
         EXPECT_EQ(lines.filter(QStringLiteral("bank menu: ")).size(), 1) << run.out.toStdString();
-        EXPECT_EQ(lines.filter(QStringLiteral("error: ")).size(), 3) << "each of the three bank commands: " << run.out.toStdString();
+        EXPECT_TRUE(lines.filter(QStringLiteral("error: ")).isEmpty()) << run.out.toStdString();
+        EXPECT_EQ(lines.filter(QStringLiteral("message: ")).size(), 3) << "each of the three bank commands: " << run.out.toStdString();
         EXPECT_EQ(lines.count(QStringLiteral("windows: 0")), 2) << run.out.toStdString();
     }
 }
@@ -192,4 +200,23 @@ TEST_F(DesktopHostTest, ABankWindowOpensWhereTheClerkLeftIt)
     EXPECT_EQ(inside.size(), QSize(600, 380));
     EXPECT_LT(inside.right(), 1280);
     EXPECT_LT(inside.bottom(), 800);
+}
+
+// The language the clerk chose last, and the database he opened last, are there at the next start;
+// a database or language named on the command line comes first.
+TEST_F(DesktopHostTest, TheNextStartRemembersLanguageAndDatabase)
+{
+    const QString settings = dir->filePath(QStringLiteral("config/rar1/desktop.ini"));
+    {
+        QSettings remembered(settings, QSettings::IniFormat);
+        remembered.setValue(QStringLiteral("language"), 2);
+        remembered.setValue(QStringLiteral("company_db"), dir->filePath(QStringLiteral("gone.db")));
+    }
+    const DesktopRun run = Run({QStringLiteral("--smoke"), QStringLiteral("10")});
+    const DesktopRun chinese = Run({QStringLiteral("--lang"), QStringLiteral("1"), QStringLiteral("--smoke"), QStringLiteral("10")});
+    QFile::remove(settings);
+    ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("status: Language: English"))) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Database: ") + dir->filePath(QStringLiteral("company.db")))) << "--db comes first";
+    EXPECT_TRUE(chinese.out.contains(QStringLiteral("語言：繁體中文"))) << chinese.out.toStdString();
 }

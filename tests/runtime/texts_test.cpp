@@ -139,6 +139,8 @@ TEST_F(Texts, TheBankMenuNamesEachBanksNumberAndKindOfFile)
     EXPECT_EQ(BankMenuCaption(20), QStringLiteral("20 第一銀行 (一般轉帳)"));
     EXPECT_EQ(BankMenuCaption(5), QStringLiteral("5 第一銀行 (薪資轉帳)"));
     Switch(2);
-    EXPECT_EQ(BankMenuCaption(2), QStringLiteral("2 郵局 (salary deposit)"));
+    EXPECT_EQ(BankMenuCaption(2), QStringLiteral("2 Post Office (salary deposit)"));
+    Switch(0);
+    EXPECT_EQ(BankMenuCaption(10), QStringLiteral("10 台湾银行 (薪资转帐)"));
     EXPECT_TRUE(BankMenuCaption(29).isEmpty());
 }

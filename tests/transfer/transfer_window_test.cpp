@@ -22,7 +22,10 @@
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -286,6 +289,120 @@ TEST_F(TransferWindowTest, AnEmptyBuildSaysWhyInTheStatusBar)
     bank18->component<TFunctionButtons>("FunctionButtons1")->RunCommand(cmdBuildTable);
     EXPECT_EQ(bank18->component<QStatusBar>("StatusBar")->currentMessage(), LoadFormResourceStr("WAGBK", 15002));
     bank18->Release();
+}
+
+// Bank 10 writes its branch and customer codes: while they are empty the export asks once, before
+// anything is written, whether to go on, to open the bank parameters, or to stop.
+TEST_F(TransferWindowTest, EmptyBankParametersAreAskedAboutOnceBeforeWriting)
+{
+    const QString question = LoadFormResourceStr("WAGBK", 15970);
+    const struct {
+        int answer;
+        bool written;
+        bool parametersOpened;
+    } cases[] = {{mrYes, true, false}, {mrNo, false, true}, {mrCancel, false, false}};
+    for (const auto& c : cases) {
+        const QString file = company.path(QString("SALARY%1.TXT").arg(c.answer));
+        int asked = 0;
+        QString named;
+        automation.onMessage([&](const MessageRequest& m) {
+            if (!m.text.startsWith(question))
+                return int(mrOk);
+            ++asked;
+            named = m.text;
+            return c.answer;
+        });
+        bool parametersOpened = false;
+        automation.onModal([&](MForm& dialog) {
+            if (!dynamic_cast<ExportDialog*>(&dialog)) {
+                parametersOpened = dialog.findChild<QLineEdit*>("ID1_10") != nullptr;
+                return int(mrCancel);
+            }
+            dialog.component<QLineEdit>("PathFile")->setText(file);
+            dialog.component<QPushButton>("Btn_F8")->click();
+            return int(mrCancel);
+        });
+        run(cmdExport);
+        EXPECT_EQ(asked, 1) << c.answer;
+        EXPECT_TRUE(named.contains("ID1") && named.contains("ID2")) << named.toStdString();
+        EXPECT_EQ(QFileInfo::exists(file), c.written) << c.answer;
+        EXPECT_EQ(parametersOpened, c.parametersOpened) << c.answer;
+    }
+
+    // With both codes set nothing is asked.
+    company.setBankRow("10", "012", "7");
+    int asked = 0;
+    automation.onMessage([&](const MessageRequest& m) { return asked += m.text.startsWith(question), int(mrOk); });
+    exportTo(company.path("SET.TXT"));
+    EXPECT_EQ(asked, 0);
+    EXPECT_TRUE(QFileInfo::exists(company.path("SET.TXT")));
+}
+
+// A path that names a folder opens the save dialog at F8; the export goes on with the file chosen
+// there, and a cancelled dialog writes nothing and says nothing.
+TEST_F(TransferWindowTest, APathThatNamesAFolderAsksForTheFile)
+{
+    company.setBankRow("10", "012", "7");
+    for (const bool chosen : {false, true}) {
+        const QString file = company.path(chosen ? "CHOSEN.TXT" : "NONE.TXT");
+        automation.onFileDialog([&](QString& name, const QString&) {
+            name = file;
+            return chosen;
+        });
+        messages.clear();
+        exportTo(company.path(QString()));
+        EXPECT_EQ(QFileInfo::exists(file), chosen);
+        EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+        EXPECT_EQ(messages.size(), chosen ? 1 : 0) << messages.join('\n').toStdString();
+    }
+}
+
+// The keyboard: a bad date at F3 puts the focus on its field; Tab leaves the grid.
+TEST_F(TransferWindowTest, TheFocusGoesToABadDateAndTabLeavesTheGrid)
+{
+    window->component<QLineEdit>("BYg_No")->setFocus();
+    window->component<QLineEdit>("E_DD")->setText("115/02/30");
+    run(cmdBuildTable);
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_EQ(window->focusWidget(), window->component<QLineEdit>("E_DD"));
+
+    auto* grid = window->findChild<QTableView*>("MBBDBGrid1");
+    window->component<QLineEdit>("E_DD")->setText("115/03/31");
+    run(cmdBuildTable);
+    for (const Qt::KeyboardModifier modifier : {Qt::NoModifier, Qt::ShiftModifier}) {
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        QKeyEvent tab(QEvent::KeyPress, modifier == Qt::ShiftModifier ? Qt::Key_Backtab : Qt::Key_Tab, modifier);
+        QApplication::sendEvent(grid, &tab);
+        EXPECT_NE(window->focusWidget(), grid) << modifier;
+    }
+}
+
+// A window already open takes a new language: its caption, condition labels, toolbar and grid headings.
+TEST_F(TransferWindowTest, AnOpenWindowTakesTheNewLanguage)
+{
+    run(cmdBuildTable);
+    auto switchTo = [](int language) {
+        Language::LanguageID = language;
+        InitLanguage();
+        for (QWidget* widget : QApplication::allWidgets()) {
+            QEvent change(QEvent::LanguageChange);
+            QApplication::sendEvent(widget, &change);
+        }
+    };
+    switchTo(2);
+    QStringList labels;
+    for (const QLabel* label : window->findChildren<QLabel*>())
+        labels << label->text();
+    const QString caption = window->windowTitle();
+    const QString build = window->component<TFunctionButtons>("FunctionButtons1")->Button(cmdBuildTable)->text();
+    const QString heading = window->findChild<QTableView*>("MBBDBGrid1")->model()->headerData(0, Qt::Horizontal).toString();
+    switchTo(1);
+    EXPECT_EQ(caption, "Bank of Taiwan");
+    EXPECT_TRUE(labels.contains("Pay dates from/to")) << labels.join('|').toStdString();
+    EXPECT_EQ(build, "F3 Build");
+    EXPECT_EQ(heading, "Account");
+    EXPECT_EQ(window->windowTitle(), LoadFormResourceStr("WAGBK", 11009));
 }
 
 // Another user holds the database's write lock: saving the conditions or the bank parameters waits a

@@ -11,6 +11,8 @@ namespace report {
 namespace {
 
 constexpr double MmPerInch = 25.4;
+// The printed description and lists keep a document's margin all round, on paper as in the PDF.
+const QMarginsF TextMarginsMm{20, 20, 20, 20};
 
 // The text height of "X" (the font's full line height, as a printer canvas reports it) plus 2 dots,
 // in millimetres, on a device of that resolution.
@@ -58,14 +60,14 @@ LaidOutReport LayoutTextLines(const QStringList& lines, const PageSettings& page
 
 TextPrintout PrintTextLines(const QStringList& lines, const TextPrintTarget& target)
 {
+    PageSettings page;
+    page.marginsMm = TextMarginsMm;
     if (!target.pdfPath.isEmpty()) {
-        TextPrintout printout{LayoutTextLines(lines, PageSettings(), PdfResolution, target.documentTitle),
-                              target.pdfPath};
+        TextPrintout printout{LayoutTextLines(lines, page, PdfResolution, target.documentTitle), target.pdfPath};
         WritePdf(printout.layout, printout.pdfPath);
         return printout;
     }
     const QString printer = target.printerName.isEmpty() ? CurrentPrinter() : target.printerName;
-    PageSettings page;
     page.applyPrinterSettings(TPrinterSettings::FromPrinter(printer));
     TextPrintout printout{LayoutTextLines(lines, page, PrinterResolution(printer), target.documentTitle), {}};
     printout.pdfPath = PrintPages(printout.layout, printer);

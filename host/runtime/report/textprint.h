@@ -1,7 +1,8 @@
 #pragma once
 // The plain printout of the format description windows: the lines one under the other in the
 // printer's default font, each line as high as the text height of "X" plus 2 device dots, starting
-// at the left edge of the printable area, on as many pages as the lines need.
+// at the left edge of the printable area (inside a margin of 20 mm), on as many pages as the lines
+// need.
 #include "runtime/report/laidout.h"
 #include <QStringList>
 

@@ -79,17 +79,34 @@ TFunctionButtons::~TFunctionButtons()
 void TFunctionButtons::addButton(const FunctionCommandInfo& command)
 {
     const int code = command.code;
-    const QString key = KeyText(code);
     auto* button = new QToolButton(this);
     button->setObjectName(QStringLiteral("FunctionButton%1").arg(code));
-    button->setText(key + u' ' + command.caption);
-    button->setToolTip(command.caption + QStringLiteral(" (") + key + u')');
+    captionButton(*button, command);
     button->setFocusPolicy(Qt::NoFocus);
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(button, &QToolButton::clicked, this, [this, code] { RunCommand(code); });
     layout()->addWidget(button);
     buttons_[code] = button;
+}
+
+void TFunctionButtons::captionButton(QToolButton& button, const FunctionCommandInfo& command)
+{
+    const QString key = KeyText(command.code);
+    button.setText(key + u' ' + command.caption());
+    button.setToolTip(command.caption() + QStringLiteral(" (") + key + u')');
+}
+
+void TFunctionButtons::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    for (const FunctionCommandInfo& command : FunctionCommands())
+        if (command.code != cmdExport || !customButtonSet_)
+            if (QToolButton* button = buttons_.at(command.code))
+                captionButton(*button, command);
+    updateGeometry();
 }
 
 void TFunctionButtons::bindShortcuts()

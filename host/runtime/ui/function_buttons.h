@@ -89,6 +89,8 @@ public:
     void EnsureUserDataLoaded();
 
 protected:
+    // A new language: the captions of the commands in it (the window sets its own button's again).
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     // Keeps the toolbar's keys from the control that has the focus: an edit would take Ctrl+Home
     // and Ctrl+End for its cursor, while the clerk expects the window's command wherever he is.
@@ -97,6 +99,7 @@ protected:
 
 private:
     void addButton(const FunctionCommandInfo& command);
+    static void captionButton(QToolButton& button, const FunctionCommandInfo& command);
     void bindShortcuts();
     void runOwnAction(int code);
     void showConditionPanel();

@@ -1,24 +1,25 @@
 #include "runtime/ui/function_commands.h"
 
+#include "runtime/host_texts.h"
 #include "runtime/ui/function_buttons.h"
 
 const std::vector<FunctionCommandInfo>& FunctionCommands()
 {
     static const std::vector<FunctionCommandInfo> commands = {
-        {cmdConditions, QKeySequence(Qt::Key_F2), QStringLiteral("條件")},
-        {cmdBuildTable, QKeySequence(Qt::Key_F3), QStringLiteral("建表")},
-        {cmdBankParameters, QKeySequence(Qt::Key_F4), QStringLiteral("參數")},
-        {cmdDefine, QKeySequence(Qt::Key_F5), QStringLiteral("定義")},
-        {cmdSort, QKeySequence(Qt::Key_F6), QStringLiteral("排序")},
-        {cmdSum, QKeySequence(Qt::Key_F7), QStringLiteral("合計")},
-        {cmdPreview, QKeySequence(Qt::Key_F8), QStringLiteral("預覽")},
-        {cmdPrint, QKeySequence(Qt::CTRL | Qt::Key_F8), QStringLiteral("列印")},
-        {cmdExport, QKeySequence(Qt::Key_F9), QStringLiteral("轉出")},
-        {cmdFirst, QKeySequence(Qt::CTRL | Qt::Key_Home), QStringLiteral("首筆")},
-        {cmdPrior, QKeySequence(Qt::Key_PageUp), QStringLiteral("上筆")},
-        {cmdNext, QKeySequence(Qt::Key_PageDown), QStringLiteral("下筆")},
-        {cmdLast, QKeySequence(Qt::CTRL | Qt::Key_End), QStringLiteral("末筆")},
-        {cmdClose, QKeySequence(Qt::Key_Escape), QStringLiteral("結束")},
+        {cmdConditions, QKeySequence(Qt::Key_F2), 720},
+        {cmdBuildTable, QKeySequence(Qt::Key_F3), 721},
+        {cmdBankParameters, QKeySequence(Qt::Key_F4), 722},
+        {cmdDefine, QKeySequence(Qt::Key_F5), 723},
+        {cmdSort, QKeySequence(Qt::Key_F6), 724},
+        {cmdSum, QKeySequence(Qt::Key_F7), 725},
+        {cmdPreview, QKeySequence(Qt::Key_F8), 726},
+        {cmdPrint, QKeySequence(Qt::CTRL | Qt::Key_F8), 727},
+        {cmdExport, QKeySequence(Qt::Key_F9), 728},
+        {cmdFirst, QKeySequence(Qt::CTRL | Qt::Key_Home), 729},
+        {cmdPrior, QKeySequence(Qt::Key_PageUp), 730},
+        {cmdNext, QKeySequence(Qt::Key_PageDown), 731},
+        {cmdLast, QKeySequence(Qt::CTRL | Qt::Key_End), 732},
+        {cmdClose, QKeySequence(Qt::Key_Escape), 733},
     };
     return commands;
 }
@@ -29,4 +30,9 @@ const FunctionCommandInfo* FindFunctionCommand(int code)
         if (command.code == code)
             return &command;
     return nullptr;
+}
+
+QString FunctionCommandInfo::caption() const
+{
+    return HostText(textId);
 }

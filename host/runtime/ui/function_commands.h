@@ -1,5 +1,5 @@
 #pragma once
-// The toolbar's commands in button order: code, key and caption.
+// The toolbar's commands in button order: code, key and the text of the caption.
 #include <QKeySequence>
 #include <QString>
 #include <vector>
@@ -7,7 +7,9 @@
 struct FunctionCommandInfo {
     int code;
     QKeySequence key;
-    QString caption;
+    int textId;   // of the host's texts
+    // The caption in the clerk's language.
+    QString caption() const;
 };
 
 const std::vector<FunctionCommandInfo>& FunctionCommands();

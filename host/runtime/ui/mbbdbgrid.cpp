@@ -12,6 +12,9 @@ MBBDBGrid::MBBDBGrid(QWidget* parent) : QTableView(parent), model_(new LocalTabl
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
+    // Tab and Shift+Tab go on to the window's next field, as in every other control; the arrow keys
+    // move within the grid.
+    setTabKeyNavigation(false);
     // Uniform row heights keep a grid of 100,000 rows as quick as one of ten.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -62,13 +65,20 @@ int MBBDBGrid::VisibleRows() const
     return viewport()->height() / qMax(1, verticalHeader()->defaultSectionSize());
 }
 
+// Each column as wide as its display width in characters (accounts and amounts are digits), and
+// never narrower than its heading in the clerk's language.
 void MBBDBGrid::applyColumnWidths()
 {
-    const int charWidth = fontMetrics().averageCharWidth();
+    // A character as wide as a digit or the font's average, whichever is wider, and a little room
+    // for the letters of an identity number.
+    const int charWidth = qMax(fontMetrics().horizontalAdvance(u'0'), fontMetrics().averageCharWidth()) + 1;
+    const QFontMetrics titles = horizontalHeader()->fontMetrics();
     for (int column = 0; column < model_->columnCount(); ++column) {
         const db::FieldDef* field = model_->fieldAt(column);
-        if (field && field->displayWidth > 0)
-            setColumnWidth(column, field->displayWidth * charWidth + 8);
+        if (!field || field->displayWidth <= 0)
+            continue;
+        const QString title = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        setColumnWidth(column, qMax(field->displayWidth * charWidth + 12, titles.horizontalAdvance(title) + 16));
     }
 }
 

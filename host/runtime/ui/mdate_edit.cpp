@@ -11,11 +11,15 @@ MDateEdit::MDateEdit(QWidget* parent) : QLineEdit(parent)
     static const QRegularExpression shape(QStringLiteral("[0-9 ]{0,3}(/[0-9 ]{0,2}(/[0-9 ]{0,2})?)?|[0-9]{0,7}"));
     setValidator(new QRegularExpressionValidator(shape, this));
     setMaxLength(9);
-    connect(this, &QLineEdit::editingFinished, this, [this] {
-        const QString formed = WithSlashes(text());
-        if (formed != text())
-            setText(formed);
-    });
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    connect(this, &QLineEdit::editingFinished, this, &MDateEdit::Normalise);
+}
+
+void MDateEdit::Normalise()
+{
+    const QString formed = WithSlashes(text());
+    if (formed != text())
+        setText(formed);
 }
 
 QDate MDateEdit::date(const QString& fieldCaption) const
@@ -26,6 +30,15 @@ QDate MDateEdit::date(const QString& fieldCaption) const
 void MDateEdit::setDate(const QDate& date)
 {
     setText(R_ChinaToTWData(date));
+}
+
+QSize MDateEdit::sizeHint() const
+{
+    QSize hint = QLineEdit::sizeHint();
+    const QMargins margins = textMargins();
+    // The text, the edit's frame and its inner margins on both sides, and room for the cursor.
+    hint.setWidth(fontMetrics().horizontalAdvance(QStringLiteral("000/00/00")) + margins.left() + margins.right() + 16);
+    return hint;
 }
 
 bool MDateEdit::IsEmpty() const

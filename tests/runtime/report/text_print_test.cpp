@@ -78,6 +78,11 @@ TEST(TextPrint, PrintingToAPdfPathWritesEveryPage)
 
     EXPECT_EQ(printout.pdfPath, path);
     EXPECT_TRUE(QFile::exists(path));
+    // A document's margin all round, not the sheet's edge.
+    const QRectF first = printout.layout.pages.front().items.front().rectMm;
+    EXPECT_GE(first.left(), 20.0);
+    EXPECT_GE(first.top(), 20.0);
+    EXPECT_LE(first.right(), printout.layout.page.paperSizeMm().width() - 20.0 + 1e-9);
     SKIP_UNLESS_PDFTOTEXT();
     const QString text = reporttest::PdfText(path);
     EXPECT_TRUE(text.contains(QStringLiteral("第1行 欄位 1")));

@@ -40,7 +40,9 @@ TEST(Grid, ShowsLabelsFormatsWidthsAndLeavesHiddenFieldsOut)
     EXPECT_EQ(model.data(model.index(3, 0)).toString(), QString());
     EXPECT_TRUE(model.data(model.index(1, 1), Qt::TextAlignmentRole).toInt() & Qt::AlignRight);
     EXPECT_EQ(grid.horizontalHeader()->defaultAlignment(), Qt::AlignCenter);
-    EXPECT_EQ(grid.columnWidth(0), 14 * grid.fontMetrics().averageCharWidth() + 8);
+    // As wide as its display width in digits, and never narrower than its heading.
+    EXPECT_GE(grid.columnWidth(0), grid.fontMetrics().horizontalAdvance(QString(14, u'0')));
+    EXPECT_GE(grid.columnWidth(1), grid.horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("金額")));
 }
 
 TEST(Grid, FollowsChangesOfTheRows)
