@@ -292,9 +292,8 @@ private:
         for (size_t i = 0; i < placed.size(); ++i) {
             const PlacedField& p = placed[i];
             const QByteArrayView bytes = FieldBytes(line.bytes, p);
-            // The text is decoded only where it is shown or a check code is worked out from it.
-            const bool decoded = show || kind.checked;
-            const QString text = decoded ? FromBig5(bytes) : QString();
+            // Plain ASCII is decoded only where it is shown or a check code is worked out from it.
+            const QString text = show || kind.checked || !IsAscii(bytes) ? FromBig5(bytes) : QString();
             if (show)
                 shownLine_.fields[i] = {p.field->content, text};
             if (kind.checked)
@@ -303,7 +302,7 @@ private:
                 amountsUnread_ = amountsUnread_ || p.field->source.reading().kind == FieldKind::Amount;
                 continue;
             }
-            if ((decoded || !IsAscii(bytes)) && (decoded ? text : FromBig5(bytes)).contains(QChar::ReplacementCharacter))
+            if (text.contains(QChar::ReplacementCharacter))
                 fail(number, p.field->content, formText(Big5Text_));
             checkField(number, kind, *p.field, bytes);
         }
@@ -363,7 +362,9 @@ private:
             break;
         case FieldKind::Total:
         case FieldKind::Count:
-            if (value)
+            // A file of more headers or trailers than its layout has fails on their kind already:
+            // the totals of the first ones are checked, however many follow.
+            if (value && pending_.size() < size_t(ListedFailures))
                 pending_.push_back({number, field.content, reading.kind, reading.unit, *value});
             break;
         case FieldKind::Text:

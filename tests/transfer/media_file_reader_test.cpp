@@ -316,4 +316,18 @@ TEST(MediaFileReader, ZeroFilledNumbersWithASignOrTooManyDigits)
         EXPECT_EQ(trailerTotal(malformed), QStringList{failure(4, "總金額", text(15755))}) << malformed.toStdString();
 }
 
+// Bytes that are no records at all: the first failures are listed and the rest counted, and a line
+// without end is read only so far, whatever its size.
+TEST(MediaFileReader, AnythingButRecordsIsListedUpToALimitAndCounted)
+{
+    const MediaFileReading noise = read(QByteArray("x\r\n").repeated(1000));
+    EXPECT_EQ(noise.failures.size(), ListedFailures);
+    EXPECT_GE(noise.unlistedFailures, 1000 - ListedFailures);
+    EXPECT_FALSE(noise.valid());
+
+    const MediaFileReading endless = read(QByteArray(4 << 20, '1'));
+    EXPECT_EQ(endless.records, 1);
+    EXPECT_EQ(endless.lines.front().fields.front().text, "1");
+    EXPECT_TRUE(endless.failures.contains(failure(1, "記錄長度", text(15764).arg(21).arg(22)))) << endless.failures.join('\n').toStdString();
+}
 } // namespace
