@@ -193,7 +193,8 @@ void ExportDialog::WriteMediaFile(Replacing replacing)
     // A file that another export put at the path meanwhile is replaced only when the clerk says so.
     writer.file().AskBeforeReplacing([] { return ReplaceAsked(); });
     WriteRecords(writer, context);
-    // A file whose employees or total differ from the table's does not take the earlier file's place. The file's name is remembered before the file is put
+    // A file that its bank's reader rejects, or whose employees or total differ from the table's,
+    // does not take the earlier file's place. The file's name is remembered before the file is put
     // in place: a database that cannot take it keeps the earlier file too, so that what the clerk
     // is told is what happened.
     writer.Commit([this, &context](const QString& written) {
@@ -218,7 +219,8 @@ void ExportDialog::WriteMediaFile(Replacing replacing)
     MessageDlg(finished, MsgType::Information, mbOK);
 }
 
-MediaFileReading ExportDialog::ReadBack(const QString& path, ReadingDetail detail) const
+MediaFileReading ExportDialog::ReadFile(const QString& path,
+                                        const std::function<MediaFileReading(QIODevice&, const RecordContext&)>& read) const
 {
     SafeFileWriter::CheckSource(path);   // reading a pipe or a device would never end
     QFile file(path);
@@ -229,35 +231,46 @@ MediaFileReading ExportDialog::ReadBack(const QString& path, ReadingDetail detai
     context.parameters = parameters ? &*parameters : nullptr;
     context.values = Values;
     context.today = Today();
-    return ReadMediaFile(Layout(), file, context, detail);
+    return read(file, context);
 }
 
-// The file just written (at `path`), read back from the disk, against the transfer table it was
-// written from: its employees and the sum of their amounts. Only a real mismatch fails the export:
-// when the file cannot be read back field by field (a bank that writes what its layout does not
-// show), or the bank counts nothing, the file stands as written.
+MediaFileReading ExportDialog::ReadBack(const QString& path) const
+{
+    return ReadFile(path, [this](QIODevice& file, const RecordContext& context) { return ReadMediaFile(Layout(), file, context); });
+}
+
+MediaFileReading ExportDialog::ReadBack(const QString& path, ReadLineSink& sink) const
+{
+    return ReadFile(path, [this, &sink](QIODevice& file, const RecordContext& context) {
+        return ReadMediaFile(Layout(), file, context, sink);
+    });
+}
+
+// The file just written (at `path`), read back from the disk with every check of its bank's reader
+// (but of the values the clerk accepted before the export), and against the transfer table it was
+// written from: its employees and the sum of their amounts.
 QStringList ExportDialog::WrittenFileFaults(const QString& path, const RecordContext& written) const
 {
-    MediaFileReading reading;
-    try {
-        reading = ReadBack(path, ReadingDetail::Totals);
-    } catch (const std::exception&) {
-        return {};
-    }
+    const MediaFileReading reading = ReadFile(path, [this](QIODevice& file, const RecordContext& context) {
+        return ReadMediaFile(Layout(), file, context, ReadingDetail::Checks, AcceptedValues::Passed);
+    });
+    QStringList faults = reading.failures;
+    if (reading.unlistedFailures)
+        faults << LoadFormStr(15766).arg(reading.unlistedFailures);
     if (!reading.placed || written.employeeRecords <= 0)
-        return {};
+        return faults;
     // Each amount is cut to the unit the bank takes, so the file's total may fall short of the
     // table's by less than one unit for each employee.
     const double unit = !reading.amountUnit ? 0
         : *reading.amountUnit == source::Unit::Whole ? 1 : *reading.amountUnit == source::Unit::Tenths ? 0.1 : 0.01;
     const bool totalDiffers = reading.amountUnit && std::fabs(reading.total - written.employeeTotal) >= written.employeeRecords * unit + 0.005;
-    if (reading.employees == written.employeeRecords && !totalDiffers)
-        return {};
-    return {LoadFormStr(15762)
-                .arg(reading.employees)
-                .arg(reading.total, 0, 'f', 2)
-                .arg(written.employeeRecords)
-                .arg(written.employeeTotal, 0, 'f', 2)};
+    if (reading.employees != written.employeeRecords || totalDiffers)
+        faults << LoadFormStr(15762)
+                      .arg(reading.employees)
+                      .arg(reading.total, 0, 'f', 2)
+                      .arg(written.employeeRecords)
+                      .arg(written.employeeTotal, 0, 'f', 2);
+    return faults;
 }
 
 QString ExportDialog::EmployeeOf(const db::LocalTable& row) const

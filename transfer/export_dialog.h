@@ -37,8 +37,10 @@ public:
     // and, when the table was left unfilled, why: an empty table is then refused naming that cause.
     void Bind(const db::LocalTable& transferTable, const ExportValues& values, const QString& emptyCause = QString());
     const ExportValues& values() const { return Values; }
-    // Reads the media file at `path` back by the bank's layout, with the bank's parameters.
-    MediaFileReading ReadBack(const QString& path, ReadingDetail detail = ReadingDetail::Lines) const;
+    // Reads the media file at `path` back by the bank's layout, with the bank's parameters: every line
+    // kept, or each handed to `sink` as it is read.
+    MediaFileReading ReadBack(const QString& path) const;
+    MediaFileReading ReadBack(const QString& path, ReadLineSink& sink) const;
 
     // Opens the bank parameters when the clerk asks for them before a file with some left empty is
     // written; the transfer window sets it.
@@ -86,6 +88,8 @@ private:
     void WriteHeader(MediaFileWriter& writer, const RecordContext& context);
     void WriteTrailer(MediaFileWriter& writer, const RecordContext& context);
     QStringList WrittenFileFaults(const QString& path, const RecordContext& written) const;
+    // The file at `path`, opened for reading, and the context it is read back in, to `read` it.
+    MediaFileReading ReadFile(const QString& path, const std::function<MediaFileReading(QIODevice&, const RecordContext&)>& read) const;
     void RememberFileName();
     ExportSettings settings_;
     BankRow row_;

@@ -179,13 +179,15 @@ FieldSource EmployeeRecordTotal(Unit unit, IntegerWidth bits)
             {.kind = FieldKind::Total, .unit = unit}};
 }
 
-FieldSource CheckCode(FieldSource value, FieldCheck check)
+FieldSource CheckCode(FieldSource value, FieldCheck check, CheckFailure failure)
 {
     const bool account = value.holdsAccount();
     const int accountBytes = value.accountBytes();
     const QStringList parameters = value.parameters();
     FieldSource checked{[value = std::move(value)](const RecordContext& c) { return value(c); },
-                        {.kind = FieldKind::Checked, .check = std::move(check)}};
+                        {.kind = FieldKind::Checked,
+                         .check = std::move(check),
+                         .acceptedBeforeExport = failure == CheckFailure::ShownBeforeExport}};
     if (account)
         checked.markAccount(accountBytes);
     checked.markParameters(parameters);

@@ -89,6 +89,9 @@ struct FieldReading {
     int first = 1;                     // Sequence: the number of the first employee record
     source::Unit unit = source::Unit::Whole;   // Amount, Total
     FieldCheck check;                  // Checked
+    // Checked: a value whose check fails is shown to the clerk before the export, who may knowingly
+    // go on with it; the export's read-back of its file then passes it (verify never does).
+    bool acceptedBeforeExport = false;
 };
 
 // A field's value for a record being written, and what a reader can check it against.
@@ -196,7 +199,8 @@ enum class IntegerWidth { Bits32, Bits64 };
 enum class Sign { Any, NotNegative };
 FieldSource RowAmount(Unit unit, IntegerWidth bits, Sign sign = Sign::NotNegative);
 // A field worked out from the record's other fields: `check` gives what the reader expects.
-FieldSource CheckCode(FieldSource value, FieldCheck check);
+enum class CheckFailure { Refused, ShownBeforeExport };
+FieldSource CheckCode(FieldSource value, FieldCheck check, CheckFailure failure = CheckFailure::Refused);
 FieldSource TotalAmount(Unit unit, IntegerWidth bits);
 // The sum of the amounts of the employee records in the file.
 FieldSource EmployeeRecordTotal(Unit unit, IntegerWidth bits);

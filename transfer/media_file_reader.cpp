@@ -100,6 +100,14 @@ struct Pending {
 };
 
 constexpr qint64 ChunkSize = 64 * 1024;
+// No record of any bank comes near this length: a longer line is read only so far, and its length failed.
+constexpr qsizetype LongestLine = 4096;
+
+// A line read, without its line end.
+struct Line {
+    QByteArrayView bytes;   // at most LongestLine of them
+    bool cut = false;       // the line goes on past them
+};
 
 // The lines of a file one after another, read a piece at a time: each without its line end (CR LF,
 // or LF alone), the last one whole when no LF ends it. A line stays valid until the next is asked for.
@@ -107,21 +115,29 @@ class LineReader {
 public:
     explicit LineReader(QIODevice& file) : file_(file) {}
 
-    QByteArrayView next()
+    Line next()
     {
+        bool cut = false;
         for (;;) {
             const qsizetype end = buffer_.indexOf('\n', start_);
             if (end >= 0) {
                 QByteArrayView line = QByteArrayView(buffer_).sliced(start_, end - start_);
                 start_ = end + 1;
-                return line.endsWith('\r') ? line.chopped(1) : line;
+                if (cut || line.size() > LongestLine)
+                    return {line.first(std::min(line.size(), LongestLine)), true};
+                return {line.endsWith('\r') ? line.chopped(1) : line, false};
+            }
+            // Past its longest, a line keeps only its start: a file without line ends is never held.
+            if (buffer_.size() - start_ > LongestLine) {
+                cut = true;
+                buffer_.remove(start_ + LongestLine, buffer_.size() - start_ - LongestLine);
             }
             buffer_.remove(0, start_);
             start_ = 0;
             const QByteArray more = file_.read(ChunkSize);
             if (more.isEmpty()) {
                 start_ = buffer_.size();
-                return buffer_;
+                return {buffer_, cut};
             }
             buffer_ += more;
         }
@@ -139,12 +155,25 @@ QByteArrayView FieldBytes(QByteArrayView line, const PlacedField& p)
     return line.sliced(std::min<qsizetype>(p.start, line.size()), std::clamp<qsizetype>(line.size() - p.start, 0, p.width));
 }
 
+bool IsAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// What becomes of the lines read field by field: kept in the reading, handed on as they are read, or
+// neither.
+struct LineUse {
+    bool keep = false;
+    ReadLineSink* sink = nullptr;
+};
+
 class Reader {
 public:
-    Reader(const MediaLayout& layout, const RecordContext& context, ReadingDetail detail)
+    Reader(const MediaLayout& layout, const RecordContext& context, LineUse use, AcceptedValues accepted)
         : layout_(layout)
         , context_(context)
-        , totalsOnly_(detail == ReadingDetail::Totals)
+        , use_(use)
+        , checkAccepted_(accepted == AcceptedValues::Checked)
     {
         for (const MediaRecord& r : layout.header)
             all_.emplace_back(r, formText(HeaderText), false);
@@ -166,8 +195,9 @@ public:
             const int expected = i < headers ? i
                 : i >= headers + std::max(details, 0) ? int(all_.size()) - (lineCount - i)
                 : headers + (i - headers) % int(std::max<size_t>(layout_.detail.size(), 1));
-            const QByteArrayView line = lines.next();
-            readLine(i + 1, line, recognise(i + 1, line, all_[size_t(std::clamp(expected, 0, int(all_.size()) - 1))]));
+            const Line line = lines.next();
+            Kind& expectedKind = all_[size_t(std::clamp(expected, 0, int(all_.size()) - 1))];
+            readLine(i + 1, line, line.cut ? expectedKind : recognise(i + 1, line.bytes, expectedKind));
         }
         const int detailRecords = int(layout_.detail.size());
         if (lineCount < headers)
@@ -187,7 +217,10 @@ public:
 private:
     void fail(int line, const QString& field, const QString& expected)
     {
-        reading_.failures << formText(FailureText).arg(line).arg(field, expected);
+        if (reading_.failures.size() < ListedFailures)
+            reading_.failures << formText(FailureText).arg(line).arg(field, expected);
+        else
+            ++reading_.unlistedFailures;
     }
 
     // The employees' total in `unit`, cut toward zero as the writer cuts it.
@@ -236,29 +269,33 @@ private:
         return expected;
     }
 
-    void readLine(int number, QByteArrayView line, Kind& kind)
+    // Whether the line is shown field by field: kept, or handed on while the failures are still listed.
+    bool shown() const { return use_.keep || (use_.sink && reading_.failures.size() < ListedFailures); }
+
+    void readLine(int number, const Line& line, Kind& kind)
     {
         if (kind.employee)
             ++reading_.employees;
         // A line of a length the record cannot take is shown field by field as laid out, but its
         // fields are not checked: where they stand is not known, nor its amount.
-        const std::vector<PlacedField>* placement = kind.placement.Place(line);
+        const std::vector<PlacedField>* placement = line.cut ? nullptr : kind.placement.Place(line.bytes);
         if (!placement) {
             fail(number, formText(LengthText), lengthsText(kind.placement));
             reading_.placed = false;
         }
-        if (totalsOnly_) {
-            if (placement)
-                readAmounts(number, kind, *placement, line);
-            return;
-        }
+        const bool show = shown();
         const std::vector<PlacedField>& placed = placement ? *placement : kind.placement.Nominal();
-        ReadLine read{number, kind.name, {}};
+        shownLine_.number = number;
+        shownLine_.kind = kind.name;
+        shownLine_.fields.resize(show ? placed.size() : 0);
         ReadFields fields;
-        for (const PlacedField& p : placed) {
-            const QByteArrayView bytes = FieldBytes(line, p);
-            const QString text = FromBig5(bytes);
-            read.fields.push_back({p.field->content, text});
+        for (size_t i = 0; i < placed.size(); ++i) {
+            const PlacedField& p = placed[i];
+            const QByteArrayView bytes = FieldBytes(line.bytes, p);
+            // Plain ASCII is decoded only where it is shown or a check code is worked out from it.
+            const QString text = show || kind.checked || !IsAscii(bytes) ? FromBig5(bytes) : QString();
+            if (show)
+                shownLine_.fields[i] = {p.field->content, text};
             if (kind.checked)
                 fields.insert(p.field->content, text);
             if (!placement) {
@@ -269,25 +306,27 @@ private:
                 fail(number, p.field->content, formText(Big5Text_));
             checkField(number, kind, *p.field, bytes);
         }
-        if (placement && kind.checked) {
-            for (const PlacedField& p : *placement) {
-                const FieldReading& reading = p.field->source.reading();
-                if (reading.kind != FieldKind::Checked)
-                    continue;
-                const std::optional<QString> expectedText = reading.check(fields, context_);
-                if (expectedText && *expectedText != fields.value(p.field->content).trimmed())
-                    fail(number, p.field->content, *expectedText);
-            }
-        }
-        reading_.lines.push_back(std::move(read));
+        if (placement && kind.checked)
+            checkCodes(number, *placement, fields);
+        if (!show)
+            return;
+        if (use_.keep)
+            reading_.lines.push_back(shownLine_);
+        else
+            use_.sink->Take(shownLine_);
     }
 
-    // The employee's amounts of a line read for its totals only.
-    void readAmounts(int number, const Kind& kind, const std::vector<PlacedField>& placement, QByteArrayView line)
+    // The fields worked out from the others of their record, but a value the clerk already accepted
+    // when the export's own read-back reads it.
+    void checkCodes(int number, const std::vector<PlacedField>& placement, const ReadFields& fields)
     {
         for (const PlacedField& p : placement) {
-            if (p.field->source.reading().kind == FieldKind::Amount)
-                checkField(number, kind, *p.field, FieldBytes(line, p));
+            const FieldReading& reading = p.field->source.reading();
+            if (reading.kind != FieldKind::Checked || (reading.acceptedBeforeExport && !checkAccepted_))
+                continue;
+            const std::optional<QString> expectedText = reading.check(fields, context_);
+            if (expectedText && *expectedText != fields.value(p.field->content).trimmed())
+                fail(number, p.field->content, *expectedText);
         }
     }
 
@@ -323,7 +362,9 @@ private:
             break;
         case FieldKind::Total:
         case FieldKind::Count:
-            if (value)
+            // A file of more headers or trailers than its layout has fails on their kind already:
+            // the totals of the first ones are checked, however many follow.
+            if (value && pending_.size() < size_t(ListedFailures))
                 pending_.push_back({number, field.content, reading.kind, reading.unit, *value});
             break;
         case FieldKind::Text:
@@ -334,9 +375,11 @@ private:
 
     const MediaLayout& layout_;
     const RecordContext& context_;
-    bool totalsOnly_;
+    LineUse use_;
+    bool checkAccepted_;
     std::vector<Kind> all_;
     MediaFileReading reading_;
+    ReadLine shownLine_;   // the line being read, when it is shown
     std::vector<Pending> pending_;
     bool amountsUnread_ = false;   // an employee's amount could not be read: the totals are not checked
     qint64 hundredths_ = 0;
@@ -344,9 +387,15 @@ private:
 
 } // namespace
 
-MediaFileReading ReadMediaFile(const MediaLayout& layout, QIODevice& file, const RecordContext& context, ReadingDetail detail)
+MediaFileReading ReadMediaFile(const MediaLayout& layout, QIODevice& file, const RecordContext& context, ReadingDetail detail,
+                               AcceptedValues accepted)
 {
-    return Reader(layout, context, detail).Read(file);
+    return Reader(layout, context, {.keep = detail == ReadingDetail::Lines}, accepted).Read(file);
+}
+
+MediaFileReading ReadMediaFile(const MediaLayout& layout, QIODevice& file, const RecordContext& context, ReadLineSink& sink)
+{
+    return Reader(layout, context, {.sink = &sink}, AcceptedValues::Checked).Read(file);
 }
 
 MediaFileReading ReadMediaFile(const MediaLayout& layout, const QByteArray& bytes, const RecordContext& context,
@@ -369,6 +418,7 @@ QVariantMap ReadingAsVariant(const MediaFileReading& reading)
     }
     return {{QStringLiteral("lines"), lines},
             {QStringLiteral("failures"), reading.failures},
+            {QStringLiteral("unlisted_failures"), reading.unlistedFailures},
             {QStringLiteral("records"), reading.records},
             {QStringLiteral("employees"), reading.employees},
             {QStringLiteral("total"), reading.amountUnit ? QVariant(reading.total) : QVariant()},

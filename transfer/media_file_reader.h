@@ -2,6 +2,7 @@
 // Reads a media file back by its bank's layout: the record kind of each line, its fields by what
 // they hold, and the checks a bank makes before it takes the file (line ends, record lengths, digits,
 // dates, the order of the records, serial numbers, totals and counts, check codes, Big5).
+#include "runtime/read_line_sink.h"
 #include "transfer/media_layout.h"
 
 #include <QByteArray>
@@ -11,20 +12,12 @@
 #include <optional>
 #include <vector>
 
-struct ReadField {
-    QString content;   // what the field holds, as the layout names it
-    QString text;      // the field's bytes, Big5 decoded
-};
-
-struct ReadLine {
-    int number = 0;    // from 1
-    QString kind;      // header, detail or trailer, in the clerk's language
-    std::vector<ReadField> fields;
-};
-
 struct MediaFileReading {
-    std::vector<ReadLine> lines;
-    QStringList failures;   // one per failed check: the line, the field and what was expected
+    std::vector<ReadLine> lines;   // kept by ReadingDetail::Lines alone
+    // One per failed check, the first ListedFailures of them: the line, the field and what was
+    // expected; the failures found after those are only counted.
+    QStringList failures;
+    qint64 unlistedFailures = 0;
     int records = 0;
     int employees = 0;
     double total = 0;       // the employees' amounts, in whole units
@@ -35,20 +28,32 @@ struct MediaFileReading {
     bool valid() const { return failures.isEmpty(); }
 };
 
-// What a reading keeps: every line field by field, with every check (to show or compare); or only the
-// kind of each line, the employees and their total, whose checks alone it makes (the check of a file
-// just written against the table it was written from, which would otherwise hold the file many times
-// over).
-enum class ReadingDetail { Lines, Totals };
+// How many failures a reading lists. A file of anything but records (random bytes, another file)
+// fails on every line: past these it is only counted, whatever its size.
+constexpr int ListedFailures = 200;
+
+// What a reading keeps: every line field by field, with every check (to show or compare); or no
+// line, every check made all the same (a file of any size, as an export reads back the file it
+// wrote).
+enum class ReadingDetail { Lines, Checks };
+
+// Whether a value the clerk was shown and knowingly accepted before the export (an account whose
+// check digit fails, listed for him to mend or to go on) is checked: always, but in the export's
+// own read-back of the file that it wrote.
+enum class AcceptedValues { Checked, Passed };
 
 // `context` carries the bank's parameters, which some check codes depend on.
 MediaFileReading ReadMediaFile(const MediaLayout& layout, const QByteArray& bytes, const RecordContext& context,
                                ReadingDetail detail = ReadingDetail::Lines);
 // The same from an open file, read a piece at a time (twice: it must be able to go back to its start).
 MediaFileReading ReadMediaFile(const MediaLayout& layout, QIODevice& file, const RecordContext& context,
-                               ReadingDetail detail = ReadingDetail::Lines);
+                               ReadingDetail detail = ReadingDetail::Lines, AcceptedValues accepted = AcceptedValues::Checked);
+// The same, each line handed to `sink` as it is read and none kept: as many lines as are read
+// before the failures listed reach their limit.
+MediaFileReading ReadMediaFile(const MediaLayout& layout, QIODevice& file, const RecordContext& context, ReadLineSink& sink);
 
 // The reading for hosts that know the module only by its objects: "lines" (each "line", "kind" and
-// "fields", each field "name" and "text"), "failures", "records", "employees", "total" (null for a
-// file that holds no amounts) and "valid".
+// "fields", each field "name" and "text"; none when the lines went to a sink), "failures",
+// "unlisted_failures", "records", "employees", "total" (null for a file that holds no amounts) and
+// "valid".
 QVariantMap ReadingAsVariant(const MediaFileReading& reading);

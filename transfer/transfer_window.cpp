@@ -356,12 +356,14 @@ QString TransferWindow::emptyTableCause() const
     return FillSkipped ? NotReadyCause() : QString();
 }
 
-QVariantMap TransferWindow::ReadMediaFileBack(const QString& path)
+QVariantMap TransferWindow::ReadMediaFileBack(const QString& path, QObject* lines)
 {
     try {
         if (!ChooseExport())
             return {};
         ReleasedForm<ExportDialog> dialog(CreateExportDialog());
+        if (auto* sink = qobject_cast<ReadLineSink*>(lines))
+            return ReadingAsVariant(dialog->ReadBack(path, *sink));
         return ReadingAsVariant(dialog->ReadBack(path));
     } catch (const std::exception& e) {
         return {{QStringLiteral("error"), QString::fromUtf8(e.what())}};

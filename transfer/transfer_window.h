@@ -64,9 +64,10 @@ public:
     virtual db::LocalTable& ListTable() { return transferTable(); }
     // Reads a media file back by the layout of this bank's export, with its bank parameters: the
     // reading as ReadingAsVariant gives it, or "error" with the message when the file cannot be read.
-    // A bank that asks which file to write before an export asks here which file it is; nothing
-    // (an empty map) when the clerk chooses none.
-    Q_INVOKABLE QVariantMap ReadMediaFileBack(const QString& path);
+    // With `lines` (a ReadLineSink) each line goes there as it is read, and none is kept: a file
+    // of any size. A bank that asks which file to write before an export asks here which file it
+    // is; nothing (an empty map) when the clerk chooses none.
+    Q_INVOKABLE QVariantMap ReadMediaFileBack(const QString& path, QObject* lines = nullptr);
 
     // Event handlers, as the form wires them.
     void FormCreate() override;

@@ -32,7 +32,8 @@ QString wagbkText(int id)
 const QString AccountContent = QStringLiteral("局號帳號");
 
 // The bureau and account of the post office, fourteen characters. Read back, each group of seven
-// must be six digits and their check digit.
+// must be six digits and their check digit; the window lists the accounts whose digit fails before
+// the export, which the clerk may knowingly write.
 FieldSource PostOfficeAccount()
 {
     return CheckCode(Column("BACC_NO2"), [](const ReadFields& fields, const RecordContext&) -> std::optional<QString> {
@@ -41,7 +42,7 @@ FieldSource PostOfficeAccount()
         if (!bureau || !number)
             return std::nullopt;
         return account.left(6) + *bureau + account.mid(7, 6) + *number;
-    });
+    }, CheckFailure::ShownBeforeExport);
 }
 
 // Deposit record (kind 030), 80 bytes (81 from ROC year 100 on, when the date takes seven).

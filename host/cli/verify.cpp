@@ -1,49 +1,16 @@
 // `rar1 verify N FILE`: reads a media file back by bank N's layout and checks it; a bank that asks
-// which file to write before an export reads it by the layout of the file --choice K names.
+// which file to write before an export reads it by the layout of the file --choice K names. Each
+// line is printed as it is read and only the totals are kept: a file of any size.
 #include "commands.h"
 
 #include "dialog_answers.h"
 #include "headless_host.h"
+#include "reading_printers.h"
+#include "runtime/language.h"
 
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTextStream>
 #include <QVariant>
-
-namespace {
-
-// An amount in whole units, with its cents when it has any.
-QString amountText(double amount)
-{
-    return QString::number(amount, 'f', qint64(amount * 100) % 100 == 0 ? 0 : 2);
-}
-
-void printTable(QTextStream& out, const QVariantMap& reading)
-{
-    for (const QVariant& lineValue : reading.value(QStringLiteral("lines")).toList()) {
-        const QVariantMap line = lineValue.toMap();
-        QStringList cells{line.value(QStringLiteral("line")).toString(), line.value(QStringLiteral("kind")).toString()};
-        for (const QVariant& fieldValue : line.value(QStringLiteral("fields")).toList()) {
-            const QVariantMap field = fieldValue.toMap();
-            QString text = field.value(QStringLiteral("text")).toString();
-            while (text.endsWith(u' '))
-                text.chop(1);
-            cells << field.value(QStringLiteral("name")).toString() + u'=' + text;
-        }
-        out << cells.join(u'\t') << Qt::endl;
-    }
-    out << QStringLiteral("records: %1\nemployees: %2")
-               .arg(reading.value(QStringLiteral("records")).toInt())
-               .arg(reading.value(QStringLiteral("employees")).toInt())
-        << Qt::endl;
-    // A file that holds no amounts (the post office's account data) has no total.
-    const QVariant total = reading.value(QStringLiteral("total"));
-    if (!total.isNull())
-        out << QStringLiteral("total: ") << amountText(total.toDouble()) << Qt::endl;
-}
-
-} // namespace
 
 int Verify(const RuntimeConfig& config, Arguments& arguments)
 {
@@ -57,8 +24,10 @@ int Verify(const RuntimeConfig& config, Arguments& arguments)
     MForm& window = host.OpenBank(bank);
     host.onModal([&answerer](MForm& dialog) { return answerer.Answer(dialog).value_or(int(mrCancel)); });
     answerer.answerForExport();
+    const std::unique_ptr<ReadingPrinter> printer = json ? JsonPrinter(stdout) : TablePrinter(stdout);
     QVariantMap reading;
-    if (!QMetaObject::invokeMethod(&window, "ReadMediaFileBack", Q_RETURN_ARG(QVariantMap, reading), Q_ARG(QString, file)))
+    if (!QMetaObject::invokeMethod(&window, "ReadMediaFileBack", Q_RETURN_ARG(QVariantMap, reading), Q_ARG(QString, file),
+                                   Q_ARG(QObject*, printer.get())))
         throw std::runtime_error(QStringLiteral("bank %1 cannot read media files back").arg(bank).toStdString());
     if (reading.isEmpty())
         throw std::runtime_error("no file was chosen to read");
@@ -66,14 +35,19 @@ int Verify(const RuntimeConfig& config, Arguments& arguments)
         QTextStream(stderr) << "rar1: " << reading.value(QStringLiteral("error")).toString().simplified() << Qt::endl;
         return ExitError;
     }
-    QTextStream out(stdout);
-    if (json)
-        out << QJsonDocument(QJsonObject::fromVariantMap(reading)).toJson(QJsonDocument::Indented);
-    else
-        printTable(out, reading);
-    out.flush();
+    printer->Summary(QStringLiteral("records"), reading.value(QStringLiteral("records")).toInt());
+    printer->Summary(QStringLiteral("employees"), reading.value(QStringLiteral("employees")).toInt());
+    // A file that holds no amounts (the post office's account data) has no total.
+    printer->Summary(QStringLiteral("total"), QJsonValue::fromVariant(reading.value(QStringLiteral("total"))));
+    // Further lines of the summary go here, each by its name.
     const QStringList failures = reading.value(QStringLiteral("failures")).toStringList();
+    const qint64 unlisted = reading.value(QStringLiteral("unlisted_failures")).toLongLong();
+    printer->Finish(failures, unlisted);
+
+    QTextStream errors(stderr);
     for (const QString& failure : failures)
-        QTextStream(stderr) << failure << Qt::endl;
+        errors << failure << Qt::endl;
+    if (unlisted)
+        errors << LoadFormResourceStr(QStringLiteral("WAGBK"), 15766).arg(unlisted) << Qt::endl;
     return failures.isEmpty() ? ExitOk : ExitRefused;
 }

@@ -71,10 +71,12 @@ TEST_F(Bank11, TheLargestValuesThatFitAreWrittenAndLargerOnesRefused)
     });
     EXPECT_EQ(refused, (QStringList{"乙: 金額 = 21474837（超過欄位可容納的金額）", "丙: 金額 = -21474837（超過欄位可容納的金額）"}));
 
+    EXPECT_EQ(renderedRecord<TWagbk11bForm>(&MediaLayout::header, ExportValues{QDate(2002, 3, 5), 9999999999999.0, 999999})
+                  .left(42)
+                  .mid(21),
+              "999999999999900" "999999");
     FillTransferRows(table, Layout, {{"1", "甲", 100}});
     dialog.reset(Create<TWagbk11bForm>(nullptr));
-    EXPECT_EQ(exportTable(ExportValues{QDate(2002, 3, 5), 9999999999999.0, 999999}).left(42).mid(21),
-              "999999999999900" "999999");
     EXPECT_EQ(refusals([this] { exportTable(ExportValues{QDate(2002, 3, 5), 10000000000000.0, 1000000}); }),
               (QStringList{"表頭: 總金額 = 10000000000000", "表頭: 總筆數 = 1000000"}))
         << "a count of seven digits is refused, not cut to its last six";

@@ -50,9 +50,10 @@ TEST_F(Bank12, TheLargestAmountsThatFitAreWrittenAndLargerOnesRefused)
     EXPECT_EQ(exportRows({{"1", "甲", 21474836}}).split('\n')[1].mid(31, 13), "0002147483600");
     EXPECT_EQ(refusals([this] { exportRows({{"1", "甲", 21474837}}); }), QStringList{"甲: 金額 = 21474837（超過欄位可容納的金額）"});
 
+    EXPECT_EQ(renderedRecord<TWagbk12bForm>(&MediaLayout::header, ExportValues{QDate(2002, 3, 5), 99999999999.0, 0}).mid(31, 13),
+              "9999999999900");
     FillTransferRows(table, layout, {{"1", "甲", 1}});
     dialog.reset(Create<TWagbk12bForm>(nullptr));
-    EXPECT_EQ(exportTable(ExportValues{QDate(2002, 3, 5), 99999999999.0, 0}).mid(31, 13), "9999999999900");
     EXPECT_EQ(refusals([this] { exportTable(ExportValues{QDate(2002, 3, 5), 100000000000.0, 0}); }),
               QStringList{"表頭: 總金額 = 100000000000"});
 }

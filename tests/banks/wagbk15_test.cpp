@@ -50,9 +50,11 @@ TEST_F(Bank15, TheLargestAmountsThatFitAreWrittenAndLargerOnesRefused)
               (QStringList{"甲: 金額 = 10000000", "乙: 金額 = -1000000（不可為負數）"}))
         << "named in whole units, never written with more digits";
 
+    EXPECT_EQ(renderedRecord<TWagbk15bForm>(&MediaLayout::header, ExportValues{QDate(2002, 3, 5), 99999999999.0, 999999999})
+                  .mid(15, 21),
+              "999999999" "999999999990");
     FillTransferRows(table, Layout, {{"1", "甲", 1}});
     dialog.reset(Create<TWagbk15bForm>(nullptr));
-    EXPECT_EQ(exportTable(ExportValues{QDate(2002, 3, 5), 99999999999.0, 999999999}).mid(15, 21), "999999999" "999999999990");
     EXPECT_EQ(refusals([this] { exportTable(ExportValues{QDate(2002, 3, 5), 100000000000.0, 1}); }),
               QStringList{"表頭: 總金額 = 100000000000"});
 }

@@ -61,9 +61,10 @@ TEST_F(Bank16, TheLargestValuesThatFitAreWrittenAndLargerOnesRefused)
     EXPECT_EQ(exportRows({{"1", "甲", 21474836}}).split('\n')[1].mid(14, 12), "002147483600");
     EXPECT_EQ(refusals([this] { exportRows({{"1", "甲", 21474837}}); }), QStringList{"甲: 金額 = 21474837（超過欄位可容納的金額）"});
 
+    EXPECT_EQ(renderedRecord<TWagbk16bForm>(&MediaLayout::header, ExportValues{QDate(2002, 3, 5), 9999999999.0, 999999}).mid(4, 18),
+              "999999" "999999999900");
     FillTransferRows(table, Layout, {{"1", "甲", 1}});
     dialog.reset(Create<TWagbk16bForm>(nullptr));
-    EXPECT_EQ(exportTable(ExportValues{QDate(2002, 3, 5), 9999999999.0, 999999}).mid(4, 18), "999999" "999999999900");
     EXPECT_EQ(refusals([this] { exportTable(ExportValues{QDate(2002, 3, 5), 10000000000.0, 1234567}); }),
               (QStringList{"表頭: 總筆數 = 1234567", "表頭: 總金額 = 10000000000"}))
         << "a count of seven digits is refused, not cut to 234567";

@@ -45,10 +45,13 @@ TEST_F(Bank24, ThreeRecordKindsByteForByte)
 
 TEST_F(Bank24, TheTrailerTakesTheHandedTotalAndAMissingRowBlankUnits)
 {
-    const QList<QByteArray> lines = exportRows({{"1", "甲", 90, "E1"}}, 100).split('\n');
+    const QList<QByteArray> lines = exportRows({{"1", "甲", 90, "E1"}}, 90).split('\n');
     ASSERT_EQ(lines.size(), 4);
     EXPECT_EQ(lines[0].left(17), "1" "        " "        ");
-    EXPECT_EQ(lines[2].mid(26, 28), "00000000010000" "00000000000001");
+    EXPECT_EQ(lines[2].mid(26, 28), "00000000009000" "00000000000001");
+    EXPECT_EQ(renderedRecord<TWagbk24bForm>(&MediaLayout::trailer, ExportValues{QDate(2006, 3, 5), 100, 0}, 1).mid(26, 28),
+              "00000000010000" "00000000000001")
+        << "the total the window hands over, not one the trailer adds up itself";
 }
 
 TEST_F(Bank24, FromRocYear100EveryRecordGrowsByOne)

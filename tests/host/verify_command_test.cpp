@@ -14,11 +14,17 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <fcntl.h>
+#include <spawn.h>
+#include <unistd.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 
 namespace {
 
@@ -535,6 +541,73 @@ TEST_F(BankMediaFile, ThePostOfficeReadsTheChosenFileAndFindsTheAccountsTheError
     EXPECT_TRUE(none.err.contains("no choice 3")) << none.err.toStdString();
     EXPECT_EQ(RunRar1(db, {"verify", "2", accounts, "--form", "1"}).status, 1) << "verify takes the file's choice alone";
     EXPECT_EQ(RunRar1(db, {"verify", "10", accounts, "--choice", "2"}).status, 2) << "a bank that asks nothing ignores it";
+}
+
+// The peak resident size, in kilobytes, of `rar1 --db database arguments` with its output thrown
+// away: the process's own, as the system counts it when the process ends.
+long PeakKilobytes(const QString& database, const QStringList& arguments)
+{
+    std::vector<QByteArray> words{QDir(qEnvironmentVariable("RAR1_BIN_DIR")).filePath("rar1").toLocal8Bit(), "--db", database.toLocal8Bit()};
+    for (const QString& argument : arguments)
+        words.push_back(argument.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        return -1;
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid)
+        return -1;
+    return usage.ru_maxrss;
+}
+
+// Verify keeps no line of the file: the same check on a file ten times larger keeps its peak within
+// a few megabytes, printed as a table or as JSON, and on bytes that are no records at all.
+TEST_F(BankMediaFile, VerifysMemoryDoesNotGrowWithTheFile)
+{
+    const std::vector<BankCase> banks = everyBank();
+    const BankCase bank = *std::find_if(banks.begin(), banks.end(), [](const BankCase& b) { return b.bank == 17; });
+    ASSERT_TRUE(BankLayout(17).header.empty() && BankLayout(17).trailer.empty()) << "a file of detail records alone";
+    const QByteArray& sound = written(bank).bytes;
+    const QByteArray record = sound.left(sound.indexOf("\r\n") + 2);
+    QByteArray noise(1 << 20, Qt::Uninitialized);
+    QRandomGenerator(28).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+
+    QTemporaryDir folder;
+    const auto file = [&folder](const QString& name, const QByteArray& piece, int times) {
+        QFile out(folder.filePath(name));
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        for (int i = 0; i < times; ++i)
+            out.write(piece);
+        return out.fileName();
+    };
+    const struct {
+        const char* what;
+        QByteArray piece;
+        int times;   // in the smaller file; ten times as many in the larger
+        QStringList options;
+    } cases[] = {
+        {"a table", record.repeated(100), 100, {}},
+        {"JSON", record.repeated(100), 100, {"--json"}},
+        {"random bytes", noise, 1, {}},
+    };
+    const QString db = database(bank.accounts, bank.accountDigits);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const long small = PeakKilobytes(db, QStringList{"verify", "17", file("small", c.piece, c.times)} + c.options);
+        const long large = PeakKilobytes(db, QStringList{"verify", "17", file("large", c.piece, c.times * 10)} + c.options);
+        ASSERT_GT(small, 0);
+        EXPECT_LT(large - small, 4 * 1024) << small << " KB, then " << large << " KB";
+    }
 }
 
 } // namespace

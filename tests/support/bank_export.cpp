@@ -5,6 +5,7 @@
 #include "runtime/ui/function_buttons.h"
 #include "transfer/media_file_writer.h"
 
+#include "runtime/clock.h"
 #include "runtime/cvcode.h"
 #include "runtime/ui/function_buttons.h"
 
@@ -55,6 +56,19 @@ QString BankExportTest::proposedPath(const ExportValues& values)
     dialog->Bind(table, values);
     dialog->ShowModal();
     return dialog->component<QLineEdit>("PathFile")->text();
+}
+
+QByteArray RenderedRecord(const MediaRecord& record, const ExportValues& values, int employees)
+{
+    RecordContext context;
+    context.values = values;
+    context.today = Today();
+    context.employeeRecords = employees;
+    context.sequence = employees;
+    ExportFindings findings;
+    const QByteArray bytes = record.Render(context, RecordOwner(QStringLiteral("表頭")), findings);
+    EXPECT_TRUE(findings.refusals.isEmpty()) << findings.refusals.join('\n').toStdString();
+    return bytes;
 }
 
 ExportValues BankExportTest::handedOver(MForm& window)

@@ -51,6 +51,19 @@ protected:
         return proposedPath(values);
     }
     QString proposedPath(const ExportValues& values);
+    // The first header or trailer record (`part`) of `Dialog`'s layout, rendered from the values the
+    // window hands over and `employees` written: values that a file of a few rows could not agree
+    // with, as the largest totals and counts a record takes.
+    template <class Dialog>
+    static QByteArray renderedRecord(std::vector<MediaRecord> MediaLayout::*part, const ExportValues& values, int employees = 0)
+    {
+        struct Opened : Dialog {
+            using Dialog::Dialog;
+            using Dialog::Layout;
+        };
+        const ReleasedForm<Opened> opened(Create<Opened>(nullptr));
+        return RenderedRecord((opened->Layout().*part).front(), values, employees);
+    }
     // The bank's transfer window, shown (off screen) as the host shows it.
     template <class Window>
     ReleasedForm<Window> openWindow()
@@ -94,6 +107,9 @@ protected:
     QStringList messages;
     QString path = company.path("MEDIA.DAT");
 };
+
+// `record` rendered from `values` and `employees` written, without bank parameters.
+QByteArray RenderedRecord(const MediaRecord& record, const ExportValues& values, int employees);
 
 // Prints `report` (a new list form of the bank) for `table` to a PDF file at `pdf`; returns the texts
 // of each detail line, in the order of the list's columns.

@@ -64,6 +64,26 @@ protected:
     }
 };
 
+// Writes the detail records handed to it as they stand, past the gate, between the header and
+// trailer the layout renders: what no check before the export would let through.
+class RawDetailsExport : public NumberedExport {
+public:
+    using NumberedExport::NumberedExport;
+    QByteArray details;
+    int employees = 0;
+
+protected:
+    void WriteRecords(MediaFileWriter& writer, RecordContext& context) override
+    {
+        context.employeeRecords = employees;
+        context.employeeTotal = employees * (employees + 1) * 5;
+        writer.Write(Layout().header.front(), context, QStringLiteral("表頭"));
+        writer.Append({details, {}});
+        context.sequence = employees;
+        writer.Write(Layout().trailer.front(), context, QStringLiteral("表尾"));
+    }
+};
+
 class ExportInBlocks : public BankExportTest {
 protected:
     ExportInBlocks() : BankExportTest(QDate(2026, 3, 1)) {}
@@ -186,4 +206,55 @@ TEST_F(ExportInBlocks, AFileWhoseTotalDiffersFromTheTablesNeverTakesTheEarlierFi
     EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("MEDIA")),
               QStringList{"MEDIA.DAT"})
         << "no temporary file is left";
+}
+
+// The file just written is read back with every check of its bank's reader: one it rejects is never
+// reported as written, and the earlier file stays, whatever the employees and total it holds.
+TEST_F(ExportInBlocks, AFileItsReaderRejectsNeverTakesTheEarlierFilesPlace)
+{
+    const QByteArray sound = NumberedFile(3).sliced(NumberedFile(3).indexOf("\r\n") + 2).chopped(9);
+    const auto damaged = [&sound](qsizetype at, qsizetype length, const QByteArray& with) {
+        return QByteArray(sound).replace(at, length, with);
+    };
+    const QString lineEnd = LoadFormResourceStr("WAGBK", 15751), length = LoadFormResourceStr("WAGBK", 15752);
+    const struct {
+        const char* damage;
+        QByteArray details;
+        QString failure;   // the start of the first failure named; empty: the file is written
+    } cases[] = {
+        {"none", sound, {}},
+        {"a line break in a name splits its record", damaged(38, 0, "\r\n"), LoadFormResourceStr("WAGBK", 15750).arg(3).arg(length, "")},
+        {"a line end without CR", damaged(33, 1, ""), LoadFormResourceStr("WAGBK", 15750).arg(2).arg(lineEnd, "CR LF")},
+        {"a running number out of sequence", damaged(35 + 4, 1, "3"), LoadFormResourceStr("WAGBK", 15750).arg(3).arg("", "2")},
+        {"Big5 that does not decode in a name", damaged(35 + 15, 2, "\xA4 "), LoadFormResourceStr("WAGBK", 15750).arg(3).arg("", "")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.damage);
+        {
+            QFile earlier(path);
+            ASSERT_TRUE(earlier.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            earlier.write("the earlier file\r\n");
+        }
+        FillTransferRows(table, TransferTableLayout::EmployeeNumbered(), Employees(3));
+        auto* raw = Create<RawDetailsExport>(nullptr);
+        raw->details = c.details;
+        raw->employees = 3;
+        dialog.reset(raw);
+        messages.clear();
+        QString error;
+        try {
+            exportTable(QDate(2026, 3, 5));
+        } catch (const std::runtime_error& e) {
+            error = QString::fromUtf8(e.what());
+        }
+        if (c.failure.isEmpty()) {
+            EXPECT_EQ(error, QString());
+            EXPECT_EQ(ReadFileBytes(path), NumberedFile(3));
+            continue;
+        }
+        EXPECT_TRUE(error.startsWith(LoadFormResourceStr("WAGBK", 15761) + u'\n')) << error.toStdString();
+        EXPECT_TRUE(error.section(u'\n', 1, 1).startsWith(c.failure.section(u'：', 0, 0))) << error.toStdString();
+        EXPECT_TRUE(messages.filter(LoadFormResourceStr("WAGBK", 10082)).isEmpty()) << "never reported as written";
+        EXPECT_EQ(ReadFileBytes(path), "the earlier file\r\n");
+    }
 }

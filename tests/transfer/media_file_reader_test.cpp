@@ -231,7 +231,7 @@ QByteArray large(int employees)
         + QByteArray::number(employees * 100).rightJustified(10, '0') + "  \r\n";
 }
 
-TEST(MediaFileReader, AFileReadInPiecesReadsAsItsBytesAndItsTotalsKeepNoLines)
+TEST(MediaFileReader, AFileReadInPiecesReadsAsItsBytesAndItsChecksKeepNoLines)
 {
     QByteArray bytes = large(9000);
     // Damage across the file: a line without CR at the edge of the first piece read, a letter in an
@@ -248,19 +248,20 @@ TEST(MediaFileReader, AFileReadInPiecesReadsAsItsBytesAndItsTotalsKeepNoLines)
     EXPECT_EQ(whole.failures.size(), 3) << whole.failures.join('\n').toStdString() << "the totals go unchecked past the letter";
     EXPECT_EQ(whole.failures.first(), failure(int(bytes.left(edge).count('\n')) + 1, "行尾", "CR LF"));
 
-    // Read from a device, a piece at a time, for its totals alone, as an export checks the file it
-    // wrote: the same employees, total and placing, the letter's amount left out the same way.
+    // Read from a device, a piece at a time, with every check and no line kept, as an export checks
+    // the file it wrote: the same failures, employees, total and placing.
     QBuffer file(&bytes);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const MediaFileReading totals = ReadMediaFile(layout(), file, {}, ReadingDetail::Totals);
-    EXPECT_EQ(totals.records, whole.records);
-    EXPECT_TRUE(totals.lines.empty());
-    EXPECT_EQ(totals.employees, whole.employees);
-    EXPECT_DOUBLE_EQ(totals.total, whole.total);
-    EXPECT_EQ(totals.amountUnit, whole.amountUnit);
-    EXPECT_EQ(totals.placed, whole.placed);
+    const MediaFileReading checks = ReadMediaFile(layout(), file, {}, ReadingDetail::Checks);
+    EXPECT_TRUE(checks.lines.empty());
+    EXPECT_EQ(checks.failures, whole.failures);
+    EXPECT_EQ(checks.records, whole.records);
+    EXPECT_EQ(checks.employees, whole.employees);
+    EXPECT_DOUBLE_EQ(checks.total, whole.total);
+    EXPECT_EQ(checks.amountUnit, whole.amountUnit);
+    EXPECT_EQ(checks.placed, whole.placed);
     bytes.remove(bytes.indexOf("2" "0007") + 20, 1);   // a detail line one byte short
-    EXPECT_FALSE(ReadMediaFile(layout(), bytes, {}, ReadingDetail::Totals).placed);
+    EXPECT_FALSE(ReadMediaFile(layout(), bytes, {}, ReadingDetail::Checks).placed);
 
     QByteArray unended = large(3000);
     unended.chop(2);
@@ -315,4 +316,18 @@ TEST(MediaFileReader, ZeroFilledNumbersWithASignOrTooManyDigits)
         EXPECT_EQ(trailerTotal(malformed), QStringList{failure(4, "總金額", text(15755))}) << malformed.toStdString();
 }
 
+// Bytes that are no records at all: the first failures are listed and the rest counted, and a line
+// without end is read only so far, whatever its size.
+TEST(MediaFileReader, AnythingButRecordsIsListedUpToALimitAndCounted)
+{
+    const MediaFileReading noise = read(QByteArray("x\r\n").repeated(1000));
+    EXPECT_EQ(noise.failures.size(), ListedFailures);
+    EXPECT_GE(noise.unlistedFailures, 1000 - ListedFailures);
+    EXPECT_FALSE(noise.valid());
+
+    const MediaFileReading endless = read(QByteArray(4 << 20, '1'));
+    EXPECT_EQ(endless.records, 1);
+    EXPECT_EQ(endless.lines.front().fields.front().text, "1");
+    EXPECT_TRUE(endless.failures.contains(failure(1, "記錄長度", text(15764).arg(21).arg(22)))) << endless.failures.join('\n').toStdString();
+}
 } // namespace
