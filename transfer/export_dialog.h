@@ -78,7 +78,6 @@ private:
     void WriteHeader(MediaFileWriter& writer, const RecordContext& context);
     void WriteTrailer(MediaFileWriter& writer, const RecordContext& context);
     QStringList WrittenFileFaults(const QString& path, const RecordContext& written) const;
-    void RememberFileName();
     ExportSettings settings_;
     BankRow row_;
     QString emptyCause_;

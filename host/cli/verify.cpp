@@ -3,6 +3,7 @@
 #include "commands.h"
 
 #include "dialog_answers.h"
+#include "export_log_command.h"
 #include "headless_host.h"
 
 #include <QFileInfo>
@@ -72,6 +73,7 @@ int Verify(const RuntimeConfig& config, Arguments& arguments)
     else
         printTable(out, reading);
     out.flush();
+    PrintLoggedFile(file, json);
     const QStringList failures = reading.value(QStringLiteral("failures")).toStringList();
     for (const QString& failure : failures)
         QTextStream(stderr) << failure << Qt::endl;

@@ -50,7 +50,7 @@ QPushButton* AddButton(QBoxLayout* row, QWidget* parent, const char* name, int t
 
 } // namespace
 
-MessageListDialog::MessageListDialog(const MessageList& list, MsgType type, int buttons, QWidget* parent)
+MessageListDialog::MessageListDialog(const MessageList& list, MsgType type, int buttons, QWidget* parent, const QString& goOn)
     : QDialog(parent), list_(list), escapeResult_(ClosedAnswer(buttons))
 {
     setObjectName(QStringLiteral("MessageList"));
@@ -100,15 +100,19 @@ MessageListDialog::MessageListDialog(const MessageList& list, MsgType type, int 
         const char* name;
         int textId;
     } answers[] = {{mbYes, mrYes, "Btn_Yes", 415}, {mbNo, mrNo, "Btn_No", 416}, {mbOK, mrOk, "Btn_OK", 413}, {mbCancel, mrCancel, "Btn_Cancel", 414}};
-    QPushButton* first = nullptr;
+    QPushButton* chosen = nullptr;
     for (const auto& answer : answers)
         if ((buttons & answer.flag) || (answer.flag == mbOK && !(buttons & (mbYes | mbNo | mbCancel)))) {
             QPushButton* button = AddButton(row, this, answer.name, answer.textId);
             connect(button, &QPushButton::clicked, this, [this, result = answer.result] { done(result); });
-            if (!first)
-                first = button;
+            if (answer.flag == mbOK && !goOn.isEmpty())
+                button->setText(goOn);
+            // A question that lets the work go on past what the list shows defaults to Cancel.
+            if (!chosen || (answer.flag == mbCancel && !goOn.isEmpty()))
+                chosen = button;
         }
-    first->setDefault(true);
+    chosen->setDefault(true);
+    chosen->setFocus();
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);

@@ -1,0 +1,190 @@
+#include "runtime/db/export_log.h"
+
+#include "runtime/db/database.h"
+
+#include <QDateTime>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+const QString ExportsTable = QStringLiteral("MF_EXPORT_LOG");
+const QString LinesTable = QStringLiteral("TF_EXPORT_LOG");
+const QString ExportColumns = QStringLiteral("LOG_NO,BNK_NO,FILE_NAME,WRITTEN_AT,OS_USER,COMPNO,CONDITIONS,EMPLOYEES,TOTAL,SHA256");
+
+// Types every engine takes alike; dates are texts as everywhere in the company database.
+const char* const CreateStatements[] = {
+    "CREATE TABLE MF_EXPORT_LOG (LOG_NO INTEGER NOT NULL PRIMARY KEY, BNK_NO VARCHAR(10) NOT NULL, FILE_NAME VARCHAR(1000),"
+    " WRITTEN_AT VARCHAR(19), OS_USER VARCHAR(64), COMPNO VARCHAR(20), CONDITIONS VARCHAR(1000), EMPLOYEES INTEGER,"
+    " TOTAL NUMERIC(16,2), SHA256 VARCHAR(64))",
+    "CREATE INDEX MF_EXPORT_LOG_BANK ON MF_EXPORT_LOG (BNK_NO, LOG_NO)",
+    "CREATE INDEX MF_EXPORT_LOG_FILE ON MF_EXPORT_LOG (SHA256)",
+    "CREATE TABLE TF_EXPORT_LOG (LOG_NO INTEGER NOT NULL, YG_NO VARCHAR(40), BACC_NO VARCHAR(40), AMTN NUMERIC(14,2))",
+    "CREATE INDEX TF_EXPORT_LOG_NO ON TF_EXPORT_LOG (LOG_NO)",
+};
+
+// Lines sent in one statement: a hundred statements for a hundred thousand employees.
+constexpr int LinesPerStatement = 1000;
+
+db::MDatabase& Company()
+{
+    return db::RequireDefaultSession()->database(db::CompanyDatabaseName);
+}
+
+bool LogExists()
+{
+    return !Company().tableColumns(ExportsTable).isEmpty();
+}
+
+// Runs `statement` with `values` bound to its placeholders. A refusal names the statement, or
+// `shown` in its place (the head of a statement of a thousand lines).
+QSqlQuery Run(const QString& statement, const QVariantList& values = {}, const QString& shown = {})
+{
+    QSqlQuery query(Company().connection());
+    query.setForwardOnly(true);
+    // A statement without values is sent as it stands: the lines' constants are not parsed for
+    // placeholders.
+    bool ran = false;
+    if (values.isEmpty()) {
+        ran = query.exec(statement);
+    } else if (query.prepare(statement)) {
+        for (const QVariant& value : values)
+            query.addBindValue(value);
+        ran = query.exec();
+    }
+    if (!ran)
+        throw db::QueryFailure(QString(), query.lastError(), shown.isEmpty() ? statement : shown);
+    return query;
+}
+
+LoggedExport ExportOf(const QSqlQuery& row)
+{
+    LoggedExport entry;
+    entry.number = row.value(0).toInt();
+    entry.bank = row.value(1).toString().trimmed();
+    entry.fileName = row.value(2).toString();
+    entry.writtenAt = row.value(3).toString();
+    entry.user = row.value(4).toString();
+    entry.company = row.value(5).toString();
+    entry.conditions = row.value(6).toString();
+    entry.employees = row.value(7).toInt();
+    entry.total = row.value(8).toDouble();
+    entry.sha256 = row.value(9).toString().trimmed();
+    return entry;
+}
+
+std::vector<LoggedExport> Exports(const QString& where, const QVariantList& values, int limit)
+{
+    std::vector<LoggedExport> found;
+    if (!LogExists())
+        return found;
+    QSqlQuery rows = Run(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY LOG_NO DESC").arg(ExportColumns, ExportsTable, where), values);
+    while (rows.next() && (limit <= 0 || int(found.size()) < limit))
+        found.push_back(ExportOf(rows));
+    return found;
+}
+
+} // namespace
+
+void LoggedPay::add(const QString& lineAccount, double lineAmount)
+{
+    if (account.isEmpty())
+        account = lineAccount;
+    else if (!account.split(QStringLiteral(", ")).contains(lineAccount))
+        account += QStringLiteral(", ") + lineAccount;
+    amount += lineAmount;
+}
+
+QString OperatingSystemUser()
+{
+    if (const passwd* user = ::getpwuid(::geteuid()))
+        return QString::fromLocal8Bit(user->pw_name);
+    return QString::number(::geteuid());
+}
+
+void CreateExportLogTables(QSqlDatabase& connection)
+{
+    if (connection.tables().contains(ExportsTable, Qt::CaseInsensitive))
+        return;
+    for (const char* statement : CreateStatements) {
+        QSqlQuery query(connection);
+        if (!query.exec(QLatin1String(statement)))
+            throw db::QueryFailure(QString(), query.lastError(), QLatin1String(statement));
+    }
+}
+
+ExportLogWriter::ExportLogWriter(LoggedExport entry)
+    : connection_(Company().connection())
+    , head_(QStringLiteral("INSERT INTO %1 (LOG_NO,YG_NO,BACC_NO,AMTN) VALUES ").arg(LinesTable))
+{
+    CreateExportLogTables(connection_);
+    QSqlQuery last = Run(QStringLiteral("SELECT MAX(LOG_NO) FROM %1").arg(ExportsTable));
+    exportNumber_ = (last.next() ? last.value(0).toInt() : 0) + 1;
+    number_ = QString::number(exportNumber_);
+    if (entry.writtenAt.isEmpty())
+        entry.writtenAt = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (entry.user.isEmpty())
+        entry.user = OperatingSystemUser();
+    Run(QStringLiteral("INSERT INTO %1 (%2) VALUES (?,?,?,?,?,?,?,?,?,?)").arg(ExportsTable, ExportColumns),
+        {exportNumber_, entry.bank, entry.fileName, entry.writtenAt, entry.user, entry.company, entry.conditions, entry.employees,
+         QString::number(entry.total, 'f', 2), entry.sha256.toLower()});
+}
+
+// Each line is written as the engine writes a constant (quotes in an account doubled).
+void ExportLogWriter::add(const QString& employee, const QString& account, double amount)
+{
+    const auto constant = [this](const QString& text) {
+        QSqlField field(QString(), QMetaType(QMetaType::QString));
+        field.setValue(text);
+        return connection_.driver()->formatValue(field);
+    };
+    pending_ << u'(' + number_ + u',' + constant(employee) + u',' + constant(account) + u',' + QString::number(amount, 'f', 2) + u')';
+    if (pending_.size() == LinesPerStatement)
+        flush();
+}
+
+void ExportLogWriter::flush()
+{
+    if (!pending_.isEmpty())
+        Run(head_ + pending_.join(u','), {}, head_ + QStringLiteral("..."));
+    pending_.clear();
+}
+
+int ExportLogWriter::finish()
+{
+    flush();
+    return exportNumber_;
+}
+
+std::optional<LoggedExport> LastExport(const QString& bank)
+{
+    std::vector<LoggedExport> last = Exports(QStringLiteral(" WHERE BNK_NO=?"), {bank}, 1);
+    if (last.empty())
+        return std::nullopt;
+    return last.front();
+}
+
+QHash<QString, LoggedPay> ExportedPay(int number)
+{
+    QHash<QString, LoggedPay> pay;
+    QSqlQuery rows = Run(QStringLiteral("SELECT YG_NO,BACC_NO,AMTN FROM %1 WHERE LOG_NO=?").arg(LinesTable), {number});
+    while (rows.next()) {
+        pay[rows.value(0).toString()].add(rows.value(1).toString(), rows.value(2).toDouble());
+    }
+    return pay;
+}
+
+std::vector<LoggedExport> LoggedExports(const QString& bank, int limit)
+{
+    return bank.isEmpty() ? Exports(QString(), {}, limit) : Exports(QStringLiteral(" WHERE BNK_NO=?"), {bank}, limit);
+}
+
+std::vector<LoggedExport> ExportsOfFile(const QString& sha256)
+{
+    return Exports(QStringLiteral(" WHERE SHA256=?"), {sha256.toLower()}, 0);
+}
