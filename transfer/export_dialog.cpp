@@ -12,7 +12,7 @@
 #include "runtime/ui/messages.h"
 #include "runtime/ui/msave_dialog.h"
 #include "transfer/media_file_writer.h"
-#include "transfer/export_log.h"
+#include "transfer/paid_lines.h"
 #include "transfer/pay_changes.h"
 #include "runtime/compdata.h"
 #include "runtime/db/transaction.h"
@@ -29,6 +29,7 @@
 #include <QToolButton>
 
 #include <cmath>
+#include <future>
 #include <stdexcept>
 
 namespace {
@@ -189,17 +190,21 @@ void ExportDialog::WriteMediaFile(Replacing replacing)
     context.today = Today();
 
     // What changed since the bank's last file is looked at before anything is written.
-    const PayChanges changes = PayChangesSinceLastFile(settings_.rowKey, Report);
+    const QString payLines = PayLinesText(Report);
+    const PayChanges changes = PayChangesSinceLastFile(settings_.rowKey, payLines);
     if (!ReviewedChanges(changes))
         return;
     MediaFileWriter writer(PathFile->text(), replacing);
     // A file that another export put at the path meanwhile is replaced only when the clerk says so.
     writer.file().AskBeforeReplacing([] { return ReplaceAsked(); });
     WriteRecords(writer, context);
-    // A file whose employees or total differ from the table's does not take the earlier file's place. The file's name is remembered before the file is put
-    // in place: a database that cannot take it keeps the earlier file too, so that what the clerk
-    // is told is what happened.
-    writer.Commit([this, &context](const QString& written) {
+    // A file whose employees or total differ from the table's does not take the earlier file's
+    // place. The file's name is remembered, and the export logged, before the file is put in place:
+    // a database that cannot take them keeps the earlier file too, so that what the clerk is told
+    // is what happened.
+    writer.Commit([this, &context, &payLines](const QString& written) {
+        // The file's SHA-256, for the log, is worked out on a second core while the file is read back.
+        std::future<QString> sha256 = std::async(std::launch::async | std::launch::deferred, [written] { return FileSha256(written); });
         const QStringList faults = WrittenFileFaults(written, context);
         if (!faults.isEmpty())
             throw std::runtime_error((LoadFormStr(15761) + u'\n' + faults.join(u'\n')).toStdString());
@@ -210,8 +215,8 @@ void ExportDialog::WriteMediaFile(Replacing replacing)
         entry.conditions = Values.further.value(LoggedConditionsName);
         entry.employees = context.employeeRecords;
         entry.total = context.employeeTotal;
-        entry.sha256 = FileSha256(written);
-        const auto log = [this, &entry] { LogExport(entry, Report); };
+        entry.sha256 = sha256.get();
+        const auto log = [&entry, &payLines] { WriteExportLog(entry, payLines); };
         try {
             if (settings_.remembersFileName)
                 row_.RememberFileName(PathFile->text(),

@@ -1,5 +1,6 @@
 #include "transfer/paid_lines.h"
 
+#include "runtime/db/export_log.h"
 #include "transfer/transfer_table.h"
 
 #include <vector>
@@ -24,4 +25,11 @@ void ForEachPaidLine(const db::LocalTable& table, const std::function<void(const
             take(line);
         }
     }
+}
+
+QString PayLinesText(const db::LocalTable& table)
+{
+    QString lines;
+    ForEachPaidLine(table, [&lines](const PaidLine& line) { AppendPayLine(lines, line.employee, line.account, line.amount); });
+    return lines;
 }

@@ -18,3 +18,5 @@ struct PaidLine {
 
 // Gives each employee of `table` to `take`, in the table's order; subtotal and total rows are passed.
 void ForEachPaidLine(const db::LocalTable& table, const std::function<void(const PaidLine&)>& take);
+// The employees of `table` as the export log keeps them (AppendPayLine, runtime/db/export_log.h).
+QString PayLinesText(const db::LocalTable& table);

@@ -2,18 +2,42 @@
 
 #include "runtime/language.h"
 #include "runtime/ui/display_format.h"
-#include "transfer/paid_lines.h"
 
-#include <QSet>
+#include <QHash>
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-// What the last export paid an employee, and what this table pays him.
+// One employee's pay in one of the two exports, as views into its lines. The amount is read as a
+// number only when it must be: an amount the same as before in the same words needs no reading.
+struct Paid {
+    QStringView account;
+    QStringView amountText;   // of the first line
+    double earlierLines = 0;  // the amounts of the lines before the last, added up
+    int lines = 0;
+    bool severalAccounts = false;
+
+    void add(QStringView lineAccount, QStringView lineAmount)
+    {
+        if (lines == 0)
+            account = lineAccount;
+        else if (account != lineAccount)
+            severalAccounts = true;
+        if (lines > 0)
+            earlierLines += amountText.toDouble();
+        amountText = lineAmount;
+        ++lines;
+    }
+    bool present() const { return lines > 0; }
+    double amount() const { return earlierLines + amountText.toDouble(); }
+    LoggedPay pay() const { return {account.toString() + (severalAccounts ? QStringLiteral(", …") : QString()), amount()}; }
+    bool sameAccount(const Paid& other) const { return account == other.account && severalAccounts == other.severalAccounts; }
+    bool sameAmount(const Paid& other) const { return lines == 1 && other.lines == 1 && amountText == other.amountText; }
+};
+
 struct Compared {
-    LoggedPay before, after;
-    bool inLast = false, inTable = false;
+    Paid before, after;
 };
 
 QString AmountText(double amount)
@@ -33,34 +57,35 @@ bool AmountMoved(double before, double after)
     return std::fabs(after - before) * 3 > std::fabs(before) + 0.004;
 }
 
-PayChanges ComparePay(std::optional<LoggedExport> last, QHash<QString, LoggedPay> lastPay, const db::LocalTable& table)
+PayChanges ComparePay(std::optional<LoggedExport> last, QStringView lastLines, QStringView payLines)
 {
     PayChanges result;
     result.last = std::move(last);
-    if (!result.last)
+    if (!result.last || lastLines == payLines)
         return result;
-    QHash<QString, Compared> employees;
-    employees.reserve(lastPay.size());
-    for (auto paid = lastPay.cbegin(); paid != lastPay.cend(); ++paid)
-        employees.insert(paid.key(), Compared{paid.value(), {}, true, false});
-    lastPay.clear();
-    ForEachPaidLine(table, [&employees](const PaidLine& line) {
-        Compared& employee = employees[line.employee];
-        employee.after.add(line.account, line.amount);
-        employee.inTable = true;
+    // Keyed by views into the two texts: a hundred thousand employees cost no copy of their numbers.
+    QHash<QStringView, Compared> employees;
+    employees.reserve(lastLines.count(u'\n') + 1);
+    ForEachPayLine(lastLines, [&employees](QStringView employee, QStringView account, QStringView amount) {
+        employees[employee].before.add(account, amount);
     });
+    ForEachPayLine(payLines, [&employees](QStringView employee, QStringView account, QStringView amount) {
+        employees[employee].after.add(account, amount);
+    });
+    using Kind = PayChange::Kind;
     for (auto employee = employees.cbegin(); employee != employees.cend(); ++employee) {
-        const Compared& pay = employee.value();
-        using Kind = PayChange::Kind;
-        if (!pay.inTable)
-            result.changes.push_back({Kind::LeftOut, employee.key(), pay.before, {}});
-        else if (!pay.inLast)
-            result.changes.push_back({Kind::Added, employee.key(), {}, pay.after});
+        const Paid& before = employee.value().before;
+        const Paid& after = employee.value().after;
+        const QString who = employee.key().toString();
+        if (!after.present())
+            result.changes.push_back({Kind::LeftOut, who, before.pay(), {}});
+        else if (!before.present())
+            result.changes.push_back({Kind::Added, who, {}, after.pay()});
         else {
-            if (pay.before.account != pay.after.account)
-                result.changes.push_back({Kind::AccountChanged, employee.key(), pay.before, pay.after});
-            if (AmountMoved(pay.before.amount, pay.after.amount))
-                result.changes.push_back({Kind::AmountMoved, employee.key(), pay.before, pay.after});
+            if (!before.sameAccount(after))
+                result.changes.push_back({Kind::AccountChanged, who, before.pay(), after.pay()});
+            if (!before.sameAmount(after) && AmountMoved(before.amount(), after.amount()))
+                result.changes.push_back({Kind::AmountMoved, who, before.pay(), after.pay()});
         }
     }
     std::sort(result.changes.begin(), result.changes.end(), [](const PayChange& a, const PayChange& b) {
@@ -69,11 +94,11 @@ PayChanges ComparePay(std::optional<LoggedExport> last, QHash<QString, LoggedPay
     return result;
 }
 
-PayChanges PayChangesSinceLastFile(const QString& bank, const db::LocalTable& table)
+PayChanges PayChangesSinceLastFile(const QString& bank, QStringView payLines)
 {
     std::optional<LoggedExport> last = LastExport(bank);
-    QHash<QString, LoggedPay> lastPay = last ? ExportedPay(last->number) : QHash<QString, LoggedPay>();
-    return ComparePay(std::move(last), std::move(lastPay), table);
+    const QString lastLines = last ? ExportedPayLines(last->number) : QString();
+    return ComparePay(std::move(last), lastLines, payLines);
 }
 
 QStringList PayChangeLines(const std::vector<PayChange>& changes)

@@ -3,9 +3,9 @@
 // left out, accounts changed, and amounts that moved by more than a third. A changed account is
 // how a salary is diverted, so it holds the export until the clerk has looked; the others are shown.
 #include "runtime/db/export_log.h"
-#include "runtime/db/localtable.h"
 
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 struct PayChange {
@@ -25,10 +25,12 @@ struct PayChanges {
 // Whether an amount moved by more than a third of what it was.
 bool AmountMoved(double before, double after);
 
-// `table` (a transfer table) against the employees of the last export `last` paid (`lastPay`).
-PayChanges ComparePay(std::optional<LoggedExport> last, QHash<QString, LoggedPay> lastPay, const db::LocalTable& table);
+// The employees' lines of a transfer (`payLines`) against those of the last export `last`
+// (`lastLines`), both as the log keeps them. An employee on several lines is paid their sum; one
+// paid into several accounts shows the first and "…".
+PayChanges ComparePay(std::optional<LoggedExport> last, QStringView lastLines, QStringView payLines);
 // The same against the last export logged for `bank`.
-PayChanges PayChangesSinceLastFile(const QString& bank, const db::LocalTable& table);
+PayChanges PayChangesSinceLastFile(const QString& bank, QStringView payLines);
 
 // The changes as the lines of a message list, "employee: what = value", in the clerk's language.
 QStringList PayChangeLines(const std::vector<PayChange>& changes);

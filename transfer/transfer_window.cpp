@@ -2,7 +2,7 @@
 // that lead to the companions.
 #include "transfer/transfer_window.h"
 
-#include "transfer/export_log.h"
+#include "runtime/db/export_log.h"
 
 #include "common/code_lists.h"
 #include "common/date_range.h"

@@ -53,7 +53,9 @@ QStringList Changes(const PayChanges& found)
 
 TEST(PayChanges, AgainstTheLastExport)
 {
-    const QHash<QString, LoggedPay> last{{"E1", {"111", 300}}, {"E2", {"222", 300}}, {"E3", {"333", 300}}, {"E4", {"444", 300}}};
+    QString last;
+    for (const Paid& paid : {Paid{"E1", "111", 300}, Paid{"E2", "222", 300}, Paid{"E3", "333", 300}, Paid{"E4", "444", 300}})
+        AppendPayLine(last, paid.employee, paid.account, paid.amount);
     const struct {
         const char* what;
         int perRow;
@@ -70,14 +72,19 @@ TEST(PayChanges, AgainstTheLastExport)
          {"0 E2 222>999 300>300", "1 E5 >555 0>10", "2 E4 444> 300>0"}, true},
         {"an employee on two rows is paid their sum", 1,
          {{"E1", "111", 150}, {"E2", "222", 300}, {"E1", "111", 150}, {"E3", "333", 300}, {"E4", "444", 300}}, {}, false},
+        {"an employee paid into a second account is a changed account", 1,
+         {{"E1", "111", 150}, {"E2", "222", 300}, {"E1", "888", 150}, {"E3", "333", 300}, {"E4", "444", 300}},
+         {"0 E1 111>111, … 300>300"}, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const PayChanges found = ComparePay(LoggedExport{}, last, TableOf(c.table, c.perRow));
+        const QString lines = PayLinesText(TableOf(c.table, c.perRow));
+        const PayChanges found = ComparePay(LoggedExport{}, last, lines);
         EXPECT_EQ(Changes(found), c.changes);
         EXPECT_EQ(found.holds(), c.holds);
     }
-    const PayChanges first = ComparePay(std::nullopt, {}, TableOf({{"E1", "111", 300}}, 1));
+    const QString lines = PayLinesText(TableOf({{"E1", "111", 300}}, 1));
+    const PayChanges first = ComparePay(std::nullopt, QString(), lines);
     EXPECT_FALSE(first.last) << "the first export has nothing to compare with";
     EXPECT_TRUE(first.changes.empty());
 }

@@ -3,9 +3,7 @@
 #include "runtime/db/database.h"
 
 #include <QDateTime>
-#include <QSqlDriver>
 #include <QSqlError>
-#include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <pwd.h>
@@ -24,12 +22,8 @@ const char* const CreateStatements[] = {
     " TOTAL NUMERIC(16,2), SHA256 VARCHAR(64))",
     "CREATE INDEX MF_EXPORT_LOG_BANK ON MF_EXPORT_LOG (BNK_NO, LOG_NO)",
     "CREATE INDEX MF_EXPORT_LOG_FILE ON MF_EXPORT_LOG (SHA256)",
-    "CREATE TABLE TF_EXPORT_LOG (LOG_NO INTEGER NOT NULL, YG_NO VARCHAR(40), BACC_NO VARCHAR(40), AMTN NUMERIC(14,2))",
-    "CREATE INDEX TF_EXPORT_LOG_NO ON TF_EXPORT_LOG (LOG_NO)",
+    "CREATE TABLE TF_EXPORT_LOG (LOG_NO INTEGER NOT NULL PRIMARY KEY, PAY_LINES TEXT)",
 };
-
-// Lines sent in one statement: a hundred statements for a hundred thousand employees.
-constexpr int LinesPerStatement = 1000;
 
 db::MDatabase& Company()
 {
@@ -91,13 +85,34 @@ std::vector<LoggedExport> Exports(const QString& where, const QVariantList& valu
 
 } // namespace
 
-void LoggedPay::add(const QString& lineAccount, double lineAmount)
+void AppendPayLine(QString& lines, const QString& employee, const QString& account, double amount)
 {
-    if (account.isEmpty())
-        account = lineAccount;
-    else if (!account.split(QStringLiteral(", ")).contains(lineAccount))
-        account += QStringLiteral(", ") + lineAccount;
-    amount += lineAmount;
+    const auto field = [&lines](const QString& text) {
+        if (text.contains(u'\t') || text.contains(u'\n'))
+            lines += QString(text).replace(u'\t', u' ').replace(u'\n', u' ');
+        else
+            lines += text;
+    };
+    field(employee);
+    lines += u'\t';
+    field(account);
+    lines += u'\t';
+    lines += QString::number(amount, 'f', 2);
+    lines += u'\n';
+}
+
+void ForEachPayLine(QStringView lines, const std::function<void(QStringView, QStringView, QStringView)>& take)
+{
+    for (qsizetype start = 0; start < lines.size();) {
+        qsizetype end = lines.indexOf(u'\n', start);
+        if (end < 0)
+            end = lines.size();
+        const QStringView line = lines.sliced(start, end - start);
+        start = end + 1;
+        const qsizetype first = line.indexOf(u'\t'), second = first < 0 ? -1 : line.indexOf(u'\t', first + 1);
+        if (second > 0)
+            take(line.first(first), line.sliced(first + 1, second - first - 1), line.sliced(second + 1));
+    }
 }
 
 QString OperatingSystemUser()
@@ -118,47 +133,21 @@ void CreateExportLogTables(QSqlDatabase& connection)
     }
 }
 
-ExportLogWriter::ExportLogWriter(LoggedExport entry)
-    : connection_(Company().connection())
-    , head_(QStringLiteral("INSERT INTO %1 (LOG_NO,YG_NO,BACC_NO,AMTN) VALUES ").arg(LinesTable))
+int WriteExportLog(LoggedExport entry, const QString& payLines)
 {
-    CreateExportLogTables(connection_);
+    QSqlDatabase connection = Company().connection();
+    CreateExportLogTables(connection);
     QSqlQuery last = Run(QStringLiteral("SELECT MAX(LOG_NO) FROM %1").arg(ExportsTable));
-    exportNumber_ = (last.next() ? last.value(0).toInt() : 0) + 1;
-    number_ = QString::number(exportNumber_);
+    const int number = (last.next() ? last.value(0).toInt() : 0) + 1;
     if (entry.writtenAt.isEmpty())
         entry.writtenAt = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     if (entry.user.isEmpty())
         entry.user = OperatingSystemUser();
     Run(QStringLiteral("INSERT INTO %1 (%2) VALUES (?,?,?,?,?,?,?,?,?,?)").arg(ExportsTable, ExportColumns),
-        {exportNumber_, entry.bank, entry.fileName, entry.writtenAt, entry.user, entry.company, entry.conditions, entry.employees,
+        {number, entry.bank, entry.fileName, entry.writtenAt, entry.user, entry.company, entry.conditions, entry.employees,
          QString::number(entry.total, 'f', 2), entry.sha256.toLower()});
-}
-
-// Each line is written as the engine writes a constant (quotes in an account doubled).
-void ExportLogWriter::add(const QString& employee, const QString& account, double amount)
-{
-    const auto constant = [this](const QString& text) {
-        QSqlField field(QString(), QMetaType(QMetaType::QString));
-        field.setValue(text);
-        return connection_.driver()->formatValue(field);
-    };
-    pending_ << u'(' + number_ + u',' + constant(employee) + u',' + constant(account) + u',' + QString::number(amount, 'f', 2) + u')';
-    if (pending_.size() == LinesPerStatement)
-        flush();
-}
-
-void ExportLogWriter::flush()
-{
-    if (!pending_.isEmpty())
-        Run(head_ + pending_.join(u','), {}, head_ + QStringLiteral("..."));
-    pending_.clear();
-}
-
-int ExportLogWriter::finish()
-{
-    flush();
-    return exportNumber_;
+    Run(QStringLiteral("INSERT INTO %1 (LOG_NO,PAY_LINES) VALUES (?,?)").arg(LinesTable), {number, payLines});
+    return number;
 }
 
 std::optional<LoggedExport> LastExport(const QString& bank)
@@ -169,14 +158,10 @@ std::optional<LoggedExport> LastExport(const QString& bank)
     return last.front();
 }
 
-QHash<QString, LoggedPay> ExportedPay(int number)
+QString ExportedPayLines(int number)
 {
-    QHash<QString, LoggedPay> pay;
-    QSqlQuery rows = Run(QStringLiteral("SELECT YG_NO,BACC_NO,AMTN FROM %1 WHERE LOG_NO=?").arg(LinesTable), {number});
-    while (rows.next()) {
-        pay[rows.value(0).toString()].add(rows.value(1).toString(), rows.value(2).toDouble());
-    }
-    return pay;
+    QSqlQuery row = Run(QStringLiteral("SELECT PAY_LINES FROM %1 WHERE LOG_NO=?").arg(LinesTable), {number});
+    return row.next() ? row.value(0).toString() : QString();
 }
 
 std::vector<LoggedExport> LoggedExports(const QString& bank, int limit)
