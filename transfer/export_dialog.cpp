@@ -43,15 +43,24 @@ bool ReplaceAsked()
     return MessageDlg(LoadFormResourceStr(QStringLiteral("F5MAIN"), 11012), MsgType::Confirmation, mbOK | mbCancel) == mrOk;
 }
 
-// Shows what changed since the bank's last logged file; false when the clerk stops the export.
+// Shows what changed since the bank's last logged file, or that there is none to compare with;
+// false when the clerk stops the export. Only a changed account asks.
 bool ReviewedChanges(const PayChanges& found)
 {
+    const auto text = [](int id) { return LoadFormResourceStr(QStringLiteral("WAGBK"), id); };
+    if (!found.last) {
+        ReviewList(text(15957));
+        return true;
+    }
     if (found.changes.empty())
         return true;
-    const QString heading = LoadFormResourceStr(QStringLiteral("WAGBK"), found.holds() ? 15950 : 15951)
-                                .arg(QFileInfo(found.last->fileName).fileName(), found.last->writtenAt);
-    const QString list = heading + u'\n' + PayChangeLines(found.changes).join(u'\n');
-    return ReviewList(list, found.holds() ? LoadFormResourceStr(QStringLiteral("WAGBK"), 15958) : QString()) == mrOk;
+    const QString list = text(found.holds() ? 15950 : 15951).arg(QFileInfo(found.last->fileName).fileName(), found.last->writtenAt)
+        + u'\n' + PayChangeLines(found.changes).join(u'\n');
+    if (!found.holds()) {
+        ReviewList(list);
+        return true;
+    }
+    return ReviewList(list, text(15958)) == mrOk;
 }
 
 // The SHA-256 of the file at `path` (hex), for the log.
@@ -232,8 +241,6 @@ void ExportDialog::WriteMediaFile(Replacing replacing)
     QString finished = LoadFormStr(10082) + u' '
         + LoadFormStr(15941).arg(QDir::toNativeSeparators(PathFile->text())).arg(context.employeeRecords)
               .arg(FormatNumber(context.employeeTotal, QStringLiteral("#,##0.00")));
-    if (!changes.last)
-        finished += u'\n' + LoadFormStr(15957);
     if (!writer.findings().substitutedNames.isEmpty())
         finished += u'\n' + LoadFormStr(10088) + u'\n' + writer.findings().substitutedNames.join(u'\n');
     MessageDlg(finished, MsgType::Information, mbOK);

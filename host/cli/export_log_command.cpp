@@ -52,14 +52,14 @@ int ExportLog(const RuntimeConfig& config, Arguments& arguments)
     return ExitOk;
 }
 
-void PrintLoggedFile(const QString& file, bool json)
+void PrintLoggedFile(const QString& file)
 {
     QFile bytes(file);
     QCryptographicHash sha256(QCryptographicHash::Sha256);
     if (!bytes.open(QIODevice::ReadOnly) || !sha256.addData(&bytes))
         return;
     const std::vector<LoggedExport> found = ExportsOfFile(QString::fromLatin1(sha256.result().toHex()));
-    QTextStream to(json ? stderr : stdout);
+    QTextStream to(stdout);
     if (found.empty())
         to << "log: not logged" << Qt::endl;
     for (const LoggedExport& entry : found)

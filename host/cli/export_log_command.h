@@ -8,6 +8,5 @@
 struct RuntimeConfig;
 
 int ExportLog(const RuntimeConfig& config, Arguments& arguments);
-// Prints the logged exports whose file has the bytes of `file` (by SHA-256), or "not logged": on
-// stdout, or on stderr beside a JSON reading on stdout.
-void PrintLoggedFile(const QString& file, bool json);
+// Prints the logged exports whose file has the bytes of `file` (by SHA-256), or "not logged".
+void PrintLoggedFile(const QString& file);

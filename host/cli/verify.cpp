@@ -68,12 +68,14 @@ int Verify(const RuntimeConfig& config, Arguments& arguments)
         return ExitError;
     }
     QTextStream out(stdout);
-    if (json)
+    if (json) {
         out << QJsonDocument(QJsonObject::fromVariantMap(reading)).toJson(QJsonDocument::Indented);
-    else
+    } else {
         printTable(out, reading);
+        out.flush();
+        PrintLoggedFile(file);
+    }
     out.flush();
-    PrintLoggedFile(file, json);
     const QStringList failures = reading.value(QStringLiteral("failures")).toStringList();
     for (const QString& failure : failures)
         QTextStream(stderr) << failure << Qt::endl;

@@ -11,7 +11,7 @@ class ServerExportLog : public ServerCompany {};
 TEST_F(ServerExportLog, AChangedAccountIsHeldAndBothFilesAreLogged)
 {
     const auto transfer = [this](const QString& file, const QStringList& more = {}) {
-        return onServer(QStringList{"--lang", "2"} + february + QStringList{"transfer", "10", "--out", path(file)} + more);
+        return onServer(QStringList{"--lang", "2", "transfer", "10", "--out", path(file)} + february + more);
     };
     const Outcome first = transfer("first.txt");
     ASSERT_EQ(first.status, 0) << first.err.toStdString();
