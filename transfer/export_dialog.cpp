@@ -43,16 +43,12 @@ bool ReplaceAsked()
     return MessageDlg(LoadFormResourceStr(QStringLiteral("F5MAIN"), 11012), MsgType::Confirmation, mbOK | mbCancel) == mrOk;
 }
 
-// Shows what changed since the bank's last logged file, or that there is none to compare with;
-// false when the clerk stops the export. Only a changed account asks.
+// Shows what changed since the bank's last logged file; false when the clerk stops the export.
+// Only a changed account asks.
 bool ReviewedChanges(const PayChanges& found)
 {
     const auto text = [](int id) { return LoadFormResourceStr(QStringLiteral("WAGBK"), id); };
-    if (!found.last) {
-        ReviewList(text(15957));
-        return true;
-    }
-    if (found.changes.empty())
+    if (!found.last || found.changes.empty())
         return true;
     const QString list = text(found.holds() ? 15950 : 15951).arg(QFileInfo(found.last->fileName).fileName(), found.last->writtenAt)
         + u'\n' + PayChangeLines(found.changes).join(u'\n');
@@ -237,6 +233,9 @@ void ExportDialog::WriteMediaFile(Replacing replacing)
         }
     });
 
+    // The bank's first logged file had nothing to compare with: said once it is written.
+    if (!changes.last)
+        ReviewList(LoadFormStr(15957));
     // Where the file went and what it holds, on the line that says it is done.
     QString finished = LoadFormStr(10082) + u' '
         + LoadFormStr(15941).arg(QDir::toNativeSeparators(PathFile->text())).arg(context.employeeRecords)
