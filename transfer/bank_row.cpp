@@ -55,19 +55,21 @@ QString FileNamePart(const QString& path)
     return path.mid(slash + 1).left(255);
 }
 
-void BankRow::RememberFileName(const QString& path, const FileNameMerge& merge) const
+void BankRow::RememberFileName(const QString& path, const FileNameMerge& merge, const std::function<void()>& alongside) const
 {
     const QString name = FileNamePart(path);
-    if (name.isEmpty())
+    if (name.isEmpty() && !alongside)
         return;
     db::InTransaction(db::CompanyDatabaseName, [&] {
         db::MSQLTable table = OpenBank1Table();
-        if (!table.findKey({key_}))
-            return;
-        const QString fileName = QStringLiteral("FILENAME");
-        const QString stored = table.fieldText(fileName);
-        table.edit();
-        table.setField(fileName, merge ? merge(name, stored) : name);
-        table.post();
+        if (!name.isEmpty() && table.findKey({key_})) {
+            const QString fileName = QStringLiteral("FILENAME");
+            const QString stored = table.fieldText(fileName);
+            table.edit();
+            table.setField(fileName, merge ? merge(name, stored) : name);
+            table.post();
+        }
+        if (alongside)
+            alongside();
     });
 }

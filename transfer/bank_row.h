@@ -25,9 +25,10 @@ public:
               const QString& defaultFileName) const;
 
     // Stores the file name part of `path` (after the last "/" or "\") in FILENAME when the row exists;
-    // `merge` (name, FILENAME as stored) gives what to store instead of the name alone.
+    // `merge` (name, FILENAME as stored) gives what to store instead of the name alone. `alongside`
+    // writes in the same transaction (the export log): both are saved, or neither.
     using FileNameMerge = std::function<QString(const QString& name, const QString& stored)>;
-    void RememberFileName(const QString& path, const FileNameMerge& merge = {}) const;
+    void RememberFileName(const QString& path, const FileNameMerge& merge = {}, const std::function<void()>& alongside = {}) const;
 
 private:
     QString key_;

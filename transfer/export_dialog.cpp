@@ -13,8 +13,14 @@
 #include "runtime/ui/messages.h"
 #include "runtime/ui/msave_dialog.h"
 #include "transfer/media_file_writer.h"
+#include "transfer/paid_lines.h"
+#include "transfer/pay_changes.h"
+#include "runtime/compdata.h"
+#include "runtime/db/transaction.h"
+#include "runtime/ui/review_list.h"
 #include "transfer/transfer_table.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,6 +41,32 @@ constexpr int RowsPerBlock = 1024;
 bool ReplaceAsked()
 {
     return MessageDlg(LoadFormResourceStr(QStringLiteral("F5MAIN"), 11012), MsgType::Confirmation, mbOK | mbCancel) == mrOk;
+}
+
+// Shows what changed since the bank's last logged file; false when the clerk stops the export.
+// Only a changed account asks.
+bool ReviewedChanges(const PayChanges& found)
+{
+    const auto text = [](int id) { return LoadFormResourceStr(QStringLiteral("WAGBK"), id); };
+    if (!found.last || found.changes.empty())
+        return true;
+    const QString list = text(found.holds() ? 15950 : 15951).arg(QFileInfo(found.last->fileName).fileName(), found.last->writtenAt)
+        + u'\n' + PayChangeLines(found.changes).join(u'\n');
+    if (!found.holds()) {
+        ReviewList(list);
+        return true;
+    }
+    return ReviewList(list, text(15958)) == mrOk;
+}
+
+// The SHA-256 of the file at `path` (hex), for the log.
+QString FileSha256(const QString& path)
+{
+    QFile file(path);
+    QCryptographicHash sha256(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !sha256.addData(&file))
+        throw std::runtime_error(LoadFormResourceStr(QStringLiteral("WAGBK"), 15763).arg(path, file.errorString()).toStdString());
+    return QString::fromLatin1(sha256.result().toHex());
 }
 
 } // namespace
@@ -189,22 +221,38 @@ void ExportDialog::WriteMediaFile(Replacing replacing)
     context.values = Values;
     context.today = Today();
 
+    // What changed since the bank's last file is looked at before anything is written.
+    const QString payLines = PayLinesText(Report);
+    const PayChanges changes = PayChangesSinceLastFile(settings_.rowKey, payLines);
+    if (!ReviewedChanges(changes))
+        return;
     MediaFileWriter writer(PathFile->text(), replacing);
     // A file that another export put at the path meanwhile is replaced only when the clerk says so.
     writer.file().AskBeforeReplacing([] { return ReplaceAsked(); });
     WriteRecords(writer, context);
     // A file that its bank's reader rejects, or whose employees or total differ from the table's,
-    // does not take the earlier file's place. The file's name is remembered before the file is put
-    // in place: a database that cannot take it keeps the earlier file too, so that what the clerk
-    // is told is what happened.
-    writer.Commit([this, &context](const QString& written) {
+    // does not take the earlier file's place. The file's name is remembered, and the export logged,
+    // before the file is put in place: a database that cannot take them keeps the earlier file too,
+    // so that what the clerk is told is what happened.
+    writer.Commit([this, &context, &payLines](const QString& written) {
         const QStringList faults = WrittenFileFaults(written, context);
         if (!faults.isEmpty())
             throw std::runtime_error((LoadFormStr(15761) + u'\n' + faults.join(u'\n')).toStdString());
-        if (!settings_.remembersFileName)
-            return;
+        LoggedExport entry;
+        entry.bank = settings_.rowKey;
+        entry.fileName = PathFile->text();
+        entry.company = Compdata::CompanyNumber();
+        entry.conditions = Values.further.value(LoggedConditionsName);
+        entry.employees = context.employeeRecords;
+        entry.total = context.employeeTotal;
+        entry.sha256 = FileSha256(written);
+        const auto log = [&entry, &payLines] { WriteExportLog(entry, payLines); };
         try {
-            RememberFileName();
+            if (settings_.remembersFileName)
+                row_.RememberFileName(PathFile->text(),
+                                      [this](const QString& name, const QString& stored) { return FileNameToRemember(name, stored); }, log);
+            else
+                db::InTransaction(db::CompanyDatabaseName, log);
         } catch (const std::exception& e) {
             throw std::runtime_error(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 620).arg(QString::fromUtf8(e.what())).toStdString());
         }
@@ -214,6 +262,9 @@ void ExportDialog::WriteMediaFile(Replacing replacing)
     QString finished = LoadFormStr(10082) + u' '
         + LoadFormStr(15941).arg(QDir::toNativeSeparators(PathFile->text())).arg(context.employeeRecords)
               .arg(FormatNumber(context.employeeTotal, QStringLiteral("#,##0.00")));
+    // The bank's first logged file had nothing to compare with: said with it.
+    if (!changes.last)
+        finished += u'\n' + LoadFormStr(15957);
     if (!writer.findings().substitutedNames.isEmpty())
         finished += u'\n' + LoadFormStr(10088) + u'\n' + writer.findings().substitutedNames.join(u'\n');
     MessageDlg(finished, MsgType::Information, mbOK);
@@ -355,10 +406,4 @@ void ExportDialog::WriteTrailer(MediaFileWriter& writer, const RecordContext& co
     const RecordOwner trailer(QStringLiteral("表尾"));
     for (const MediaRecord& record : Layout().trailer)
         writer.Write(record, context, trailer);
-}
-
-void ExportDialog::RememberFileName()
-{
-    row_.RememberFileName(PathFile->text(),
-                          [this](const QString& name, const QString& stored) { return FileNameToRemember(name, stored); });
 }

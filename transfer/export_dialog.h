@@ -90,7 +90,6 @@ private:
     QStringList WrittenFileFaults(const QString& path, const RecordContext& written) const;
     // The file at `path`, opened for reading, and the context it is read back in, to `read` it.
     MediaFileReading ReadFile(const QString& path, const std::function<MediaFileReading(QIODevice&, const RecordContext&)>& read) const;
-    void RememberFileName();
     ExportSettings settings_;
     BankRow row_;
     QString emptyCause_;

@@ -2,6 +2,9 @@
 
 #include "common/text_helpers.h"
 #include "runtime/language.h"
+#include "transfer/paid_lines.h"
+
+#include <utility>
 
 namespace {
 // A column labelled with a text of the windows' group.
@@ -102,12 +105,14 @@ void DefineTransferTable(db::LocalTable& table, const TransferTableLayout& layou
         }
     }
     for (int slot = 0; slot < layout.slotsPerRow; ++slot) {
-        db::FieldDef kind;
-        kind.name = SlotColumn(RowKindColumnName, slot);
-        kind.type = db::FieldDef::Type::Text;
-        kind.size = 1;
-        kind.visible = false;
-        table.addField(kind);
+        for (const auto& [name, size] : {std::pair{RowKindColumnName, 1}, {PayeeNumberColumnName, 40}, {PayeeAccountColumnName, 40}}) {
+            db::FieldDef hidden;
+            hidden.name = SlotColumn(name, slot);
+            hidden.type = db::FieldDef::Type::Text;
+            hidden.size = size;
+            hidden.visible = false;
+            table.addField(hidden);
+        }
     }
     table.createTable();
     table.open();

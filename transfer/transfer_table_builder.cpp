@@ -2,6 +2,7 @@
 
 #include "runtime/db/mquery.h"
 #include "runtime/language.h"
+#include "transfer/paid_lines.h"
 #include "transfer/media_record.h"
 
 #include <QStringBuilder>
@@ -61,6 +62,7 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
     struct SlotColumns {
         QString amount;
         int amountField;
+        int payeeNumber, payeeAccount;
         std::vector<Source> sources;
         std::vector<Copied> copied;
     };
@@ -69,6 +71,8 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
         SlotColumns& columns = slotColumns[slot];
         columns.amount = SlotColumn(AmountColumnName, slot);
         columns.amountField = table.fieldNumber(columns.amount);
+        columns.payeeNumber = table.fieldNumber(SlotColumn(PayeeNumberColumnName, slot));
+        columns.payeeAccount = table.fieldNumber(SlotColumn(PayeeAccountColumnName, slot));
         for (const TransferColumn& column : layout_.columns) {
             if (column.source.isEmpty())
                 continue;
@@ -86,6 +90,8 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
         QString employee, department;
     };
     auto keyOf = [&] { return LineKey{rows.asString(yg), rows.asString(dep)}; };
+    // The whole account the employee is paid into, as his record holds it.
+    const int account = rows.fieldNames().contains(QStringLiteral("BACC_NO"), Qt::CaseInsensitive) ? rows.fieldIndex(QStringLiteral("BACC_NO")) : -1;
 
     // A bank that orders by account may change department at nearly every line: the label of a
     // department's subtotal is looked up once.
@@ -121,6 +127,9 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
                     table.edit();
                     MarkSlotEmployee(table, slot);
                 }
+                table.setField(slotColumns[slot].payeeNumber, line.employee);
+                if (account >= 0)
+                    table.setField(slotColumns[slot].payeeAccount, rows.asString(account));
                 ++result.transferCount;
             } else {
                 table.edit();

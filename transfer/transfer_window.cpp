@@ -2,6 +2,8 @@
 // that lead to the companions.
 #include "transfer/transfer_window.h"
 
+#include "runtime/db/export_log.h"
+
 #include "common/code_lists.h"
 #include "common/date_range.h"
 #include "runtime/clock.h"
@@ -345,6 +347,15 @@ void TransferWindow::runExport()
     ExportValues values = ValuesForExport();
     values.transferDate = date;
     values.refusals = SelectionRefusals;
+    // The conditions the table was built under, in words, for the export log.
+    values.further.insert(LoggedConditionsName,
+                          QStringLiteral("pay %1-%2; employees %3-%4; departments %5 (mode %6); kinds %7; sort %8; account %9; prefix %10; date %11")
+                              .arg(B_DD->text(), E_DD->text(), BYg_No->text(), EYg_No->text(), Conditions.DepList)
+                              .arg(Conditions.DepMode)
+                              .arg(Conditions.SalaryKinds)
+                              .arg(Conditions.SortMode)
+                              .arg(Conditions.AccountChoice)
+                              .arg(SelBnk_No->text(), ZZ_DD->text()));
     dialog->Bind(transferTable(), values, emptyTableCause());
     dialog->OpenParameters = [this] { ReleasedForm<MForm>(CreateParameterDialog())->ShowModal(); };
     dialog->ShowModal();

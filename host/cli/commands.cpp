@@ -321,6 +321,7 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
     if (file->isEmpty())
         throw UsageError(HostText(605).arg(*file).toStdString());
     const bool force = arguments.takeFlag(QStringLiteral("--force"));
+    const bool acceptChanges = arguments.takeFlag(QStringLiteral("--accept-changes"));
     const std::optional<QString> list = arguments.take(QStringLiteral("--list"));
     const WindowConditions conditions = WindowConditions::Take(arguments);
     DialogAnswerer answerer(DialogAnswers::Take(arguments));
@@ -333,6 +334,7 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
         return ExitError;
 
     host.setConfirmAnswer(force ? mrOk : mrCancel);
+    host.setGoOnAnswer(acceptChanges ? mrOk : mrCancel);
     // A folder (an existing one, or any path ending with "/") takes the name the export dialog
     // proposes, which for some banks comes from the data (transfer date, pay month, customer code).
     const bool intoFolder = file->endsWith(u'/') || QFileInfo(*file).isDir();
@@ -356,6 +358,12 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
     answerer.answerForExport();
     host.RunCommand(window, cmdExport);
     if (reportHeldBack(answerer))
+        return ExitRefused;
+    // What changed since the bank's last file, a line each; a changed account not accepted holds the file.
+    for (const QString& review : host.reviewed())
+        for (const QString& line : review.split(u'\n', Qt::SkipEmptyParts))
+            QTextStream(stderr) << "rar1: " << line << Qt::endl;
+    if (!host.declined().isEmpty())
         return ExitRefused;
     if (!host.refusedConfirmations().isEmpty()) {
         QTextStream(stderr) << "rar1: " << HostText(607).arg(path) << Qt::endl;

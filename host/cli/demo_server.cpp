@@ -4,6 +4,7 @@
 #include "demo_sqlite.h"
 #include "runtime/db/database.h"
 #include "runtime/db/schema/company_copy.h"
+#include "runtime/db/export_log.h"
 #include "runtime/db/schema/company_schema.h"
 
 #include <QElapsedTimer>
@@ -43,6 +44,7 @@ QString CreateDemoOnServer(const QString& address, int employees, quint32 seed, 
     qint64 rows = 0;
     try {
         db::CreateCompanyTables(connection, shown, replace);
+        CreateExportLogTables(connection);
         if (!folder.isValid())
             throw std::runtime_error("No temporary folder can be made for the demo company.");
         QString quiet;

@@ -45,6 +45,14 @@ void HeadlessHost::start()
         lastOpened_ = *windowVar;
     });
     guard_.onMessage([this](const MessageRequest& request) {
+        if (request.review) {
+            reviewed_ << request.text;
+            if (request.goOn.isEmpty())
+                return int(mrOk);
+            if (goOnAnswer_ != mrOk)
+                declined_ << request.text;
+            return goOnAnswer_ == mrOk ? int(mrOk) : int(mrCancel);
+        }
         messages_ << request.text;
         if (request.type == MsgType::Error)
             errors_ << request.text;

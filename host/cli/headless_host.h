@@ -27,11 +27,17 @@ public:
     void onModal(ModalHandler handler) { guard_.onModal(std::move(handler)); }
     // The answer to a confirmation (overwrite the file?); other messages are acknowledged.
     void setConfirmAnswer(int answer) { confirmAnswer_ = answer; }
+    // The answer to a list put up for review that asks whether to go on (changed accounts); Cancel
+    // unless set. Lists that only show are acknowledged.
+    void setGoOnAnswer(int answer) { goOnAnswer_ = answer; }
 
     // Messages the windows showed, and the errors among them, in order.
     const QStringList& messages() const { return messages_; }
     const QStringList& errors() const { return errors_; }
     const QStringList& refusedConfirmations() const { return refused_; }
+    // The lists put up for review, and those among them whose question was answered Cancel.
+    const QStringList& reviewed() const { return reviewed_; }
+    const QStringList& declined() const { return declined_; }
 
 private:
     void start();
@@ -41,6 +47,7 @@ private:
     std::unique_ptr<ModuleLibrary> module_;
     std::vector<QPointer<MForm>> windows_;
     MForm* lastOpened_ = nullptr;
-    QStringList messages_, errors_, refused_;
+    QStringList messages_, errors_, refused_, reviewed_, declined_;
     int confirmAnswer_ = 0;
+    int goOnAnswer_ = mrCancel;
 };

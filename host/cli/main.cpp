@@ -2,6 +2,7 @@
 #include "arguments.h"
 #include "commands.h"
 #include "company_commands.h"
+#include "export_log_command.h"
 #include "runtime/clock.h"
 #include "runtime/config.h"
 #include "runtime/db/mquery.h"
@@ -34,10 +35,14 @@ const char* const Usage =
     "  table N --out FILE.csv|FILE.xlsx [CONDITIONS]   the transfer table as the window shows it\n"
     "  banks                                     number, name and default file of every bank (no database needed)\n"
     "  params N [ID1=VALUE ...]                  show, or set as the parameter dialog does, bank N's parameters\n"
-    "  transfer N --out FILE [--force] [CONDITIONS] [ANSWERS] [--list FILE.pdf]\n"
+    "  transfer N --out FILE [--force] [--accept-changes] [CONDITIONS] [ANSWERS] [--list FILE.pdf]\n"
+    "                                            a changed account since bank N's last file holds it (2)\n"
+    "                                            unless --accept-changes\n"
     "  list N --pdf FILE [--force] [CONDITIONS] [ANSWERS]  the transfer list (or the form chosen) as PDF\n"
     "  describe N [--pdf FILE [--force]]         the format description\n"
-    "  verify N FILE [--json] [--choice K]       read FILE back by bank N's layout and check it\n"
+    "  verify N FILE [--json] [--choice K]       read FILE back by bank N's layout and check it, and\n"
+    "                                            say which logged export it is\n"
+    "  log [N] [--json]                          the exports logged, newest first (bank N's)\n"
     "CONDITIONS: --pay-from ROC --pay-to ROC --date ROC --emp-from NO --emp-to NO --depts LIST --dept-mode 0|1\n"
     "            --kinds LIST --sort 0|1 --account 0|1|2 --prefix P --title|--no-title\n"
     "            --depts, --dept-mode, --kinds, --sort, --account and --title/--no-title are remembered for\n"
@@ -96,7 +101,7 @@ int run(QStringList words)
         {QStringLiteral("init-demo"), InitDemo}, {QStringLiteral("banks"), ListBanks},
         {QStringLiteral("params"), BankParameters}, {QStringLiteral("transfer"), Transfer},
         {QStringLiteral("list"), TransferList}, {QStringLiteral("describe"), Describe},
-        {QStringLiteral("verify"), Verify},
+        {QStringLiteral("verify"), Verify}, {QStringLiteral("log"), ExportLog},
         {QStringLiteral("init"), InitCompany}, {QStringLiteral("company"), CompanyRecord},
         {QStringLiteral("import"), ImportSheet}, {QStringLiteral("template"), SheetTemplate},
         {QStringLiteral("table"), TransferTableSheet},
@@ -115,7 +120,7 @@ int run(QStringList words)
 // printed there after all is refused by the printing itself, never printed without its text.
 bool PrintsNothing(int argc, char** argv)
 {
-    const std::set<std::string> silent = {"init-demo", "banks", "params", "transfer", "verify", "init", "company", "import", "template", "table"};
+    const std::set<std::string> silent = {"init-demo", "banks", "params", "transfer", "verify", "log", "init", "company", "import", "template", "table"};
     // The options before the command all take a value ("--db FILE" or "--db=FILE").
     int i = 1;
     while (i < argc && std::strncmp(argv[i], "--", 2) == 0)

@@ -4,6 +4,7 @@
 #include "commands.h"
 
 #include "dialog_answers.h"
+#include "export_log_command.h"
 #include "headless_host.h"
 #include "reading_printers.h"
 #include "runtime/language.h"
@@ -39,7 +40,7 @@ int Verify(const RuntimeConfig& config, Arguments& arguments)
     printer->Summary(QStringLiteral("employees"), reading.value(QStringLiteral("employees")).toInt());
     // A file that holds no amounts (the post office's account data) has no total.
     printer->Summary(QStringLiteral("total"), QJsonValue::fromVariant(reading.value(QStringLiteral("total"))));
-    // Further lines of the summary go here, each by its name.
+    printer->Summary(QStringLiteral("log"), LoggedFileSummary(file));
     const QStringList failures = reading.value(QStringLiteral("failures")).toStringList();
     const qint64 unlisted = reading.value(QStringLiteral("unlisted_failures")).toLongLong();
     printer->Finish(failures, unlisted);

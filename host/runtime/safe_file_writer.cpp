@@ -90,15 +90,27 @@ QString targetOf(const QString& path)
     return info.absoluteFilePath();
 }
 
-// The permissions the new file gets: those of the file it replaces, else those of a new file.
-mode_t modeFor(const QByteArray& target)
+// Gives the new file (open at `fd`) the owner and permissions it may have. A new file is readable
+// by the clerk alone: 0600, narrowed further by the umask. A file that replaces one keeps that file's
+// owner, group and permissions as far as this user may set them, and never grants more: when the
+// group cannot be kept, the group loses its access rather than pass it to this user's group.
+void setOwnerAndMode(int fd, const QByteArray& target)
 {
-    struct stat status {};
-    if (::stat(target.constData(), &status) == 0)
-        return status.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    struct stat replaced {};
+    if (::stat(target.constData(), &replaced) != 0) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0600 & ~mask);
+        return;
+    }
+    mode_t mode = replaced.st_mode & 0777;
+    struct stat created {};
+    ::fstat(fd, &created);
+    if (created.st_uid != replaced.st_uid || created.st_gid != replaced.st_gid) {
+        if (::fchown(fd, replaced.st_uid, replaced.st_gid) != 0 && ::fchown(fd, uid_t(-1), replaced.st_gid) != 0)
+            mode &= ~mode_t(0070);
+    }
+    ::fchmod(fd, mode);
 }
 
 } // namespace
@@ -172,7 +184,7 @@ SafeFileWriter::SafeFileWriter(const QString& path, Replacing replacing, const Q
     ::fstat(fd_, &status);
     device_ = status.st_dev;
     inode_ = status.st_ino;
-    ::fchmod(fd_, modeFor(target_));
+    setOwnerAndMode(fd_, target_);
 }
 
 SafeFileWriter::~SafeFileWriter()

@@ -4,6 +4,10 @@
 // temporary file takes the target's name only when all of it is on the disk. A failure leaves any
 // earlier file at the path as it was, and no temporary file behind.
 //
+// The files hold accounts, identity numbers and pay: a new file is readable by the clerk alone
+// (mode 0600, narrowed further by the umask); one that replaces a file keeps that file's owner and
+// mode as far as the program may set them, and never grants more.
+//
 // The temporary file is named ".NAME.rar1-PID-XXXXXX" after the target and the process writing it,
 // so that one left by a process that died (a power cut, kill -9) is known as ours and removed by
 // the next write to that folder once it is some minutes old.

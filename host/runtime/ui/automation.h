@@ -11,6 +11,9 @@ struct MessageRequest {
     QString text;
     MsgType type = MsgType::Information;
     int buttons = mbOK;
+    // A list put before the clerk for review (ReviewList); `goOn` captions the button that goes on.
+    bool review = false;
+    QString goOn;
 };
 
 // Acts on a form shown modally (clicks its buttons by object name ...) and returns its modal result.

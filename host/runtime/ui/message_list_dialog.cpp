@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-MessageListDialog::MessageListDialog(const MessageList& list, MsgType type, int buttons, QWidget* parent)
+MessageListDialog::MessageListDialog(const MessageList& list, MsgType type, int buttons, QWidget* parent, const QString& goOn)
     : QDialog(parent), view_(new MessageListView(list, type, this)), escapeResult_(ClosedAnswer(buttons))
 {
     setObjectName(QStringLiteral("MessageList"));
@@ -18,7 +18,7 @@ MessageListDialog::MessageListDialog(const MessageList& list, MsgType type, int 
         const char* name;
         int textId;
     } answers[] = {{mbYes, mrYes, "Btn_Yes", 415}, {mbNo, mrNo, "Btn_No", 416}, {mbOK, mrOk, "Btn_OK", 413}, {mbCancel, mrCancel, "Btn_Cancel", 414}};
-    QPushButton* first = nullptr;
+    QPushButton* chosen = nullptr;
     for (const auto& answer : answers)
         if ((buttons & answer.flag) || (answer.flag == mbOK && !(buttons & (mbYes | mbNo | mbCancel)))) {
             auto* button = new QPushButton(HostText(answer.textId), this);
@@ -26,10 +26,14 @@ MessageListDialog::MessageListDialog(const MessageList& list, MsgType type, int 
             button->setAutoDefault(false);
             view_->ButtonRow()->addWidget(button);
             connect(button, &QPushButton::clicked, this, [this, result = answer.result] { done(result); });
-            if (!first)
-                first = button;
+            if (answer.flag == mbOK && !goOn.isEmpty())
+                button->setText(goOn);
+            // A question that lets the work go on past what the list shows defaults to Cancel.
+            if (!chosen || (answer.flag == mbCancel && !goOn.isEmpty()))
+                chosen = button;
         }
-    first->setDefault(true);
+    chosen->setDefault(true);
+    chosen->setFocus();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_);

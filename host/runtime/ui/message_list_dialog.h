@@ -9,7 +9,8 @@
 class MessageListDialog : public QDialog {
     Q_OBJECT
 public:
-    MessageListDialog(const MessageList& list, MsgType type, int buttons, QWidget* parent = nullptr);
+    // With `goOn`, the OK button carries that caption and Cancel is the default button.
+    MessageListDialog(const MessageList& list, MsgType type, int buttons, QWidget* parent = nullptr, const QString& goOn = {});
 
     // The answer as a modal result (mrOk, mrCancel, mrYes, mrNo); closing answers like Esc.
     int Run();

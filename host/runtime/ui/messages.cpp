@@ -4,6 +4,7 @@
 #include "runtime/ui/automation.h"
 #include "runtime/ui/message_list_dialog.h"
 #include "runtime/ui/mform.h"
+#include "runtime/ui/review_list.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -52,9 +53,9 @@ int runMessageBox(const QString& text, MsgType type, int buttons)
     return ClosedAnswer(buttons);
 }
 
-int runMessageList(const MessageList& list, MsgType type, int buttons)
+int runMessageList(const MessageList& list, MsgType type, int buttons, const QString& goOn = {})
 {
-    MessageListDialog dialog(list, type, buttons, QApplication::activeWindow());
+    MessageListDialog dialog(list, type, buttons, QApplication::activeWindow(), goOn);
     const int answer = dialog.Run();
     ReturnActivation(dialog.parentWidget());
     return answer;
@@ -69,6 +70,20 @@ int MessageDlg(const QString& text, MsgType type, int buttons)
     if (const std::optional<MessageList> list = ReadMessageList(text))
         return runMessageList(*list, type, buttons);
     return runMessageBox(text, type, buttons);
+}
+
+int ReviewList(const QString& text, const QString& goOn)
+{
+    const MsgType type = goOn.isEmpty() ? MsgType::Information : MsgType::Warning;
+    const int buttons = goOn.isEmpty() ? mbOK : mbOK | mbCancel;
+    if (const MessageHandler& handler = CurrentMessageHandler())
+        return handler(MessageRequest{text, type, buttons, true, goOn});
+    MessageList list;
+    if (const std::optional<MessageList> read = ReadMessageList(text))
+        list = *read;
+    else
+        list.entries << MessageEntry{text, {}, {}};
+    return runMessageList(list, type, buttons, goOn);
 }
 
 int ClosedAnswer(int buttons)

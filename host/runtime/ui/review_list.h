@@ -1,0 +1,8 @@
+#pragma once
+// A list the clerk looks at before the work goes on (a message list, message_list.h). With `goOn`
+// empty it is shown and answered mrOk. Otherwise it asks: `goOn` captions the button that goes on
+// (mrOk), Cancel is the default, and closing the list answers mrCancel. With a message handler
+// installed (automation.h) the handler answers, the request marked as a review.
+#include <QString>
+
+int ReviewList(const QString& text, const QString& goOn = {});
