@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -54,9 +55,14 @@ void MProgressForm::SetValue(int value)
 
 void MProgressForm::Show()
 {
+    // A piece of work already showing goes on in the same window: its next phase keeps the time
+    // shown so far and a cancel pressed in between.
+    if (busy_) {
+        repaintNow();
+        return;
+    }
     cancelled_ = false;
-    if (!busy_)
-        qApp->installEventFilter(this);
+    qApp->installEventFilter(this);
     busy_ = true;
     sinceShow_.start();
     // The first look of a new piece of work takes the clerk's events: a cancel pressed as it
@@ -80,8 +86,13 @@ void MProgressForm::showIfDue()
         return;
     setWindowModality(Qt::ApplicationModal);
     repaintNow();
+    adjustSize();
+    // Over the middle of the window whose work it shows.
+    if (const QWidget* owner = parentWidget())
+        move(owner->window()->frameGeometry().center() - rect().center());
     show();
     raise();
+    activateWindow();
 }
 
 // While the work runs, the clerk's clicks and keys for other windows are dropped, as a modal
@@ -114,6 +125,14 @@ void MProgressForm::ProcessMessages()
     repaintNow();
     QCoreApplication::processEvents();
     sinceEvents_.start();
+}
+
+void MProgressForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Escape)
+        return MForm::keyPressEvent(event);
+    cancelled_ = true;
+    event->accept();
 }
 
 void MProgressForm::closeEvent(QCloseEvent* event)

@@ -4,6 +4,8 @@
 // The window appears only when the work lasts longer than ShowDelayMs: a window that came and went
 // within a moment would only flicker, and the screen could hand it the keyboard after it had gone.
 // From Show to Hide the clerk's input to other windows waits, whether the window has appeared or not.
+// The window comes up over the middle of its owner's window; Esc cancels as the button does.
+// A maximum of 0 shows a moving bar, for work whose length is not known yet.
 #include "runtime/ui/mform.h"
 #include <QElapsedTimer>
 
@@ -24,7 +26,9 @@ public:
     // How long the work runs before the window appears (ShowDelayMs unless set; 0: at the first look).
     void SetShowDelay(int ms) { showDelayMs_ = ms; }
 
-    void Show();   // clears the cancel flag, blocks input to other windows, shows the window when due
+    // Clears the cancel flag, blocks input to other windows, shows the window when due; while the
+    // window is busy already, only repaints it.
+    void Show();
     void Hide();
     // Whether the window is up, or comes up at the next look.
     bool Showing() const { return busy_ && (isVisible() || sinceShow_.elapsed() >= showDelayMs_); }
@@ -38,6 +42,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
