@@ -55,14 +55,9 @@ void MProgressForm::SetValue(int value)
 
 void MProgressForm::Show()
 {
-    // A piece of work already showing goes on in the same window: its next phase keeps the time
-    // shown so far and a cancel pressed in between.
-    if (busy_) {
-        repaintNow();
-        return;
-    }
     cancelled_ = false;
-    qApp->installEventFilter(this);
+    if (!busy_)
+        qApp->installEventFilter(this);
     busy_ = true;
     sinceShow_.start();
     // The first look of a new piece of work takes the clerk's events: a cancel pressed as it

@@ -26,13 +26,12 @@ public:
     // How long the work runs before the window appears (ShowDelayMs unless set; 0: at the first look).
     void SetShowDelay(int ms) { showDelayMs_ = ms; }
 
-    // Clears the cancel flag, blocks input to other windows, shows the window when due; while the
-    // window is busy already, only repaints it.
-    void Show();
+    void Show();   // clears the cancel flag, blocks input to other windows, shows the window when due
     void Hide();
     // Whether the window is up, or comes up at the next look.
     bool Showing() const { return busy_ && (isVisible() || sinceShow_.elapsed() >= showDelayMs_); }
     bool Cancelled() const { return cancelled_; }
+    bool Working() const { return busy_; }   // between Show and Hide
     // Lets pending window events run (the cancel click among them), at most every ~30 ms.
     void ProcessMessages();
 
