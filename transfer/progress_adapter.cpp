@@ -9,7 +9,10 @@ void ProgressWindowAdapter::Start(std::function<int()> lineCount, const QString&
     lines_.reset();
     form_.SetValue(0);
     form_.SetText(text);
-    form_.Show();
+    // The window the selection's statements showed goes on, with the time it has been up and a
+    // cancel pressed meanwhile.
+    if (!form_.Working())
+        form_.Show();
     form_.ProcessMessages();
     steps_ = 0;
     sinceLook_.start();

@@ -30,6 +30,17 @@ void TransferTableBuilder::appendLabelRow(db::LocalTable& table, RowKind kind, c
     table.post();
 }
 
+TransferTableResult TransferTableBuilder::FillCancelled(db::LocalTable& table) const
+{
+    table.close();
+    table.emptyTable();
+    table.open();
+    TransferTableResult result;
+    result.cancelled = true;
+    appendLabelRow(table, RowKind::Total, wagbkText(10139), 0);
+    return result;
+}
+
 TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable& table, SelectionProgress& progress) const
 {
     progress.Start([&rows] { return rows.recordCount(); }, wagbkText(10096));

@@ -46,6 +46,8 @@ public:
 
     // `rows` is the opened read-back of #TF_FS1; `table` is emptied and refilled.
     TransferTableResult Fill(db::MQuery& rows, db::LocalTable& table, SelectionProgress& progress) const;
+    // A selection cancelled before its rows came: `table` holds only the row saying it is incomplete.
+    TransferTableResult FillCancelled(db::LocalTable& table) const;
 
 private:
     void appendLabelRow(db::LocalTable& table, RowKind kind, const QString& label, double amount) const;

@@ -137,6 +137,7 @@ private:
     void NormaliseRanges();
     void BuildTempTable();
     bool FillTransferTable();   // false when the clerk cancelled it
+    bool TakeResult(const TransferTableResult& result);
     void PrepareTransferTable();
     void FillKindLists(const QString& selection);
     bool rebuildIfStale();

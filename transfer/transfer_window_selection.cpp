@@ -7,11 +7,13 @@
 #include "common/sql_text.h"
 #include "runtime/db/database.h"
 #include "runtime/db/mquery.h"
+#include "runtime/db/statement_watch.h"
 #include "runtime/getdate.h"
 #include "runtime/language.h"
 #include "runtime/ui/function_buttons.h"
 #include "runtime/ui/mbbdbgrid.h"
 #include "runtime/ui/mdate_edit.h"
+#include "runtime/ui/mprogress_form.h"
 #include "transfer/media_record.h"
 #include "transfer/progress_adapter.h"
 
@@ -104,8 +106,27 @@ void TransferWindow::SelectPaidSalary()
     // The two statements and the reading of their rows see one state of the payroll, whatever
     // other clerks add meanwhile.
     const auto abandoned = qScopeGuard([this] { MySql->abandonSnapshot(); });
-    BuildTempTable();
-    if (!FillTransferTable()) {
+    // The progress window stands from the first statement on, a moving bar until the rows come:
+    // the statements may run for seconds, and the clerk can stop them there as well.
+    Progress->Show();
+    Progress->SetMaxValue(0);
+    Progress->SetText(LoadFormStr(10097));
+    MySql->watchStatements([this] {
+        Progress->ProcessMessages();
+        return !Progress->Cancelled();
+    });
+    const auto unwatched = qScopeGuard([this] {
+        MySql->watchStatements(nullptr);
+        Progress->Hide();
+    });
+    bool filled = false;
+    try {
+        BuildTempTable();
+        filled = FillTransferTable();
+    } catch (const db::StatementCancelled&) {
+        TakeResult(TransferTableBuilder(Layout, Conditions.SortMode).FillCancelled(transferTable()));
+    }
+    if (!filled) {
         SelectionGoesOn = false;
         return;
     }
@@ -172,7 +193,12 @@ bool TransferWindow::FillTransferTable()
     builder.setRowCompletion([this](db::LocalTable& row) { CompleteEmployeeRow(row); });
     builder.setLineObserver([this](const db::MQuery& line, bool newRow) { LineSelected(line, newRow); });
     ProgressWindowAdapter progress(*Progress);
-    const TransferTableResult result = builder.Fill(*MySql, transferTable(), progress);
+    return TakeResult(builder.Fill(*MySql, transferTable(), progress));
+}
+
+// Keeps what a fill of the table found; false when the clerk cancelled it.
+bool TransferWindow::TakeResult(const TransferTableResult& result)
+{
     TransferCount = result.transferCount;
     TransferTotal = result.transferTotal;
     SourceLines = result.sourceLines;

@@ -188,5 +188,6 @@ std::vector<ListColumn> TWagbk18cForm::Columns() const
 
 void TWagbk18cForm::DetailBeforePrint()
 {
-    label(QStringLiteral("IdxNo")).setCaption(QStringLiteral("%1").arg(IdxNo++, 4, 10, QLatin1Char('0')));
+    // The line's number among the printed lines, whichever time the list is laid out.
+    label(QStringLiteral("IdxNo")).setCaption(QStringLiteral("%1").arg(Report.recNo() + 1, 4, 10, QLatin1Char('0')));
 }

@@ -32,9 +32,6 @@ public:
 protected:
     std::vector<ListColumn> Columns() const override;
     void DetailBeforePrint() override;
-
-private:
-    int IdxNo = 1;
 };
 
 class TWagbk18dForm : public FormatDescriptionForm {

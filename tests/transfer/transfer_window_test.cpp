@@ -25,7 +25,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStatusBar>
+#include <QElapsedTimer>
 #include <QTableView>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -509,3 +511,58 @@ TEST_F(TransferWindowTest, SavedCategoriesOfAnotherLanguageKeepTheRegularSalary)
 }
 
 } // namespace
+
+// A selection slowed on purpose: its employees are read through a view that first counts to a
+// number large enough to keep the engine busy for half a minute.
+static void SlowTheSelection(TestCompany& company)
+{
+    company.exec("ALTER TABLE MF_YG RENAME TO MF_YG_KEPT");
+    company.exec("CREATE VIEW MF_YG AS SELECT * FROM MF_YG_KEPT WHERE (WITH RECURSIVE n(i) AS "
+                 "(SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300000000) SELECT COUNT(*) FROM n) > 0");
+}
+
+TEST_F(TransferWindowTest, TheProgressWindowShowsDuringTheSelectionAndItsCancelOrEscStopsIt)
+{
+    SlowTheSelection(company);
+    auto* progress = window->findChild<MProgressForm*>();
+    for (const bool byEscape : {false, true}) {
+        SCOPED_TRACE(byEscape ? "Esc" : "Cancel");
+        QElapsedTimer clock;
+        qint64 shownAt = -1, cancelledAt = -1;
+        QString shownText;
+        int shownMaximum = -1;
+        QPoint shownCentre;
+        QTimer watcher;
+        QObject::connect(&watcher, &QTimer::timeout, [&] {
+            if (shownAt >= 0 || !progress->isVisible())
+                return;
+            shownAt = clock.elapsed();
+            shownText = progress->Text();
+            shownMaximum = progress->MaxValue();
+            shownCentre = progress->frameGeometry().center();
+            cancelledAt = clock.elapsed();
+            if (byEscape)
+                QTest::keyClick(progress, Qt::Key_Escape);
+            else
+                progress->component<QPushButton>("Btn_Cancel")->click();
+        });
+        watcher.start(5);
+        clock.start();
+        run(cmdBuildTable);
+        const qint64 endedAt = clock.elapsed();
+        watcher.stop();
+
+        ASSERT_GE(shownAt, 0) << "the progress window never showed";
+        EXPECT_GE(shownAt, MProgressForm::ShowDelayMs);
+        EXPECT_EQ(shownText, LoadFormResourceStr("WAGBK", 10097)) << "the window says the salaries are being selected";
+        EXPECT_EQ(shownMaximum, 0) << "a moving bar while the statement runs";
+        EXPECT_LE((shownCentre - window->frameGeometry().center()).manhattanLength(), 8) << "centred over the bank's window";
+        // The slowed statement runs for far longer than this when nothing stops it.
+        EXPECT_LT(endedAt - cancelledAt, 5000) << "the statement went on after the cancel";
+        EXPECT_FALSE(progress->isVisible());
+        EXPECT_TRUE(window->component<TFunctionButtons>("FunctionButtons1")->NeedRebuild);
+        ASSERT_EQ(table().recordCount(), 1);
+        EXPECT_EQ(table().fieldText("BACC_NO"), LoadFormResourceStr("WAGBK", 10139)) << "the grid says the table is incomplete";
+        EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    }
+}

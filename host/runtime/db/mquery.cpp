@@ -3,6 +3,7 @@
 #include <QSqlQuery>
 #include "runtime/db/result_rows.h"
 #include "runtime/db/sql_tokenizer.h"
+#include "runtime/db/statement_watch.h"
 
 
 namespace db {
@@ -36,6 +37,7 @@ MQuery::MQuery(const QString& databaseName) : databaseName_(databaseName) {}
 MQuery::~MQuery()
 {
     rows_.reset();
+    watch_.reset();
     if (conn_.isValid())
         MDatabase::ClosePrivateConnection(conn_);
 }
@@ -89,7 +91,7 @@ void MQuery::open()
     if (database.engine() == Engine::SqlServer)
         count_ = countRows();
     const QString statement = statementText();
-    rows_ = OpenRows(conn, translated(database, statement), statement);
+    runWatched([&] { rows_ = OpenRows(conn, translated(database, statement), statement); });
     columns_ = rows_->columns();
     active_ = true;
     fetch();
@@ -98,7 +100,29 @@ void MQuery::open()
 
 void MQuery::fetch()
 {
-    onRow_ = rows_ && rows_->next();
+    runWatched([this] { onRow_ = rows_ && rows_->next(); });
+}
+
+void MQuery::watchStatements(std::function<bool()> stillWanted)
+{
+    watch_.reset();
+    stillWanted_ = std::move(stillWanted);
+    if (stillWanted_ && conn_.isValid() && conn_.isOpen())
+        watch_ = std::make_unique<StatementWatch>(conn_, stillWanted_);
+}
+
+template <typename Work>
+void MQuery::runWatched(Work&& work) const
+{
+    if (watch_)
+        watch_->restart();
+    try {
+        work();
+    } catch (const DatabaseError&) {
+        if (watch_ && watch_->interrupted())
+            throw StatementCancelled();
+        throw;
+    }
 }
 
 void MQuery::next()
@@ -135,15 +159,17 @@ int MQuery::countRows() const
         rows_->pause();   // the connection runs one statement at a time
     QSqlQuery query(conn_);
     query.setForwardOnly(true);
-    if (!query.exec(database.translate(statement)) || !query.next())
-        throw QueryFailure(QString(), query.lastError(), statement);
+    runWatched([&] {
+        if (!query.exec(database.translate(statement)) || !query.next())
+            throw QueryFailure(QString(), query.lastError(), statement);
+    });
     return query.value(0).toInt();
 }
 
 void MQuery::execSQL()
 {
     close();
-    run(statementText()).finish();
+    runWatched([this] { run(statementText()).finish(); });
 }
 
 void MQuery::beginSnapshot()
@@ -250,7 +276,10 @@ QSqlDatabase& MQuery::connection()
         conn_ = RequireDefaultSession()->database(databaseName_).openPrivateConnection(QStringLiteral("query"), [this] {
             close();
             inSnapshot_ = false;
+            watch_.reset();
         });
+        if (stillWanted_)
+            watch_ = std::make_unique<StatementWatch>(conn_, stillWanted_);
     }
     return conn_;
 }

@@ -16,6 +16,7 @@ class QSqlQuery;
 namespace db {
 
 class ResultRows;
+class StatementWatch;
 
 // A host may watch the statements that queries run, as the engine runs them (a benchmark repeats a
 // transfer's selection on its own); none is watched unless a watcher is set. Statements a query
@@ -48,6 +49,11 @@ public:
     void abandonSnapshot() noexcept;
     bool active() const { return active_; }
 
+    // While a statement of this query runs on an embedded SQLite connection, `stillWanted` is asked
+    // every few tens of milliseconds (the caller's windows may repaint there); when it answers no,
+    // the statement stops and raises StatementCancelled. Null: statements run unwatched.
+    void watchStatements(std::function<bool()> stillWanted);
+
     // The rows of the open statement, counted by the database on first use.
     int recordCount() const;
     bool isEmpty() const { return empty_; }
@@ -72,6 +78,9 @@ private:
     void fetch();
     void checkColumn(int index) const;   // raises for a column the result does not have
     int countRows() const;
+    // Runs `work`; an engine failure that came of the watch stopping the statement raises StatementCancelled.
+    template <typename Work>
+    void runWatched(Work&& work) const;
     QString databaseName_;
     QStringList sql_;
     QSqlDatabase conn_;
@@ -83,6 +92,8 @@ private:
     bool active_ = false;
     bool inSnapshot_ = false;
     mutable int count_ = -1;
+    std::function<bool()> stillWanted_;
+    std::unique_ptr<StatementWatch> watch_;   // on the open connection, while statements are watched
 };
 
 } // namespace db

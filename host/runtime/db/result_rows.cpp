@@ -33,6 +33,8 @@ private:
     QSqlQuery query_;
 };
 
+} // namespace
+
 sqlite3* SqliteHandle(const QSqlDatabase& connection)
 {
     const QVariant handle = connection.driver()->handle();
@@ -40,8 +42,6 @@ sqlite3* SqliteHandle(const QSqlDatabase& connection)
         return nullptr;
     return *static_cast<sqlite3* const*>(handle.data());
 }
-
-} // namespace
 
 QString ResultRows::text(int column) const
 {

@@ -8,7 +8,12 @@
 #include <memory>
 #include <optional>
 
+struct sqlite3;
+
 namespace db {
+
+// The engine's own handle of an embedded SQLite connection; null for any other engine.
+sqlite3* SqliteHandle(const QSqlDatabase& connection);
 
 class ResultRows {
 public:

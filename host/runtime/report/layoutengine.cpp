@@ -33,6 +33,14 @@ LayoutEngine::LayoutEngine(TQuickRep& report) : report_(report) {}
 
 LaidOutReport LayoutEngine::run()
 {
+    LaidOutReport laid{report_.reportTitle(), report_.page(), {}};
+    run([&laid](LaidOutPage&& page) { laid.pages.push_back(std::move(page)); });
+    return laid;
+}
+
+void LayoutEngine::run(const PageSink& sink)
+{
+    sink_ = sink;
     result_ = LaidOutReport{report_.reportTitle(), report_.page(), {}};
     for (const auto& band : report_.bands_) designHeights_[band.get()] = band->heightMm();
     HeightRestorer restorer(designHeights_);
@@ -45,7 +53,15 @@ LaidOutReport LayoutEngine::run()
     report_.atEnd_ = true;
     printBand(report_.band(BandType::Summary));
     endPage();
-    return std::move(result_);
+    handOver();
+}
+
+// The page laid out last is complete: it leaves the engine.
+void LayoutEngine::handOver()
+{
+    if (result_.pages.empty()) return;
+    sink_(std::move(result_.pages.back()));
+    result_.pages.clear();
 }
 
 void LayoutEngine::prepareItems()
@@ -67,6 +83,7 @@ void LayoutEngine::prepareItems()
 
 void LayoutEngine::startPage()
 {
+    handOver();
     ++report_.pageNumber_;
     result_.pages.push_back(LaidOutPage{report_.pageNumber_, {}});
     cursorMm_ = report_.page().printableRectMm().top();

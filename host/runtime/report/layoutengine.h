@@ -4,6 +4,7 @@
 // to 0 hides it for that one printing only, and a second layout of the same report starts afresh.
 #include "runtime/report/expression.h"
 #include "runtime/report/laidout.h"
+#include <functional>
 #include <map>
 
 namespace report {
@@ -13,13 +14,20 @@ class TQRBand;
 
 class LayoutEngine {
 public:
+    // Receives each page once it is complete, in order.
+    using PageSink = std::function<void(LaidOutPage&& page)>;
+
     explicit LayoutEngine(TQuickRep& report);
     LaidOutReport run();
+    // Hands every page to `sink` as soon as it is laid out and keeps none: a list of thousands of
+    // pages is written without being held whole.
+    void run(const PageSink& sink);
 
 private:
     void prepareItems();
     void startPage();
     void endPage();
+    void handOver();
     void walkRows();
     bool printBand(TQRBand* band, double keepWithMm = 0);
     void makeRoom(const TQRBand& band, double keepWithMm);
@@ -29,7 +37,8 @@ private:
     [[noreturn]] void tooTall(const TQRBand& band) const;
 
     TQuickRep& report_;
-    LaidOutReport result_;
+    LaidOutReport result_;   // title, paper, and the page being laid out
+    PageSink sink_;
     std::map<const TQRExpr*, ReportExpression> expressions_;
     std::map<TQRBand*, double> designHeights_;
     double cursorMm_ = 0;

@@ -101,14 +101,27 @@ QString PrintChosen(const LaidOutReport& report, const QString& printerName, con
 
 } // namespace
 
-static void writePdfFile(const LaidOutReport& report, const QString& path);
+static void writePdfFile(const LaidOutReport& report, const PageProducer& produce, const QString& path);
+
+// Every page of `report`, one after another.
+static PageProducer PagesOf(const LaidOutReport& report)
+{
+    return [&report](const PageSink& sink) {
+        for (const LaidOutPage& page : report.pages) sink(LaidOutPage(page));
+    };
+}
 
 void WritePdf(const LaidOutReport& report, const QString& path)
+{
+    WritePdfAsMade(report, PagesOf(report), path);
+}
+
+void WritePdfAsMade(const LaidOutReport& report, const PageProducer& produce, const QString& path)
 {
     RequireFonts(report);
     // The pages go to a temporary file that replaces the one at the path only when it is whole.
     try {
-        writePdfFile(report, path);
+        writePdfFile(report, produce, path);
     } catch (const ReportError&) {
         throw;
     } catch (const std::runtime_error& e) {
@@ -116,7 +129,7 @@ void WritePdf(const LaidOutReport& report, const QString& path)
     }
 }
 
-void writePdfFile(const LaidOutReport& report, const QString& path)
+void writePdfFile(const LaidOutReport& report, const PageProducer& produce, const QString& path)
 {
     SafeFileDevice file(path, PdfOutputReplaces() ? Replacing::Allowed : Replacing::Refused);
     {
@@ -126,8 +139,16 @@ void writePdfFile(const LaidOutReport& report, const QString& path)
         writer.setTitle(report.title);
         writer.setCreator(QStringLiteral("RAR1"));
         QPainter painter;
-        if (!painter.begin(&writer) || (PaintAllPages(writer, painter, report, PdfResolution), !painter.end()))
-            throw ReportError(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 630).arg(path, file.errorString()));
+        const auto failed = [&] {
+            return ReportError(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 630).arg(path, file.errorString()));
+        };
+        if (!painter.begin(&writer)) throw failed();
+        bool firstSheet = true;
+        produce([&](LaidOutPage&& page) {
+            if (!std::exchange(firstSheet, false)) writer.newPage();
+            PaintPage(painter, page, PdfResolution / MmPerInch);
+        });
+        if (!painter.end()) throw failed();
     }
     file.Commit();
 }

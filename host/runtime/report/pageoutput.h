@@ -2,6 +2,7 @@
 // Laid-out pages onto devices: a PDF file, a CUPS printer, images for the preview.
 #include "runtime/report/laidout.h"
 #include <QImage>
+#include <functional>
 
 namespace report {
 
@@ -9,6 +10,13 @@ constexpr int PdfResolution = 600;   // dots per inch of the PDF files written
 
 // Raises ReportError when the file cannot be written.
 void WritePdf(const LaidOutReport& report, const QString& path);
+
+// Pages made one after another: the producer hands each page to the sink as soon as it is made.
+using PageSink = std::function<void(LaidOutPage&& page)>;
+using PageProducer = std::function<void(const PageSink& sink)>;
+// Writes the pages to a PDF file as they are made, holding one page at a time; `report` gives the
+// title and paper, its pages are not read. The file appears only when every page is in it.
+void WritePdfAsMade(const LaidOutReport& report, const PageProducer& produce, const QString& path);
 // Prints on the named printer; for "PDF file" writes PdfOutputPath(title) and returns that path,
 // else returns empty. With a print chooser installed the clerk chooses first (the named printer is
 // the default; a print to file returns the file); a cancelled choice raises SilentAbort.

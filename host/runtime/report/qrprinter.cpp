@@ -8,14 +8,25 @@ TQRPrinter::TQRPrinter(LaidOutReport pages, TPrinterSettings printer)
 {
 }
 
+TQRPrinter::TQRPrinter(std::function<LaidOutReport()> layOut, TPrinterSettings printer)
+    : layOut_(std::move(layOut)), printer_(std::move(printer))
+{
+}
+
+const LaidOutReport& TQRPrinter::pages() const
+{
+    if (!pages_) pages_ = layOut_ ? layOut_() : LaidOutReport{};
+    return *pages_;
+}
+
 QImage TQRPrinter::pageImage(int index, double dotsPerInch) const
 {
-    return PageImage(pages_, index, dotsPerInch);
+    return PageImage(pages(), index, dotsPerInch);
 }
 
 QString TQRPrinter::print() const
 {
-    return PrintPages(pages_, printer_.printerName);
+    return PrintPages(pages(), printer_.printerName);
 }
 
 } // namespace report

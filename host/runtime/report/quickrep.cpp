@@ -2,6 +2,9 @@
 #include "runtime/report/f6form.h"
 #include "runtime/report/layoutengine.h"
 #include "runtime/report/pageoutput.h"
+#include "runtime/report/pdfoutput.h"
+#include "runtime/report/print_choice.h"
+#include "runtime/report/printers.h"
 #include "runtime/report/qrprinter.h"
 #include "runtime/report/reporterror.h"
 #include <algorithm>
@@ -10,7 +13,10 @@ namespace report {
 
 TQuickRep::TQuickRep(QObject* owner) : QObject(owner), font_(QStringLiteral("Arial"), 10) {}
 
-TQuickRep::~TQuickRep() = default;
+TQuickRep::~TQuickRep()
+{
+    if (qrPrinter_) qrPrinter_->forgetReport();
+}
 
 void TQuickRep::setPrinterSettings(const TPrinterSettings& settings)
 {
@@ -64,13 +70,27 @@ TPrinterSettings TQuickRep::targetPrinter() const
 QString TQuickRep::print()
 {
     const TPrinterSettings printer = targetPrinter();
+    // A PDF file nobody chooses pages of is written as the pages are made: a list of thousands of
+    // pages is never held whole. On a printer the pages are laid out first, so that a report that
+    // cannot be laid out sends nothing.
+    if (IsPdfPrinter(printer.printerName) && !CurrentPrintChooser()) {
+        const QString path = PdfOutputPath(title_);
+        writePdfAsMade(path);
+        qrPrinter_ = std::make_shared<TQRPrinter>([this] { return layout(); }, printer);
+        return path;
+    }
     qrPrinter_ = std::make_shared<TQRPrinter>(layout(), printer);
     return qrPrinter_->print();
 }
 
 void TQuickRep::printToPdf(const QString& path)
 {
-    WritePdf(layout(), path);
+    writePdfAsMade(path);
+}
+
+void TQuickRep::writePdfAsMade(const QString& path)
+{
+    WritePdfAsMade(LaidOutReport{title_, page_, {}}, [this](const PageSink& sink) { LayoutEngine(*this).run(sink); }, path);
 }
 
 void TQuickRep::preview()

@@ -79,6 +79,8 @@ public:
 private:
     friend class LayoutEngine;
     TPrinterSettings targetPrinter() const;
+    // Lays the report out and writes each page to the PDF file as soon as it is made.
+    void writePdfAsMade(const QString& path);
 
     QString title_;
     PageSettings page_;

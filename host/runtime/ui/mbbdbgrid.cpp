@@ -88,7 +88,5 @@ void MBBDBGrid::moveTableTo(int row)
 {
     if (!table_ || !table_->active())
         return;
-    table_->first();
-    for (int i = 0; i < row && !table_->eof(); ++i)
-        table_->next();
+    table_->moveTo(row);
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -80,8 +81,13 @@ void MProgressForm::showIfDue()
         return;
     setWindowModality(Qt::ApplicationModal);
     repaintNow();
+    adjustSize();
+    // Over the middle of the window whose work it shows.
+    if (const QWidget* owner = parentWidget())
+        move(owner->window()->frameGeometry().center() - rect().center());
     show();
     raise();
+    activateWindow();
 }
 
 // While the work runs, the clerk's clicks and keys for other windows are dropped, as a modal
@@ -114,6 +120,14 @@ void MProgressForm::ProcessMessages()
     repaintNow();
     QCoreApplication::processEvents();
     sinceEvents_.start();
+}
+
+void MProgressForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Escape)
+        return MForm::keyPressEvent(event);
+    cancelled_ = true;
+    event->accept();
 }
 
 void MProgressForm::closeEvent(QCloseEvent* event)

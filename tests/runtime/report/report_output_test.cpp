@@ -66,6 +66,33 @@ TEST(ReportOutput, APdfOfTheTransferListHoldsItsPagesAndItsChineseText)
     EXPECT_TRUE(text.contains(QStringLiteral("1,000.25")));
 }
 
+// Pages go to the file as they are laid out: a list that cannot be laid out on its second page
+// leaves the file that was at the path as it was, by either way of printing to PDF.
+TEST(ReportOutput, AListThatFailsHalfWayLeavesNoHalfPdf)
+{
+    QTemporaryDir dir;
+    ConfigGuard guard(PdfOnlyConfig(dir.path()));
+    for (const bool byPrinter : {false, true}) {
+        SCOPED_TRACE(byPrinter ? "print" : "printToPdf");
+        ReferenceList list(QStringLiteral("PDF_HALF"), Employees(50));
+        list.rep().setPrinterSettings(TPrinterSettings::FromPrinter(PdfPrinterName));
+        TQRBand& detail = *list.rep().band(BandType::Detail);
+        detail.BeforePrint = [&list](TQRBand& band, bool&) {
+            if (list.rep().pageNumber() == 2) band.setHeightMm(1000);
+        };
+        const QString path = dir.filePath(QStringLiteral("list.pdf"));
+        QFile kept(path);
+        ASSERT_TRUE(kept.open(QIODevice::WriteOnly | QIODevice::Truncate) && kept.write("kept") == 4);
+        kept.close();
+        SetPdfOutputPath(path);
+        EXPECT_THROW(byPrinter ? void(list.rep().print()) : list.rep().printToPdf(path), ReportError);
+        SetPdfOutputPath(QString());
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), QByteArray("kept"));
+        kept.close();
+    }
+}
+
 TEST(ReportOutput, TheReportFacesMapToInstalledChineseFaces)
 {
     const QStringList installed = QFontDatabase::families();
