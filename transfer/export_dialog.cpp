@@ -258,13 +258,13 @@ void ExportDialog::WriteMediaFile(Replacing replacing)
         }
     });
 
+    // The bank's first logged file had nothing to compare with: said once it is written.
+    if (!changes.last)
+        ReviewList(LoadFormStr(15957));
     // Where the file went and what it holds, on the line that says it is done.
     QString finished = LoadFormStr(10082) + u' '
         + LoadFormStr(15941).arg(QDir::toNativeSeparators(PathFile->text())).arg(context.employeeRecords)
               .arg(FormatNumber(context.employeeTotal, QStringLiteral("#,##0.00")));
-    // The bank's first logged file had nothing to compare with: said with it.
-    if (!changes.last)
-        finished += u'\n' + LoadFormStr(15957);
     if (!writer.findings().substitutedNames.isEmpty())
         finished += u'\n' + LoadFormStr(10088) + u'\n' + writer.findings().substitutedNames.join(u'\n');
     MessageDlg(finished, MsgType::Information, mbOK);

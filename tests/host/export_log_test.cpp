@@ -65,7 +65,7 @@ TEST_F(ExportLog, AChangedAccountHoldsTheFileUntilAcceptedAndOtherChangesAreShow
 {
     const Outcome first = transfer("first.txt");
     ASSERT_EQ(first.status, 0) << first.err.toStdString();
-    EXPECT_TRUE(first.out.contains("nothing to compare")) << first.out.toStdString();
+    EXPECT_TRUE(first.err.contains("nothing to compare")) << first.err.toStdString();
 
     const struct Step {
         const char* what;
