@@ -38,13 +38,7 @@ void RelayEmployees(db::LocalTable& source, const TransferTableLayout& layout, d
     const std::vector<std::vector<int>> from = slotFields(source, layout, layout.slotsPerRow), to = slotFields(target, layout, slotsPerRow);
     int next = 0;
     forEachEmployee(source, layout.slotsPerRow, [&](int slot) {
-        if (next == 0) {
-            target.append();
-            SetRowKind(target, RowKind::Employee);
-        } else {
-            target.edit();
-            MarkSlotEmployee(target, next);
-        }
+        BeginEmployeeSlot(target, next);
         for (size_t column = 0; column < layout.columns.size(); ++column)
             target.setField(to[size_t(next)][column], source.field(from[size_t(slot)][column]));
         target.post();

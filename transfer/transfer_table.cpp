@@ -171,6 +171,17 @@ void MarkSlotEmployee(db::LocalTable& row, int slot)
     row.setField(kindColumn(slot, formed), kindText(RowKind::Employee));
 }
 
+void BeginEmployeeSlot(db::LocalTable& table, int slot)
+{
+    if (slot == 0) {
+        table.append();
+        SetRowKind(table, RowKind::Employee);
+    } else {
+        table.edit();
+        MarkSlotEmployee(table, slot);
+    }
+}
+
 bool SlotHoldsEmployee(const db::LocalTable& row, int slot)
 {
     static const char employee = char(RowKind::Employee);

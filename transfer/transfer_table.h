@@ -75,6 +75,9 @@ bool IsEmployeeRow(const db::LocalTable& row);
 // (ROW_KIND1 ...), never by its name being filled.
 QString SlotColumn(const QString& name, int slot);
 void MarkSlotEmployee(db::LocalTable& row, int slot);
+// Opens slot `slot` for an employee: the first slot appends a new employee row, a further one edits
+// the row being filled and marks the slot.
+void BeginEmployeeSlot(db::LocalTable& table, int slot);
 bool SlotHoldsEmployee(const db::LocalTable& row, int slot);
 // The filter that keeps employee rows only (sums, lists).
 QString EmployeeRowsFilter();

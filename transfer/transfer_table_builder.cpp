@@ -131,13 +131,7 @@ TransferTableResult TransferTableBuilder::Fill(db::MQuery& rows, db::LocalTable&
             if (newRow) {
                 slot = nextSlot;
                 nextSlot = (nextSlot + 1) % layout_.slotsPerRow;
-                if (slot == 0) {
-                    table.append();
-                    SetRowKind(table, RowKind::Employee);
-                } else {
-                    table.edit();
-                    MarkSlotEmployee(table, slot);
-                }
+                BeginEmployeeSlot(table, slot);
                 table.setField(slotColumns[slot].payeeNumber, line.employee);
                 if (account >= 0)
                     table.setField(slotColumns[slot].payeeAccount, rows.asString(account));

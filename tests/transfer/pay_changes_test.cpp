@@ -23,13 +23,7 @@ db::LocalTable TableOf(std::initializer_list<Paid> paid, int perRow)
     DefineTransferTable(table, perRow == 1 ? TransferTableLayout::Standard() : TwoPerRowLayout());
     int slot = 0;
     for (const Paid& line : paid) {
-        if (slot == 0) {
-            table.append();
-            SetRowKind(table, RowKind::Employee);
-        } else {
-            table.edit();
-            MarkSlotEmployee(table, slot);
-        }
+        BeginEmployeeSlot(table, slot);
         table.setField(SlotColumn(PayeeNumberColumnName, slot), QString::fromUtf8(line.employee));
         table.setField(SlotColumn(PayeeAccountColumnName, slot), QString::fromUtf8(line.account));
         table.setField(SlotColumn(AmountColumnName, slot), line.amount);
