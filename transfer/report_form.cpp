@@ -106,6 +106,23 @@ void ReportForm::QuickRep1Preview()
     auto* preview = new report::TF6MainForm(parentWidget());
     preview->SetQRPrinter(QuickRep1.QRPrinter());
     preview->show();
+    preview_ = preview;
+}
+
+void ReportForm::ReleaseAfterPreview()
+{
+    if (!preview_) {
+        Release();
+        return;
+    }
+    // Freed from the event loop, once the preview's view has stopped its layout.
+    connect(preview_, &QObject::destroyed, this, [this] { QMetaObject::invokeMethod(this, &MForm::Release, Qt::QueuedConnection); });
+}
+
+void ReportForm::FormDestroy()
+{
+    QuickRep1.finishLayout();
+    MForm::FormDestroy();
 }
 
 void ReportForm::Output(bool printDirect)

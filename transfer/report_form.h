@@ -25,6 +25,11 @@ public:
 
     // On the current printer's paper: printed directly (the clerk is told where a PDF went) or previewed.
     void Output(bool printDirect);
+    // Frees the form now, or once its preview window has gone: until then the preview lays out the
+    // report's pages as the clerk reaches them, with this form's events.
+    void ReleaseAfterPreview();
+    // The report's pages still to come are laid out before the form frees what its events use.
+    void FormDestroy() override;
 
 protected:
     static constexpr double LineMm = 6;   // the height of a printed line
@@ -46,4 +51,5 @@ protected:
 private:
     void QuickRep1Preview();
     int itemNo_ = 0;
+    QPointer<QWidget> preview_;
 };

@@ -408,4 +408,5 @@ void TransferWindow::PrintTransferList(const TransferListRun& run)
 {
     ReleasedForm<TransferListReport> report(CreateTransferList());
     report->Run(ListTable(), run);
+    report.release()->ReleaseAfterPreview();
 }

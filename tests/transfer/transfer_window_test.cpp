@@ -3,6 +3,7 @@
 #include "banks/wagbk10/wagbk10.h"
 #include "banks/wagbk18/wagbk18.h"
 #include "runtime/config.h"
+#include "transfer/transfer_list_report.h"
 #include "runtime/db/database.h"
 #include "runtime/report/pdfoutput.h"
 #include "runtime/report/printers.h"
@@ -142,6 +143,12 @@ TEST_F(TransferWindowTest, TheClerksPathFromConditionsToPrintedList)
     ASSERT_NE(preview, nullptr) << "the preview stays open after the report form is freed";
     ASSERT_FALSE(window->windowTitle().isEmpty());
     EXPECT_TRUE(preview->windowTitle().startsWith(window->windowTitle() + " - ")) << preview->windowTitle().toStdString();
+    // The list's form stays while its preview is open, for the pages still to be laid out, and goes with it.
+    EXPECT_EQ(window->findChildren<TransferListReport*>().size(), 1);
+    preview->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->findChildren<TransferListReport*>().isEmpty());
 
     // Format description.
     QString description;

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <limits>
 
 namespace report {
 namespace {
@@ -70,6 +71,7 @@ TF6MainForm::TF6MainForm(QObject* owner)
     layout->addWidget(preview_, 1);
     layout->addWidget(status_);
     connect(preview_, &TQRPreview::pageChanged, this, &TF6MainForm::showPagePosition);
+    connect(preview_, &TQRPreview::layoutFailed, status_, &QLabel::setText);
     // A page's height where the screen has room for it, less the window's title and frame.
     resize(QSize(900, 1000).boundedTo(screen()->availableSize() - QSize(0, 60)));
     // Over the window it was asked from, not at the screen's corner.
@@ -84,14 +86,14 @@ TF6MainForm::TF6MainForm(QObject* owner)
 
 void TF6MainForm::SetQRPrinter(std::shared_ptr<TQRPrinter> printer)
 {
-    if (printer) setWindowTitle(PreviewCaption(PreviewText::WindowTitle).arg(printer->pages().title));
+    if (printer) setWindowTitle(PreviewCaption(PreviewText::WindowTitle).arg(printer->pagesSoFar().title));
     preview_->SetQRPrinter(std::move(printer));
 }
 
 void TF6MainForm::firstPage() { preview_->setPageNumber(1); }
 void TF6MainForm::priorPage() { preview_->setPageNumber(preview_->pageNumber() - 1); }
 void TF6MainForm::nextPage() { preview_->setPageNumber(preview_->pageNumber() + 1); }
-void TF6MainForm::lastPage() { preview_->setPageNumber(preview_->pageCount()); }
+void TF6MainForm::lastPage() { preview_->setPageNumber(std::numeric_limits<int>::max()); }
 
 void TF6MainForm::printPages()
 {

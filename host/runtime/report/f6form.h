@@ -8,7 +8,7 @@
 //
 // The window belongs to its owner: it closes when the owner is freed. Closing the window frees it
 // and emits closed(), the moment an owner kept alive for the preview may go. The printer object
-// holds the laid-out pages, so paging and printing need nothing from the report any more.
+// holds the laid-out pages; the page count grows while the view lays out the rest of the report.
 // Keys: Page Up / Page Down, Home / End page through, Esc closes.
 #include <QWidget>
 #include <memory>

@@ -3,6 +3,7 @@
 #include "runtime/report/fieldtext.h"
 #include "runtime/report/quickrep.h"
 #include "runtime/report/reporterror.h"
+#include <limits>
 
 namespace report {
 namespace {
@@ -40,6 +41,12 @@ LaidOutReport LayoutEngine::run()
 
 void LayoutEngine::run(const PageSink& sink)
 {
+    begin(sink);
+    layOut(std::numeric_limits<int>::max());
+}
+
+void LayoutEngine::begin(const PageSink& sink)
+{
     sink_ = sink;
     result_ = LaidOutReport{report_.reportTitle(), report_.page(), {}};
     for (const auto& band : report_.bands_) designHeights_[band.get()] = band->heightMm();
@@ -49,11 +56,24 @@ void LayoutEngine::run(const PageSink& sink)
     report_.pageNumber_ = 0;
     report_.atEnd_ = false;
     startPage();
-    walkRows();
+}
+
+bool LayoutEngine::layOut(int pages)
+{
+    if (complete_) return true;
+    HeightRestorer restorer(designHeights_);
+    walkRows(pages);
+    if (rowsDone_) finish();
+    return complete_;
+}
+
+void LayoutEngine::finish()
+{
     report_.atEnd_ = true;
     printBand(report_.band(BandType::Summary));
     endPage();
     handOver();
+    complete_ = true;
 }
 
 // The page laid out last is complete: it leaves the engine.
@@ -62,6 +82,7 @@ void LayoutEngine::handOver()
     if (result_.pages.empty()) return;
     sink_(std::move(result_.pages.back()));
     result_.pages.clear();
+    ++handedOver_;
 }
 
 void LayoutEngine::prepareItems()
@@ -99,23 +120,31 @@ void LayoutEngine::endPage()
     printBand(report_.band(BandType::PageFooter));
 }
 
-void LayoutEngine::walkRows()
+// Prints detail rows until `pages` more pages have been handed on or the rows are done.
+void LayoutEngine::walkRows(int pages)
 {
     TQRBand* detail = report_.band(BandType::Detail);
     db::LocalTable* dataSet = report_.dataSet();
-    if (!detail) return;
-    if (!dataSet) {
-        printBand(detail);
+    if (!detail || !dataSet) {
+        if (detail) printBand(detail);
+        rowsDone_ = true;
         return;
     }
     TQRBand* summary = report_.band(BandType::Summary);
     const double summaryHeight = summary ? designHeights_.at(summary) : 0;
     const int rowCount = dataSet->recordCount();
-    dataSet->first();
-    for (int row = 0; !dataSet->eof(); ++row) {
-        printBand(detail, row == rowCount - 1 ? summaryHeight : 0);
-        dataSet->next();
+    if (row_ < 0) {
+        dataSet->first();
+        row_ = 0;
     }
+    const int target = pages > std::numeric_limits<int>::max() - handedOver_ ? std::numeric_limits<int>::max()
+                                                                              : handedOver_ + pages;
+    while (!dataSet->eof() && handedOver_ < target) {
+        printBand(detail, row_ == rowCount - 1 ? summaryHeight : 0);
+        dataSet->next();
+        ++row_;
+    }
+    rowsDone_ = dataSet->eof();
 }
 
 bool LayoutEngine::printBand(TQRBand* band, double keepWithMm)

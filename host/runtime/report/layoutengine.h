@@ -23,12 +23,21 @@ public:
     // pages is written without being held whole.
     void run(const PageSink& sink);
 
+    // The same walk in steps, for a window that shows the first pages while the others are made:
+    // begin() starts the first page, each layOut() hands on at least `pages` more pages (fewer at
+    // the end) and says whether the report is complete. Between steps the report's data set stays
+    // on the row the walk reached, so nothing else may walk it until the layout is complete.
+    void begin(const PageSink& sink);
+    bool layOut(int pages);
+    bool complete() const { return complete_; }
+
 private:
+    void finish();
     void prepareItems();
     void startPage();
     void endPage();
     void handOver();
-    void walkRows();
+    void walkRows(int pages);
     bool printBand(TQRBand* band, double keepWithMm = 0);
     void makeRoom(const TQRBand& band, double keepWithMm);
     double bodyBottomMm() const;
@@ -43,6 +52,10 @@ private:
     std::map<TQRBand*, double> designHeights_;
     double cursorMm_ = 0;
     double bodyTopMm_ = 0;
+    int handedOver_ = 0;       // pages passed to the sink
+    int row_ = -1;             // the data set's row the walk stands on; -1 before the rows
+    bool rowsDone_ = false;
+    bool complete_ = false;
 };
 
 } // namespace report

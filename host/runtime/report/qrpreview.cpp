@@ -1,5 +1,7 @@
 #include "runtime/report/qrpreview.h"
 #include "runtime/report/qrprinter.h"
+#include "runtime/report/reporterror.h"
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPixmap>
 #include <algorithm>
@@ -9,6 +11,8 @@ namespace {
 
 constexpr double MmPerInch = 25.4;
 constexpr int FramePixels = 16;   // grey space left around the page
+// How long one idle step lays pages out: short enough for the window to answer the clerk at once.
+constexpr int LayoutSliceMs = 30;
 
 } // namespace
 
@@ -20,13 +24,44 @@ TQRPreview::TQRPreview(QWidget* parent) : QScrollArea(parent), page_(new QLabel)
     page_->setAlignment(Qt::AlignCenter);
     setWidget(page_);
     setWidgetResizable(false);
+    layoutTimer_.setInterval(0);
+    connect(&layoutTimer_, &QTimer::timeout, this, &TQRPreview::layOutSome);
+}
+
+TQRPreview::~TQRPreview()
+{
+    if (printer_) printer_->stopLayout();
 }
 
 void TQRPreview::SetQRPrinter(std::shared_ptr<TQRPrinter> printer)
 {
+    if (printer_ && printer_ != printer) printer_->stopLayout();
     printer_ = std::move(printer);
     pageNumber_ = pageCount() > 0 ? 1 : 0;
     renderPage();
+    if (printer_ && printer_->layingOut()) layoutTimer_.start();
+}
+
+template <class Step>
+void TQRPreview::layOutGuarded(Step step)
+{
+    try {
+        step();
+    } catch (const ReportError& error) {
+        layoutTimer_.stop();
+        emit layoutFailed(error.message());
+    }
+}
+
+void TQRPreview::layOutSome()
+{
+    QElapsedTimer slice;
+    slice.start();
+    layOutGuarded([&] {
+        while (printer_ && printer_->layingOut() && slice.elapsed() < LayoutSliceMs) printer_->layOutMore(1);
+    });
+    if (!printer_ || !printer_->layingOut()) layoutTimer_.stop();
+    emit pageChanged(pageNumber_, pageCount());
 }
 
 int TQRPreview::pageCount() const
@@ -37,6 +72,7 @@ int TQRPreview::pageCount() const
 void TQRPreview::setPageNumber(int number)
 {
     if (pageCount() == 0) return;
+    if (number > pageCount()) layOutGuarded([&] { printer_->layOutTo(number); });
     pageNumber_ = std::clamp(number, 1, pageCount());
     renderPage();
 }
@@ -55,7 +91,7 @@ void TQRPreview::resizeEvent(QResizeEvent* event)
 
 double TQRPreview::dotsPerInch() const
 {
-    const QSizeF paper = printer_->pages().page.paperSizeMm();
+    const QSizeF paper = printer_->pagesSoFar().page.paperSizeMm();
     const double widthFit = std::max(1, viewport()->width() - FramePixels) / paper.width() * MmPerInch;
     const double heightFit = std::max(1, viewport()->height() - FramePixels) / paper.height() * MmPerInch;
     switch (zoom_) {

@@ -8,6 +8,7 @@
 #include "runtime/report/qrprinter.h"
 #include "runtime/report/reporterror.h"
 #include <algorithm>
+#include <limits>
 
 namespace report {
 
@@ -59,6 +60,7 @@ TQRPrintable* TQuickRep::findItem(const QString& name) const
 
 LaidOutReport TQuickRep::layout()
 {
+    finishLayout();
     return LayoutEngine(*this).run();
 }
 
@@ -69,6 +71,7 @@ TPrinterSettings TQuickRep::targetPrinter() const
 
 QString TQuickRep::print()
 {
+    finishLayout();
     const TPrinterSettings printer = targetPrinter();
     // A PDF file nobody chooses pages of is written as the pages are made: a list of thousands of
     // pages is never held whole. On a printer the pages are laid out first, so that a report that
@@ -85,6 +88,7 @@ QString TQuickRep::print()
 
 void TQuickRep::printToPdf(const QString& path)
 {
+    finishLayout();
     writePdfAsMade(path);
 }
 
@@ -93,10 +97,15 @@ void TQuickRep::writePdfAsMade(const QString& path)
     WritePdfAsMade(LaidOutReport{title_, page_, {}}, [this](const PageSink& sink) { LayoutEngine(*this).run(sink); }, path);
 }
 
+void TQuickRep::finishLayout()
+{
+    if (qrPrinter_) qrPrinter_->layOutTo(std::numeric_limits<int>::max());
+}
+
 void TQuickRep::preview()
 {
-    const TPrinterSettings printer = targetPrinter();
-    qrPrinter_ = std::make_shared<TQRPrinter>(layout(), printer);
+    finishLayout();
+    qrPrinter_ = std::make_shared<TQRPrinter>(*this, targetPrinter());
     if (OnPreview) {
         OnPreview(*this);
         return;

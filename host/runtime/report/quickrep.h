@@ -71,8 +71,12 @@ public:
     // Lays out and prints; returns the PDF written when the printer is "PDF file", else empty.
     QString print();
     void printToPdf(const QString& path);
-    // Lays out and shows the pages without waiting.
+    // Shows the first page without waiting; the preview lays out the others as it goes.
     void preview();
+    // Lays out the pages the preview has still to come. A form whose report events use what it is
+    // about to free calls this first; another layout or print of the report does it itself, since
+    // both walk the same data set.
+    void finishLayout();
     // The laid-out report of the last print() or preview(), ready to print again; null before.
     std::shared_ptr<TQRPrinter> QRPrinter() const { return qrPrinter_; }
 

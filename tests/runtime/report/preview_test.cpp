@@ -52,8 +52,9 @@ TEST(Preview, TheReportOpensItsPreviewWithoutWaitingAndItPagesThroughTheReport)
 
     QPointer<TF6MainForm> preview = OpenPreview();
     ASSERT_TRUE(preview);
-    EXPECT_EQ(preview->QRPreview()->pageCount(), 3);
     EXPECT_EQ(preview->QRPreview()->pageNumber(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !preview->QRPreview()->QRPrinter()->layingOut(); }));
+    EXPECT_EQ(preview->QRPreview()->pageCount(), 3);
     EXPECT_TRUE(PageLabel(*preview).contains(u'1') && PageLabel(*preview).contains(u'3'));
 
     Click(*preview, "Btn_Next");
@@ -122,4 +123,73 @@ TEST(Preview, TheShownPagesOutliveTheReportThatLaidThemOut)
     EXPECT_EQ(preview->QRPreview()->pageNumber(), 2);
     EXPECT_EQ(preview->QRPreview()->QRPrinter()->pages().pages[1].find(QStringLiteral("QRExpr2"))->text,
               QStringLiteral("2"));
+}
+
+namespace {
+
+// Every item of every page as printed: name, text and place.
+QStringList Printed(const LaidOutReport& report)
+{
+    QStringList printed;
+    for (const LaidOutPage& page : report.pages)
+        for (const LaidOutItem& item : page.items)
+            printed << QStringLiteral("%1|%2|%3|%4|%5").arg(page.number).arg(item.itemName, item.text)
+                           .arg(item.rectMm.top()).arg(item.rectMm.left());
+    return printed;
+}
+
+} // namespace
+
+TEST(Preview, ALongListShowsItsFirstPageAtOnceAndLaysOutTheRestAsItGoes)
+{
+    QTemporaryDir dir;
+    RuntimeConfig config;
+    config.mediaDir = dir.path();
+    ConfigGuard guard(config);
+    QWidget owner;
+    const std::vector<TransferRow> rows = Employees(400);
+    const LaidOutReport whole = ReferenceList(QStringLiteral("PREVIEW_WHOLE"), rows).rep().layout();
+    ASSERT_GT(whole.pages.size(), 5u);
+    ReferenceList list(QStringLiteral("PREVIEW_GROWING"), rows, &owner);
+
+    list.rep().preview();
+    QPointer<TF6MainForm> preview = OpenPreview();
+    ASSERT_TRUE(preview);
+    const std::shared_ptr<TQRPrinter> printer = preview->QRPreview()->QRPrinter();
+    EXPECT_EQ(preview->QRPreview()->pageNumber(), 1);
+    EXPECT_EQ(preview->QRPreview()->pageCount(), 1);
+    EXPECT_TRUE(printer->layingOut());
+
+    // Paging ahead lays out the page asked for; the last page is the list's last.
+    Click(*preview, "Btn_Next");
+    EXPECT_EQ(preview->QRPreview()->pageNumber(), 2);
+    EXPECT_LT(preview->QRPreview()->pageCount(), int(whole.pages.size()));
+    Click(*preview, "Btn_Last");
+    EXPECT_EQ(preview->QRPreview()->pageNumber(), int(whole.pages.size()));
+    EXPECT_EQ(preview->QRPreview()->pageCount(), int(whole.pages.size()));
+    EXPECT_TRUE(PageLabel(*preview).contains(QString::number(whole.pages.size())));
+    // Laid out in steps, the pages are those of the list laid out at once: no row lost or repeated
+    // between steps, and the same page totals.
+    EXPECT_EQ(Printed(printer->pages()), Printed(whole));
+
+    preview->close();
+
+    // From the event loop the page count grows to the end without the clerk paging.
+    list.rep().preview();
+    QPointer<TF6MainForm> second = OpenPreview();
+    ASSERT_TRUE(second);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !second->QRPreview()->QRPrinter()->layingOut(); }));
+    EXPECT_EQ(Printed(second->QRPreview()->QRPrinter()->pages()), Printed(whole));
+    second->close();
+
+    // Closing the preview stops its layout with the pages made so far.
+    list.rep().preview();
+    QPointer<TF6MainForm> closing = OpenPreview();
+    ASSERT_TRUE(closing);
+    const std::shared_ptr<TQRPrinter> stopped = closing->QRPreview()->QRPrinter();
+    closing->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(closing);
+    EXPECT_FALSE(stopped->layingOut());
+    EXPECT_EQ(stopped->pageCount(), 1);
 }
