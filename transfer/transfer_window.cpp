@@ -404,9 +404,19 @@ void TransferWindow::runTransferList(bool direct)
     PrintTransferList(run);
 }
 
+// A preview still laying out its pages reads the tables as it goes: its pages are laid out before
+// the tables are selected or laid out again, so that it never mixes two selections.
+void TransferWindow::finishListInPreview()
+{
+    if (listInPreview_)
+        listInPreview_->QuickRep1.finishLayout();
+}
+
 void TransferWindow::PrintTransferList(const TransferListRun& run)
 {
+    finishListInPreview();
     ReleasedForm<TransferListReport> report(CreateTransferList());
     report->Run(ListTable(), run);
-    report.release()->ReleaseAfterPreview();
+    listInPreview_ = report.release();
+    listInPreview_->ReleaseAfterPreview();
 }

@@ -48,6 +48,8 @@ struct BankWindowTexts {
     int remHint = 0;
 };
 
+class ReportForm;
+
 class TransferWindow : public MForm {
     Q_OBJECT
     Q_PROPERTY(int TransferCount READ transferCount)
@@ -148,6 +150,7 @@ private:
     void showTableState();
     void markTableStale();
     void focusBadDate();
+    void finishListInPreview();
 
     int Bank;
     ExportHandOver HandOver;
@@ -190,4 +193,6 @@ private:
     // The F2 panel's controls while it is open.
     QPointer<QLineEdit> depEdit_, kindEdit_;
     QPointer<QComboBox> depModeCombo_;
+    // The last list whose preview may still be laying out its pages from the tables.
+    QPointer<ReportForm> listInPreview_;
 };

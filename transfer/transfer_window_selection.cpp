@@ -61,6 +61,7 @@ void TransferWindow::FunctionButtons1MakeTable()
     // Until a selection ends whole the table is not what the conditions select: a cancelled or
     // failed one leaves it to be built again by the next export, preview or print.
     FunctionButtons1->NeedRebuild = true;
+    finishListInPreview();
     try {
         SelectPaidSalary();
     } catch (const DateError&) {
