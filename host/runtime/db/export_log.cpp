@@ -150,6 +150,12 @@ int WriteExportLog(LoggedExport entry, const QString& payLines)
     return number;
 }
 
+void RemoveExportLog(int number)
+{
+    Run(QStringLiteral("DELETE FROM %1 WHERE LOG_NO=?").arg(LinesTable), {number});
+    Run(QStringLiteral("DELETE FROM %1 WHERE LOG_NO=?").arg(ExportsTable), {number});
+}
+
 std::optional<LoggedExport> LastExport(const QString& bank)
 {
     std::vector<LoggedExport> last = Exports(QStringLiteral(" WHERE BNK_NO=?"), {bank}, 1);

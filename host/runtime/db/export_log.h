@@ -52,6 +52,9 @@ void CreateExportLogTables(QSqlDatabase& connection);
 // within the caller's transaction, numbered after the last one; the time and the user are filled in
 // when empty. Returns its number.
 int WriteExportLog(LoggedExport entry, const QString& payLines);
+// Takes export `number` and its employees out of the log, within the caller's transaction: its file
+// was not put in place after all.
+void RemoveExportLog(int number);
 // The last export logged for the bank; none before the first (or before any export was logged).
 std::optional<LoggedExport> LastExport(const QString& bank);
 // The employees' lines of export `number` (AppendPayLine); empty when it has none.
