@@ -51,8 +51,8 @@ bool ReviewedChanges(const PayChanges& found)
     const auto text = [](int id) { return LoadFormResourceStr(QStringLiteral("WAGBK"), id); };
     if (!found.last || found.changes.empty())
         return true;
-    const QString list = text(found.holds() ? 15950 : 15951).arg(QFileInfo(found.last->fileName).fileName(), found.last->writtenAt)
-        + u'\n' + PayChangeLines(found.changes).join(u'\n');
+    QString list = text(found.holds() ? 15950 : 15951).arg(QFileInfo(found.last->fileName).fileName(), found.last->writtenAt);
+    AppendPayChangeLines(list, found.changes);
     if (!found.holds()) {
         ReviewList(list);
         return true;
@@ -224,9 +224,11 @@ void ExportDialog::WriteMediaFile(Replacing replacing)
 
     // What changed since the bank's last file is looked at before anything is written.
     const QString payLines = PayLinesText(Report);
-    const PayChanges changes = PayChangesSinceLastFile(settings_.rowKey, payLines);
+    PayChanges changes = PayChangesSinceLastFile(settings_.rowKey, payLines);
     if (!ReviewedChanges(changes))
         return;
+    const bool firstOfBank = !changes.last;
+    changes = {};   // a hundred thousand changes shown need not be held while the file is written
     MediaFileWriter writer(PathFile->text(), replacing);
     // A file that another export put at the path meanwhile is replaced only when the clerk says so.
     writer.file().AskBeforeReplacing([] { return ReplaceAsked(); });
@@ -252,7 +254,7 @@ void ExportDialog::WriteMediaFile(Replacing replacing)
     }
 
     // The bank's first logged file had nothing to compare with: said once it is written.
-    if (!changes.last)
+    if (firstOfBank)
         ReviewList(LoadFormStr(15957));
     // Where the file went and what it holds, on the line that says it is done.
     QString finished = LoadFormStr(10082) + u' '

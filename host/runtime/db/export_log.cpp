@@ -101,18 +101,21 @@ void AppendPayLine(QString& lines, const QString& employee, const QString& accou
     lines += u'\n';
 }
 
-void ForEachPayLine(QStringView lines, const std::function<void(QStringView, QStringView, QStringView)>& take)
+bool PayLineReader::next(PayLineFields& line)
 {
-    for (qsizetype start = 0; start < lines.size();) {
-        qsizetype end = lines.indexOf(u'\n', start);
+    while (at_ < lines_.size()) {
+        qsizetype end = lines_.indexOf(u'\n', at_);
         if (end < 0)
-            end = lines.size();
-        const QStringView line = lines.sliced(start, end - start);
-        start = end + 1;
-        const qsizetype first = line.indexOf(u'\t'), second = first < 0 ? -1 : line.indexOf(u'\t', first + 1);
-        if (second > 0)
-            take(line.first(first), line.sliced(first + 1, second - first - 1), line.sliced(second + 1));
+            end = lines_.size();
+        const QStringView text = lines_.sliced(at_, end - at_);
+        at_ = end + 1;
+        const qsizetype first = text.indexOf(u'\t'), second = first < 0 ? -1 : text.indexOf(u'\t', first + 1);
+        if (second > 0) {
+            line = {text.first(first), text.sliced(first + 1, second - first - 1), text.sliced(second + 1)};
+            return true;
+        }
     }
+    return false;
 }
 
 QString OperatingSystemUser()
