@@ -253,9 +253,10 @@ void ExportDialog::WriteMediaFile(Replacing replacing)
         throw;
     }
 
-    // The bank's first logged file had nothing to compare with: said once it is written.
+    // The bank's first logged file had nothing to compare with: said once it is written, in the
+    // transfer window's status bar.
     if (firstOfBank)
-        ReviewList(LoadFormStr(15957));
+        ShowNote(LoadFormStr(15957), ShowNoteInWindow);
     // Where the file went and what it holds, on the line that says it is done.
     QString finished = LoadFormStr(10082) + u' '
         + LoadFormStr(15941).arg(QDir::toNativeSeparators(PathFile->text())).arg(context.employeeRecords)

@@ -46,6 +46,8 @@ public:
     // Opens the bank parameters when the clerk asks for them before a file with some left empty is
     // written; the transfer window sets it.
     std::function<void()> OpenParameters;
+    // Shows a note that needs no answer in the transfer window (its status bar); the window sets it.
+    std::function<void(const QString&)> ShowNoteInWindow;
 
     void FormShow() override;
     bool FormKeyDown(QKeyEvent* event) override;
