@@ -30,6 +30,7 @@
 #include <QToolButton>
 
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -50,8 +51,8 @@ bool ReviewedChanges(const PayChanges& found)
     const auto text = [](int id) { return LoadFormResourceStr(QStringLiteral("WAGBK"), id); };
     if (!found.last || found.changes.empty())
         return true;
-    const QString list = text(found.holds() ? 15950 : 15951).arg(QFileInfo(found.last->fileName).fileName(), found.last->writtenAt)
-        + u'\n' + PayChangeLines(found.changes).join(u'\n');
+    QString list = text(found.holds() ? 15950 : 15951).arg(QFileInfo(found.last->fileName).fileName(), found.last->writtenAt);
+    AppendPayChangeLines(list, found.changes);
     if (!found.holds()) {
         ReviewList(list);
         return true;
@@ -223,9 +224,11 @@ void ExportDialog::WriteMediaFile(Replacing replacing)
 
     // What changed since the bank's last file is looked at before anything is written.
     const QString payLines = PayLinesText(Report);
-    const PayChanges changes = PayChangesSinceLastFile(settings_.rowKey, payLines);
+    PayChanges changes = PayChangesSinceLastFile(settings_.rowKey, payLines);
     if (!ReviewedChanges(changes))
         return;
+    const bool firstOfBank = !changes.last;
+    changes = {};   // a hundred thousand changes shown need not be held while the file is written
     MediaFileWriter writer(PathFile->text(), replacing);
     // A file that another export put at the path meanwhile is replaced only when the clerk says so.
     writer.file().AskBeforeReplacing([] { return ReplaceAsked(); });
@@ -233,34 +236,27 @@ void ExportDialog::WriteMediaFile(Replacing replacing)
     // A file that its bank's reader rejects, or whose employees or total differ from the table's,
     // does not take the earlier file's place. The file's name is remembered, and the export logged,
     // before the file is put in place: a database that cannot take them keeps the earlier file too,
-    // so that what the clerk is told is what happened.
-    writer.Commit([this, &context, &payLines](const QString& written) {
-        const QStringList faults = WrittenFileFaults(written, context);
-        if (!faults.isEmpty())
-            throw std::runtime_error((LoadFormStr(15761) + u'\n' + faults.join(u'\n')).toStdString());
-        LoggedExport entry;
-        entry.bank = settings_.rowKey;
-        entry.fileName = PathFile->text();
-        entry.company = Compdata::CompanyNumber();
-        entry.conditions = Values.further.value(LoggedConditionsName);
-        entry.employees = context.employeeRecords;
-        entry.total = context.employeeTotal;
-        entry.sha256 = FileSha256(written);
-        const auto log = [&entry, &payLines] { WriteExportLog(entry, payLines); };
-        try {
-            if (settings_.remembersFileName)
-                row_.RememberFileName(PathFile->text(),
-                                      [this](const QString& name, const QString& stored) { return FileNameToRemember(name, stored); }, log);
-            else
-                db::InTransaction(db::CompanyDatabaseName, log);
-        } catch (const std::exception& e) {
-            throw std::runtime_error(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 620).arg(QString::fromUtf8(e.what())).toStdString());
-        }
-    });
+    // so that what the clerk is told is what happened. A file that is then not put in place after
+    // all (the rename fails, the clerk keeps a file another export put there meanwhile, it does not
+    // read back in place) takes its export out of the log again: the log holds only files that went out.
+    std::optional<int> logged;
+    try {
+        writer.Commit([this, &context, &payLines, &logged](const QString& written) {
+            const QStringList faults = WrittenFileFaults(written, context);
+            if (!faults.isEmpty())
+                throw std::runtime_error((LoadFormStr(15761) + u'\n' + faults.join(u'\n')).toStdString());
+            logged = LogExport(written, context, payLines);
+        });
+    } catch (...) {
+        if (logged)
+            ForgetExport(*logged, std::current_exception());
+        throw;
+    }
 
-    // The bank's first logged file had nothing to compare with: said once it is written.
-    if (!changes.last)
-        ReviewList(LoadFormStr(15957));
+    // The bank's first logged file had nothing to compare with: said once it is written, in the
+    // transfer window's status bar.
+    if (firstOfBank)
+        ShowNote(LoadFormStr(15957), ShowNoteInWindow);
     // Where the file went and what it holds, on the line that says it is done.
     QString finished = LoadFormStr(10082) + u' '
         + LoadFormStr(15941).arg(QDir::toNativeSeparators(PathFile->text())).arg(context.employeeRecords)
@@ -268,6 +264,47 @@ void ExportDialog::WriteMediaFile(Replacing replacing)
     if (!writer.findings().substitutedNames.isEmpty())
         finished += u'\n' + LoadFormStr(10088) + u'\n' + writer.findings().substitutedNames.join(u'\n');
     MessageDlg(finished, MsgType::Information, mbOK);
+}
+
+int ExportDialog::LogExport(const QString& written, const RecordContext& context, const QString& payLines)
+{
+    LoggedExport entry;
+    entry.bank = settings_.rowKey;
+    entry.fileName = PathFile->text();
+    entry.company = Compdata::CompanyNumber();
+    entry.conditions = Values.further.value(LoggedConditionsName);
+    entry.employees = context.employeeRecords;
+    entry.total = context.employeeTotal;
+    entry.sha256 = FileSha256(written);
+    int number = 0;
+    const auto log = [&entry, &payLines, &number] { number = WriteExportLog(entry, payLines); };
+    try {
+        if (settings_.remembersFileName)
+            row_.RememberFileName(PathFile->text(),
+                                  [this](const QString& name, const QString& stored) { return FileNameToRemember(name, stored); }, log);
+        else
+            db::InTransaction(db::CompanyDatabaseName, log);
+    } catch (const std::exception& e) {
+        throw std::runtime_error(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 620).arg(QString::fromUtf8(e.what())).toStdString());
+    }
+    return number;
+}
+
+void ExportDialog::ForgetExport(int number, std::exception_ptr unplaced)
+{
+    try {
+        db::InTransaction(db::CompanyDatabaseName, [number] { RemoveExportLog(number); });
+    } catch (const std::exception& e) {
+        // The log keeps an export that did not happen: the clerk is told both.
+        QString why;
+        try {
+            std::rethrow_exception(unplaced);
+        } catch (const std::exception& failure) {
+            why = QString::fromUtf8(failure.what());
+        }
+        throw std::runtime_error((why + u'\n' + LoadFormResourceStr(QStringLiteral("RAR1HOST"), 621).arg(number).arg(QString::fromUtf8(e.what())))
+                                     .toStdString());
+    }
 }
 
 MediaFileReading ExportDialog::ReadFile(const QString& path,

@@ -9,6 +9,7 @@
 #include "transfer/media_file_reader.h"
 #include "transfer/media_layout.h"
 
+#include <exception>
 #include <functional>
 
 class QLineEdit;
@@ -45,6 +46,8 @@ public:
     // Opens the bank parameters when the clerk asks for them before a file with some left empty is
     // written; the transfer window sets it.
     std::function<void()> OpenParameters;
+    // Shows a note that needs no answer in the transfer window (its status bar); the window sets it.
+    std::function<void(const QString&)> ShowNoteInWindow;
 
     void FormShow() override;
     bool FormKeyDown(QKeyEvent* event) override;
@@ -84,6 +87,12 @@ private:
     // The save dialog on the path; false when the clerk chose no file.
     bool ChooseFile();
     void WriteMediaFile(Replacing replacing);
+    // Logs the export of the file `written` (a temporary file not yet in place) with the file name
+    // remembered, in one transaction; returns its number in the log.
+    int LogExport(const QString& written, const RecordContext& context, const QString& payLines);
+    // Takes export `number` out of the log, in its own transaction, as its file was not put in place
+    // (`unplaced` says why). Raises when the log cannot give it up, naming both.
+    static void ForgetExport(int number, std::exception_ptr unplaced);
     // The header records (the employees already counted into `context`), and the trailer records.
     void WriteHeader(MediaFileWriter& writer, const RecordContext& context);
     void WriteTrailer(MediaFileWriter& writer, const RecordContext& context);

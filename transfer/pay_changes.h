@@ -32,5 +32,6 @@ PayChanges ComparePay(std::optional<LoggedExport> last, QStringView lastLines, Q
 // The same against the last export logged for `bank`.
 PayChanges PayChangesSinceLastFile(const QString& bank, QStringView payLines);
 
-// The changes as the lines of a message list, "employee: what = value", in the clerk's language.
-QStringList PayChangeLines(const std::vector<PayChange>& changes);
+// The changes as the lines of a message list, "employee: what = value" in the clerk's language,
+// each after a line end, at the end of `text`: a hundred thousand of them are one text, not a list.
+void AppendPayChangeLines(QString& text, const std::vector<PayChange>& changes);

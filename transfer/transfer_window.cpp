@@ -358,6 +358,7 @@ void TransferWindow::runExport()
                               .arg(SelBnk_No->text(), ZZ_DD->text()));
     dialog->Bind(transferTable(), values, emptyTableCause());
     dialog->OpenParameters = [this] { ReleasedForm<MForm>(CreateParameterDialog())->ShowModal(); };
+    dialog->ShowNoteInWindow = [this](const QString& note) { StatusBar->showMessage(note); };
     dialog->ShowModal();
 }
 

@@ -360,9 +360,13 @@ int Transfer(const RuntimeConfig& baseConfig, Arguments& arguments)
     if (reportHeldBack(answerer))
         return ExitRefused;
     // What changed since the bank's last file, a line each; a changed account not accepted holds the file.
-    for (const QString& review : host.reviewed())
-        for (const QString& line : review.split(u'\n', Qt::SkipEmptyParts))
-            QTextStream(stderr) << "rar1: " << line << Qt::endl;
+    // A hundred thousand changes go out through one stream, flushed once.
+    {
+        QTextStream changes(stderr);
+        for (const QString& review : host.reviewed())
+            for (const QStringView line : QStringTokenizer(review, u'\n', Qt::SkipEmptyParts))
+                changes << "rar1: " << line << '\n';
+    }
     if (!host.declined().isEmpty())
         return ExitRefused;
     if (!host.refusedConfirmations().isEmpty()) {

@@ -1,29 +1,22 @@
 #include "company/sheet_writer.h"
 
+#include "runtime/safe_file_writer.h"
+
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <csv.h>
-#include <cstdio>
 #include <stdexcept>
+#include <utility>
 #include <xlsxwriter.h>
 
 namespace company {
 
 namespace {
 
-std::runtime_error cannotWrite(const QString& file, const QString& why)
-{
-    return std::runtime_error(QStringLiteral("%1 cannot be written: %2").arg(file, why).toStdString());
-}
-
 class CsvWriter : public SheetWriter {
 public:
-    explicit CsvWriter(const QString& file) : file_(file)
+    explicit CsvWriter(const QString& file) : file_(file, Replacing::Allowed)
     {
-        if (!file_.open(QIODevice::WriteOnly))
-            throw cannotWrite(file, file_.errorString());
-        file_.write("\xEF\xBB\xBF");
+        write("\xEF\xBB\xBF");
     }
 
     void addRow(const std::vector<SheetCell>& cells, bool) override
@@ -35,28 +28,27 @@ public:
             quoted.truncate(qsizetype(csv_write(quoted.data(), size_t(quoted.size()), text.constData(), size_t(text.size()))));
             line += (i ? "," : "") + quoted;
         }
-        file_.write(line + "\r\n");
+        write(line + "\r\n");
     }
 
-    void finish() override
-    {
-        if (!file_.commit())
-            throw cannotWrite(file_.fileName(), file_.errorString());
-    }
+    void finish() override { file_.Commit(); }
 
 private:
-    QSaveFile file_;
+    void write(const QByteArray& bytes) { file_.Write(bytes.constData(), bytes.size()); }
+
+    SafeFileWriter file_;
 };
 
 class XlsxWriter : public SheetWriter {
 public:
+    // The workbook library fills the safe writer's temporary file by its name: the file keeps the
+    // mode the writer gave it, and takes the target's name only when the workbook is complete.
     XlsxWriter(const QString& file, const QString& sheetName, const std::vector<bool>& textColumns)
-        : file_(file), part_(file + QStringLiteral(".part"))
+        : file_(file, Replacing::Allowed)
     {
-        QFile::remove(part_);
-        workbook_ = workbook_new(QFile::encodeName(part_).constData());
+        workbook_ = workbook_new(QFile::encodeName(file_.TemporaryPath()).constData());
         if (!workbook_)
-            throw cannotWrite(file, QStringLiteral("the workbook cannot be started"));
+            file_.Fail(QStringLiteral("the workbook cannot be started"));
         sheet_ = workbook_add_worksheet(workbook_, sheetName.toUtf8().constData());
         bold_ = workbook_add_format(workbook_);
         format_set_bold(bold_);
@@ -68,10 +60,8 @@ public:
     }
     ~XlsxWriter() override
     {
-        if (workbook_) {
+        if (workbook_)
             workbook_close(workbook_);
-            QFile::remove(part_);
-        }
     }
 
     void addRow(const std::vector<SheetCell>& cells, bool marked) override
@@ -83,7 +73,7 @@ public:
                 ? worksheet_write_number(sheet_, row_, lxw_col_t(column), *cell.number, format)
                 : worksheet_write_string(sheet_, row_, lxw_col_t(column), cell.text.toUtf8().constData(), format);
             if (error != LXW_NO_ERROR)
-                throw cannotWrite(file_, QString::fromUtf8(lxw_strerror(error)));
+                fail(QString::fromUtf8(lxw_strerror(error)));
         }
         ++row_;
     }
@@ -92,18 +82,20 @@ public:
     {
         const lxw_error error = workbook_close(workbook_);
         workbook_ = nullptr;
-        if (error != LXW_NO_ERROR) {
-            QFile::remove(part_);
-            throw cannotWrite(file_, QString::fromUtf8(lxw_strerror(error)));
-        }
-        if (std::rename(QFile::encodeName(part_).constData(), QFile::encodeName(file_).constData()) != 0) {
-            QFile::remove(part_);
-            throw cannotWrite(file_, QStringLiteral("it cannot be put in place"));
-        }
+        if (error != LXW_NO_ERROR)
+            file_.Fail(QString::fromUtf8(lxw_strerror(error)));
+        file_.Commit();
     }
 
 private:
-    QString file_, part_;
+    // The workbook is closed before its temporary file goes, so that nothing writes it again.
+    [[noreturn]] void fail(const QString& reason)
+    {
+        workbook_close(std::exchange(workbook_, nullptr));
+        file_.Fail(reason);
+    }
+
+    SafeFileWriter file_;
     lxw_workbook* workbook_ = nullptr;
     lxw_worksheet* sheet_ = nullptr;
     lxw_format* bold_ = nullptr;

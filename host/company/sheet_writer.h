@@ -1,7 +1,8 @@
 #pragma once
 // A sheet written for the clerk: CSV (UTF-8 with a byte-order mark, comma separated, every field
-// quoted, CR LF) or an XLSX workbook of one sheet (libxlsxwriter), by the file's extension. The file
-// is written beside its place and renamed into it only when complete.
+// quoted, CR LF) or an XLSX workbook of one sheet (libxlsxwriter), by the file's extension. It is
+// written as every file of the program is (SafeFileWriter): beside its place, renamed into it only
+// when complete, and readable by the clerk alone, for a transfer table holds accounts and pay.
 #include <QString>
 #include <memory>
 #include <optional>

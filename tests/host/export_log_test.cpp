@@ -139,6 +139,13 @@ TEST_F(ExportLog, FilesAreTheClerksAloneAndAReplacedFileKeepsItsNarrowerMode)
 {
     ASSERT_EQ(transfer("salary.txt").status, 0);
     struct stat status {};
+    // The transfer table as a sheet holds the same accounts and pay.
+    for (const QString& table : {path("table.csv"), path("table.xlsx")}) {
+        const Outcome written = RunRar1(db, {"table", "10", "--out", table, "--pay-from", "115/02/01", "--pay-to", "115/02/28"});
+        ASSERT_EQ(written.status, 0) << written.err.toStdString();
+        ASSERT_EQ(::stat(QFile::encodeName(table).constData(), &status), 0);
+        EXPECT_EQ(status.st_mode & 0777, 0600u) << table.toStdString();
+    }
     ASSERT_EQ(::stat(QFile::encodeName(path("salary.txt")).constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
 

@@ -101,18 +101,21 @@ void AppendPayLine(QString& lines, const QString& employee, const QString& accou
     lines += u'\n';
 }
 
-void ForEachPayLine(QStringView lines, const std::function<void(QStringView, QStringView, QStringView)>& take)
+bool PayLineReader::next(PayLineFields& line)
 {
-    for (qsizetype start = 0; start < lines.size();) {
-        qsizetype end = lines.indexOf(u'\n', start);
+    while (at_ < lines_.size()) {
+        qsizetype end = lines_.indexOf(u'\n', at_);
         if (end < 0)
-            end = lines.size();
-        const QStringView line = lines.sliced(start, end - start);
-        start = end + 1;
-        const qsizetype first = line.indexOf(u'\t'), second = first < 0 ? -1 : line.indexOf(u'\t', first + 1);
-        if (second > 0)
-            take(line.first(first), line.sliced(first + 1, second - first - 1), line.sliced(second + 1));
+            end = lines_.size();
+        const QStringView text = lines_.sliced(at_, end - at_);
+        at_ = end + 1;
+        const qsizetype first = text.indexOf(u'\t'), second = first < 0 ? -1 : text.indexOf(u'\t', first + 1);
+        if (second > 0) {
+            line = {text.first(first), text.sliced(first + 1, second - first - 1), text.sliced(second + 1)};
+            return true;
+        }
     }
+    return false;
 }
 
 QString OperatingSystemUser()
@@ -148,6 +151,12 @@ int WriteExportLog(LoggedExport entry, const QString& payLines)
          QString::number(entry.total, 'f', 2), entry.sha256.toLower()});
     Run(QStringLiteral("INSERT INTO %1 (LOG_NO,PAY_LINES) VALUES (?,?)").arg(LinesTable), {number, payLines});
     return number;
+}
+
+void RemoveExportLog(int number)
+{
+    Run(QStringLiteral("DELETE FROM %1 WHERE LOG_NO=?").arg(LinesTable), {number});
+    Run(QStringLiteral("DELETE FROM %1 WHERE LOG_NO=?").arg(ExportsTable), {number});
 }
 
 std::optional<LoggedExport> LastExport(const QString& bank)

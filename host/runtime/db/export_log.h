@@ -7,7 +7,6 @@
 // read back in one statement each, a small part of the export. The tables are the module's own: the
 // first export logged creates them, on whichever engine holds the company.
 #include <QStringView>
-#include <functional>
 #include <QSqlDatabase>
 #include <QString>
 #include <optional>
@@ -40,8 +39,21 @@ inline const QString LoggedConditionsName = QStringLiteral("LOG_CONDITIONS");
 // A tab or line end in a number or an account (the data gate refuses them before any file is
 // written) would be kept as a blank.
 void AppendPayLine(QString& lines, const QString& employee, const QString& account, double amount);
-// Each line of `lines`, its three fields as views into it.
-void ForEachPayLine(QStringView lines, const std::function<void(QStringView employee, QStringView account, QStringView amount)>& take);
+// One line of them, its three fields as views into the text.
+struct PayLineFields {
+    QStringView employee, account, amount;
+};
+// Reads the lines of such a text one after another; a line without its three fields is passed.
+class PayLineReader {
+public:
+    explicit PayLineReader(QStringView lines) : lines_(lines) {}
+    // The next line into `line`; false at the end.
+    bool next(PayLineFields& line);
+
+private:
+    QStringView lines_;
+    qsizetype at_ = 0;
+};
 
 // Creates the log's tables on `connection` when it lacks them. A new company gets them with its
 // tables, so that a clerk's database user needs no right to create tables; an older one gets them
@@ -52,6 +64,9 @@ void CreateExportLogTables(QSqlDatabase& connection);
 // within the caller's transaction, numbered after the last one; the time and the user are filled in
 // when empty. Returns its number.
 int WriteExportLog(LoggedExport entry, const QString& payLines);
+// Takes export `number` and its employees out of the log, within the caller's transaction: its file
+// was not put in place after all.
+void RemoveExportLog(int number);
 // The last export logged for the bank; none before the first (or before any export was logged).
 std::optional<LoggedExport> LastExport(const QString& bank);
 // The employees' lines of export `number` (AppendPayLine); empty when it has none.

@@ -86,6 +86,14 @@ int ReviewList(const QString& text, const QString& goOn)
     return runMessageList(list, type, buttons, goOn);
 }
 
+void ShowNote(const QString& text, const std::function<void(const QString&)>& show)
+{
+    if (show && !CurrentMessageHandler())
+        show(text);
+    else
+        ReviewList(text);
+}
+
 int ClosedAnswer(int buttons)
 {
     return (buttons & mbCancel) || !(buttons & mbNo) ? mrCancel : mrNo;
