@@ -15,6 +15,8 @@
 #include <QIcon>
 #include <QTextStream>
 #include <QTimer>
+#include <cstdio>
+#include <cstring>
 #include <exception>
 
 namespace {
@@ -27,10 +29,6 @@ const char* const Usage =
 
 int RunDesktop(QStringList arguments)
 {
-    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
-        QTextStream(stdout) << Usage;
-        return 0;
-    }
     const bool smoke = arguments.contains(QStringLiteral("--smoke")) || arguments.contains(QStringLiteral("--smoke-import"));
     try {
         arguments = DesktopOptions::WithDatabaseOption(arguments);
@@ -66,10 +64,23 @@ int RunDesktop(QStringList arguments)
     }
 }
 
+// Asked for the usage: printed before Qt looks for a display, so that it answers also where there is none.
+bool AskedForUsage(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+            return true;
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (AskedForUsage(argc, argv)) {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
     QApplication app(argc, argv);
     // The desktop entry's name ties the windows to the menu's icon; the icon theme has the icon
     // once the program is installed, and the program carries its own for a run from anywhere else.
