@@ -574,6 +574,9 @@ long PeakKilobytes(const QString& database, const QStringList& arguments)
 // a few megabytes, printed as a table or as JSON, and on bytes that are no records at all.
 TEST_F(BankMediaFile, VerifysMemoryDoesNotGrowWithTheFile)
 {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the address sanitizer holds freed memory in quarantine: its peaks are not the program's";
+#endif
     const std::vector<BankCase> banks = everyBank();
     const BankCase bank = *std::find_if(banks.begin(), banks.end(), [](const BankCase& b) { return b.bank == 17; });
     ASSERT_TRUE(BankLayout(17).header.empty() && BankLayout(17).trailer.empty()) << "a file of detail records alone";
