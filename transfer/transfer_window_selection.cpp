@@ -72,14 +72,15 @@ void TransferWindow::FunctionButtons1MakeTable()
     showTableState();
 }
 
-// Says in the status bar why a table the clerk built is empty; nothing when it holds employees.
+// Says in the status bar why a table the clerk built is empty or incomplete; nothing when it holds
+// the employees the conditions select.
 void TransferWindow::showTableState()
 {
     QString state;
     if (FillSkipped)
         state = NotReadyCause();
     else if (FunctionButtons1->NeedRebuild)
-        state = LoadFormStr(15942);
+        state = LoadFormStr(SelectionGoesOn ? 15942 : 10139);   // a selection stopped part-way is incomplete
     else if (transferTable().isEmpty())
         state = LoadFormStr(15940).arg(B_DD->text(), E_DD->text());
     StatusBar->showMessage(state);

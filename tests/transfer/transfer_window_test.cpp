@@ -571,6 +571,7 @@ TEST_F(TransferWindowTest, TheProgressWindowShowsDuringTheSelectionAndItsCancelO
         EXPECT_TRUE(window->component<TFunctionButtons>("FunctionButtons1")->NeedRebuild);
         ASSERT_EQ(table().recordCount(), 1);
         EXPECT_EQ(table().fieldText("BACC_NO"), LoadFormResourceStr("WAGBK", 10139)) << "the grid says the table is incomplete";
+        EXPECT_EQ(status(), LoadFormResourceStr("WAGBK", 10139)) << "and so does the status bar, not that the conditions changed";
         EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
     }
 }
