@@ -3,8 +3,6 @@
 #include "runtime/language.h"
 #include "runtime/ui/display_format.h"
 
-#include <QHash>
-#include <QSet>
 #include <algorithm>
 #include <cmath>
 
@@ -37,38 +35,34 @@ struct Paid {
     bool sameAmount(const Paid& other) const { return lines == 1 && other.lines == 1 && amountText == other.amountText; }
 };
 
-struct Compared {
-    Paid before, after;
+// One employee's pay in one export: all of that employee's lines taken together.
+struct EmployeePay {
+    QStringView employee;
+    Paid paid;
 };
+
+// The employees of an export's lines, ordered by number. An employee's lines keep the order of the
+// list, so that the first account shown is the first line's.
+std::vector<EmployeePay> PayByEmployee(QStringView lines)
+{
+    std::vector<PayLineFields> read;
+    PayLineReader reader(lines);
+    for (PayLineFields line; reader.next(line);)
+        read.push_back(line);
+    std::stable_sort(read.begin(), read.end(), [](const PayLineFields& a, const PayLineFields& b) { return a.employee < b.employee; });
+    std::vector<EmployeePay> pay;
+    for (const PayLineFields& line : read) {
+        if (pay.empty() || pay.back().employee != line.employee)
+            pay.push_back({line.employee, {}});
+        pay.back().paid.add(line.account, line.amount);
+    }
+    return pay;
+}
 
 QString AmountText(double amount)
 {
     return FormatNumber(amount, amount == std::floor(amount) ? QStringLiteral("#,##0") : QStringLiteral("#,##0.00"));
 }
-
-// Walks the lines of two texts side by side, handing `take` the lines at each place (null past
-// the end of a text).
-template <class Take>
-void WalkInStep(QStringView beforeLines, QStringView afterLines, Take take)
-{
-    PayLineReader before(beforeLines), after(afterLines);
-    PayLineFields was, is;
-    for (;;) {
-        const bool hasBefore = before.next(was), hasAfter = after.next(is);
-        if (!hasBefore && !hasAfter)
-            return;
-        take(hasBefore ? &was : nullptr, hasAfter ? &is : nullptr);
-    }
-}
-
-// Whether `employee` was not in `seen` before; it is now.
-bool Added(QSet<QStringView>& seen, QStringView employee)
-{
-    const qsizetype before = seen.size();
-    seen.insert(employee);
-    return seen.size() > before;
-}
-
 // The changes of one employee's pay from `before` to `after`.
 void AddChanges(QStringView employee, const Paid& before, const Paid& after, std::vector<PayChange>& changes)
 {
@@ -101,56 +95,25 @@ PayChanges ComparePay(std::optional<LoggedExport> last, QStringView lastLines, Q
     result.last = std::move(last);
     if (!result.last || lastLines == payLines)
         return result;
-    // The two lists are mostly in the same order: the lines at the same place that are of the same
-    // employee are compared with each other, without a lookup. Only the employees met elsewhere (at
-    // another place of the other list, or on more than one line) are gathered by their number and
-    // compared as a whole; an employee on lines in step only is seen whole in them.
-    QHash<QStringView, Compared> gathered;
-    bool ascending = true;   // the employees in step, each after the one before: none is met twice
-    QStringView previous;
-    WalkInStep(lastLines, payLines, [&](const PayLineFields* before, const PayLineFields* after) {
-        if (before && after && before->employee == after->employee) {
-            ascending = ascending && (previous.isNull() || previous < after->employee);
-            previous = after->employee;
-            return;
+    // Both ordered by employee, walked together: an employee in one only was added or left out.
+    const std::vector<EmployeePay> before = PayByEmployee(lastLines), after = PayByEmployee(payLines);
+    const Paid none;
+    auto was = before.cbegin();
+    auto is = after.cbegin();
+    while (was != before.cend() || is != after.cend()) {
+        if (is == after.cend() || (was != before.cend() && was->employee < is->employee)) {
+            AddChanges(was->employee, was->paid, none, result.changes);
+            ++was;
+        } else if (was == before.cend() || is->employee < was->employee) {
+            AddChanges(is->employee, none, is->paid, result.changes);
+            ++is;
+        } else {
+            AddChanges(is->employee, was->paid, is->paid, result.changes);
+            ++was;
+            ++is;
         }
-        if (before)
-            gathered[before->employee];
-        if (after)
-            gathered[after->employee];
-    });
-    if (!ascending) {
-        // Another order: an employee on several lines in step is gathered as well.
-        QSet<QStringView> seen;
-        WalkInStep(lastLines, payLines, [&](const PayLineFields* before, const PayLineFields* after) {
-            if (before && after && before->employee == after->employee && !Added(seen, after->employee))
-                gathered[after->employee];
-        });
     }
-    // Each side's lines reach the gathered employees in their list's order: the first account is
-    // the first line's.
-    WalkInStep(lastLines, payLines, [&](const PayLineFields* before, const PayLineFields* after) {
-        const bool inStep = before && after && before->employee == after->employee;
-        const auto gatheredOf = [&gathered](const PayLineFields* line) {
-            return line && !gathered.isEmpty() ? gathered.find(line->employee) : gathered.end();
-        };
-        const auto was = gatheredOf(before), is = inStep ? was : gatheredOf(after);
-        if (was != gathered.end())
-            was->before.add(before->account, before->amount);
-        if (is != gathered.end())
-            is->after.add(after->account, after->amount);
-        if (!inStep || was != gathered.end() || (before->account == after->account && before->amount == after->amount))
-            return;
-        Paid paidBefore, paidAfter;
-        paidBefore.add(before->account, before->amount);
-        paidAfter.add(after->account, after->amount);
-        AddChanges(before->employee, paidBefore, paidAfter, result.changes);
-    });
-    for (auto employee = gathered.cbegin(); employee != gathered.cend(); ++employee)
-        AddChanges(employee.key(), employee.value().before, employee.value().after, result.changes);
-    std::sort(result.changes.begin(), result.changes.end(), [](const PayChange& a, const PayChange& b) {
-        return a.kind != b.kind ? a.kind < b.kind : a.employee < b.employee;
-    });
+    std::stable_sort(result.changes.begin(), result.changes.end(), [](const PayChange& a, const PayChange& b) { return a.kind < b.kind; });
     return result;
 }
 
