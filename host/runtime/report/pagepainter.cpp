@@ -1,5 +1,6 @@
 #include "runtime/report/pagepainter.h"
 #include "runtime/report/fontmap.h"
+#include "runtime/report/glyph_line.h"
 #include <QPainter>
 #include <algorithm>
 #include <optional>
@@ -31,15 +32,23 @@ void PaintShape(QPainter& painter, const LaidOutItem& item, const QRectF& rect, 
     }
 }
 
-// `current` is the design font the painter was last given on this page: setting a font costs a
+// The design font the painter was last given on this page, and its glyphs: setting a font costs a
 // font lookup, and most texts of a page share one font.
-void PaintText(QPainter& painter, const LaidOutItem& item, const QRectF& rect, std::optional<QFont>& current)
+struct PageFont {
+    std::optional<QFont> design;
+    std::optional<GlyphLine> line;
+};
+
+void PaintText(QPainter& painter, const LaidOutItem& item, const QRectF& rect, PageFont& current)
 {
     painter.setPen(Qt::black);
-    if (current != item.font) {
+    if (current.design != item.font) {
         painter.setFont(ResolveFont(item.font));
-        current = item.font;
+        current.design = item.font;
+        current.line.emplace(painter.font());
     }
+    if (item.kind != ItemKind::Memo && current.line->draw(painter, item.text, rect, item.alignment))
+        return;
     const Qt::Alignment vertical = item.kind == ItemKind::Memo ? Qt::AlignTop : Qt::AlignVCenter;
     painter.drawText(rect, int((item.alignment & Qt::AlignHorizontal_Mask) | vertical), item.text);
 }
@@ -50,7 +59,7 @@ void PaintPage(QPainter& painter, const LaidOutPage& page, double pixelsPerMm)
 {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    std::optional<QFont> current;
+    PageFont current;
     for (const LaidOutItem& item : page.items) {
         const QRectF rect = ToDevice(item.rectMm, pixelsPerMm);
         if (item.kind == ItemKind::Shape) PaintShape(painter, item, rect, pixelsPerMm);
