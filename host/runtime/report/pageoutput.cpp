@@ -12,30 +12,15 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QFile>
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace report {
 namespace {
 
 constexpr double MmPerInch = 25.4;
-
-// Pages `first` to `last` (from 0), `copies` times in order.
-void PaintPages(QPagedPaintDevice& device, QPainter& painter, const LaidOutReport& report, double dotsPerInch,
-                size_t first, size_t last, int copies = 1)
-{
-    bool firstSheet = true;
-    for (int copy = 0; copy < copies; ++copy)
-        for (size_t i = first; i <= last && i < report.pages.size(); ++i) {
-            if (!std::exchange(firstSheet, false)) device.newPage();
-            PaintPage(painter, report.pages[i], dotsPerInch / MmPerInch);
-        }
-}
-
-void PaintAllPages(QPagedPaintDevice& device, QPainter& painter, const LaidOutReport& report, double dotsPerInch)
-{
-    PaintPages(device, painter, report, dotsPerInch, 0, report.pages.size() - 1);
-}
 
 // Without a font the pages would come out with their lines and no text: refused, not printed.
 void RequireFonts(const LaidOutReport& report)
@@ -44,9 +29,47 @@ void RequireFonts(const LaidOutReport& report)
         throw ReportError(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 631).arg(report.title));
 }
 
-void PrintOnPrinter(const LaidOutReport& report, const QString& printerName)
+int CountPages(const PageProducer& produce)
 {
-    RequireFonts(report);
+    int pages = 0;
+    produce([&pages](LaidOutPage&&) { ++pages; });
+    return pages;
+}
+
+// Paints pages `first` to `last` (from 0) as they are made, `copies` times in order, each copy laid
+// out again: no page is held longer than it takes to paint it. A report that fails halfway is
+// withdrawn from the printer, and a file printed to is removed, so that no part of it is taken for
+// the whole.
+void PaintAsMade(QPrinter& printer, const LaidOutReport& report, const PageProducer& produce, const QString& target,
+                 int first = 0, int last = std::numeric_limits<int>::max(), int copies = 1)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw ReportError(QStringLiteral("The report \"%1\" could not be sent to \"%2\".").arg(report.title, target));
+    try {
+        bool firstSheet = true;
+        for (int copy = 0; copy < copies; ++copy) {
+            int index = 0;
+            produce([&](LaidOutPage&& page) {
+                if (index >= first && index <= last) {
+                    if (!std::exchange(firstSheet, false)) printer.newPage();
+                    PaintPage(painter, page, printer.resolution() / MmPerInch);
+                }
+                ++index;
+            });
+        }
+    } catch (...) {
+        printer.abort();
+        painter.end();
+        if (!printer.outputFileName().isEmpty()) QFile::remove(printer.outputFileName());
+        throw;
+    }
+    if (!painter.end())
+        throw ReportError(QStringLiteral("The report \"%1\" could not be sent to \"%2\".").arg(report.title, target));
+}
+
+void PrintOnPrinter(const LaidOutReport& report, const PageProducer& produce, const QString& printerName)
+{
     const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
     if (info.isNull())
         throw ReportError(QStringLiteral("The printer \"%1\" is not available. "
@@ -55,20 +78,14 @@ void PrintOnPrinter(const LaidOutReport& report, const QString& printerName)
     printer.setFullPage(true);
     printer.setPageLayout(report.page.pageLayout());
     printer.setDocName(report.title);
-    QPainter painter;
-    if (!painter.begin(&printer))
-        throw ReportError(QStringLiteral("The report \"%1\" could not be sent to the printer \"%2\".")
-                              .arg(report.title, printerName));
-    PaintAllPages(printer, painter, report, printer.resolution());
-    if (!painter.end())
-        throw ReportError(QStringLiteral("The report \"%1\" could not be sent to the printer \"%2\".")
-                              .arg(report.title, printerName));
+    PaintAsMade(printer, report, produce, printerName);
 }
 
-// The printer the clerk chose in the chooser: its page range and copies; a print to file returns the file.
-QString PrintChosen(const LaidOutReport& report, const QString& printerName, const PrintChooser& choose)
+// The printer the clerk chose in the chooser: its page range and copies; a print to file returns the
+// file. The pages are counted first, for the range the chooser offers, then laid out again as printed.
+QString PrintChosen(const LaidOutReport& report, const PageProducer& produce, const QString& printerName,
+                    const PrintChooser& choose)
 {
-    RequireFonts(report);
     QPrinter printer(QPrinter::HighResolution);
     if (IsPdfPrinter(printerName)) {
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -80,22 +97,16 @@ QString PrintChosen(const LaidOutReport& report, const QString& printerName, con
     printer.setPageLayout(report.page.pageLayout());
     printer.setDocName(report.title);
     printer.setCreator(QStringLiteral("RAR1"));
-    const int pageCount = int(report.pages.size());
-    if (!choose(printer, pageCount))
+    if (!choose(printer, CountPages(produce)))
         Abort();
     const bool range = printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0;
-    const size_t first = range ? size_t(printer.fromPage() - 1) : 0;
-    const size_t last = range ? size_t(std::max(printer.fromPage(), printer.toPage()) - 1) : size_t(pageCount - 1);
+    const int first = range ? printer.fromPage() - 1 : 0;
+    const int last = range ? std::max(printer.fromPage(), printer.toPage()) - 1 : std::numeric_limits<int>::max();
     // A printer that makes copies itself gets each page once.
     const int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
     const bool toFile = !printer.outputFileName().isEmpty();
     const QString target = toFile ? printer.outputFileName() : printer.printerName();
-    QPainter painter;
-    if (!painter.begin(&printer))
-        throw ReportError(QStringLiteral("The report \"%1\" could not be sent to \"%2\".").arg(report.title, target));
-    PaintPages(printer, painter, report, printer.resolution(), first, last, copies);
-    if (!painter.end())
-        throw ReportError(QStringLiteral("The report \"%1\" could not be sent to \"%2\".").arg(report.title, target));
+    PaintAsMade(printer, report, produce, target, first, last, copies);
     return toFile ? target : QString();
 }
 
@@ -155,14 +166,20 @@ void writePdfFile(const LaidOutReport& report, const PageProducer& produce, cons
 
 QString PrintPages(const LaidOutReport& report, const QString& printerName)
 {
+    return PrintPagesAsMade(report, PagesOf(report), printerName);
+}
+
+QString PrintPagesAsMade(const LaidOutReport& report, const PageProducer& produce, const QString& printerName)
+{
+    RequireFonts(report);
     if (const PrintChooser& choose = CurrentPrintChooser())
-        return PrintChosen(report, printerName, choose);
+        return PrintChosen(report, produce, printerName, choose);
     if (!IsPdfPrinter(printerName)) {
-        PrintOnPrinter(report, printerName);
+        PrintOnPrinter(report, produce, printerName);
         return QString();
     }
     const QString path = PdfOutputPath(report.title);
-    WritePdf(report, path);
+    WritePdfAsMade(report, produce, path);
     return path;
 }
 

@@ -22,6 +22,9 @@ void WritePdfAsMade(const LaidOutReport& report, const PageProducer& produce, co
 // the default; a print to file returns the file); a cancelled choice raises SilentAbort.
 // Raises ReportError when the printer cannot be used.
 QString PrintPages(const LaidOutReport& report, const QString& printerName);
+// The same, with the pages painted as they are made: the producer is run once more to count the
+// pages for the chooser, and once per copy a printer does not make itself.
+QString PrintPagesAsMade(const LaidOutReport& report, const PageProducer& produce, const QString& printerName);
 // Page `index` (from 0) as a white image at `dotsPerInch`.
 QImage PageImage(const LaidOutReport& report, int index, double dotsPerInch);
 

@@ -73,28 +73,22 @@ QString TQuickRep::print()
 {
     finishLayout();
     const TPrinterSettings printer = targetPrinter();
-    // A PDF file nobody chooses pages of is written as the pages are made: a list of thousands of
-    // pages is never held whole. On a printer the pages are laid out first, so that a report that
-    // cannot be laid out sends nothing.
-    if (IsPdfPrinter(printer.printerName) && !CurrentPrintChooser()) {
-        const QString path = PdfOutputPath(title_);
-        writePdfAsMade(path);
-        qrPrinter_ = std::make_shared<TQRPrinter>([this] { return layout(); }, printer);
-        return path;
-    }
-    qrPrinter_ = std::make_shared<TQRPrinter>(layout(), printer);
-    return qrPrinter_->print();
+    // The pages go to the printer or the file as they are made: a list of thousands of pages is
+    // never held whole. The printer object made afterwards lays them out again if asked for them.
+    const QString path = PrintPagesAsMade(LaidOutReport{title_, page_, {}}, pagesAsMade(), printer.printerName);
+    qrPrinter_ = std::make_shared<TQRPrinter>([this] { return layout(); }, printer);
+    return path;
 }
 
 void TQuickRep::printToPdf(const QString& path)
 {
     finishLayout();
-    writePdfAsMade(path);
+    WritePdfAsMade(LaidOutReport{title_, page_, {}}, pagesAsMade(), path);
 }
 
-void TQuickRep::writePdfAsMade(const QString& path)
+PageProducer TQuickRep::pagesAsMade()
 {
-    WritePdfAsMade(LaidOutReport{title_, page_, {}}, [this](const PageSink& sink) { LayoutEngine(*this).run(sink); }, path);
+    return [this](const PageSink& sink) { LayoutEngine(*this).run(sink); };
 }
 
 void TQuickRep::finishLayout()

@@ -16,6 +16,7 @@
 // pageNumber() and dataSetAtEnd() tell them where the walk stands.
 #include "runtime/report/band.h"
 #include "runtime/report/laidout.h"
+#include "runtime/report/pageoutput.h"
 #include "runtime/report/pagesettings.h"
 #include "runtime/report/printersettings.h"
 #include <QObject>
@@ -68,7 +69,8 @@ public:
     bool dataSetAtEnd() const { return atEnd_; }
 
     LaidOutReport layout();
-    // Lays out and prints; returns the PDF written when the printer is "PDF file", else empty.
+    // Prints the pages as they are laid out; returns the PDF written when the printer is "PDF file",
+    // or the file the clerk printed to, else empty.
     QString print();
     void printToPdf(const QString& path);
     // Shows the first page without waiting; the preview lays out the others as it goes.
@@ -83,8 +85,8 @@ public:
 private:
     friend class LayoutEngine;
     TPrinterSettings targetPrinter() const;
-    // Lays the report out and writes each page to the PDF file as soon as it is made.
-    void writePdfAsMade(const QString& path);
+    // Lays the report out, handing each page on as soon as it is made; each run starts afresh.
+    PageProducer pagesAsMade();
 
     QString title_;
     PageSettings page_;

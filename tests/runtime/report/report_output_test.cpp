@@ -67,13 +67,15 @@ TEST(ReportOutput, APdfOfTheTransferListHoldsItsPagesAndItsChineseText)
 }
 
 // Pages go to the file as they are laid out: a list that cannot be laid out on its second page
-// leaves the file that was at the path as it was, by either way of printing to PDF.
+// leaves the file that was at the path as it was, by every way of printing to PDF (the print
+// dialog's file too: its pages are counted before any is painted).
 TEST(ReportOutput, AListThatFailsHalfWayLeavesNoHalfPdf)
 {
     QTemporaryDir dir;
     ConfigGuard guard(PdfOnlyConfig(dir.path()));
-    for (const bool byPrinter : {false, true}) {
-        SCOPED_TRACE(byPrinter ? "print" : "printToPdf");
+    enum Way { PrintToPdf, Print, PrintChosen };
+    for (const Way way : {PrintToPdf, Print, PrintChosen}) {
+        SCOPED_TRACE(way);
         ReferenceList list(QStringLiteral("PDF_HALF"), Employees(50));
         list.rep().setPrinterSettings(TPrinterSettings::FromPrinter(PdfPrinterName));
         TQRBand& detail = *list.rep().band(BandType::Detail);
@@ -85,7 +87,13 @@ TEST(ReportOutput, AListThatFailsHalfWayLeavesNoHalfPdf)
         ASSERT_TRUE(kept.open(QIODevice::WriteOnly | QIODevice::Truncate) && kept.write("kept") == 4);
         kept.close();
         SetPdfOutputPath(path);
-        EXPECT_THROW(byPrinter ? void(list.rep().print()) : list.rep().printToPdf(path), ReportError);
+        if (way == PrintChosen)
+            SetPrintChooser([&path](QPrinter& printer, int) {
+                printer.setOutputFileName(path);
+                return true;
+            });
+        EXPECT_THROW(way == PrintToPdf ? list.rep().printToPdf(path) : void(list.rep().print()), ReportError);
+        SetPrintChooser(nullptr);
         SetPdfOutputPath(QString());
         ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
         EXPECT_EQ(kept.readAll(), QByteArray("kept"));
