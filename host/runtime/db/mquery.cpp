@@ -169,7 +169,14 @@ int MQuery::countRows() const
 void MQuery::execSQL()
 {
     close();
-    runWatched([this] { run(statementText()).finish(); });
+    MDatabase& database = RequireDefaultSession()->database(databaseName_);
+    QSqlDatabase& conn = connection();
+    const QString statement = statementText();
+    // On a PostgreSQL server the statement runs through libpq, where the clerk's cancel reaches it.
+    if (database.engine() == Engine::PostgreSQL)
+        runWatched([&] { OpenRows(conn, translated(database, statement), statement); });
+    else
+        runWatched([this] { run(statementText()).finish(); });
 }
 
 void MQuery::beginSnapshot()

@@ -2,6 +2,7 @@
 
 #include "runtime/db/database.h"
 #include "runtime/db/sql_tokenizer.h"
+#include "runtime/db/statement_watch.h"
 #include "runtime/value_checks.h"
 
 #include <QDate>
@@ -9,6 +10,7 @@
 #include <QSqlError>
 #include <charconv>
 #include <libpq-fe.h>
+#include <poll.h>
 
 namespace db {
 
@@ -49,6 +51,37 @@ double NumberOf(const char* text, int length)
     return number;
 }
 
+// Asks the server to stop the statement it runs for `connection`; the statement then ends in an error.
+void CancelOnServer(pg_conn* connection)
+{
+    if (PGcancel* cancel = PQgetCancel(connection)) {
+        char error[256];
+        PQcancel(cancel, error, int(sizeof error));
+        PQfreeCancel(cancel);
+    }
+}
+
+// The next result of the statement sent on `connection`, null after the last. While the server
+// works, the connection's statement watch is asked whether the statement is still wanted; one no
+// longer wanted is cancelled on the server.
+pg_result* AwaitResult(pg_conn* connection, bool watched)
+{
+    StatementWatch* watch = watched ? StatementWatch::Of(connection) : nullptr;
+    bool cancelled = false;
+    while (watch && PQisBusy(connection)) {
+        pollfd socket{PQsocket(connection), POLLIN, 0};
+        poll(&socket, 1, StatementWatch::AskIntervalMs);
+        // A connection that fails gives its error as the result.
+        if (!PQconsumeInput(connection))
+            break;
+        if (!cancelled && !watch->stillWanted()) {
+            CancelOnServer(connection);
+            cancelled = true;
+        }
+    }
+    return PQgetResult(connection);
+}
+
 } // namespace
 
 pg_conn* PostgresHandle(const QSqlDatabase& connection)
@@ -64,7 +97,7 @@ PostgresRows::PostgresRows(pg_conn* connection, const QString& statement, const 
     : connection_(connection), shown_(shownStatement)
 {
     if (!ReadsRows(statement)) {
-        takeChunk(check(PQexec(connection_, statement.toUtf8().constData()), false));
+        takeChunk(check(run(statement.toUtf8()), false));
         return;
     }
     // The cursor lives in a transaction: the snapshot's, else one of its own until the rows end.
@@ -72,7 +105,7 @@ PostgresRows::PostgresRows(pg_conn* connection, const QString& statement, const 
     ownTransaction_ = PQtransactionStatus(connection_) == PQTRANS_IDLE;
     const QByteArray declare = QByteArray(ownTransaction_ ? "BEGIN;" : "")
         + "SET LOCAL cursor_tuple_fraction=1;DECLARE rar1_rows NO SCROLL CURSOR FOR " + statement.toUtf8();
-    PQclear(check(PQexec(connection_, declare.constData()), false));
+    PQclear(check(run(declare), false));
     cursor_ = true;
     sendFetch();
     takeChunk(awaitFetch());
@@ -92,6 +125,24 @@ void PostgresRows::end() noexcept
     if (cursor_ && PQstatus(connection_) == CONNECTION_OK)
         PQclear(PQexec(connection_, ownTransaction_ ? "COMMIT" : "CLOSE rar1_rows"));
     cursor_ = false;
+}
+
+pg_result* PostgresRows::run(const QByteArray& statements)
+{
+    if (!PQsendQuery(connection_, statements.constData()))
+        return nullptr;
+    // The last statement's result, or the failure that ended the others, as PQexec gives it.
+    pg_result* kept = nullptr;
+    while (pg_result* result = AwaitResult(connection_, true)) {
+        const ExecStatusType status = PQresultStatus(kept);
+        if (kept && status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
+            PQclear(result);
+            continue;
+        }
+        PQclear(kept);
+        kept = result;
+    }
+    return kept;
 }
 
 pg_result* PostgresRows::check(pg_result* result, bool rows)
@@ -120,7 +171,7 @@ void PostgresRows::sendFetch()
 
 pg_result* PostgresRows::awaitFetch()
 {
-    pause();
+    wait(true);
     pg_result* result = waiting_;
     waiting_ = nullptr;
     return check(result, true);
@@ -155,12 +206,17 @@ bool PostgresRows::next()
 
 void PostgresRows::pause()
 {
+    wait(false);
+}
+
+void PostgresRows::wait(bool watched)
+{
     // The chunk on its way is taken off the connection as it came; a failure is raised when the
     // caller reaches it.
     if (!fetching_)
         return;
     fetching_ = false;
-    waiting_ = PQgetResult(connection_);
+    waiting_ = AwaitResult(connection_, watched);
     while (pg_result* more = PQgetResult(connection_))
         PQclear(more);
 }

@@ -3,7 +3,8 @@
 // cursor of the statement, a chunk of rows at a time: the next chunk is asked for while the caller
 // takes in the one before, a large selection never sits in memory as a whole, and between chunks
 // the connection is free for another statement (pause() waits for the chunk on its way). A
-// statement that reads no rows as a cursor would (an INSERT, a CREATE) runs as it is.
+// statement that reads no rows as a cursor would (an INSERT, a CREATE) runs as it is. While the
+// caller waits for the server, the connection's statement watch may cancel the statement there.
 #include "runtime/db/result_rows.h"
 
 #include <QMetaType>
@@ -31,7 +32,11 @@ private:
     bool isNull(int column) const;
     const char* bytes(int column) const;
     int length(int column) const;
+    // Sends `statements` and waits for their results, watched; the last one, or the first failure.
+    pg_result* run(const QByteArray& statements);
     void sendFetch();
+    // Takes the chunk on its way off the connection; `watched`: a clerk waits for it.
+    void wait(bool watched);
     pg_result* awaitFetch();
     void takeChunk(pg_result* chunk);
     pg_result* check(pg_result* result, bool rows);

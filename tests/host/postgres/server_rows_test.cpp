@@ -4,8 +4,10 @@
 
 #include "runtime/db/mquery.h"
 #include "runtime/db/server_address.h"
+#include "runtime/db/statement_watch.h"
 
 #include <QDate>
+#include <QElapsedTimer>
 
 namespace {
 
@@ -104,6 +106,32 @@ TEST_F(ServerRows, AStatementTheServerRefusesNamesItsReason)
     query.setSql(QStringLiteral("SELECT count(*) AS N FROM MF_YG"));
     query.open();
     EXPECT_GT(query.asFloat(0), 0);
+}
+
+// A clerk's cancel reaches a statement the server is working on, read as rows or run alone, inside
+// a snapshot and outside one; the connection then serves the next statement.
+TEST_F(ServerRows, AStatementNoLongerWantedIsCancelledOnTheServer)
+{
+    db::MQuery query(db::CompanyDatabaseName);
+    QElapsedTimer clock;
+    for (const bool snapshot : {false, true})
+        for (const bool reading : {true, false}) {
+            SCOPED_TRACE(std::string(snapshot ? "in a snapshot, " : "") + (reading ? "reading" : "run alone"));
+            if (snapshot)
+                query.beginSnapshot();
+            query.watchStatements([&clock] { return clock.elapsed() < 100; });
+            query.setSql(reading ? QStringLiteral("SELECT pg_sleep(30) AS SLEPT")
+                                 : QStringLiteral("CREATE TEMP TABLE SLEPT AS SELECT 1 AS ONE FROM pg_sleep(30)"));
+            clock.start();
+            EXPECT_THROW(reading ? query.open() : query.execSQL(), db::StatementCancelled);
+            EXPECT_LT(clock.elapsed(), 1000) << "the statement went on after the cancel";
+            query.watchStatements(nullptr);
+            if (snapshot)
+                query.endSnapshot();
+            query.setSql(QStringLiteral("SELECT 1 AS ONE"));
+            query.open();
+            EXPECT_EQ(query.asString(0), QStringLiteral("1"));
+        }
 }
 
 } // namespace
