@@ -55,23 +55,42 @@ void EachRow(SheetReader& sheet, ImportSummary& summary, const std::function<voi
     }
 }
 
-// The employees' numbers seen so far, and the row each was first seen in. Qt's own table: no
-// allocation per key, and a sheet of a hundred thousand employees is looked up many times faster.
-using SeenKeys = QHash<QString, int>;
-
-bool SeenBefore(SeenKeys& seen, RowChecker& checker, int row, int rule, const QString& key)
-{
-    if (key.isEmpty())
+// The keys seen so far, and the row each was first seen in. A sheet is most often sorted by its
+// key: while each key comes after the one before, it is new without a look-up. The first key out of
+// order puts the keys into Qt's hash table, which takes the rest.
+class SeenKeys {
+public:
+    // Whether `key` came before, noting the failure if it did; an empty key counts as seen.
+    bool seenBefore(RowChecker& checker, int row, int rule, const QString& key)
+    {
+        if (key.isEmpty())
+            return true;
+        if (ascending_ && (keys_.empty() || keys_.back().first < key)) {
+            keys_.emplace_back(key, row);
+            return false;
+        }
+        if (ascending_) {
+            ascending_ = false;
+            hashed_.reserve(qsizetype(keys_.size()) * 2);
+            for (const auto& [seen, first] : keys_)
+                hashed_.insert(seen, first);
+            keys_ = {};
+        }
+        // Rows are numbered from 1: a new key's entry starts at 0.
+        int& first = hashed_[key];
+        if (first == 0) {
+            first = row;
+            return false;
+        }
+        checker.fail(row, rule, key, ImportString(KeyTwice).arg(first));
         return true;
-    // Rows are numbered from 1: a new key's entry starts at 0.
-    int& first = seen[key];
-    if (first == 0) {
-        first = row;
-        return false;
     }
-    checker.fail(row, rule, key, ImportString(KeyTwice).arg(first));
-    return true;
-}
+
+private:
+    bool ascending_ = true;
+    std::vector<std::pair<QString, int>> keys_;
+    QHash<QString, int> hashed_;
+};
 
 void ImportPay(CompanyDatabase& db, SheetReader& sheet, RowChecker& checker, const ImportOptions& options,
                ImportSummary& summary, const std::function<void(int)>& progress)
@@ -93,7 +112,7 @@ void ImportPay(CompanyDatabase& db, SheetReader& sheet, RowChecker& checker, con
         if (date.value().isEmpty())
             checker.fail(row.number, checker.rule("FS_DD"), QString(), ImportString(ValueMissing));
         // A row whose cells failed is not taken further: its employee would be judged on what is left.
-        if (SeenBefore(seen, checker, row.number, number, values[size_t(number)]) || checker.failures() > failuresBefore)
+        if (seen.seenBefore(checker, row.number, number, values[size_t(number)]) || checker.failures() > failuresBefore)
             return;
         const QString department = employees.take(row.number, values, !checker.failed());
         if (values[size_t(amount)].isEmpty())
@@ -124,7 +143,7 @@ void ImportEmployees(CompanyDatabase& db, SheetReader& sheet, RowChecker& checke
     EachRow(sheet, summary, progress, [&](const SheetRow& row) {
         const qsizetype failuresBefore = checker.failures();
         const std::vector<QString>& values = checker.read(row);
-        if (!SeenBefore(seen, checker, row.number, number, values[size_t(number)]) && checker.failures() == failuresBefore)
+        if (!seen.seenBefore(checker, row.number, number, values[size_t(number)]) && checker.failures() == failuresBefore)
             employees.take(row.number, values, !checker.failed());
     });
     employees.finish();
@@ -138,7 +157,7 @@ void ImportDepartments(CompanyDatabase& db, SheetReader& sheet, RowChecker& chec
     SeenKeys seen;
     EachRow(sheet, summary, progress, [&](const SheetRow& row) {
         const std::vector<QString>& values = checker.read(row);
-        if (!SeenBefore(seen, checker, row.number, code, values[size_t(code)]))
+        if (!seen.seenBefore(checker, row.number, code, values[size_t(code)]))
             departments.take(row.number, values);
     });
     departments.finish();
