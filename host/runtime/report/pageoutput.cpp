@@ -45,7 +45,7 @@ void PaintAsMade(QPrinter& printer, const LaidOutReport& report, const PageProdu
 {
     QPainter painter;
     if (!painter.begin(&printer))
-        throw ReportError(QStringLiteral("The report \"%1\" could not be sent to \"%2\".").arg(report.title, target));
+        throw ReportError(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 632).arg(report.title, target));
     try {
         bool firstSheet = true;
         for (int copy = 0; copy < copies; ++copy) {
@@ -65,15 +65,14 @@ void PaintAsMade(QPrinter& printer, const LaidOutReport& report, const PageProdu
         throw;
     }
     if (!painter.end())
-        throw ReportError(QStringLiteral("The report \"%1\" could not be sent to \"%2\".").arg(report.title, target));
+        throw ReportError(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 632).arg(report.title, target));
 }
 
 void PrintOnPrinter(const LaidOutReport& report, const PageProducer& produce, const QString& printerName)
 {
     const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
     if (info.isNull())
-        throw ReportError(QStringLiteral("The printer \"%1\" is not available. "
-                                         "Check that it is switched on and installed.").arg(printerName));
+        throw ReportError(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 633).arg(printerName));
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setFullPage(true);
     printer.setPageLayout(report.page.pageLayout());

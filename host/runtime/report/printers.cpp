@@ -2,6 +2,7 @@
 #include "runtime/config.h"
 #include "runtime/report/pdfoutput.h"
 #include "runtime/report/reporterror.h"
+#include "runtime/language.h"
 #include <QPrinterInfo>
 #include <algorithm>
 
@@ -36,9 +37,7 @@ QString CurrentPrinter()
     const QString configured = CurrentConfig().printer;
     if (!configured.isEmpty()) {
         if (!available(configured))
-            throw ReportError(QStringLiteral("The printer \"%1\" chosen in the configuration is not available. "
-                                             "Check that it is switched on and installed, or choose another printer.")
-                                  .arg(configured));
+            throw ReportError(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 634).arg(configured));
         return configured;
     }
     const QString systemDefault = QPrinterInfo::defaultPrinterName();

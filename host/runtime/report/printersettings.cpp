@@ -2,6 +2,7 @@
 #include "runtime/report/pdfoutput.h"
 #include "runtime/report/printers.h"
 #include "runtime/report/reporterror.h"
+#include "runtime/language.h"
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -18,8 +19,7 @@ TPrinterSettings TPrinterSettings::FromPrinter(const QString& printerName)
     }
     const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
     if (info.isNull())
-        throw ReportError(QStringLiteral("The printer \"%1\" is not available. "
-                                         "Check that it is switched on and installed.").arg(printerName));
+        throw ReportError(LoadFormResourceStr(QStringLiteral("RAR1HOST"), 633).arg(printerName));
     settings.driver = info.makeAndModel();
     settings.port = info.location();
     const QPageSize paper = info.defaultPageSize();
