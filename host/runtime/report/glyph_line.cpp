@@ -11,56 +11,60 @@ GlyphLine::GlyphLine(const QFont& deviceFont)
         QFont face = deviceFont;
         face.setFamilies({family});
         if (QRawFont raw = QRawFont::fromFont(face); raw.isValid())
-            faces_.push_back(std::move(raw));
+            faces_.push_back(Face{std::move(raw), {}, {}});
     }
 }
 
-// The glyphs of `text` in runs of one face each, with their width and the tallest face's extent.
-bool GlyphLine::setGlyphs(const QString& text)
+bool GlyphLine::place(const QString& text, const QRectF& rect, Qt::Alignment alignment)
 {
-    runs_.clear();
-    width_ = ascent_ = descent_ = 0;
+    text_.clear();
+    double width = 0, ascent = 0, descent = 0;
     for (const QChar c : text) {
         if (c.isSurrogate() || c.unicode() < 0x20)
             return false;
         quint32 glyph = 0;
         int face = 0;
         for (int glyphCount = 1; face < int(faces_.size()); ++face, glyphCount = 1)
-            if (faces_[size_t(face)].glyphIndexesForChars(&c, 1, &glyph, &glyphCount) && glyph != 0)
+            if (faces_[size_t(face)].font.glyphIndexesForChars(&c, 1, &glyph, &glyphCount) && glyph != 0)
                 break;
         if (face == int(faces_.size()))
             return false;
-        if (runs_.empty() || runs_.back().face != face) {
-            runs_.push_back(Run{face, {}, {}});
-            ascent_ = std::max(ascent_, faces_[size_t(face)].ascent());
-            descent_ = std::max(descent_, faces_[size_t(face)].descent());
-        }
+        const QRawFont& font = faces_[size_t(face)].font;
+        ascent = std::max(ascent, font.ascent());
+        descent = std::max(descent, font.descent());
         QPointF advance;
-        faces_[size_t(face)].advancesForGlyphIndexes(&glyph, &advance, 1);
-        runs_.back().glyphs.append(glyph);
-        runs_.back().positions.append(QPointF(width_, 0));
-        width_ += advance.x();
+        font.advancesForGlyphIndexes(&glyph, &advance, 1);
+        text_.push_back(Glyph{face, glyph, width});
+        width += advance.x();
+    }
+    if (width > rect.width())
+        return false;
+    const Qt::Alignment horizontal = alignment & Qt::AlignHorizontal_Mask;
+    const double x = horizontal & Qt::AlignRight     ? rect.right() - width
+                     : horizontal & Qt::AlignHCenter ? rect.left() + (rect.width() - width) / 2
+                                                     : rect.left();
+    const double baseline = rect.top() + (rect.height() - ascent - descent) / 2 + ascent;
+    for (const Glyph& glyph : text_) {
+        Face& face = faces_[size_t(glyph.face)];
+        face.glyphs.append(glyph.index);
+        face.positions.append(QPointF(x + glyph.x, baseline));
     }
     return true;
 }
 
-bool GlyphLine::draw(QPainter& painter, const QString& text, const QRectF& rect, Qt::Alignment alignment)
+void GlyphLine::flush(QPainter& painter)
 {
-    if (!setGlyphs(text) || width_ > rect.width())
-        return false;
-    const Qt::Alignment horizontal = alignment & Qt::AlignHorizontal_Mask;
-    const double x = horizontal & Qt::AlignRight     ? rect.right() - width_
-                     : horizontal & Qt::AlignHCenter ? rect.left() + (rect.width() - width_) / 2
-                                                     : rect.left();
-    const QPointF origin(x, rect.top() + (rect.height() - ascent_ - descent_) / 2 + ascent_);
-    for (const Run& run : runs_) {
-        QGlyphRun glyphs;
-        glyphs.setRawFont(faces_[size_t(run.face)]);
-        glyphs.setGlyphIndexes(run.glyphs);
-        glyphs.setPositions(run.positions);
-        painter.drawGlyphRun(origin, glyphs);
+    for (Face& face : faces_) {
+        if (face.glyphs.isEmpty())
+            continue;
+        QGlyphRun run;
+        run.setRawFont(face.font);
+        run.setGlyphIndexes(face.glyphs);
+        run.setPositions(face.positions);
+        painter.drawGlyphRun(QPointF(0, 0), run);
+        face.glyphs.clear();
+        face.positions.clear();
     }
-    return true;
 }
 
 } // namespace report

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace report {
 namespace {
@@ -32,22 +33,39 @@ void PaintShape(QPainter& painter, const LaidOutItem& item, const QRectF& rect, 
     }
 }
 
-// The design font the painter was last given on this page, and its glyphs: setting a font costs a
-// font lookup, and most texts of a page share one font.
-struct PageFont {
-    std::optional<QFont> design;
-    std::optional<GlyphLine> line;
+// The fonts of one page. Setting a font costs a font lookup, and most texts of a page share one
+// font: the painter is given a font only when it changes. The glyphs set in each font are drawn
+// together when the page is complete.
+class PageFonts {
+public:
+    // The glyphs of `design`, which becomes the painter's font.
+    GlyphLine& use(QPainter& painter, const QFont& design)
+    {
+        if (painterFont_ != design) {
+            painter.setFont(ResolveFont(design));
+            painterFont_ = design;
+        }
+        for (auto& [font, line] : lines_)
+            if (font == design)
+                return line;
+        return lines_.emplace_back(design, GlyphLine(painter.font())).second;
+    }
+    void flush(QPainter& painter)
+    {
+        for (auto& [font, line] : lines_)
+            line.flush(painter);
+    }
+
+private:
+    std::optional<QFont> painterFont_;
+    std::vector<std::pair<QFont, GlyphLine>> lines_;
 };
 
-void PaintText(QPainter& painter, const LaidOutItem& item, const QRectF& rect, PageFont& current)
+void PaintText(QPainter& painter, const LaidOutItem& item, const QRectF& rect, PageFonts& fonts)
 {
     painter.setPen(Qt::black);
-    if (current.design != item.font) {
-        painter.setFont(ResolveFont(item.font));
-        current.design = item.font;
-        current.line.emplace(painter.font());
-    }
-    if (item.kind != ItemKind::Memo && current.line->draw(painter, item.text, rect, item.alignment))
+    GlyphLine& line = fonts.use(painter, item.font);
+    if (item.kind != ItemKind::Memo && line.place(item.text, rect, item.alignment))
         return;
     const Qt::Alignment vertical = item.kind == ItemKind::Memo ? Qt::AlignTop : Qt::AlignVCenter;
     painter.drawText(rect, int((item.alignment & Qt::AlignHorizontal_Mask) | vertical), item.text);
@@ -59,12 +77,14 @@ void PaintPage(QPainter& painter, const LaidOutPage& page, double pixelsPerMm)
 {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    PageFont current;
+    PageFonts fonts;
     for (const LaidOutItem& item : page.items) {
         const QRectF rect = ToDevice(item.rectMm, pixelsPerMm);
         if (item.kind == ItemKind::Shape) PaintShape(painter, item, rect, pixelsPerMm);
-        else PaintText(painter, item, rect, current);
+        else PaintText(painter, item, rect, fonts);
     }
+    painter.setPen(Qt::black);
+    fonts.flush(painter);
 }
 
 } // namespace report

@@ -46,7 +46,8 @@ TEST(GlyphLine, ATextSitsInItsPlaceByItsAlignmentAndIsCentredUpright)
         arial.setPixelSize(24);
         painter.setFont(ResolveFont(arial));
         GlyphLine line(painter.font());
-        ASSERT_TRUE(line.draw(painter, c.text, place, c.alignment)) << "a Chinese name in Arial has its Chinese face";
+        ASSERT_TRUE(line.place(c.text, place, c.alignment)) << "a Chinese name in Arial has its Chinese face";
+        line.flush(painter);
         painter.end();
         const QRect ink = Ink(image);
         ASSERT_FALSE(ink.isEmpty());
@@ -69,9 +70,10 @@ TEST(GlyphLine, WhatNeedsALayoutIsRefusedAndNothingDrawn)
     painter.setFont(ResolveFont(arial));
     GlyphLine line(painter.font());
     const QRectF narrow(0, 0, 40, 40);
-    EXPECT_FALSE(line.draw(painter, QStringLiteral("a text wider than its place"), narrow, Qt::AlignLeft));
-    EXPECT_FALSE(line.draw(painter, QStringLiteral("two\nlines"), QRectF(0, 0, 600, 80), Qt::AlignLeft));
-    EXPECT_FALSE(line.draw(painter, QStringLiteral("𠀋"), QRectF(0, 0, 600, 80), Qt::AlignLeft));   // outside the basic plane
+    EXPECT_FALSE(line.place(QStringLiteral("a text wider than its place"), narrow, Qt::AlignLeft));
+    EXPECT_FALSE(line.place(QStringLiteral("two\nlines"), QRectF(0, 0, 600, 80), Qt::AlignLeft));
+    EXPECT_FALSE(line.place(QStringLiteral("𠀋"), QRectF(0, 0, 600, 80), Qt::AlignLeft));   // outside the basic plane
+    line.flush(painter);
     painter.end();
     EXPECT_TRUE(Ink(image).isEmpty());
 }
