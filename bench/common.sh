@@ -4,15 +4,20 @@ median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2
 
 ratio() { awk -v m="$1" -v f="$2" 'BEGIN { printf "%.2f", (f > 0 ? m / f : 0) }'; }
 
+# Wall seconds of the command run by `timed` (to the millisecond: the short runs take a few
+# hundredths of a second, which `time` gives only to the hundredth), then the figures `time` wrote.
+timed() {
+  local start=$EPOCHREALTIME
+  /usr/bin/time -f "$1" -o "$work/time.txt" "${@:2}" > /dev/null 2>&1 || true
+  awk -v s="$start" -v e="$EPOCHREALTIME" 'END { printf "%.3f %s\n", e - s, $0 }' "$work/time.txt"
+}
+
 # Seconds and peak kilobytes of one command, as "seconds kilobytes".
-measure() { /usr/bin/time -f "%e %M" -o "$work/time.txt" "$@" > /dev/null 2>&1 || true; tail -n 1 "$work/time.txt"; }
+measure() { timed "%M" "$@"; }
 
 # Wall seconds, CPU seconds (user and system) and peak kilobytes of one command, as "seconds cpu kilobytes":
 # on a loaded machine the CPU time is the steadier figure.
-measure_cpu() {
-  /usr/bin/time -f "%e %U %S %M" -o "$work/time.txt" "$@" > /dev/null 2>&1 || true
-  tail -n 1 "$work/time.txt" | awk '{ printf "%s %.2f %s\n", $1, $2 + $3, $4 }'
-}
+measure_cpu() { timed "%U %S %M" "$@" | awk '{ printf "%s %.2f %s\n", $1, $2 + $3, $4 }'; }
 
 # The demo company of this many employees, built once and kept.
 company() {
