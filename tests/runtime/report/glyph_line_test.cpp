@@ -28,6 +28,15 @@ QImage White()
     return image;
 }
 
+// The glyphs of the report's Arial at 24 pixels, as the painter holds it.
+GlyphLine ArialLine(QPainter& painter)
+{
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(24);
+    painter.setFont(ResolveFont(arial));
+    return GlyphLine(painter.font());
+}
+
 } // namespace
 
 TEST(GlyphLine, ATextSitsInItsPlaceByItsAlignmentAndIsCentredUpright)
@@ -42,10 +51,7 @@ TEST(GlyphLine, ATextSitsInItsPlaceByItsAlignmentAndIsCentredUpright)
         SCOPED_TRACE(c.text.toStdString());
         QImage image = White();
         QPainter painter(&image);
-        QFont arial(QStringLiteral("Arial"));
-        arial.setPixelSize(24);
-        painter.setFont(ResolveFont(arial));
-        GlyphLine line(painter.font());
+        GlyphLine line = ArialLine(painter);
         ASSERT_TRUE(line.place(c.text, place, c.alignment)) << "a Chinese name in Arial has its Chinese face";
         line.flush(painter);
         painter.end();
@@ -65,10 +71,7 @@ TEST(GlyphLine, WhatNeedsALayoutIsRefusedAndNothingDrawn)
 {
     QImage image = White();
     QPainter painter(&image);
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(24);
-    painter.setFont(ResolveFont(arial));
-    GlyphLine line(painter.font());
+    GlyphLine line = ArialLine(painter);
     const QRectF narrow(0, 0, 40, 40);
     EXPECT_FALSE(line.place(QStringLiteral("a text wider than its place"), narrow, Qt::AlignLeft));
     EXPECT_FALSE(line.place(QStringLiteral("two\nlines"), QRectF(0, 0, 600, 80), Qt::AlignLeft));
