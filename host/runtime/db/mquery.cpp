@@ -170,13 +170,12 @@ void MQuery::execSQL()
 {
     close();
     MDatabase& database = RequireDefaultSession()->database(databaseName_);
-    QSqlDatabase& conn = connection();
     const QString statement = statementText();
     // On a PostgreSQL server the statement runs through libpq, where the clerk's cancel reaches it.
     if (database.engine() == Engine::PostgreSQL)
-        runWatched([&] { OpenRows(conn, translated(database, statement), statement); });
+        runWatched([&] { OpenRows(connection(), translated(database, statement), statement); });
     else
-        runWatched([this] { run(statementText()).finish(); });
+        runWatched([&] { run(statement).finish(); });
 }
 
 void MQuery::beginSnapshot()

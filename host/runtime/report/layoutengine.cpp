@@ -48,7 +48,7 @@ void LayoutEngine::run(const PageSink& sink)
 void LayoutEngine::begin(const PageSink& sink)
 {
     sink_ = sink;
-    result_ = LaidOutReport{report_.reportTitle(), report_.page(), {}};
+    result_ = report_.frame();
     for (const auto& band : report_.bands_) designHeights_[band.get()] = band->heightMm();
     HeightRestorer restorer(designHeights_);
     prepareItems();

@@ -17,7 +17,7 @@ TQRPrinter::TQRPrinter(std::function<LaidOutReport()> layOut, TPrinterSettings p
 }
 
 TQRPrinter::TQRPrinter(TQuickRep& report, TPrinterSettings printer)
-    : pages_(LaidOutReport{report.reportTitle(), report.page(), {}}),
+    : pages_(report.frame()),
       engine_(std::make_unique<LayoutEngine>(report)),
       printer_(std::move(printer))
 {

@@ -1,10 +1,6 @@
 #include "runtime/report/quickrep.h"
 #include "runtime/report/f6form.h"
 #include "runtime/report/layoutengine.h"
-#include "runtime/report/pageoutput.h"
-#include "runtime/report/pdfoutput.h"
-#include "runtime/report/print_choice.h"
-#include "runtime/report/printers.h"
 #include "runtime/report/qrprinter.h"
 #include "runtime/report/reporterror.h"
 #include <algorithm>
@@ -75,7 +71,7 @@ QString TQuickRep::print()
     const TPrinterSettings printer = targetPrinter();
     // The pages go to the printer or the file as they are made: a list of thousands of pages is
     // never held whole. The printer object made afterwards lays them out again if asked for them.
-    const QString path = PrintPagesAsMade(LaidOutReport{title_, page_, {}}, pagesAsMade(), printer.printerName);
+    const QString path = PrintPagesAsMade(frame(), pagesAsMade(), printer.printerName);
     qrPrinter_ = std::make_shared<TQRPrinter>([this] { return layout(); }, printer);
     return path;
 }
@@ -83,7 +79,12 @@ QString TQuickRep::print()
 void TQuickRep::printToPdf(const QString& path)
 {
     finishLayout();
-    WritePdfAsMade(LaidOutReport{title_, page_, {}}, pagesAsMade(), path);
+    WritePdfAsMade(frame(), pagesAsMade(), path);
+}
+
+LaidOutReport TQuickRep::frame() const
+{
+    return LaidOutReport{title_, page_, {}};
 }
 
 PageProducer TQuickRep::pagesAsMade()

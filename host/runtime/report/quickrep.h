@@ -69,6 +69,8 @@ public:
     bool dataSetAtEnd() const { return atEnd_; }
 
     LaidOutReport layout();
+    // The title and the paper, without pages: what a device needs before the pages come.
+    LaidOutReport frame() const;
     // Prints the pages as they are laid out; returns the PDF written when the printer is "PDF file",
     // or the file the clerk printed to, else empty.
     QString print();
