@@ -7,11 +7,15 @@ namespace report {
 
 GlyphLine::GlyphLine(const QFont& deviceFont)
 {
+    // Only faces installed under their own name: a face the system substitutes is left to Qt's
+    // layout, which may choose another substitute for each script, and so are the faces behind it.
     for (const QString& family : deviceFont.families()) {
         QFont face = deviceFont;
         face.setFamilies({family});
-        if (QRawFont raw = QRawFont::fromFont(face); raw.isValid())
-            faces_.push_back(Face{std::move(raw), {}, {}});
+        QRawFont raw = QRawFont::fromFont(face);
+        if (!raw.isValid() || raw.familyName().compare(family, Qt::CaseInsensitive) != 0)
+            break;
+        faces_.push_back(Face{std::move(raw), {}, {}});
     }
 }
 

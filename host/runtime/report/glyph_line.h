@@ -4,7 +4,7 @@
 // side by side. A list prints thousands of short texts per page (numbers, names, amounts); laying
 // each out as a paragraph costs more than drawing it. Anything a paragraph needs (line breaks,
 // characters outside the basic plane or in no face, a text wider than its place) is refused, for the
-// caller to lay out instead.
+// caller to lay out instead; so is every text of a font whose face is not installed under its name.
 // The glyphs placed wait until flush(), which draws all of one face as one piece: a device (a PDF
 // page above all) then sets up its text state once per face and page, not once per text.
 #include <QFont>

@@ -76,7 +76,12 @@ TEST(GlyphLine, WhatNeedsALayoutIsRefusedAndNothingDrawn)
     EXPECT_FALSE(line.place(QStringLiteral("a text wider than its place"), narrow, Qt::AlignLeft));
     EXPECT_FALSE(line.place(QStringLiteral("two\nlines"), QRectF(0, 0, 600, 80), Qt::AlignLeft));
     EXPECT_FALSE(line.place(QStringLiteral("𠀋"), QRectF(0, 0, 600, 80), Qt::AlignLeft));   // outside the basic plane
+    // A face the system substitutes is Qt's to choose, script by script (the text printouts' default font).
+    painter.setFont(QFont(QStringLiteral("No Such Face")));
+    GlyphLine substituted(painter.font());
+    EXPECT_FALSE(substituted.place(QStringLiteral("01-13"), QRectF(0, 0, 600, 80), Qt::AlignLeft));
     line.flush(painter);
+    substituted.flush(painter);
     painter.end();
     EXPECT_TRUE(Ink(image).isEmpty());
 }
